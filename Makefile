@@ -1,0 +1,49 @@
+# Two commands do everything on a fresh Debian machine: `make run` and `make test`.
+# BUILD selects the build tree; each tree has its own Wine prefix (and so its own registry
+# and its own wineserver, which holds the software adapter's machine-wide state).
+BUILD ?= build
+BUILD_ABS := $(abspath $(BUILD))
+export WINEPREFIX := $(BUILD_ABS)/wineprefix
+export WINEARCH := win64
+export WINEDEBUG := -all
+export WINEDLLOVERRIDES := mscoree=;mshtml=;winemenubuilder.exe=
+JOBS ?= 2
+CTEST_ARGS ?=
+
+.PHONY: all deps configure build prefix test run shot bench clean
+
+all: build
+
+deps:
+	@tools/install-deps
+
+$(BUILD_ABS)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD_ABS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
+
+configure: $(BUILD_ABS)/CMakeCache.txt
+
+build: configure
+	@cmake --build $(BUILD_ABS) -j $(JOBS)
+
+$(WINEPREFIX)/.ready: | deps
+	@echo "Creating the Wine prefix in $(WINEPREFIX)"
+	@mkdir -p $(WINEPREFIX)
+	@tools/with-display wineboot -i >/dev/null 2>&1
+	@touch $@
+
+prefix: $(WINEPREFIX)/.ready
+
+test: build prefix
+	@tools/with-display ctest --test-dir $(BUILD_ABS) --output-on-failure $(CTEST_ARGS)
+
+run: build prefix
+	@tools/with-display tools/run-program $(BUILD_ABS)
+
+shot: build prefix
+	@tools/with-display tools/screenshot $(BUILD_ABS) $(SHOT_ARGS)
+
+bench: build prefix
+	@tools/with-display tools/run-benchmarks $(BUILD_ABS)
+
+clean:
+	rm -rf $(BUILD_ABS)

@@ -1,0 +1,4 @@
+#include "AdapterHandle.h"
+
+VEXA5200_HANDLE AdapterHandle = nullptr;
+char AdapterInstanceId[AdapterInstanceIdSize] = {};
