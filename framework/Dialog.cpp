@@ -1,0 +1,124 @@
+#include "Dialog.h"
+
+#include "Control.h"
+
+INT_PTR CDialog::DoModal(HWND owner)
+{
+    if (IsWindow())
+        return -1;
+    m_modal = true;
+    INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner,
+                                       &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    m_modal = false;
+    return result;
+}
+
+bool CDialog::Create(HWND parent)
+{
+    if (IsWindow())
+        return false;
+    m_modal = false;
+    HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), parent,
+                                     &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    return hWnd != nullptr;
+}
+
+void CDialog::EndDialog(INT_PTR result)
+{
+    if (!IsWindow())
+        return;
+    if (m_modal)
+        ::EndDialog(m_hWnd, result);
+    else
+        ::DestroyWindow(m_hWnd);
+}
+
+bool CDialog::BindControl(CControl& control, int id)
+{
+    return control.SubclassItem(m_hWnd, id);
+}
+
+bool CDialog::OnCommand(WORD id, WORD code, HWND control)
+{
+    if (code == BN_CLICKED || control == nullptr) {
+        if (id == IDOK) {
+            OnOK();
+            return true;
+        }
+        if (id == IDCANCEL) {
+            OnCancel();
+            return true;
+        }
+    }
+    return false;
+}
+
+LRESULT CDialog::DefaultProc(UINT, WPARAM, LPARAM)
+{
+    if (m_unhandled)
+        *m_unhandled = true;
+    return 0;
+}
+
+namespace {
+// Messages whose dialog-procedure result is the message's result itself.
+bool ReturnsResultDirectly(UINT message)
+{
+    switch (message) {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+        return true;
+    default:
+        return false;
+    }
+}
+}  // namespace
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<CDialog*>(lParam);
+        if (!dialog)
+            return TRUE;
+        dialog->Bind(hWnd);
+        try {
+            dialog->DoDataExchange();
+            return dialog->OnInitDialog() ? TRUE : FALSE;
+        } catch (...) {
+            return TRUE;
+        }
+    }
+    auto* dialog = static_cast<CDialog*>(FromHandle(hWnd));
+    if (!dialog)
+        return FALSE;
+    if (message == WM_NCDESTROY) {
+        dialog->OnNcDestroy();
+        return FALSE;
+    }
+    bool unhandled = false;
+    bool* outer = dialog->m_unhandled;
+    dialog->m_unhandled = &unhandled;
+    LRESULT result = 0;
+    try {
+        result = dialog->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        unhandled = true;
+    }
+    dialog->m_unhandled = outer;
+    if (unhandled)
+        return FALSE;
+    if (ReturnsResultDirectly(message))
+        return static_cast<INT_PTR>(result);
+    ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}

@@ -1,0 +1,193 @@
+#include "Window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace {
+// The window property that points from an HWND to its C++ object.
+const char* const ObjectProperty = "Skylook.WindowObject";
+}
+
+CWindow* CWindow::FromHandle(HWND hWnd)
+{
+    return hWnd ? static_cast<CWindow*>(::GetPropA(hWnd, ObjectProperty)) : nullptr;
+}
+
+void CWindow::Bind(HWND hWnd)
+{
+    m_hWnd = hWnd;
+    ::SetPropA(hWnd, ObjectProperty, this);
+}
+
+void CWindow::Unbind()
+{
+    if (m_hWnd)
+        ::RemovePropA(m_hWnd, ObjectProperty);
+    m_hWnd = nullptr;
+}
+
+std::string CWindow::GetText() const
+{
+    int length = ::GetWindowTextLengthA(m_hWnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int copied = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+bool CWindow::DestroyWindow()
+{
+    return m_hWnd && ::DestroyWindow(m_hWnd) != FALSE;
+}
+
+bool CWindow::OnCreate(CREATESTRUCTA*)
+{
+    return true;
+}
+
+void CWindow::OnNcDestroy()
+{
+    Unbind();
+}
+
+bool CWindow::OnCommand(WORD, WORD, HWND)
+{
+    return false;
+}
+
+bool CWindow::OnNotify(NMHDR*, LRESULT&)
+{
+    return false;
+}
+
+bool CWindow::OnTimer(UINT_PTR)
+{
+    return false;
+}
+
+HBRUSH CWindow::OnCtlColor(HDC dc, HWND control, UINT type)
+{
+    LRESULT result = 0;
+    if (ReflectToChild(control, WM_CTLCOLORMSGBOX + type, reinterpret_cast<WPARAM>(dc),
+                       reinterpret_cast<LPARAM>(control), result))
+        return reinterpret_cast<HBRUSH>(result);
+    return nullptr;
+}
+
+bool CWindow::OnDrawItem(DRAWITEMSTRUCT* item)
+{
+    LRESULT result = 0;
+    return item && ReflectToChild(item->hwndItem, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(item), result);
+}
+
+bool CWindow::OnMessage(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+
+bool CWindow::OnReflected(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+
+LRESULT CWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+bool CWindow::ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    CWindow* object = FromHandle(child);
+    return object && object->OnReflected(message, wParam, lParam, result);
+}
+
+LRESULT CWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        if (!OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam)))
+            return -1;
+        return DefaultProc(message, wParam, lParam);
+    case WM_DESTROY:
+        OnDestroy();
+        return DefaultProc(message, wParam, lParam);
+    case WM_NCDESTROY: {
+        LRESULT result = DefaultProc(message, wParam, lParam);
+        OnNcDestroy();
+        return result;
+    }
+    case WM_COMMAND: {
+        HWND control = reinterpret_cast<HWND>(lParam);
+        if (OnCommand(LOWORD(wParam), HIWORD(wParam), control))
+            return 0;
+        LRESULT result = 0;
+        if (control && ReflectToChild(control, message, wParam, lParam, result))
+            return result;
+        break;
+    }
+    case WM_NOTIFY: {
+        NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+        LRESULT result = 0;
+        if (header && OnNotify(header, result))
+            return result;
+        if (header && ReflectToChild(header->hwndFrom, message, wParam, lParam, result))
+            return result;
+        break;
+    }
+    case WM_TIMER:
+        if (OnTimer(wParam))
+            return 0;
+        break;
+    case WM_PAINT:
+        if (OnPaint())
+            return 0;
+        break;
+    case WM_ERASEBKGND:
+        if (OnEraseBackground(reinterpret_cast<HDC>(wParam)))
+            return 1;
+        break;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        if (HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                                      message - WM_CTLCOLORMSGBOX))
+            return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_DRAWITEM:
+        if (OnDrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
+    case WM_MOUSEMOVE:
+        if (OnMouseMove(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
+            return 0;
+        break;
+    case WM_MOUSELEAVE:
+        if (OnMouseLeave())
+            return 0;
+        break;
+    case WM_SETCURSOR:
+        if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)))
+            return TRUE;
+        break;
+    default: {
+        LRESULT result = 0;
+        if (OnMessage(message, wParam, lParam, result))
+            return result;
+        break;
+    }
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+bool TrackMouseLeave(HWND hWnd)
+{
+    TRACKMOUSEEVENT track = {};
+    track.cbSize = sizeof track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = hWnd;
+    return ::TrackMouseEvent(&track) != FALSE;
+}

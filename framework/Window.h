@@ -1,0 +1,95 @@
+// A window object bound to an HWND that it does not own by default. Messages arrive through
+// one flat switch in WindowProc and go to virtual handlers; a handler that does not handle
+// its message leaves it to DefaultProc. No exception crosses a window procedure.
+#ifndef SKYLOOK_FRAMEWORK_WINDOW_H
+#define SKYLOOK_FRAMEWORK_WINDOW_H
+
+#include <windows.h>
+#include <string>
+
+class CWindow {
+public:
+    CWindow() = default;
+    virtual ~CWindow() = default;
+    CWindow(const CWindow&) = delete;
+    CWindow& operator=(const CWindow&) = delete;
+
+    HWND Handle() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+    bool IsWindow() const { return m_hWnd != nullptr && ::IsWindow(m_hWnd); }
+
+    // The C++ object bound to a window of this framework, or null.
+    static CWindow* FromHandle(HWND hWnd);
+
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+    bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageA(m_hWnd, message, wParam, lParam) != FALSE;
+    }
+    bool Show(int command) const { return ::ShowWindow(m_hWnd, command) != FALSE; }
+    bool IsVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
+    void Enable(bool enable) const { ::EnableWindow(m_hWnd, enable ? TRUE : FALSE); }
+    bool IsEnabled() const { return ::IsWindowEnabled(m_hWnd) != FALSE; }
+    void SetText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
+    std::string GetText() const;
+    HWND Item(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    bool StartTimer(UINT_PTR id, UINT milliseconds) const
+    {
+        return ::SetTimer(m_hWnd, id, milliseconds, nullptr) != 0;
+    }
+    void StopTimer(UINT_PTR id) const { ::KillTimer(m_hWnd, id); }
+    void Invalidate(bool erase = true) const { ::InvalidateRect(m_hWnd, nullptr, erase ? TRUE : FALSE); }
+
+    // Destroys the window; virtual so that owners of extra resources (a tray icon) can
+    // release them while the window still exists.
+    virtual bool DestroyWindow();
+
+    // The message switch. Derived classes normally override the handlers below instead.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    // Handlers return true when they handled the message.
+    // False fails the window's creation.
+    virtual bool OnCreate(CREATESTRUCTA* create);
+    virtual void OnDestroy() {}
+    virtual void OnNcDestroy();
+    virtual bool OnCommand(WORD id, WORD code, HWND control);
+    virtual bool OnNotify(NMHDR* header, LRESULT& result);
+    virtual bool OnTimer(UINT_PTR id);
+    virtual bool OnPaint() { return false; }
+    virtual bool OnEraseBackground(HDC) { return false; }
+    // Colours a child control; the default offers the message to the control object itself.
+    virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);
+    virtual bool OnDrawItem(DRAWITEMSTRUCT* item);
+    virtual bool OnMouseMove(UINT, POINT) { return false; }
+    virtual bool OnMouseLeave() { return false; }
+    virtual bool OnSetCursor(HWND, UINT, UINT) { return false; }
+    // Everything else, registered messages included.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // A message that the window's parent sent about this window (WM_CTLCOLOR*, WM_DRAWITEM,
+    // and WM_COMMAND or WM_NOTIFY that the parent left unhandled), offered back to it.
+    virtual bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    virtual LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Hands a message that a child sent its parent back to the child's own object.
+    static bool ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    void Bind(HWND hWnd);
+    void Unbind();
+
+    HWND m_hWnd = nullptr;
+
+    friend class CControl;
+    friend class CDialog;
+    friend class CFrameWindow;
+};
+
+// Requests one WM_MOUSELEAVE for the window; false when tracking could not be requested.
+bool TrackMouseLeave(HWND hWnd);
+
+#endif
