@@ -1,0 +1,3 @@
+#include "keys/AsciiKeyEntry.h"
+
+int AsciiKeyEntry = 0;

@@ -1,0 +1,30 @@
+// Rules for a WPA pre-shared passphrase and its confirmation. Free of windows: the editor
+// shows the message.
+#ifndef SKYLOOK_PSK_RULES_H
+#define SKYLOOK_PSK_RULES_H
+
+#include <cstddef>
+#include <string>
+
+constexpr size_t PskPassphraseMinLength = 8;
+constexpr size_t PskPassphraseMaxLength = 63;  // the entry fields accept no more
+
+enum class PskProblem {
+    None,
+    TooShort,
+    TooLong,
+    Mismatch,
+};
+
+struct PskCheck {
+    PskProblem Problem = PskProblem::None;
+    std::string Message;  // for the "Warning" box; empty when the passphrase is accepted
+
+    bool Passed() const { return Problem == PskProblem::None; }
+};
+
+// The length is checked before the confirmation is looked at; the comparison is exact.
+// An accepted passphrase fits AdapterSettings::PskPassphrase with its terminator.
+PskCheck CheckPskPassphrase(const std::string& passphrase, const std::string& confirmation);
+
+#endif
