@@ -1,0 +1,15 @@
+#include "settings/DefaultSettings.h"
+
+#include "settings/SettingsStore.h"
+
+bool SaveDefaultSettings(const AdapterSettings& settings)
+{
+    SaveSettingsAt(DefaultSettingsPath, settings);
+    return true;
+}
+
+bool LoadDefaultSettings(AdapterSettings& settings)
+{
+    LoadSettingsAt(DefaultSettingsPath, settings);
+    return true;
+}

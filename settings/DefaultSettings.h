@@ -1,0 +1,18 @@
+// The default settings: what the program applies when the adapter is idle and what the
+// Configuration and Encryption pages edit.
+#ifndef SKYLOOK_DEFAULT_SETTINGS_H
+#define SKYLOOK_DEFAULT_SETTINGS_H
+
+#include "settings/AdapterSettings.h"
+
+// Below HKEY_LOCAL_MACHINE; the trailing backslash is part of the path the values use.
+constexpr const char DefaultSettingsPath[] = "SOFTWARE\\KT60\\DEFAULT\\";
+
+// Writes every stored value; always true.
+bool SaveDefaultSettings(const AdapterSettings& settings);
+
+// Fills a record the caller has cleared; a missing or unusable value keeps its default.
+// Always true.
+bool LoadDefaultSettings(AdapterSettings& settings);
+
+#endif

@@ -1,0 +1,280 @@
+#include "settings/SettingsStore.h"
+
+#include "keys/HexText.h"
+#include "settings/RateTable.h"
+#include "settings/WepKeySlots.h"
+
+#include <Vexa5200.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr uint32_t HighestNetworkMode = 1;
+constexpr uint32_t HighestPowerMode = 2;
+constexpr uint32_t HighestPreamble = 2;
+constexpr uint32_t HighestAuthMode = 3;
+constexpr uint32_t HighestWepStatus = 1;
+constexpr uint32_t HighestWepKeyFormat = 1;
+constexpr uint32_t HighestChannel = 14;
+constexpr size_t DataRateValueSize = 10;
+constexpr size_t LongestTextValue = 160;
+
+constexpr uint32_t CharacterPair(char first, char second)
+{
+    return static_cast<unsigned char>(first) | (uint32_t{static_cast<unsigned char>(second)} << 8);
+}
+
+const char* const WepKeyValueNames[WepKeyCount] = {"WepKey1", "WepKey2", "WepKey3", "WepKey4"};
+
+void CreateKey(const char* path)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) == ERROR_SUCCESS)
+        RegCloseKey(key);
+}
+
+void WriteBytes(const char* path, const char* name, const void* bytes, unsigned long count)
+{
+    Vexa5200SetRegistry(path, name, bytes, count, 0);
+}
+
+// A 32-bit number as its 4 little-endian bytes; for the single-character values this is the
+// character followed by three zero bytes.
+void WriteNumber(const char* path, const char* name, uint32_t number)
+{
+    const unsigned char bytes[4] = {
+        static_cast<unsigned char>(number), static_cast<unsigned char>(number >> 8),
+        static_cast<unsigned char>(number >> 16), static_cast<unsigned char>(number >> 24)};
+    WriteBytes(path, name, bytes, sizeof bytes);
+}
+
+// A text field written with its full size; the last byte is always a terminator.
+template <size_t Size>
+void WriteTextField(const char* path, const char* name, const char (&field)[Size])
+{
+    char bytes[Size];
+    std::memcpy(bytes, field, Size);
+    bytes[Size - 1] = 0;
+    WriteBytes(path, name, bytes, Size);
+}
+
+bool ReadNumber(const char* path, const char* name, uint32_t& number)
+{
+    unsigned long value = 0;
+    if (Vexa5200QueryRegistry(path, name, &value) != 0)
+        return false;
+    number = static_cast<uint32_t>(value);
+    return true;
+}
+
+// A single character stored as 4 bytes: the field takes character minus base when that lies
+// in 0..highest, and keeps its value otherwise.
+bool ReadCharacter(const char* path, const char* name, char base, uint32_t highest, uint32_t& field)
+{
+    uint32_t stored = 0;
+    if (!ReadNumber(path, name, stored))
+        return false;
+    const uint32_t first = static_cast<unsigned char>(base);
+    if (stored < first || stored - first > highest)
+        return false;
+    field = stored - first;
+    return true;
+}
+
+// Text of at most size bytes (terminator included), into a buffer the caller provides.
+bool ReadText(const char* path, const char* name, char* text, size_t size)
+{
+    std::memset(text, 0, size);
+    if (Vexa5200QueryRegistry(path, name, text, static_cast<unsigned long>(size)) != 0) {
+        text[0] = 0;
+        return false;
+    }
+    text[size - 1] = 0;
+    return true;
+}
+
+template <size_t Size>
+void ReadTextField(const char* path, const char* name, char (&field)[Size])
+{
+    static_assert(Size <= LongestTextValue);
+    char text[LongestTextValue];
+    if (ReadText(path, name, text, Size))
+        std::memcpy(field, text, Size);
+}
+
+// Up to four characters of decimal digits, ending at the first zero byte.
+bool ReadChannel(const char* path, uint32_t& channel)
+{
+    uint32_t stored = 0;
+    if (!ReadNumber(path, "Channel", stored))
+        return false;
+    uint32_t value = 0;
+    int digits = 0;
+    for (int i = 0; i < 4; ++i) {
+        const char c = static_cast<char>(stored >> (8 * i));
+        if (c == 0)
+            break;
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + static_cast<uint32_t>(c - '0');
+        ++digits;
+    }
+    if (digits == 0 || value < 1 || value > HighestChannel)
+        return false;
+    channel = value;
+    return true;
+}
+
+// Case matters: only the exact texts of the table give an index; anything else is Auto.
+unsigned char RateIndexForStoredText(const char* text)
+{
+    for (unsigned index = 1; index < RateIndexCount; ++index) {
+        if (std::strcmp(text, RateTable[index].StoredText) == 0)
+            return static_cast<unsigned char>(index);
+    }
+    return 0;
+}
+
+// The two sizes the key editors offer are stored as the texts "5" and "13"; any other size
+// as its raw bytes, so that it comes back unchanged.
+void WriteWepKeySize(const char* path, uint32_t size)
+{
+    if (size == 5)
+        WriteNumber(path, "WepKeySize", CharacterPair('5', 0));
+    else if (size == 13)
+        WriteNumber(path, "WepKeySize", CharacterPair('1', '3'));
+    else
+        WriteNumber(path, "WepKeySize", size);
+}
+
+void ReadWepKeySize(const char* path, uint32_t& size)
+{
+    uint32_t stored = 0;
+    if (!ReadNumber(path, "WepKeySize", stored))
+        return;
+    if (stored == CharacterPair('5', 0))
+        size = 5;
+    else if (stored == CharacterPair('1', '3'))
+        size = 13;
+    else if (stored <= MaxWepKeySize)
+        size = stored;
+}
+
+// Keys without a first byte become WepKeySize characters '0'; in HEX format each key is
+// then replaced by the hex text of its first WepKeySize bytes.
+void PrepareWepKeys(const AdapterSettings& settings, unsigned char (&prepared)[WepKeyCount][WepKeySlotSize])
+{
+    const size_t size = settings.WepKeySize;
+    for (int i = 0; i < WepKeyCount; ++i) {
+        unsigned char* key = prepared[i];
+        std::memcpy(key, WepKeySlot(settings, i), WepKeySlotSize);
+        if (key[0] == 0) {
+            const size_t zeros = size < WepKeySlotSize ? size : WepKeySlotSize - 1;
+            std::memset(key, 0, WepKeySlotSize);
+            std::memset(key, '0', zeros);
+        }
+        if (settings.WepKeyFormat == 1) {
+            const size_t count = size < MaxWepKeySize ? size : MaxWepKeySize;
+            const std::string text = BytesToHexText(key, count);
+            std::memset(key, 0, WepKeySlotSize);
+            std::memcpy(key, text.data(), text.size());
+        }
+    }
+}
+
+// In HEX format a key's text is decoded pair by pair; text that is not hexadecimal leaves
+// the slot as it was.
+void ReadWepKey(const char* path, int index, uint32_t format, unsigned char* slot)
+{
+    char text[WepKeySlotSize];
+    if (!ReadText(path, WepKeyValueNames[index], text, sizeof text))
+        return;
+    if (format != 1) {
+        std::memcpy(slot, text, WepKeySlotSize);
+        return;
+    }
+    unsigned char bytes[WepKeySlotSize / 2];
+    bool allDigits = false;
+    const size_t count = HexPairsToBytes(text, std::strlen(text), bytes, sizeof bytes, &allDigits);
+    if (!allDigits)
+        return;
+    std::memset(slot, 0, WepKeySlotSize);
+    std::memcpy(slot, bytes, count);
+}
+
+}  // namespace
+
+void SaveSettingsAt(const char* path, const AdapterSettings& settings)
+{
+    CreateKey(path);
+
+    WriteTextField(path, "DesiredSSID", settings.DesiredSSID);
+    WriteNumber(path, "NetworkMode", '0' + settings.NetworkMode);
+
+    char channel[4] = {0, 0, 0, 0};
+    std::snprintf(channel, sizeof channel, "%d", static_cast<int>(settings.Channel));
+    WriteBytes(path, "Channel", channel, sizeof channel);
+
+    char rate[DataRateValueSize] = {};
+    std::snprintf(rate, sizeof rate, "%X", static_cast<unsigned>(RateCodeForIndex(settings.DataRate[0])));
+    WriteBytes(path, "DataRate", rate, sizeof rate);
+
+    WriteNumber(path, "PowerMode", '0' + settings.PowerMode);
+    WriteNumber(path, "Preamble", '1' + settings.Preamble);
+    WriteNumber(path, "AuthMode", '0' + settings.AuthMode);
+    WriteNumber(path, "TxWepKey", '0' + settings.TxWepKey);
+    WriteNumber(path, "WepKeyFormat", '0' + settings.WepKeyFormat);
+
+    if (settings.WepStatus == 0) {
+        unsigned char keys[WepKeyCount][WepKeySlotSize];
+        PrepareWepKeys(settings, keys);
+        for (int i = 0; i < WepKeyCount; ++i)
+            WriteBytes(path, WepKeyValueNames[i], keys[i], WepKeySlotSize);
+    }
+
+    WriteNumber(path, "WepStatus", '0' + settings.WepStatus);
+    WriteWepKeySize(path, settings.WepKeySize);
+    WriteTextField(path, "PskPassphrase", settings.PskPassphrase);
+    WriteTextField(path, "WPALoginName", settings.WPALoginName);
+    WriteTextField(path, "WPACertificate", settings.WPACertificate);
+}
+
+void LoadSettingsAt(const char* path, AdapterSettings& settings)
+{
+    CreateKey(path);
+
+    char ssid[sizeof settings.DesiredSSID];
+    if (ReadText(path, "DesiredSSID", ssid, sizeof ssid))
+        std::memcpy(settings.DesiredSSID, ssid, sizeof ssid);
+    else
+        std::strcpy(settings.DesiredSSID, "Wireless");
+
+    if (!ReadCharacter(path, "NetworkMode", '0', HighestNetworkMode, settings.NetworkMode))
+        settings.NetworkMode = 1;
+    if (!ReadChannel(path, settings.Channel))
+        settings.Channel = 1;
+
+    char rate[DataRateValueSize];
+    ReadText(path, "DataRate", rate, sizeof rate);
+    settings.DataRate[0] = RateIndexForStoredText(rate);
+    settings.DataRate[1] = 0;
+
+    ReadCharacter(path, "PowerMode", '0', HighestPowerMode, settings.PowerMode);
+    ReadCharacter(path, "Preamble", '1', HighestPreamble, settings.Preamble);
+    if (!ReadCharacter(path, "WepStatus", '0', HighestWepStatus, settings.WepStatus))
+        settings.WepStatus = 1;
+    ReadCharacter(path, "AuthMode", '0', HighestAuthMode, settings.AuthMode);
+    ReadCharacter(path, "TxWepKey", '0', WepKeyCount - 1, settings.TxWepKey);
+    ReadWepKeySize(path, settings.WepKeySize);
+    ReadCharacter(path, "WepKeyFormat", '0', HighestWepKeyFormat, settings.WepKeyFormat);
+
+    for (int i = 0; i < WepKeyCount; ++i)
+        ReadWepKey(path, i, settings.WepKeyFormat, WepKeySlot(settings, i));
+
+    ReadTextField(path, "PskPassphrase", settings.PskPassphrase);
+    ReadTextField(path, "WPALoginName", settings.WPALoginName);
+    ReadTextField(path, "WPACertificate", settings.WPACertificate);
+}

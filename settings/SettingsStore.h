@@ -1,0 +1,17 @@
+// The registry form of an AdapterSettings record: one set of short values below a key of
+// HKEY_LOCAL_MACHINE. The default settings and every profile use it, each on its own path.
+#ifndef SKYLOOK_SETTINGS_STORE_H
+#define SKYLOOK_SETTINGS_STORE_H
+
+#include "settings/AdapterSettings.h"
+
+// Creates the key, then writes every stored value of the record. The four WEP keys are
+// written only while WEP is on (WepStatus 0); otherwise the stored keys stay as they were.
+void SaveSettingsAt(const char* path, const AdapterSettings& settings);
+
+// Creates the key, then reads every stored value into the record, which the caller has
+// cleared. A missing or unusable value leaves the field's default: "Wireless", network
+// mode 1, channel 1, rate Auto, WEP off; every other field stays as it was.
+void LoadSettingsAt(const char* path, AdapterSettings& settings);
+
+#endif

@@ -1,0 +1,191 @@
+// What the default settings look like in the registry, byte for byte, read back around the
+// store: other copies of the program and the apply step rely on these encodings.
+#include "RegistryScratch.h"
+
+#include "settings/DefaultSettings.h"
+
+#include <cstring>
+
+namespace {
+
+class DefaultSettingsEncoding : public CleanRegistry {
+protected:
+    AdapterSettings settings_{};
+
+    void SetUp() override
+    {
+        CleanRegistry::SetUp();
+        std::strcpy(settings_.DesiredSSID, "Harbour Office");
+        settings_.NetworkMode = 1;
+        settings_.Channel = 11;
+        settings_.DataRate[0] = 12;
+        settings_.PowerMode = 2;
+        settings_.Preamble = 0;
+        settings_.AuthMode = 1;
+        settings_.WepStatus = 0;
+        settings_.TxWepKey = 2;
+        settings_.WepKeySize = 13;
+        settings_.WepKeyFormat = 1;
+        std::strcpy(settings_.PskPassphrase, "correct horse battery");
+        std::strcpy(settings_.WPALoginName, "Ada Lovelace");
+        std::strcpy(settings_.WPACertificate, "Kelbrin Test CA");
+    }
+
+    Bytes Stored(const char* name) { return ReadValue(DefaultKey, name); }
+};
+
+Bytes Character(char c)
+{
+    return {static_cast<unsigned char>(c), 0, 0, 0};
+}
+
+TEST_F(DefaultSettingsEncoding, EveryValueHasItsSizeAndText)
+{
+    const unsigned char key[13] = {0x00, 0x1F, 0xA0, 0xFF, 0x7E, 1, 2, 3, 4, 5, 6, 7, 0xAB};
+    std::memcpy(settings_.WepKey1, key, sizeof key);
+    settings_.WepKey1[0] = 0xC4;
+    std::memcpy(settings_.WepKey2, key + 1, 12);
+    settings_.WepKey2[12] = 0x10;
+    std::memcpy(settings_.WepKey3, "abcdefghijklm", 13);
+    std::memcpy(settings_.WepKey4, "ABCDEFGHIJKLM", 13);
+
+    ASSERT_TRUE(SaveDefaultSettings(settings_));
+
+    EXPECT_EQ(Stored("DesiredSSID"), Text("Harbour Office", 33));
+    EXPECT_EQ(Stored("NetworkMode"), Character('1'));
+    EXPECT_EQ(Stored("Channel"), Text("11", 4));
+    EXPECT_EQ(Stored("DataRate"), Text("6C", 10));
+    EXPECT_EQ(Stored("PowerMode"), Character('2'));
+    EXPECT_EQ(Stored("Preamble"), Character('1'));
+    EXPECT_EQ(Stored("AuthMode"), Character('1'));
+    EXPECT_EQ(Stored("TxWepKey"), Character('2'));
+    EXPECT_EQ(Stored("WepKeyFormat"), Character('1'));
+    EXPECT_EQ(Stored("WepStatus"), Character('0'));
+    EXPECT_EQ(Stored("WepKeySize"), Text("13", 4));
+    EXPECT_EQ(Stored("WepKey1"), Text("C41FA0FF7E01020304050607AB", 128));
+    EXPECT_EQ(Stored("WepKey2"), Text("1FA0FF7E01020304050607AB10", 128));
+    EXPECT_EQ(Stored("WepKey3"), Text("6162636465666768696A6B6C6D", 128));
+    EXPECT_EQ(Stored("WepKey4"), Text("4142434445464748494A4B4C4D", 128));
+    EXPECT_EQ(Stored("PskPassphrase"), Text("correct horse battery", 65));
+    EXPECT_EQ(Stored("WPALoginName"), Text("Ada Lovelace", 40));
+    EXPECT_EQ(Stored("WPACertificate"), Text("Kelbrin Test CA", 160));
+
+    for (const char* never : {"ApplyScope", "Bssid", "EapLogin", "EapPassword", "EapProtocol"})
+        EXPECT_FALSE(ValueExists(DefaultKey, never)) << never;
+}
+
+TEST_F(DefaultSettingsEncoding, RateIndexIsStoredAsHexRateCode)
+{
+    const char* const texts[] = {"FF", "2", "4", "B", "C", "12", "16", "18", "24", "30", "48", "60", "6C"};
+    for (unsigned index = 0; index < 13; ++index) {
+        settings_.DataRate[0] = static_cast<unsigned char>(index);
+        SaveDefaultSettings(settings_);
+        EXPECT_EQ(Stored("DataRate"), Text(texts[index], 10)) << "index " << index;
+    }
+    settings_.DataRate[0] = 13;
+    SaveDefaultSettings(settings_);
+    EXPECT_EQ(Stored("DataRate"), Text("FF", 10));
+}
+
+TEST_F(DefaultSettingsEncoding, PreambleAndModesAreOffsetCharacters)
+{
+    settings_.Preamble = 2;
+    settings_.NetworkMode = 0;
+    settings_.WepStatus = 1;
+    settings_.AuthMode = 3;
+    SaveDefaultSettings(settings_);
+    EXPECT_EQ(Stored("Preamble"), Character('3'));
+    EXPECT_EQ(Stored("NetworkMode"), Character('0'));
+    EXPECT_EQ(Stored("WepStatus"), Character('1'));
+    EXPECT_EQ(Stored("AuthMode"), Character('3'));
+}
+
+TEST_F(DefaultSettingsEncoding, KeySizeIsTextForTheTwoSizesAndRawOtherwise)
+{
+    settings_.WepKeySize = 5;
+    SaveDefaultSettings(settings_);
+    EXPECT_EQ(Stored("WepKeySize"), Text("5", 4));
+
+    settings_.WepKeySize = 16;
+    SaveDefaultSettings(settings_);
+    EXPECT_EQ(Stored("WepKeySize"), (Bytes{16, 0, 0, 0}));
+
+    settings_.WepKeySize = 0x01020304;
+    SaveDefaultSettings(settings_);
+    EXPECT_EQ(Stored("WepKeySize"), (Bytes{4, 3, 2, 1}));
+}
+
+TEST_F(DefaultSettingsEncoding, EmptyKeyBecomesZeroCharacters)
+{
+    settings_.WepKeySize = 5;
+    settings_.WepKeyFormat = 0;
+    std::memcpy(settings_.WepKey1, "abcde", 5);
+    SaveDefaultSettings(settings_);
+    EXPECT_EQ(Stored("WepKey1"), Text("abcde", 128));
+    EXPECT_EQ(Stored("WepKey2"), Text("00000", 128));
+
+    settings_.WepKeyFormat = 1;
+    SaveDefaultSettings(settings_);
+    EXPECT_EQ(Stored("WepKey1"), Text("6162636465", 128));
+    EXPECT_EQ(Stored("WepKey2"), Text("3030303030", 128));
+}
+
+TEST_F(DefaultSettingsEncoding, WepOffLeavesStoredKeysUntouched)
+{
+    settings_.WepKeyFormat = 0;
+    settings_.WepKeySize = 5;
+    std::memcpy(settings_.WepKey3, "first", 5);
+    SaveDefaultSettings(settings_);
+
+    std::memcpy(settings_.WepKey3, "other", 5);
+    settings_.WepStatus = 1;
+    SaveDefaultSettings(settings_);
+
+    EXPECT_EQ(Stored("WepKey3"), Text("first", 128));
+    EXPECT_EQ(Stored("WepStatus"), Character('1'));
+
+    AdapterSettings loaded{};
+    LoadDefaultSettings(loaded);
+    EXPECT_EQ(loaded.WepStatus, 1u);
+    EXPECT_STREQ(reinterpret_cast<const char*>(loaded.WepKey3), "first");
+}
+
+TEST_F(DefaultSettingsEncoding, NoValueOnAFreshRegistryWithWepOff)
+{
+    settings_.WepStatus = 1;
+    SaveDefaultSettings(settings_);
+    for (const char* name : {"WepKey1", "WepKey2", "WepKey3", "WepKey4"})
+        EXPECT_FALSE(ValueExists(DefaultKey, name)) << name;
+}
+
+// Sizes beyond what a slot can hold as HEX text are stored as given, and the key values
+// stay within their 128 bytes, terminated.
+TEST_F(DefaultSettingsEncoding, OversizedKeySizeStaysWithinTheSlot)
+{
+    settings_.WepKeySize = 500;
+    std::memset(settings_.WepKey1, 0x5A, sizeof settings_.WepKey1);
+    SaveDefaultSettings(settings_);
+
+    EXPECT_EQ(Stored("WepKeySize"), (Bytes{0xF4, 0x01, 0, 0}));
+    const Bytes key1 = Stored("WepKey1");
+    ASSERT_EQ(key1.size(), 128u);
+    std::string hex;
+    for (int i = 0; i < 63; ++i)
+        hex += "5A";
+    EXPECT_EQ(key1, Text(hex, 128));
+
+    settings_.WepKeyFormat = 0;
+    SaveDefaultSettings(settings_);
+    EXPECT_EQ(Stored("WepKey2"), Text(std::string(127, '0'), 128));
+}
+
+TEST_F(DefaultSettingsEncoding, TextFieldsAreWrittenTerminated)
+{
+    std::memset(settings_.DesiredSSID, 'S', sizeof settings_.DesiredSSID);
+    std::memset(settings_.PskPassphrase, 'P', sizeof settings_.PskPassphrase);
+    SaveDefaultSettings(settings_);
+    EXPECT_EQ(Stored("DesiredSSID"), Text(std::string(32, 'S'), 33));
+    EXPECT_EQ(Stored("PskPassphrase"), Text(std::string(64, 'P'), 65));
+}
+
+}  // namespace

@@ -1,0 +1,253 @@
+// Named profiles below SOFTWARE\KT60\PROFILE: the same values as the default settings, one
+// key per profile, listed in registry order.
+#include "RegistryScratch.h"
+
+#include "settings/DefaultSettings.h"
+#include "settings/ProfileStore.h"
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using ProfileStore = CleanRegistry;
+
+const char* const StoredNames[] = {"DesiredSSID", "NetworkMode", "Channel",      "DataRate",      "PowerMode",
+                                   "Preamble",    "AuthMode",    "TxWepKey",     "WepKeyFormat",  "WepKey1",
+                                   "WepKey2",     "WepKey3",     "WepKey4",      "WepStatus",     "WepKeySize",
+                                   "PskPassphrase", "WPALoginName", "WPACertificate"};
+
+std::string ProfilePath(const std::string& name)
+{
+    return std::string(ProfileKey) + "\\" + name;
+}
+
+AdapterSettings SampleSettings()
+{
+    AdapterSettings settings{};
+    std::strcpy(settings.DesiredSSID, "Roaming");
+    settings.NetworkMode = 0;
+    settings.Channel = 9;
+    settings.DataRate[0] = 7;
+    settings.Preamble = 2;
+    settings.AuthMode = 1;
+    settings.WepStatus = 0;
+    settings.TxWepKey = 1;
+    settings.WepKeySize = 13;
+    settings.WepKeyFormat = 1;
+    std::memcpy(settings.WepKey2, "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D", 13);
+    std::strcpy(settings.PskPassphrase, "roaming passphrase");
+    return settings;
+}
+
+std::unique_ptr<ProfileList> Enumerated()
+{
+    auto list = std::make_unique<ProfileList>();
+    std::memset(list.get(), 0, sizeof *list);
+    EXPECT_TRUE(EnumerateProfiles(*list));
+    return list;
+}
+
+TEST_F(ProfileStore, FirstEnumerationCreatesTheRoot)
+{
+    EXPECT_FALSE(KeyExists(ProfileKey));
+    const auto list = Enumerated();
+    EXPECT_EQ(list->Count, 0);
+    EXPECT_TRUE(KeyExists(ProfileKey));
+    EXPECT_EQ(Enumerated()->Count, 0);
+}
+
+TEST_F(ProfileStore, ProfileValuesAreThoseOfTheDefaultSettings)
+{
+    const AdapterSettings settings = SampleSettings();
+    ASSERT_TRUE(SaveProfile("Roaming", settings));
+    SaveDefaultSettings(settings);
+    for (const char* name : StoredNames)
+        EXPECT_EQ(ReadValue(ProfilePath("Roaming"), name), ReadValue(DefaultKey, name)) << name;
+
+    // Empty keys were stored as '0' characters, as in the default settings.
+    AdapterSettings expected = settings;
+    for (unsigned char* key : {expected.WepKey1, expected.WepKey3, expected.WepKey4})
+        std::memset(key, '0', 13);
+    AdapterSettings loaded{};
+    ASSERT_TRUE(LoadProfile("Roaming", loaded));
+    EXPECT_EQ(0, std::memcmp(&loaded, &expected, sizeof loaded));
+}
+
+TEST_F(ProfileStore, ListsEveryProfileWithItsSettings)
+{
+    AdapterSettings home = SampleSettings();
+    std::strcpy(home.DesiredSSID, "HomeNet");
+    AdapterSettings work = SampleSettings();
+    work.WepStatus = 1;
+    work.AuthMode = 2;
+    std::strcpy(work.DesiredSSID, "WorkNet");
+    SaveProfile("Home", home);
+    SaveProfile("Work", work);
+
+    const auto list = Enumerated();
+    ASSERT_EQ(list->Count, 2);
+    const std::vector<std::string> order = SubkeyNames(ProfileKey);
+    ASSERT_EQ(order.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(list->Names[i], order[i]);
+        AdapterSettings expected{};
+        LoadProfile(list->Names[i], expected);
+        EXPECT_EQ(0, std::memcmp(&list->Settings[i], &expected, sizeof expected)) << order[i];
+    }
+    const int homeAt = order[0] == "Home" ? 0 : 1;
+    EXPECT_STREQ(list->Settings[homeAt].DesiredSSID, "HomeNet");
+    EXPECT_STREQ(list->Settings[1 - homeAt].DesiredSSID, "WorkNet");
+    EXPECT_EQ(list->Settings[1 - homeAt].AuthMode, 2u);
+}
+
+TEST_F(ProfileStore, KeyWithoutValuesLoadsTheDefaults)
+{
+    CreateKeyPath(ProfilePath("Bare"));
+    AdapterSettings loaded{};
+    LoadProfile("Bare", loaded);
+    EXPECT_STREQ(loaded.DesiredSSID, "Wireless");
+    EXPECT_EQ(loaded.NetworkMode, 1u);
+    EXPECT_EQ(loaded.Channel, 1u);
+    EXPECT_EQ(loaded.DataRate[0], 0);
+    EXPECT_EQ(loaded.WepStatus, 1u);
+}
+
+TEST_F(ProfileStore, LoadingAMissingNameCreatesAnEmptyProfile)
+{
+    AdapterSettings loaded{};
+    LoadProfile("Ghost", loaded);
+    EXPECT_STREQ(loaded.DesiredSSID, "Wireless");
+    const auto list = Enumerated();
+    ASSERT_EQ(list->Count, 1);
+    EXPECT_STREQ(list->Names[0], "Ghost");
+}
+
+TEST_F(ProfileStore, WepOffKeepsKeysStoredEarlier)
+{
+    AdapterSettings settings = SampleSettings();
+    SaveProfile("Cafe", settings);
+    const Bytes before = ReadValue(ProfilePath("Cafe"), "WepKey2");
+    settings.WepStatus = 1;
+    settings.WepKey2[0] = 0xEE;
+    SaveProfile("Cafe", settings);
+    EXPECT_EQ(ReadValue(ProfilePath("Cafe"), "WepKey2"), before);
+}
+
+// The name field holds 32 characters: a longer key name is listed cut, and its settings are
+// those of the cut name, whose key the load creates. The list names it only once.
+TEST_F(ProfileStore, FortyCharacterNameIsListedByItsFirst32)
+{
+    const std::string longName = std::string(32, 'L') + "12345678";
+    SaveProfile(longName.c_str(), SampleSettings());
+
+    auto list = Enumerated();
+    ASSERT_EQ(list->Count, 1);
+    EXPECT_EQ(std::string(list->Names[0]), std::string(32, 'L'));
+    EXPECT_STREQ(list->Settings[0].DesiredSSID, "Wireless");
+    EXPECT_TRUE(KeyExists(ProfilePath(std::string(32, 'L'))));
+    EXPECT_TRUE(KeyExists(ProfilePath(longName)));
+
+    list = Enumerated();
+    ASSERT_EQ(list->Count, 1);
+    EXPECT_EQ(std::string(list->Names[0]), std::string(32, 'L'));
+}
+
+TEST_F(ProfileStore, NamesTooLongForTheBufferAreSkipped)
+{
+    CreateKeyPath(ProfilePath(std::string(128, 'x')));
+    CreateKeyPath(ProfilePath(std::string(200, 'y')));
+    CreateKeyPath(ProfilePath(std::string(127, 'w')));
+    SaveProfile("Zulu", SampleSettings());
+
+    std::vector<std::string> expected;
+    for (const std::string& name : SubkeyNames(ProfileKey)) {
+        if (name.size() < 128)
+            expected.push_back(name.substr(0, 32));
+    }
+    ASSERT_EQ(expected.size(), 2u);
+
+    const auto list = Enumerated();
+    ASSERT_EQ(list->Count, 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(list->Names[i], expected[i]);
+        EXPECT_STREQ(list->Settings[i].DesiredSSID, expected[i] == "Zulu" ? "Roaming" : "Wireless");
+    }
+}
+
+TEST_F(ProfileStore, ListHoldsTheFirst64Profiles)
+{
+    for (int i = 0; i < 70; ++i)
+        CreateKeyPath(ProfilePath("P" + std::to_string(100 + i)));
+
+    const auto list = Enumerated();
+    ASSERT_EQ(list->Count, ProfileListCapacity);
+    const std::vector<std::string> order = SubkeyNames(ProfileKey);
+    ASSERT_EQ(order.size(), 70u);
+    for (int i = 0; i < ProfileListCapacity; ++i) {
+        EXPECT_EQ(list->Names[i], order[i]);
+        EXPECT_STREQ(list->Settings[i].DesiredSSID, "Wireless");
+    }
+}
+
+TEST_F(ProfileStore, DeleteRemovesTheWholeTree)
+{
+    SaveProfile("Keep", SampleSettings());
+    SaveProfile("Gone", SampleSettings());
+    CreateKeyPath(ProfilePath("Gone\\Nested\\Deeper"));
+    CreateKeyPath(ProfilePath("Gone\\Sibling"));
+    WriteValue(ProfilePath("Gone\\Nested"), "Anything", Text("x", 2));
+
+    EXPECT_TRUE(DeleteProfile("Gone"));
+    EXPECT_FALSE(KeyExists(ProfilePath("Gone")));
+    EXPECT_TRUE(KeyExists(ProfilePath("Keep")));
+    EXPECT_EQ(ReadValue(ProfilePath("Keep"), "DesiredSSID"), Text("Roaming", 33));
+}
+
+TEST_F(ProfileStore, DeletingAMissingNameChangesNothing)
+{
+    SaveProfile("Keep", SampleSettings());
+    EXPECT_TRUE(DeleteProfile("Nobody"));
+    EXPECT_EQ(SubkeyNames(ProfileKey), std::vector<std::string>{"Keep"});
+
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\KT60");
+    EXPECT_TRUE(DeleteProfile("Keep"));
+}
+
+// An empty name or backslashes alone would address the root with every profile below it.
+TEST_F(ProfileStore, NamesOfTheRootItselfAreRefused)
+{
+    SaveProfile("Keep", SampleSettings());
+    for (const char* name : {"", "\\", "\\\\"}) {
+        EXPECT_TRUE(DeleteProfile(name)) << name;
+        EXPECT_FALSE(SaveProfile(name, SampleSettings())) << name;
+        AdapterSettings untouched{};
+        EXPECT_FALSE(LoadProfile(name, untouched)) << name;
+        EXPECT_STREQ(untouched.DesiredSSID, "");
+    }
+    EXPECT_TRUE(KeyExists(ProfilePath("Keep")));
+    EXPECT_FALSE(ValueExists(ProfileKey, "DesiredSSID"));
+    EXPECT_FALSE(SaveProfile(std::string(128, 'n').c_str(), SampleSettings()));
+    EXPECT_FALSE(KeyExists(ProfilePath(std::string(128, 'n'))));
+}
+
+TEST_F(ProfileStore, BackslashNamesNestKeys)
+{
+    ASSERT_TRUE(SaveProfile("Site\\Floor2", SampleSettings()));
+    EXPECT_EQ(ReadValue(ProfilePath("Site\\Floor2"), "DesiredSSID"), Text("Roaming", 33));
+
+    AdapterSettings loaded{};
+    LoadProfile("Site\\Floor2", loaded);
+    EXPECT_STREQ(loaded.DesiredSSID, "Roaming");
+
+    const auto list = Enumerated();
+    ASSERT_EQ(list->Count, 1);
+    EXPECT_STREQ(list->Names[0], "Site");
+    EXPECT_STREQ(list->Settings[0].DesiredSSID, "Wireless");
+
+    EXPECT_TRUE(DeleteProfile("Site\\Floor2"));
+    EXPECT_FALSE(KeyExists(ProfilePath("Site\\Floor2")));
+    EXPECT_TRUE(KeyExists(ProfilePath("Site")));
+}
+
+}  // namespace
