@@ -1,0 +1,29 @@
+// Association and the live link: joining, holding and dropping, signal and traffic. Time is
+// evaluated lazily: every call into the library first brings the link up to the moment of
+// the call, so no thread runs in the background.
+#ifndef VEXA5200_LINK_H
+#define VEXA5200_LINK_H
+
+#include "AdapterState.h"
+
+namespace vexa {
+
+void AdvanceLink(AdapterState& s, uint64_t now);
+
+// Starts a join to ssid (empty: any network that fits); completes after the join delay.
+void StartJoin(AdapterState& s, const char* ssid, unsigned long length, uint64_t now);
+void DropLink(AdapterState& s);
+
+bool IsAssociated(const AdapterState& s);
+bool SecurityMatches(const AdapterConfig& c, const VexaSimNetwork& n);
+
+// Signal of the associated network as the adapter measures it: its level plus a drift of a
+// few dB that changes every second and a half.
+int LinkRssi(const AdapterState& s, uint64_t now);
+int MeasuredRssi(int level, const unsigned char bssid[6], uint64_t now);
+// Current transmit rate in 100 bit/s.
+unsigned long LinkSpeed(const AdapterState& s);
+
+}  // namespace vexa
+
+#endif
