@@ -3,8 +3,13 @@
 #include "RegistryScratch.h"
 
 #include "settings/DefaultSettings.h"
+#include "settings/ProfileStore.h"
+
+#include <Vexa5200Control.h>
 
 #include <cstring>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -37,6 +42,33 @@ protected:
 Bytes Character(char c)
 {
     return {static_cast<unsigned char>(c), 0, 0, 0};
+}
+
+// The library's journal lines of the registry writes: SetRegistry "path" "name" hex count 0,
+// with backslashes of the path escaped.
+std::vector<std::string> JournalledWrites()
+{
+    unsigned long needed = 0;
+    VexaSimReadJournal(nullptr, 0, &needed);
+    std::string text(needed, '\0');
+    VexaSimReadJournal(text.data(), needed, &needed);
+    std::vector<std::string> writes;
+    std::istringstream lines(text.c_str());
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("SetRegistry ", 0) == 0)
+            writes.push_back(line);
+    }
+    return writes;
+}
+
+std::string NameAndTail(const std::string& line, const std::string& path)
+{
+    const std::string prefix = "SetRegistry \"" + path + "\" \"";
+    if (line.rfind(prefix, 0) != 0)
+        return "wrong path: " + line;
+    const size_t nameEnd = line.find('"', prefix.size());
+    const size_t countStart = line.rfind(' ', line.rfind(' ') - 1);
+    return line.substr(prefix.size(), nameEnd - prefix.size()) + line.substr(countStart);
 }
 
 TEST_F(DefaultSettingsEncoding, EveryValueHasItsSizeAndText)
@@ -72,6 +104,29 @@ TEST_F(DefaultSettingsEncoding, EveryValueHasItsSizeAndText)
 
     for (const char* never : {"ApplyScope", "Bssid", "EapLogin", "EapPassword", "EapProtocol"})
         EXPECT_FALSE(ValueExists(DefaultKey, never)) << never;
+}
+
+TEST_F(DefaultSettingsEncoding, ValuesAreWrittenInOrderThroughTheLibrary)
+{
+    const std::vector<std::string> expected = {
+        "DesiredSSID 33 0", "NetworkMode 4 0", "Channel 4 0",      "DataRate 10 0",       "PowerMode 4 0",
+        "Preamble 4 0",     "AuthMode 4 0",    "TxWepKey 4 0",     "WepKeyFormat 4 0",    "WepKey1 128 0",
+        "WepKey2 128 0",    "WepKey3 128 0",   "WepKey4 128 0",    "WepStatus 4 0",       "WepKeySize 4 0",
+        "PskPassphrase 65 0", "WPALoginName 40 0", "WPACertificate 160 0"};
+
+    VexaSimClearJournal();
+    SaveDefaultSettings(settings_);
+    std::vector<std::string> written;
+    for (const std::string& line : JournalledWrites())
+        written.push_back(NameAndTail(line, "SOFTWARE\\\\KT60\\\\DEFAULT\\\\"));
+    EXPECT_EQ(written, expected);
+
+    VexaSimClearJournal();
+    SaveProfile("Home", settings_);
+    written.clear();
+    for (const std::string& line : JournalledWrites())
+        written.push_back(NameAndTail(line, "SOFTWARE\\\\KT60\\\\PROFILE\\\\Home"));
+    EXPECT_EQ(written, expected);
 }
 
 TEST_F(DefaultSettingsEncoding, RateIndexIsStoredAsHexRateCode)

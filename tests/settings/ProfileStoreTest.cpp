@@ -178,7 +178,7 @@ TEST_F(ProfileStore, NamesTooLongForTheBufferAreSkipped)
 TEST_F(ProfileStore, ListHoldsTheFirst64Profiles)
 {
     for (int i = 0; i < 70; ++i)
-        CreateKeyPath(ProfilePath("P" + std::to_string(100 + i)));
+        CreateKeyPath(ProfilePath(std::to_string(100 + i).insert(0, 1, 'P')));
 
     const auto list = Enumerated();
     ASSERT_EQ(list->Count, ProfileListCapacity);
