@@ -8,6 +8,12 @@ namespace {
 const char* const ObjectProperty = "Skylook.WindowObject";
 }
 
+CWindow::~CWindow()
+{
+    if (m_hWnd && FromHandle(m_hWnd) == this)
+        Unbind();
+}
+
 CWindow* CWindow::FromHandle(HWND hWnd)
 {
     return hWnd ? static_cast<CWindow*>(::GetPropA(hWnd, ObjectProperty)) : nullptr;

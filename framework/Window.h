@@ -10,7 +10,8 @@
 class CWindow {
 public:
     CWindow() = default;
-    virtual ~CWindow() = default;
+    // A window that outlives its object falls back to its class's default handling.
+    virtual ~CWindow();
     CWindow(const CWindow&) = delete;
     CWindow& operator=(const CWindow&) = delete;
 
