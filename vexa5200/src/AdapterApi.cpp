@@ -28,12 +28,32 @@ bool Callable(AdapterLock& lock, Fn fn, VEXA5200_HANDLE handle)
     return lock.Ok() && !Failing(lock.State(), fn) && SessionUsable(lock.State(), handle);
 }
 
-// A query: fills its output through body when the adapter can answer.
+// A query that may change the state (the scan list hands out an injected answer once).
+template <class Body>
+int LockedQuery(Fn fn, VEXA5200_HANDLE handle, const void* out, Body body)
+{
+    if (!out)
+        return Failed;
+    AdapterLock lock;
+    if (!Callable(lock, fn, handle))
+        return Failed;
+    return body(lock.State(), lock.Now()) ? Ok : Failed;
+}
+
+// A query of the core: answered from a copy taken without the mutex, unless a join is due
+// (completing it changes the state) or writers kept the record busy.
 template <class Body>
 int Query(Fn fn, VEXA5200_HANDLE handle, const void* out, Body body)
 {
     if (!out)
         return Failed;
+    AdapterCore core;
+    uint64_t now = GetTickCount64();
+    if (SnapshotCore(core) && !JoinDue(core, now)) {
+        if (Failing(core, fn) || !SessionUsable(core, handle))
+            return Failed;
+        return body(core, now) ? Ok : Failed;
+    }
     AdapterLock lock;
     if (!Callable(lock, fn, handle))
         return Failed;
@@ -127,15 +147,17 @@ VEXA5200_API int Vexa5200Scan(VEXA5200_HANDLE handle)
 
 VEXA5200_API int Vexa5200GetConnectStatus(VEXA5200_HANDLE handle)
 {
-    AdapterLock lock;
-    if (!Callable(lock, Fn::GetConnectStatus, handle))
-        return 0;
-    return IsAssociated(lock.State()) ? 1 : 0;
+    bool associated = false;
+    int result = Query(Fn::GetConnectStatus, handle, &associated, [&](const AdapterCore& s, uint64_t) {
+        associated = IsAssociated(s);
+        return true;
+    });
+    return result == Ok && associated ? 1 : 0;
 }
 
 VEXA5200_API int Vexa5200QueryHardwareStatus(VEXA5200_HANDLE handle, unsigned long* status)
 {
-    return Query(Fn::QueryHardwareStatus, handle, status, [&](AdapterState&, uint64_t) {
+    return Query(Fn::QueryHardwareStatus, handle, status, [&](const AdapterCore&, uint64_t) {
         *status = 0;
         return true;
     });
@@ -143,7 +165,7 @@ VEXA5200_API int Vexa5200QueryHardwareStatus(VEXA5200_HANDLE handle, unsigned lo
 
 VEXA5200_API int Vexa5200QueryRadioControl(VEXA5200_HANDLE handle, unsigned long* on)
 {
-    return Query(Fn::QueryRadioControl, handle, on, [&](AdapterState& s, uint64_t) {
+    return Query(Fn::QueryRadioControl, handle, on, [&](const AdapterCore& s, uint64_t) {
         *on = (s.SoftwareRadio && s.HardwareRadio) ? 1 : 0;
         return true;
     });
@@ -151,7 +173,7 @@ VEXA5200_API int Vexa5200QueryRadioControl(VEXA5200_HANDLE handle, unsigned long
 
 VEXA5200_API int Vexa5200QueryNetworkMode(VEXA5200_HANDLE handle, unsigned long* mode)
 {
-    return Query(Fn::QueryNetworkMode, handle, mode, [&](AdapterState& s, uint64_t) {
+    return Query(Fn::QueryNetworkMode, handle, mode, [&](const AdapterCore& s, uint64_t) {
         *mode = s.Config.NetworkMode;
         return true;
     });
@@ -159,7 +181,7 @@ VEXA5200_API int Vexa5200QueryNetworkMode(VEXA5200_HANDLE handle, unsigned long*
 
 VEXA5200_API int Vexa5200QueryChannel(VEXA5200_HANDLE handle, unsigned long* channel)
 {
-    return Query(Fn::QueryChannel, handle, channel, [&](AdapterState& s, uint64_t) {
+    return Query(Fn::QueryChannel, handle, channel, [&](const AdapterCore& s, uint64_t) {
         *channel = IsAssociated(s) ? static_cast<unsigned long>(s.Link.Channel) : s.Config.Channel;
         return true;
     });
@@ -167,7 +189,7 @@ VEXA5200_API int Vexa5200QueryChannel(VEXA5200_HANDLE handle, unsigned long* cha
 
 VEXA5200_API int Vexa5200QueryLinkSpeed(VEXA5200_HANDLE handle, unsigned long* speed100bps)
 {
-    return Query(Fn::QueryLinkSpeed, handle, speed100bps, [&](AdapterState& s, uint64_t) {
+    return Query(Fn::QueryLinkSpeed, handle, speed100bps, [&](const AdapterCore& s, uint64_t) {
         *speed100bps = LinkSpeed(s);
         return true;
     });
@@ -175,7 +197,7 @@ VEXA5200_API int Vexa5200QueryLinkSpeed(VEXA5200_HANDLE handle, unsigned long* s
 
 VEXA5200_API int Vexa5200QueryRssi(VEXA5200_HANDLE handle, unsigned long* rssiDbm)
 {
-    return Query(Fn::QueryRssi, handle, rssiDbm, [&](AdapterState& s, uint64_t now) {
+    return Query(Fn::QueryRssi, handle, rssiDbm, [&](const AdapterCore& s, uint64_t now) {
         if (!IsAssociated(s))
             return false;
         *rssiDbm = static_cast<unsigned long>(static_cast<long>(LinkRssi(s, now)));
@@ -185,7 +207,7 @@ VEXA5200_API int Vexa5200QueryRssi(VEXA5200_HANDLE handle, unsigned long* rssiDb
 
 VEXA5200_API int Vexa5200QueryFirmwareVersion(VEXA5200_HANDLE handle, unsigned long* version)
 {
-    return Query(Fn::QueryFirmwareVersion, handle, version, [&](AdapterState&, uint64_t) {
+    return Query(Fn::QueryFirmwareVersion, handle, version, [&](const AdapterCore&, uint64_t) {
         *version = FirmwareVersion;
         return true;
     });
@@ -193,7 +215,7 @@ VEXA5200_API int Vexa5200QueryFirmwareVersion(VEXA5200_HANDLE handle, unsigned l
 
 VEXA5200_API int Vexa5200QueryRegionCode(VEXA5200_HANDLE handle, unsigned long* region)
 {
-    return Query(Fn::QueryRegionCode, handle, region, [&](AdapterState& s, uint64_t) {
+    return Query(Fn::QueryRegionCode, handle, region, [&](const AdapterCore& s, uint64_t) {
         *region = s.RegionCode;
         return true;
     });
@@ -265,12 +287,12 @@ VEXA5200_API int Vexa5200SetFswCCXNetworkEap(VEXA5200_HANDLE handle, unsigned lo
 VEXA5200_API int Vexa5200QueryRegistryPath(VEXA5200_HANDLE handle, char* path, unsigned long size)
 {
     return Query(Fn::QueryRegistryPath, handle, path,
-                 [&](AdapterState&, uint64_t) { return CopyText(DriverKeyPath, path, size); });
+                 [&](const AdapterCore&, uint64_t) { return CopyText(DriverKeyPath, path, size); });
 }
 
 VEXA5200_API int Vexa5200QuerySsid(VEXA5200_HANDLE handle, char* ssid, unsigned long size)
 {
-    return Query(Fn::QuerySsid, handle, ssid, [&](AdapterState& s, uint64_t) {
+    return Query(Fn::QuerySsid, handle, ssid, [&](const AdapterCore& s, uint64_t) {
         char text[33] = {};
         if (IsAssociated(s))
             std::memcpy(text, s.Link.Ssid, 32);
@@ -283,18 +305,18 @@ VEXA5200_API int Vexa5200QuerySsid(VEXA5200_HANDLE handle, char* ssid, unsigned 
 VEXA5200_API int Vexa5200QueryDriverVersion(VEXA5200_HANDLE handle, char* text, unsigned long size)
 {
     return Query(Fn::QueryDriverVersion, handle, text,
-                 [&](AdapterState&, uint64_t) { return CopyText(DriverVersion, text, size); });
+                 [&](const AdapterCore&, uint64_t) { return CopyText(DriverVersion, text, size); });
 }
 
 VEXA5200_API int Vexa5200QueryScanList(VEXA5200_HANDLE handle, void* list, unsigned long size)
 {
-    return Query(Fn::QueryScanList, handle, list,
+    return LockedQuery(Fn::QueryScanList, handle, list,
                  [&](AdapterState& s, uint64_t) { return WriteScanList(s, list, size); });
 }
 
 VEXA5200_API int Vexa5200QueryBssid(VEXA5200_HANDLE handle, unsigned char bssid[6])
 {
-    return Query(Fn::QueryBssid, handle, bssid, [&](AdapterState& s, uint64_t) {
+    return Query(Fn::QueryBssid, handle, bssid, [&](const AdapterCore& s, uint64_t) {
         if (!IsAssociated(s))
             return false;
         std::memcpy(bssid, s.Link.Bssid, 6);
@@ -304,22 +326,22 @@ VEXA5200_API int Vexa5200QueryBssid(VEXA5200_HANDLE handle, unsigned char bssid[
 
 VEXA5200_API int Vexa5200QueryStatistics(VEXA5200_HANDLE handle, NDIS_802_11_STATISTICS* statistics)
 {
-    return Query(Fn::QueryStatistics, handle, statistics, [&](AdapterState& s, uint64_t) {
-        const LinkInfo& l = s.Link;
+    return Query(Fn::QueryStatistics, handle, statistics, [&](const AdapterCore& s, uint64_t now) {
+        TrafficCounters l = CountersAt(s, now);
         NDIS_802_11_STATISTICS st{};
         st.Length = sizeof st;
-        st.TransmittedFragmentCount.QuadPart = static_cast<LONGLONG>(l.TxFragments);
-        st.ReceivedFragmentCount.QuadPart = static_cast<LONGLONG>(l.RxFragments);
+        st.TransmittedFragmentCount.QuadPart = static_cast<LONGLONG>(l.Tx);
+        st.ReceivedFragmentCount.QuadPart = static_cast<LONGLONG>(l.Rx);
         // The other counters keep plausible proportions to the traffic.
-        st.MulticastTransmittedFrameCount.QuadPart = static_cast<LONGLONG>(l.TxFragments / 50);
-        st.MulticastReceivedFrameCount.QuadPart = static_cast<LONGLONG>(l.RxFragments / 20);
-        st.RetryCount.QuadPart = static_cast<LONGLONG>(l.TxFragments / 25);
-        st.MultipleRetryCount.QuadPart = static_cast<LONGLONG>(l.TxFragments / 200);
-        st.FailedCount.QuadPart = static_cast<LONGLONG>(l.TxFragments / 1000);
-        st.ACKFailureCount.QuadPart = static_cast<LONGLONG>(l.TxFragments / 40);
-        st.FrameDuplicateCount.QuadPart = static_cast<LONGLONG>(l.RxFragments / 500);
-        st.FCSErrorCount.QuadPart = static_cast<LONGLONG>(l.RxFragments / 100);
-        st.DecryptSuccessCount.QuadPart = static_cast<LONGLONG>(l.RxFragments);
+        st.MulticastTransmittedFrameCount.QuadPart = static_cast<LONGLONG>(l.Tx / 50);
+        st.MulticastReceivedFrameCount.QuadPart = static_cast<LONGLONG>(l.Rx / 20);
+        st.RetryCount.QuadPart = static_cast<LONGLONG>(l.Tx / 25);
+        st.MultipleRetryCount.QuadPart = static_cast<LONGLONG>(l.Tx / 200);
+        st.FailedCount.QuadPart = static_cast<LONGLONG>(l.Tx / 1000);
+        st.ACKFailureCount.QuadPart = static_cast<LONGLONG>(l.Tx / 40);
+        st.FrameDuplicateCount.QuadPart = static_cast<LONGLONG>(l.Rx / 500);
+        st.FCSErrorCount.QuadPart = static_cast<LONGLONG>(l.Rx / 100);
+        st.DecryptSuccessCount.QuadPart = static_cast<LONGLONG>(l.Rx);
         *statistics = st;
         return true;
     });

@@ -62,6 +62,7 @@ struct LinkInfo {
     int Channel;
     int Infrastructure;
     int MaxRateCode;
+    int Level;                  // the network's signal level, kept current while associated
     uint64_t CounterTick;       // counters are brought up to this moment
     uint64_t RxFragments;
     uint64_t TxFragments;
@@ -74,7 +75,9 @@ struct ScanRecord {
     int MeasuredRssi;
 };
 
-struct AdapterState {
+// The part of the state that status queries read. Queries take a consistent copy of it
+// without the mutex (see SharedAdapter.h), so it is kept small and at the front.
+struct AdapterCore {
     int CardPresent;
     uint32_t CardGeneration;    // bumped on removal: handles opened before stay invalid
     int HardwareRadio;
@@ -86,7 +89,9 @@ struct AdapterState {
 
     AdapterConfig Config;
     LinkInfo Link;
+};
 
+struct AdapterState : AdapterCore {
     int NetworkCount;
     VexaSimNetwork Networks[MaxNetworks];
     uint32_t NextBssidSerial;
@@ -100,7 +105,7 @@ struct AdapterState {
 };
 
 // True when both radio switches are on and the card is in.
-inline bool RadioUsable(const AdapterState& s)
+inline bool RadioUsable(const AdapterCore& s)
 {
     return s.CardPresent && s.HardwareRadio && s.SoftwareRadio;
 }

@@ -23,7 +23,7 @@ enum class Fn : int {
 int FunctionIndex(const char* name);
 const char* FunctionName(int index);
 
-inline bool Failing(const AdapterState& s, Fn f)
+inline bool Failing(const AdapterCore& s, Fn f)
 {
     return (s.Failures >> static_cast<int>(f)) & 1;
 }

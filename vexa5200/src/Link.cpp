@@ -32,11 +32,14 @@ unsigned TrafficPercent(uint64_t step)
     return 85 + static_cast<unsigned>(Mix(step ^ 0x5452414646494Cull) % 31);
 }
 
-void CountTraffic(AdapterState& s, uint64_t now)
+}  // namespace
+
+TrafficCounters CountersAt(const AdapterCore& s, uint64_t now)
 {
-    LinkInfo& l = s.Link;
-    if (now <= l.CounterTick)
-        return;
+    const LinkInfo& l = s.Link;
+    TrafficCounters c{l.RxFragments, l.TxFragments, l.RxRemainder, l.TxRemainder};
+    if (s.Link.Phase != LinkPhase::Associated || now <= l.CounterTick)
+        return c;
     uint64_t from = l.CounterTick;
     uint64_t fragmentMs = 0;  // fragments per second times milliseconds
     if ((now - from) / DriftStepMs > 100000) {
@@ -50,13 +53,26 @@ void CountTraffic(AdapterState& s, uint64_t now)
         }
     }
     // Received at the configured rate, sent at half of it.
-    l.RxRemainder += fragmentMs;
-    l.RxFragments += l.RxRemainder / 1000;
-    l.RxRemainder %= 1000;
-    l.TxRemainder += fragmentMs;
-    l.TxFragments += l.TxRemainder / 2000;
-    l.TxRemainder %= 2000;
-    l.CounterTick = now;
+    c.RxRemainder += fragmentMs;
+    c.Rx += c.RxRemainder / 1000;
+    c.RxRemainder %= 1000;
+    c.TxRemainder += fragmentMs;
+    c.Tx += c.TxRemainder / 2000;
+    c.TxRemainder %= 2000;
+    return c;
+}
+
+namespace {
+
+void CountTraffic(AdapterState& s, uint64_t now)
+{
+    TrafficCounters c = CountersAt(s, now);
+    LinkInfo& l = s.Link;
+    l.RxFragments = c.Rx;
+    l.TxFragments = c.Tx;
+    l.RxRemainder = c.RxRemainder;
+    l.TxRemainder = c.TxRemainder;
+    l.CounterTick = std::max(l.CounterTick, now);
 }
 
 bool SsidEquals(const char* a, const char* b)
@@ -129,6 +145,7 @@ void CompleteJoin(AdapterState& s, uint64_t when)
         l.Channel = n.Channel;
         l.Infrastructure = n.Infrastructure;
         l.MaxRateCode = n.MaxRateCode;
+        l.Level = n.RssiDbm;
         l.OwnIbss = 0;
     } else if (CanCreateIbss(s, l.TargetSsid)) {
         OwnIbssBssid(l.TargetSsid, l.Bssid);
@@ -136,6 +153,7 @@ void CompleteJoin(AdapterState& s, uint64_t when)
         l.Channel = static_cast<int>(s.Config.Channel);
         l.Infrastructure = 0;
         l.MaxRateCode = 108;
+        l.Level = OwnIbssRssi;
         l.OwnIbss = 1;
     } else {
         return;
@@ -144,9 +162,9 @@ void CompleteJoin(AdapterState& s, uint64_t when)
     l.CounterTick = when;
 }
 
-bool LinkHolds(const AdapterState& s)
+bool LinkHolds(AdapterState& s)
 {
-    const LinkInfo& l = s.Link;
+    LinkInfo& l = s.Link;
     if (!RadioUsable(s))
         return false;
     if (static_cast<int>(s.Config.NetworkMode == 1) != l.Infrastructure)
@@ -155,8 +173,12 @@ bool LinkHolds(const AdapterState& s)
         return true;
     for (int i = 0; i < s.NetworkCount; ++i) {
         const VexaSimNetwork& n = s.Networks[i];
-        if (std::memcmp(n.Bssid, l.Bssid, 6) == 0)
+        if (std::memcmp(n.Bssid, l.Bssid, 6) == 0) {
+            l.Level = n.RssiDbm;
+            l.Channel = n.Channel;
+            l.MaxRateCode = n.MaxRateCode;
             return Audible(n) && SecurityMatches(s.Config, n) && n.Infrastructure == l.Infrastructure;
+        }
     }
     return false;
 }
@@ -224,9 +246,14 @@ void DropLink(AdapterState& s)
     std::memset(l.Ssid, 0, sizeof l.Ssid);
 }
 
-bool IsAssociated(const AdapterState& s)
+bool IsAssociated(const AdapterCore& s)
 {
     return s.Link.Phase == LinkPhase::Associated;
+}
+
+bool JoinDue(const AdapterCore& s, uint64_t now)
+{
+    return s.Link.Phase == LinkPhase::Joining && now >= s.Link.JoinStart + s.JoinDelayMs;
 }
 
 int MeasuredRssi(int level, const unsigned char bssid[6], uint64_t now)
@@ -235,19 +262,12 @@ int MeasuredRssi(int level, const unsigned char bssid[6], uint64_t now)
     return level + static_cast<int>(h % 7) - 3;
 }
 
-int LinkRssi(const AdapterState& s, uint64_t now)
+int LinkRssi(const AdapterCore& s, uint64_t now)
 {
-    const LinkInfo& l = s.Link;
-    int level = OwnIbssRssi;
-    if (!l.OwnIbss) {
-        for (int i = 0; i < s.NetworkCount; ++i)
-            if (std::memcmp(s.Networks[i].Bssid, l.Bssid, 6) == 0)
-                level = s.Networks[i].RssiDbm;
-    }
-    return MeasuredRssi(level, l.Bssid, now);
+    return MeasuredRssi(s.Link.Level, s.Link.Bssid, now);
 }
 
-unsigned long LinkSpeed(const AdapterState& s)
+unsigned long LinkSpeed(const AdapterCore& s)
 {
     unsigned long code = s.Config.RateCode;
     if (IsAssociated(s)) {

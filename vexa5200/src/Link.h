@@ -14,15 +14,23 @@ void AdvanceLink(AdapterState& s, uint64_t now);
 void StartJoin(AdapterState& s, const char* ssid, unsigned long length, uint64_t now);
 void DropLink(AdapterState& s);
 
-bool IsAssociated(const AdapterState& s);
+bool IsAssociated(const AdapterCore& s);
+// True when a join is due to complete: the state must then be brought up to date under the lock.
+bool JoinDue(const AdapterCore& s, uint64_t now);
 bool SecurityMatches(const AdapterConfig& c, const VexaSimNetwork& n);
 
 // Signal of the associated network as the adapter measures it: its level plus a drift of a
 // few dB that changes every second and a half.
-int LinkRssi(const AdapterState& s, uint64_t now);
+int LinkRssi(const AdapterCore& s, uint64_t now);
 int MeasuredRssi(int level, const unsigned char bssid[6], uint64_t now);
 // Current transmit rate in 100 bit/s.
-unsigned long LinkSpeed(const AdapterState& s);
+unsigned long LinkSpeed(const AdapterCore& s);
+
+// Fragment counters as they stand at now, without changing the state.
+struct TrafficCounters {
+    uint64_t Rx, Tx, RxRemainder, TxRemainder;
+};
+TrafficCounters CountersAt(const AdapterCore& s, uint64_t now);
 
 }  // namespace vexa
 

@@ -43,7 +43,7 @@ bool CloseSession(VEXA5200_HANDLE handle)
     return true;
 }
 
-bool SessionUsable(const AdapterState& s, VEXA5200_HANDLE handle)
+bool SessionUsable(const AdapterCore& s, VEXA5200_HANDLE handle)
 {
     const Session* session = Find(handle);
     return session && s.CardPresent && session->Generation == s.CardGeneration;

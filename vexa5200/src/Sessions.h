@@ -7,11 +7,11 @@
 
 namespace vexa {
 
-// All three are called with the adapter lock held.
+// Opening and closing happen with the adapter lock held.
 VEXA5200_HANDLE OpenSession(const AdapterState& s);
 bool CloseSession(VEXA5200_HANDLE handle);
 // True for an open handle of the card now inserted.
-bool SessionUsable(const AdapterState& s, VEXA5200_HANDLE handle);
+bool SessionUsable(const AdapterCore& s, VEXA5200_HANDLE handle);
 
 }  // namespace vexa
 

@@ -6,6 +6,7 @@
 
 #include <shlobj.h>
 
+#include <cstring>
 #include <string>
 
 namespace vexa {
@@ -137,8 +138,11 @@ Attachment Attach()
             area->Magic = AreaMagic;
             area->Size = sizeof(SharedArea);
             area->SessionId = session;
+            area->Sequence.store(0);
         } else {
             RepairAfterAbandon(*area);
+            if (area->Sequence.load() & 1)
+                area->Sequence.fetch_add(1);
         }
     }
     ReleaseMutex(a.Mutex);
@@ -166,14 +170,38 @@ AdapterLock::AdapterLock()
         return;
     mutex_ = a.Mutex;
     area_ = a.Area;
+    // Odd while held; a holder that died left it odd already.
+    if ((area_->Sequence.load() & 1) == 0)
+        area_->Sequence.fetch_add(1);
     now_ = GetTickCount64();
     AdvanceLink(area_->State, now_);
 }
 
 AdapterLock::~AdapterLock()
 {
-    if (mutex_)
-        ReleaseMutex(mutex_);
+    if (!mutex_)
+        return;
+    area_->Sequence.fetch_add(1);
+    ReleaseMutex(mutex_);
+}
+
+bool SnapshotCore(AdapterCore& core)
+{
+    const Attachment& a = TheAttachment();
+    if (!a.Area)
+        return false;
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        uint32_t before = a.Area->Sequence.load(std::memory_order_acquire);
+        if (before & 1) {
+            YieldProcessor();
+            continue;
+        }
+        std::memcpy(&core, static_cast<const AdapterCore*>(&a.Area->State), sizeof core);
+        std::atomic_thread_fence(std::memory_order_acquire);
+        if (a.Area->Sequence.load(std::memory_order_relaxed) == before)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace vexa

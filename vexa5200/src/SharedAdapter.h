@@ -1,5 +1,10 @@
 // Access to the machine-wide adapter: the shared-memory record and the journal, guarded by
-// one named mutex. Every exported function works through an AdapterLock.
+// one named mutex. Every change is made through an AdapterLock.
+//
+// Status queries are frequent (a dozen per second from the tray program alone) and a named
+// mutex costs a round trip to the kernel, so queries read the record's core without the
+// mutex: every lock holder makes the sequence number odd while it holds the lock, and a
+// reader keeps a copy only when the number was even and unchanged around it.
 #ifndef VEXA5200_SHARED_ADAPTER_H
 #define VEXA5200_SHARED_ADAPTER_H
 
@@ -8,12 +13,15 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 namespace vexa {
 
 struct SharedArea {
     uint32_t Magic;
     uint32_t Size;
     uint64_t SessionId;  // the machine session the record belongs to
+    std::atomic<uint32_t> Sequence;
     AdapterState State;
     JournalRing Journal;
 };
@@ -38,6 +46,10 @@ private:
     HANDLE mutex_ = nullptr;
     uint64_t now_ = 0;
 };
+
+// A consistent copy of the core taken without the mutex; false when the area is not set up
+// or a writer kept it busy (then take an AdapterLock instead).
+bool SnapshotCore(AdapterCore& core);
 
 }  // namespace vexa
 

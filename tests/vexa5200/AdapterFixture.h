@@ -1,0 +1,31 @@
+// Every adapter test starts from the default scene with an open handle; joins complete
+// within the call that starts them unless a test asks for a delay.
+#ifndef VEXA5200_TEST_ADAPTER_FIXTURE_H
+#define VEXA5200_TEST_ADAPTER_FIXTURE_H
+
+#include <Vexa5200Control.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+class AdapterTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Open authentication without encryption, infrastructure, Auto rate.
+    void Join(const char* ssid);
+    bool Associated() { return Vexa5200GetConnectStatus(handle_) != 0; }
+    std::string Ssid();
+    std::string BssidText();
+    unsigned long Channel();
+    long Rssi();
+    unsigned long LinkSpeed();
+
+    VEXA5200_HANDLE handle_ = nullptr;
+};
+
+std::string JournalText();
+VexaSimNetwork Network(const char* ssid, int security, int rssi = -60, int channel = 1, int infrastructure = 1);
+
+#endif

@@ -1,0 +1,136 @@
+#include "AdapterFixture.h"
+
+#include <cstring>
+
+namespace {
+
+class LinkTest : public AdapterTest {
+protected:
+    void SetUp() override
+    {
+        AdapterTest::SetUp();
+        Join("Wireless");
+        ASSERT_TRUE(Associated());
+    }
+
+    NDIS_802_11_STATISTICS Statistics()
+    {
+        NDIS_802_11_STATISTICS s{};
+        EXPECT_EQ(0, Vexa5200QueryStatistics(handle_, &s));
+        return s;
+    }
+};
+
+}  // namespace
+
+TEST_F(LinkTest, DropsWhenTheNetworkLeavesRange)
+{
+    ASSERT_EQ(0, VexaSimRemoveNetwork("Wireless"));
+    EXPECT_FALSE(Associated());
+    EXPECT_EQ("", Ssid());
+}
+
+TEST_F(LinkTest, DropsWhenTheSignalFadesBelowTheEdge)
+{
+    ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -94));
+    EXPECT_TRUE(Associated());
+    ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -96));
+    EXPECT_FALSE(Associated());
+    // Coming back does not rejoin by itself.
+    ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -50));
+    EXPECT_FALSE(Associated());
+}
+
+TEST_F(LinkTest, DropsWhenTheRadioGoesOff)
+{
+    ASSERT_EQ(0, Vexa5200SetRadioControl(handle_, 0));
+    EXPECT_FALSE(Associated());
+    unsigned long on = 9;
+    ASSERT_EQ(0, Vexa5200QueryRadioControl(handle_, &on));
+    EXPECT_EQ(0u, on);
+
+    ASSERT_EQ(0, Vexa5200SetRadioControl(handle_, 1));
+    Join("Wireless");
+    ASSERT_TRUE(Associated());
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+    EXPECT_FALSE(Associated());
+    // The software switch cannot override the hardware switch.
+    Vexa5200SetRadioControl(handle_, 1);
+    ASSERT_EQ(0, Vexa5200QueryRadioControl(handle_, &on));
+    EXPECT_EQ(0u, on);
+    Join("Wireless");
+    EXPECT_FALSE(Associated());
+    EXPECT_NE(0, Vexa5200Scan(handle_));
+}
+
+TEST_F(LinkTest, DropsWhenTheCardIsRemoved)
+{
+    ASSERT_EQ(0, VexaSimSetCardPresent(0));
+    ASSERT_EQ(0, VexaSimSetCardPresent(1));
+    Vexa5200CloseAdapter(&handle_);
+    ASSERT_EQ(0, Vexa5200OpenAdapter(&handle_));
+    EXPECT_FALSE(Associated());
+}
+
+TEST_F(LinkTest, DropsOnDisassociate)
+{
+    ASSERT_EQ(0, Vexa5200SetDisassociate(handle_));
+    EXPECT_FALSE(Associated());
+    EXPECT_EQ("(failed)", BssidText());
+    unsigned long rssi = 0;
+    EXPECT_NE(0, Vexa5200QueryRssi(handle_, &rssi));
+}
+
+TEST_F(LinkTest, DropsWhenTheNetworkChangesItsSecurity)
+{
+    VexaSimNetwork n = Network("Wireless", VEXASIM_WEP, -55, 6);
+    const unsigned char bssid[6] = {0x00, 0x1A, 0x2B, 0x3C, 0x00, 0x01};
+    std::memcpy(n.Bssid, bssid, 6);
+    std::memcpy(n.WepKey, "12345", 5);
+    n.WepKeyLength = 5;
+    ASSERT_EQ(0, VexaSimUpdateNetwork(&n));
+    EXPECT_FALSE(Associated());
+}
+
+TEST_F(LinkTest, DropsWhenTheModeChangesAndOnPortDownOfAnEapLink)
+{
+    Vexa5200SetNetworkMode(handle_, 0);
+    EXPECT_FALSE(Associated());
+
+    // An open link does not rest on the 802.1X port.
+    Vexa5200SetNetworkMode(handle_, 1);
+    Join("Wireless");
+    Vexa5200WPAPortDown(handle_);
+    EXPECT_TRUE(Associated());
+}
+
+TEST_F(LinkTest, SignalDriftsAFewDecibelsAroundTheNetworkLevel)
+{
+    ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -70));
+    for (int i = 0; i < 5; ++i) {
+        long rssi = Rssi();
+        EXPECT_GE(rssi, -73);
+        EXPECT_LE(rssi, -67);
+        Sleep(300);
+    }
+}
+
+TEST_F(LinkTest, FragmentCountersAdvanceWithTheTrafficRateOnlyWhileAssociated)
+{
+    ASSERT_EQ(0, VexaSimSetTrafficRate(2000));
+    NDIS_802_11_STATISTICS before = Statistics();
+    EXPECT_EQ(sizeof(NDIS_802_11_STATISTICS), before.Length);
+    Sleep(500);
+    NDIS_802_11_STATISTICS after = Statistics();
+    LONGLONG rx = after.ReceivedFragmentCount.QuadPart - before.ReceivedFragmentCount.QuadPart;
+    LONGLONG tx = after.TransmittedFragmentCount.QuadPart - before.TransmittedFragmentCount.QuadPart;
+    EXPECT_GE(rx, 2000 * 85 / 100 / 2 - 2);  // at least 85% of the rate over half a second
+    EXPECT_NEAR(static_cast<double>(tx), rx / 2.0, 2.0);
+
+    Vexa5200SetDisassociate(handle_);
+    NDIS_802_11_STATISTICS idle = Statistics();
+    Sleep(200);
+    NDIS_802_11_STATISTICS later = Statistics();
+    EXPECT_EQ(idle.ReceivedFragmentCount.QuadPart, later.ReceivedFragmentCount.QuadPart);
+    EXPECT_EQ(idle.TransmittedFragmentCount.QuadPart, later.TransmittedFragmentCount.QuadPart);
+}

@@ -1,0 +1,116 @@
+#include "AdapterFixture.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr const char* Path = "SOFTWARE\\VexaRegistryTest\\";
+
+class RegistryTest : public AdapterTest {
+protected:
+    void SetUp() override
+    {
+        AdapterTest::SetUp();
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\VexaRegistryTest");
+    }
+    void TearDown() override
+    {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\VexaRegistryTest");
+        AdapterTest::TearDown();
+    }
+};
+
+}  // namespace
+
+TEST_F(RegistryTest, TextReadsBackWithinCallersSize)
+{
+    ASSERT_EQ(0, Vexa5200SetRegistry(Path, "Name", "HomeNet", 8, 0));
+    char buffer[33];
+    std::memset(buffer, 'x', sizeof buffer);
+    ASSERT_EQ(0, Vexa5200QueryRegistry(Path, "Name", buffer, sizeof buffer));
+    EXPECT_STREQ("HomeNet", buffer);
+
+    // Longer than the buffer: truncated and still terminated, nothing written beyond.
+    char small[5];
+    std::memset(small, 'x', sizeof small);
+    ASSERT_EQ(0, Vexa5200QueryRegistry(Path, "Name", small, 4));
+    EXPECT_STREQ("Hom", small);
+    EXPECT_EQ('x', small[4]);
+
+    char one[1] = {'x'};
+    ASSERT_EQ(0, Vexa5200QueryRegistry(Path, "Name", one, 1));
+    EXPECT_EQ(0, one[0]);
+    EXPECT_NE(0, Vexa5200QueryRegistry(Path, "Name", one, 0));
+}
+
+TEST_F(RegistryTest, ValuesWithoutTerminatorAreTerminated)
+{
+    ASSERT_EQ(0, Vexa5200SetRegistry(Path, "Raw", "ABCDEF", 6, 0));
+    char buffer[16];
+    std::memset(buffer, 'x', sizeof buffer);
+    ASSERT_EQ(0, Vexa5200QueryRegistry(Path, "Raw", buffer, sizeof buffer));
+    EXPECT_STREQ("ABCDEF", buffer);
+}
+
+TEST_F(RegistryTest, BytesOfAnyLengthUpToTheCallersSizeComeBackUnchanged)
+{
+    unsigned char bytes[128];
+    for (int i = 0; i < 128; ++i)
+        bytes[i] = static_cast<unsigned char>(i * 7 + 1);  // no zero byte
+    ASSERT_EQ(0, Vexa5200SetRegistry(Path, "Key", bytes, 127, 0));
+    char buffer[128];
+    ASSERT_EQ(0, Vexa5200QueryRegistry(Path, "Key", buffer, sizeof buffer));
+    EXPECT_EQ(0, std::memcmp(buffer, bytes, 127));
+    EXPECT_EQ(0, buffer[127]);
+
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\VexaRegistryTest", 0, KEY_READ, &key));
+    DWORD type = 0, size = 0;
+    EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, "Key", nullptr, &type, nullptr, &size));
+    RegCloseKey(key);
+    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
+    EXPECT_EQ(127u, size);
+}
+
+TEST_F(RegistryTest, FourByteReadGivesTheFirstBytesZeroFilled)
+{
+    const unsigned char channel[4] = {'1', '1', 0, 0};
+    ASSERT_EQ(0, Vexa5200SetRegistry(Path, "Channel", channel, 4, 0));
+    unsigned long value = 0;
+    ASSERT_EQ(0, Vexa5200QueryRegistry(Path, "Channel", &value));
+    EXPECT_EQ(0x3131u, value);
+
+    ASSERT_EQ(0, Vexa5200SetRegistry(Path, "Short", "AB", 2, 0));
+    value = 0xFFFFFFFF;
+    ASSERT_EQ(0, Vexa5200QueryRegistryDword(Path, "Short", &value));
+    EXPECT_EQ(0x4241u, value);
+
+    ASSERT_EQ(0, Vexa5200SetRegistry(Path, "Long", "WXYZ-and-more", 13, 0));
+    ASSERT_EQ(0, Vexa5200QueryRegistryDword(Path, "Long", &value));
+    EXPECT_EQ(0x5A595857u, value);
+}
+
+TEST_F(RegistryTest, AbsentValuesAndKeysFail)
+{
+    char buffer[16] = "unchanged";
+    unsigned long value = 7;
+    EXPECT_NE(0, Vexa5200QueryRegistry(Path, "Missing", buffer, sizeof buffer));
+    EXPECT_NE(0, Vexa5200QueryRegistryDword(Path, "Missing", &value));
+    EXPECT_NE(0, Vexa5200QueryRegistry("SOFTWARE\\NoSuchVexaKey\\", "Name", buffer, sizeof buffer));
+    EXPECT_STREQ("unchanged", buffer);
+    EXPECT_EQ(7u, value);
+}
+
+TEST_F(RegistryTest, RegistryNeedsNoAdapterAndHonoursTheFailSwitch)
+{
+    ASSERT_EQ(0, VexaSimSetCardPresent(0));
+    ASSERT_EQ(0, Vexa5200SetRegistry(Path, "Mode", "1\0\0\0", 4, 0));
+    unsigned long value = 0;
+    EXPECT_EQ(0, Vexa5200QueryRegistryDword(Path, "Mode", &value));
+    ASSERT_EQ(0, VexaSimSetFailure("QueryRegistryDword", 1));
+    EXPECT_NE(0, Vexa5200QueryRegistryDword(Path, "Mode", &value));
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+    EXPECT_NE(0, Vexa5200SetRegistry(Path, "Other", "x", 1, 0));
+    char buffer[4];
+    EXPECT_NE(0, Vexa5200QueryRegistry(Path, "Other", buffer, sizeof buffer));
+}
