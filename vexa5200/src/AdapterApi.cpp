@@ -350,7 +350,7 @@ VEXA5200_API int Vexa5200QueryStatistics(VEXA5200_HANDLE handle, NDIS_802_11_STA
 VEXA5200_API int Vexa5200SetSsid(VEXA5200_HANDLE handle, const char* ssid, unsigned long length,
                                  unsigned long reserved)
 {
-    JournalLine line = JournalLine("SetSsid").Text(ssid, 64).Number(length).Number(reserved);
+    JournalLine line = JournalLine("SetSsid").Text(ssid, 32).Number(length).Number(reserved);
     return Act(Fn::SetSsid, handle, line, [&](AdapterState& s, uint64_t now) {
         if (length > 32 || (!ssid && length))
             return false;

@@ -545,7 +545,8 @@ std::string UsageText()
            "  fail clear                     no failing functions\n"
            "  inject-scan <hex|file>         the next scan list answer is exactly these bytes\n"
            "  status                         print the adapter's state and the networks\n"
-           "  journal [--clear]              print (or empty) the journal of calls\n";
+           "  journal [--clear]              print (or empty) the journal of calls\n"
+           "  help                           this list\n";
 }
 
 }  // namespace vexa
