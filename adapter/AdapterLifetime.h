@@ -1,0 +1,16 @@
+// The life of the program's one adapter handle: opened at start, reopened every second
+// while the card is missing, closed at the end.
+#ifndef SKYLOOK_ADAPTER_LIFETIME_H
+#define SKYLOOK_ADAPTER_LIFETIME_H
+
+// Opens the adapter, reads its instance identifier and drops any association it has.
+void OpenAdapterAtStart();
+
+// One recovery attempt after a status query found no usable adapter: close, open again,
+// re-read the identifier, and close again unless the hardware reports itself usable.
+// True when the adapter is open and usable afterwards.
+bool ReopenAdapter();
+
+void CloseAdapterAtEnd();
+
+#endif
