@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES := mscoree=;mshtml=;winemenubuilder.exe=
 JOBS ?= 2
 CTEST_ARGS ?=
 
-.PHONY: all deps configure build prefix test run shot bench clean
+.PHONY: all deps configure build prefix test run shot gallery bench clean
 
 all: build
 
@@ -41,6 +41,9 @@ run: build prefix
 
 shot: build prefix
 	@tools/with-display tools/screenshot $(BUILD_ABS) $(SHOT_ARGS)
+
+gallery: build prefix
+	@tools/with-display tools/gallery-shot $(BUILD_ABS)
 
 bench: build prefix
 	@tools/with-display tools/run-benchmarks $(BUILD_ABS)
