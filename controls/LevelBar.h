@@ -1,0 +1,44 @@
+// A progress bar drawn by the program: a horizontal bar filled with a colour ramp through any
+// number of colour stops over a plain background. The common control keeps its range,
+// position and step; only the painting is replaced, and it goes off-screen first.
+#ifndef SKYLOOK_CONTROLS_LEVEL_BAR_H
+#define SKYLOOK_CONTROLS_LEVEL_BAR_H
+
+#include "controls/ColourRamp.h"
+#include "framework/Control.h"
+
+#include <initializer_list>
+#include <vector>
+
+class CLevelBar : public CControl {
+public:
+    CLevelBar();
+
+    void SetColourStops(std::initializer_list<COLORREF> stops);
+    void SetColourStops(const std::vector<COLORREF>& stops);
+    const std::vector<COLORREF>& ColourStops() const { return m_stops; }
+    COLORREF BackgroundColour() const { return m_background; }
+    int Step() const { return m_step; }
+
+    // The whole picture for a client rectangle, drawn straight into dc.
+    void Draw(HDC dc, const RECT& client);
+
+protected:
+    // The run of all stops over ramp, of which only visible is drawn. Spans are relative
+    // to bar's left edge; every span covers bar's full height.
+    virtual void PaintColourRun(HDC dc, const RECT& bar, PixelSpan ramp, PixelSpan visible);
+    // One segment from colour a to colour b, of which only visible is drawn.
+    virtual void PaintTwoColourRamp(HDC dc, const RECT& bar, PixelSpan segment, PixelSpan visible, COLORREF a,
+                                    COLORREF b);
+
+    bool OnPaint() override;
+    bool OnEraseBackground(HDC dc) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    std::vector<COLORREF> m_stops;
+    COLORREF m_background;
+    int m_step = 10;
+};
+
+#endif

@@ -1,0 +1,57 @@
+// The owner-drawn push button of the pages. Bound to a template button, it draws itself
+// off-screen in the system colours, shows a hover edge (flat buttons), follows the pressed
+// look while the mouse is held, and acts as a check box or radio button when the template's
+// style says so.
+#ifndef SKYLOOK_CONTROLS_SKIN_BUTTON_H
+#define SKYLOOK_CONTROLS_SKIN_BUTTON_H
+
+#include "controls/SkinButtonStyle.h"
+#include "framework/Control.h"
+#include "framework/Gdi.h"
+
+class CSkinButton : public CControl {
+public:
+    // Posted to the other buttons of a radio button's group when it is turned on.
+    static constexpr UINT UncheckMessage = WM_USER + 0x100;
+
+    CSkinButton();
+
+    void SetCaptionFont(const LOGFONTA& font);
+    void SetCaptionColour(COLORREF colour);
+    void SetInset(short inset);
+
+    SkinButtonKind Kind() const { return m_style.kind; }
+    bool IsChecked() const { return m_checked; }
+    bool IsHovered() const { return m_hover; }
+    bool IsHeld() const { return m_held; }
+    bool IsFlat() const { return m_style.flat; }
+    bool IsDefault() const { return m_style.isDefault; }
+
+    // Paints one draw-item request: the owner-draw step of the button.
+    void DrawItem(const DRAWITEMSTRUCT& item);
+
+protected:
+    void PreSubclass() override;
+    bool OnEraseBackground(HDC dc) override;
+    bool OnMouseMove(UINT flags, POINT point) override;
+    bool OnMouseLeave() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    // True when the pushed look had to change first; the state change redraws the button.
+    bool FollowHeldCursor();
+    void SetChecked(bool checked);
+    void UncheckGroup();
+    bool IsUnderPoint(POINT screenPoint) const;
+
+    SkinButtonStyle m_style;
+    CFont m_font;
+    bool m_checked = false;
+    bool m_hover = false;
+    bool m_held = false;
+    short m_inset = 4;
+    COLORREF m_captionColour;
+};
+
+#endif

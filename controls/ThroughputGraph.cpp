@@ -1,0 +1,94 @@
+#include "controls/ThroughputGraph.h"
+
+#include "controls/DrawingPrimitives.h"
+#include "controls/GraphScale.h"
+
+void CThroughputGraph::SetRange(uint32_t minimum, uint32_t maximum)
+{
+    m_minimum = minimum;
+    m_maximum = maximum;
+    Prepare();
+}
+
+uint32_t CThroughputGraph::SetPos(uint32_t value)
+{
+    uint32_t previous = m_current;
+    m_current = ClampGraphValue(value, m_minimum, m_maximum);
+    if (IsPrepared())
+        DrawNewest();
+    if (m_hWnd)
+        Invalidate(true);
+    return previous;
+}
+
+void CThroughputGraph::Prepare()
+{
+    if (!m_hWnd)
+        return;
+    if (IsPrepared()) {
+        Invalidate(true);
+        return;
+    }
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    {
+        CClientDC screen(m_hWnd);
+        if (!m_picture.Create(screen, RectWidth(client), RectHeight(client)))
+            return;
+    }
+    HDC dc = m_picture.DC();
+    ::SetBkColor(dc, BackgroundColour);
+    FillSolidRect(dc, 0, 0, m_picture.Width(), m_picture.Height(), BackgroundColour);
+    DrawGrid(0, m_picture.Width());
+    Invalidate(true);
+}
+
+void CThroughputGraph::DrawGrid(int left, int right)
+{
+    for (int y : GraphGridRows(m_picture.Height()))
+        FillSolidRect(m_picture.DC(), left, y, right, y + 1, GridColour);
+}
+
+void CThroughputGraph::DrawNewest()
+{
+    HDC dc = m_picture.DC();
+    int width = m_picture.Width();
+    int height = m_picture.Height();
+    int strip = width - GraphSampleWidth;
+    if (strip > 0)
+        ::BitBlt(dc, 0, 0, strip, height, dc, GraphSampleWidth, 0, SRCCOPY);
+    if (strip < 0)
+        strip = 0;
+    FillSolidRect(dc, strip, 0, width, height, BackgroundColour);
+    DrawGrid(strip, width);
+    int bar = GraphBarHeight(m_current, m_minimum, m_maximum, height);
+    FillSolidRect(dc, strip, height - bar, strip + GraphBarWidth, height, BarColour);
+}
+
+void CThroughputGraph::CopyPicture(HDC dc) const
+{
+    if (IsPrepared())
+        ::BitBlt(dc, 0, 0, m_picture.Width(), m_picture.Height(), m_picture.DC(), 0, 0, SRCCOPY);
+}
+
+bool CThroughputGraph::OnPaint()
+{
+    CPaintDC dc(m_hWnd);
+    CopyPicture(dc);
+    return true;
+}
+
+bool CThroughputGraph::OnEraseBackground(HDC)
+{
+    // The picture covers the whole control; before it exists the static erases as usual.
+    return IsPrepared();
+}
+
+bool CThroughputGraph::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+{
+    if (message != WM_PRINTCLIENT || !IsPrepared())
+        return false;
+    CopyPicture(reinterpret_cast<HDC>(wParam));
+    result = 0;
+    return true;
+}

@@ -1,0 +1,48 @@
+// A scrolling strip chart bound to a template static: every sample moves the picture four
+// pixels to the left and draws the newest value as a green bar at the right edge. The
+// picture lives in an off-screen bitmap, so painting only copies it.
+#ifndef SKYLOOK_CONTROLS_THROUGHPUT_GRAPH_H
+#define SKYLOOK_CONTROLS_THROUGHPUT_GRAPH_H
+
+#include "framework/Control.h"
+#include "framework/Gdi.h"
+
+#include <cstdint>
+
+class CThroughputGraph : public CControl {
+public:
+    static constexpr COLORREF BackgroundColour = RGB(0, 0, 0);
+    static constexpr COLORREF GridColour = RGB(0, 128, 0);
+    static constexpr COLORREF BarColour = RGB(0, 255, 0);
+
+    // Stores the bounds (unchecked) and prepares the picture on the first call; later calls
+    // keep the picture and its history and only repaint.
+    void SetRange(uint32_t minimum, uint32_t maximum);
+    // Clamps, stores and draws the value as the newest column; returns the previous value.
+    uint32_t SetPos(uint32_t value);
+
+    uint32_t Minimum() const { return m_minimum; }
+    uint32_t Maximum() const { return m_maximum; }
+    uint32_t Pos() const { return m_current; }
+    bool IsPrepared() const { return m_picture.DC() != nullptr; }
+
+    // Copies the picture to dc at (0,0); nothing before the first SetRange.
+    void CopyPicture(HDC dc) const;
+
+protected:
+    bool OnPaint() override;
+    bool OnEraseBackground(HDC dc) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void Prepare();
+    void DrawNewest();
+    void DrawGrid(int left, int right);
+
+    uint32_t m_minimum = 0;
+    uint32_t m_maximum = 100;
+    uint32_t m_current = 0;
+    COffscreenBitmap m_picture;
+};
+
+#endif
