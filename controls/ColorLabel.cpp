@@ -1,0 +1,158 @@
+#include "controls/ColorLabel.h"
+
+#include <cstring>
+
+CColorLabel::CColorLabel()
+    : m_textColour(::GetSysColor(COLOR_WINDOWTEXT)), m_background(MakeSolidBrush(::GetSysColor(COLOR_BTNFACE))),
+      m_hoverColour(m_textColour)
+{
+    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof m_logFont, &m_logFont);
+    m_font.Reset(::CreateFontIndirectA(&m_logFont));
+}
+
+CColorLabel::~CColorLabel()
+{
+    if (m_hWnd && ::IsWindow(m_hWnd))
+        Send(WM_SETFONT, reinterpret_cast<WPARAM>(m_templateFont), FALSE);
+}
+
+void CColorLabel::PreSubclass()
+{
+    // The static selects its own font after asking for colours, so the label's font has to
+    // be the static's font.
+    m_templateFont = reinterpret_cast<HFONT>(Send(WM_GETFONT));
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+}
+
+void CColorLabel::RecreateFont()
+{
+    CFont font(::CreateFontIndirectA(&m_logFont));
+    if (m_hWnd)
+        Send(WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    m_font = std::move(font);
+}
+
+void CColorLabel::RedrawNow()
+{
+    if (m_hWnd)
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CColorLabel::SetTextColour(COLORREF colour)
+{
+    m_textColour = colour;
+    RedrawNow();
+}
+
+void CColorLabel::SetBold(bool bold)
+{
+    m_logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    RecreateFont();
+    RedrawNow();
+}
+
+void CColorLabel::SetUnderline(bool underline)
+{
+    m_logFont.lfUnderline = underline ? TRUE : FALSE;
+    RecreateFont();
+    RedrawNow();
+}
+
+void CColorLabel::SetFontHeight(int height)
+{
+    m_logFont.lfHeight = -height;
+    RecreateFont();
+    RedrawNow();
+}
+
+void CColorLabel::SetFaceName(const char* faceName)
+{
+    std::memset(m_logFont.lfFaceName, 0, sizeof m_logFont.lfFaceName);
+    if (faceName)
+        std::strncpy(m_logFont.lfFaceName, faceName, LF_FACESIZE - 1);
+    RecreateFont();
+    RedrawNow();
+}
+
+void CColorLabel::SetBackgroundColour(COLORREF colour)
+{
+    m_background = MakeSolidBrush(colour);
+}
+
+void CColorLabel::SetHoverCursor(HCURSOR cursor)
+{
+    m_cursor = cursor;
+}
+
+void CColorLabel::SetHoverHighlight(bool on, COLORREF colour)
+{
+    m_hoverHighlight = on;
+    m_hoverColour = colour;
+}
+
+void CColorLabel::SetLabelText(const char* text)
+{
+    SetText(text ? text : "");
+}
+
+COLORREF CColorLabel::ShownTextColour() const
+{
+    return m_hoverHighlight && m_hovering ? m_hoverColour : m_textColour;
+}
+
+bool CColorLabel::OnPaint()
+{
+    // The static paints into a memory bitmap that is copied once: no flicker on the
+    // once-a-second relabelling of the pages.
+    CPaintDC paint(m_hWnd);
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    CMemoryDC memory(paint, client);
+    DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(memory)), PRF_CLIENT | PRF_ERASEBKGND);
+    return true;
+}
+
+bool CColorLabel::OnEraseBackground(HDC)
+{
+    return true;
+}
+
+bool CColorLabel::OnSetCursor(HWND, UINT, UINT)
+{
+    if (!m_cursor)
+        return false;
+    ::SetCursor(m_cursor);
+    return true;
+}
+
+bool CColorLabel::OnMouseMove(UINT, POINT)
+{
+    if (!m_hovering) {
+        m_hovering = true;
+        Invalidate(false);
+        ::UpdateWindow(m_hWnd);
+        TrackMouseLeave(m_hWnd);
+    }
+    return true;
+}
+
+bool CColorLabel::OnMouseLeave()
+{
+    m_hovering = false;
+    RedrawNow();
+    return true;
+}
+
+bool CColorLabel::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+{
+    if (message < WM_CTLCOLORMSGBOX || message > WM_CTLCOLORSTATIC)
+        return false;
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    if (message == WM_CTLCOLORSTATIC) {
+        ::SelectObject(dc, m_font);
+        ::SetTextColor(dc, ShownTextColour());
+        ::SetBkMode(dc, TRANSPARENT);
+    }
+    result = reinterpret_cast<LRESULT>(m_background.Get());
+    return true;
+}

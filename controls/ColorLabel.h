@@ -1,0 +1,58 @@
+// A static used as a side label or a scale label: its own text colour, background brush and
+// font, a cursor of its own, and a hover colour while the mouse is over it. The standard
+// static paints the text; the label gives it colours and font and has it paint off-screen.
+#ifndef SKYLOOK_CONTROLS_COLOR_LABEL_H
+#define SKYLOOK_CONTROLS_COLOR_LABEL_H
+
+#include "framework/Control.h"
+#include "framework/Gdi.h"
+
+class CColorLabel : public CControl {
+public:
+    CColorLabel();
+    ~CColorLabel() override;
+
+    void SetTextColour(COLORREF colour);
+    void SetBold(bool bold);
+    void SetUnderline(bool underline);
+    // The font's character height becomes height pixels.
+    void SetFontHeight(int height);
+    void SetFaceName(const char* faceName);
+    // No redraw: the next paint uses it.
+    void SetBackgroundColour(COLORREF colour);
+    void SetHoverCursor(HCURSOR cursor);
+    void SetHoverHighlight(bool on, COLORREF colour);
+    void SetLabelText(const char* text);
+
+    COLORREF TextColour() const { return m_textColour; }
+    COLORREF HoverColour() const { return m_hoverColour; }
+    bool IsHovering() const { return m_hovering; }
+    // The colour the text is drawn in now.
+    COLORREF ShownTextColour() const;
+    const LOGFONTA& Font() const { return m_logFont; }
+
+protected:
+    void PreSubclass() override;
+    bool OnPaint() override;
+    bool OnEraseBackground(HDC dc) override;
+    bool OnSetCursor(HWND window, UINT hitTest, UINT message) override;
+    bool OnMouseMove(UINT flags, POINT point) override;
+    bool OnMouseLeave() override;
+    bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void RecreateFont();
+    void RedrawNow();
+
+    COLORREF m_textColour;
+    CBrush m_background;
+    LOGFONTA m_logFont = {};
+    CFont m_font;
+    HFONT m_templateFont = nullptr;  // the static's own font, given back when the label lets go
+    bool m_hoverHighlight = false;
+    COLORREF m_hoverColour;
+    bool m_hovering = false;
+    HCURSOR m_cursor = nullptr;
+};
+
+#endif

@@ -1,0 +1,34 @@
+#include "controls/PointFont.h"
+
+#include <cstdlib>
+#include <cstring>
+
+int PointTenthsToHeight(int tenths, int dotsPerInch)
+{
+    return -std::abs(::MulDiv(tenths, dotsPerInch, 720));
+}
+
+CFont CreatePointFont(const LOGFONTA& pointFont)
+{
+    LOGFONTA font = pointFont;
+    int dotsPerInch = 96;
+    if (HDC screen = ::GetDC(nullptr)) {
+        dotsPerInch = ::GetDeviceCaps(screen, LOGPIXELSY);
+        ::ReleaseDC(nullptr, screen);
+    }
+    font.lfHeight = PointTenthsToHeight(pointFont.lfHeight, dotsPerInch);
+    return CFont(::CreateFontIndirectA(&font));
+}
+
+LOGFONTA MakePointLogFont(const char* faceName, int tenths, int weight)
+{
+    LOGFONTA font = {};
+    font.lfHeight = tenths;
+    font.lfWeight = weight;
+    font.lfOutPrecision = OUT_STROKE_PRECIS;
+    font.lfClipPrecision = CLIP_STROKE_PRECIS;
+    font.lfQuality = PROOF_QUALITY;
+    if (faceName)
+        std::strncpy(font.lfFaceName, faceName, LF_FACESIZE - 1);
+    return font;
+}

@@ -1,0 +1,22 @@
+// Fonts given in points, the way dialogs describe them: a LOGFONT whose height field holds
+// the size in tenths of a point.
+#ifndef SKYLOOK_CONTROLS_POINT_FONT_H
+#define SKYLOOK_CONTROLS_POINT_FONT_H
+
+#include "framework/Gdi.h"
+
+#include <windows.h>
+
+// The character height in pixels (negative, as CreateFont wants it) of a size in tenths of
+// a point at dotsPerInch.
+int PointTenthsToHeight(int tenths, int dotsPerInch);
+
+// Creates the font with its height field read as tenths of a point at the screen's
+// resolution.
+CFont CreatePointFont(const LOGFONTA& pointFont);
+
+// A LOGFONT with the face, size in tenths of a point and weight given, everything else
+// left at the values dialogs use (output precision 3, clip precision 2, quality 2).
+LOGFONTA MakePointLogFont(const char* faceName, int tenths, int weight);
+
+#endif
