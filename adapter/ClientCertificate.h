@@ -1,0 +1,13 @@
+// The client certificate of the EAP-TLS apply, found in the user's "MY" store.
+#ifndef SKYLOOK_CLIENT_CERTIFICATE_H
+#define SKYLOOK_CLIENT_CERTIFICATE_H
+
+constexpr unsigned CertificateThumbprintSize = 20;
+
+// Fills thumbprint with the SHA-1 hash of the first certificate whose simple display name
+// equals name exactly (case matters) and returns true. Without such a certificate, or when
+// the store cannot be opened, the thumbprint is all zeros and the answer is false: the
+// adapter must never be handed somebody else's certificate.
+bool FindCertificateThumbprint(const char* name, unsigned char (&thumbprint)[CertificateThumbprintSize]);
+
+#endif

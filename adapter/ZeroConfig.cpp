@@ -1,0 +1,91 @@
+#include "ZeroConfig.h"
+
+#include "AdapterHandle.h"
+
+#include <windows.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The shell's Network Connections folder.
+constexpr CLSID NetworkConnectionsFolder = {
+    0x7007ACC7, 0x3202, 0x11D1, {0xAA, 0xD2, 0x00, 0x80, 0x5F, 0xC1, 0x27, 0x0E}};
+
+std::string InstanceIdText()
+{
+    char id[AdapterInstanceIdSize];
+    std::memcpy(id, AdapterInstanceId, sizeof(id));
+    id[sizeof(id) - 1] = '\0';
+    return id;
+}
+
+// Hands the "wzcproperties" verb of the connection named parseName to the shell.
+bool InvokeWirelessProperties(IShellFolder* folder, wchar_t* parseName)
+{
+    PIDLIST_RELATIVE item = nullptr;
+    if (FAILED(folder->ParseDisplayName(nullptr, nullptr, parseName, nullptr, &item, nullptr)) || !item)
+        return false;
+
+    bool invoked = false;
+    IContextMenu* menu = nullptr;
+    PCUITEMID_CHILD items[1] = {static_cast<PCUITEMID_CHILD>(item)};
+    if (SUCCEEDED(folder->GetUIObjectOf(nullptr, 1, items, IID_IContextMenu, nullptr,
+                                        reinterpret_cast<void**>(&menu))) &&
+        menu) {
+        CMINVOKECOMMANDINFO command = {};
+        command.cbSize = sizeof(command);
+        command.lpVerb = "wzcproperties";
+        invoked = SUCCEEDED(menu->InvokeCommand(&command));
+        menu->Release();
+    }
+    CoTaskMemFree(item);
+    return invoked;
+}
+
+}  // namespace
+
+bool IsZeroConfigManaging()
+{
+    const std::string path = std::string(ZeroConfigInterfacesKey) + InstanceIdText();
+
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return true;
+
+    DWORD flags = 0;
+    DWORD type = 0;
+    DWORD size = sizeof(flags);
+    const LONG result =
+        RegQueryValueExA(key, "ControlFlags", nullptr, &type, reinterpret_cast<BYTE*>(&flags), &size);
+    RegCloseKey(key);
+
+    // Anything but a 32-bit number counts as no readable flags.
+    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof(flags))
+        return false;
+    return (flags & ZeroConfigManagedFlag) != 0;
+}
+
+bool OpenZeroConfigProperties()
+{
+    const HRESULT initialised = CoInitialize(nullptr);
+
+    bool invoked = false;
+    IShellFolder* folder = nullptr;
+    if (SUCCEEDED(CoCreateInstance(NetworkConnectionsFolder, nullptr, CLSCTX_INPROC_SERVER, IID_IShellFolder,
+                                   reinterpret_cast<void**>(&folder))) &&
+        folder) {
+        const std::string id = InstanceIdText();
+        wchar_t parseName[2 + AdapterInstanceIdSize] = L"::";
+        if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, id.c_str(), -1, parseName + 2, AdapterInstanceIdSize) > 0)
+            invoked = InvokeWirelessProperties(folder, parseName);
+        folder->Release();
+    }
+
+    if (SUCCEEDED(initialised))
+        CoUninitialize();
+    return invoked;
+}

@@ -1,0 +1,63 @@
+#include "AdapterTestSupport.h"
+
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+
+std::vector<std::string> JournalLines()
+{
+    std::vector<char> text(4096);
+    unsigned long needed = 0;
+    EXPECT_EQ(0, VexaSimReadJournal(text.data(), static_cast<unsigned long>(text.size()), &needed));
+    if (needed > text.size()) {
+        text.resize(needed);
+        EXPECT_EQ(0, VexaSimReadJournal(text.data(), static_cast<unsigned long>(text.size()), &needed));
+    }
+
+    std::vector<std::string> lines;
+    std::istringstream stream(text.data());
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string Hex(const unsigned char* bytes, size_t count)
+{
+    std::string text;
+    char pair[3];
+    for (size_t i = 0; i < count; ++i) {
+        std::snprintf(pair, sizeof(pair), "%02X", bytes[i]);
+        text += pair;
+    }
+    return text;
+}
+
+void CopyText(char* field, size_t fieldSize, const char* text)
+{
+    std::memset(field, 0, fieldSize);
+    std::strncpy(field, text, fieldSize - 1);
+}
+
+AdapterSettings DefaultLikeSettings()
+{
+    AdapterSettings settings = {};
+    settings.ApplyScope = ApplyScopeAll;
+    CopyText(settings.DesiredSSID, "Wireless");
+    settings.NetworkMode = 1;
+    settings.Channel = 1;
+    settings.WepStatus = 1;
+    settings.WepKeySize = 5;
+    return settings;
+}
+
+void AdapterTest::SetUp()
+{
+    ASSERT_EQ(0, VexaSimReset());
+    ASSERT_EQ(0, Vexa5200OpenAdapter(&AdapterHandle));
+    ASSERT_EQ(0, VexaSimClearJournal());
+}
+
+void AdapterTest::TearDown()
+{
+    Vexa5200CloseAdapter(&AdapterHandle);
+}

@@ -1,0 +1,165 @@
+#include "AdapterTestSupport.h"
+#include "adapter/ApplySettings.h"
+
+#include <cstring>
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+AdapterSettings WepSettings()
+{
+    AdapterSettings settings = DefaultLikeSettings();
+    settings.AuthMode = 1;
+    settings.WepStatus = 0;
+    settings.WepKeySize = 13;
+    settings.TxWepKey = 2;
+    std::memcpy(settings.WepKey1, "aaaaaaaaaaaaa", 13);
+    std::memcpy(settings.WepKey2, "bbbbbbbbbbbbb", 13);
+    std::memcpy(settings.WepKey3, "1234567890123", 13);
+    std::memcpy(settings.WepKey4, "ddddddddddddd", 13);
+    return settings;
+}
+
+Lines NetworkPart(const char* ssidLine)
+{
+    return {"SetNetworkMode 1", "SetChannel 1", "SetDataRate 255", "SetPowerMode 0", "SetPreamble 1", ssidLine};
+}
+
+Lines Concat(Lines first, const Lines& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+}  // namespace
+
+class ApplySettingsTest : public AdapterTest {};
+
+TEST_F(ApplySettingsTest, ScopeSelectsTheHalvesThatArePushed)
+{
+    AdapterSettings settings = DefaultLikeSettings();
+
+    settings.ApplyScope = 0;
+    ApplySettings(settings);
+    EXPECT_EQ(Lines{"Scan"}, JournalLines());
+
+    VexaSimClearJournal();
+    settings.ApplyScope = ApplyScopeNetwork;
+    ApplySettings(settings);
+    EXPECT_EQ(Concat({"Scan"}, NetworkPart("SetSsid \"Wireless\" 8 0")), JournalLines());
+
+    VexaSimClearJournal();
+    settings.ApplyScope = ApplyScopeSecurity;
+    ApplySettings(settings);
+    EXPECT_EQ((Lines{"Scan", "SetAuthMode 0", "SetWepStatus 1"}), JournalLines());
+
+    VexaSimClearJournal();
+    settings.ApplyScope = ApplyScopeAll;
+    ApplySettings(settings);
+    EXPECT_EQ(Concat({"Scan", "SetAuthMode 0", "SetWepStatus 1"}, NetworkPart("SetSsid \"Wireless\" 8 0")),
+              JournalLines());
+}
+
+TEST_F(ApplySettingsTest, WepOnSendsFourKeysThenTheTransmitKeyAgain)
+{
+    ApplyPendingSettings(WepSettings());
+
+    const Lines expected = Concat(
+        {
+            "Scan",
+            "SetAuthMode 1",
+            "SetWepStatus 0",
+            "SetWepKey 1 61616161616161616161616161 13 0",
+            "SetWepKey 2 62626262626262626262626262 13 0",
+            "SetWepKey 3 31323334353637383930313233 13 1",
+            "SetWepKey 4 64646464646464646464646464 13 0",
+            "SetWepKey 3 31323334353637383930313233 13 1",
+        },
+        NetworkPart("SetSsid \"Wireless\" 8 0"));
+    EXPECT_EQ(expected, JournalLines());
+}
+
+TEST_F(ApplySettingsTest, WepKeyEdgeCases)
+{
+    // A transmit index outside 0-3 flags no key and sends no fifth one.
+    AdapterSettings settings = WepSettings();
+    settings.ApplyScope = ApplyScopeSecurity;
+    settings.WepKeySize = 5;
+    settings.TxWepKey = 4;
+    ApplySettings(settings);
+    EXPECT_EQ((Lines{"Scan", "SetAuthMode 1", "SetWepStatus 0", "SetWepKey 1 6161616161 5 0",
+                     "SetWepKey 2 6262626262 5 0", "SetWepKey 3 3132333435 5 0", "SetWepKey 4 6464646464 5 0"}),
+              JournalLines());
+
+    // A size read back from a damaged registry value never reaches past the key field.
+    VexaSimClearJournal();
+    settings.TxWepKey = 0;
+    settings.WepKeySize = 1000;
+    std::memset(settings.WepKey1, 0x11, sizeof(settings.WepKey1));
+    ApplySettings(settings);
+    const Lines lines = JournalLines();
+    ASSERT_EQ(8u, lines.size());
+    EXPECT_EQ("SetWepKey 1 " + std::string(256, '1') + " 128 1", lines[3]);
+}
+
+TEST_F(ApplySettingsTest, NetworkValuesArePassedAsTheAdapterTakesThem)
+{
+    AdapterSettings settings = DefaultLikeSettings();
+    settings.ApplyScope = ApplyScopeNetwork;
+    settings.NetworkMode = 0;
+    settings.Channel = 11;
+    settings.DataRate[0] = 12;
+    settings.PowerMode = 2;
+    settings.Preamble = 2;
+    CopyText(settings.DesiredSSID, "");
+    ApplySettings(settings);
+    EXPECT_EQ((Lines{"Scan", "SetNetworkMode 0", "SetChannel 11", "SetDataRate 108", "SetPowerMode 2",
+                     "SetPreamble 3", "SetSsid \"\" 0 0"}),
+              JournalLines());
+
+    // Rate indexes outside the table are sent as automatic.
+    VexaSimClearJournal();
+    settings.DataRate[0] = 13;
+    ApplySettings(settings);
+    EXPECT_EQ("SetDataRate 255", JournalLines().at(3));
+}
+
+TEST_F(ApplySettingsTest, UnterminatedSsidIsCutAt32Characters)
+{
+    AdapterSettings settings = DefaultLikeSettings();
+    settings.ApplyScope = ApplyScopeNetwork;
+    std::memset(settings.DesiredSSID, 'S', sizeof(settings.DesiredSSID));
+    ApplySettings(settings);
+    EXPECT_EQ("SetSsid \"" + std::string(32, 'S') + "\" 32 0", JournalLines().back());
+}
+
+TEST_F(ApplySettingsTest, PskAlwaysSetsInfrastructureWhateverTheScope)
+{
+    AdapterSettings settings = DefaultLikeSettings();
+    settings.AuthMode = 2;
+    settings.ApplyScope = 0;
+    settings.NetworkMode = 0;
+    settings.Channel = 6;
+    settings.DataRate[0] = 3;
+    settings.PowerMode = 1;
+    settings.Preamble = 1;
+    CopyText(settings.DesiredSSID, "HomeNet");
+    CopyText(settings.PskPassphrase, "my passphrase");
+    ApplyPendingSettings(settings);
+    EXPECT_EQ((Lines{"Scan", "SetAuthMode 4", "SetFswCCXNetworkEap 0",
+                     "SetWPAInformation 2 2 \"my passphrase\" \"HomeNet\"", "SetWepStatus 4", "SetPowerMode 1",
+                     "SetPreamble 2", "SetDataRate 11", "SetNetworkMode 1", "SetChannel 6",
+                     "SetSsid \"HomeNet\" 7 0"}),
+              JournalLines());
+}
+
+TEST_F(ApplySettingsTest, UnknownAuthModesSendNothing)
+{
+    AdapterSettings settings = DefaultLikeSettings();
+    for (uint32_t mode : {4u, 5u, 0xFFFFFFFFu}) {
+        settings.AuthMode = mode;
+        ApplyPendingSettings(settings);
+    }
+    EXPECT_TRUE(JournalLines().empty());
+}

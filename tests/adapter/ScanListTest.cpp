@@ -1,0 +1,256 @@
+#include "AdapterTestSupport.h"
+#include "adapter/ScanList.h"
+
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+// Extra bytes after each record, as the extended records carry information elements.
+constexpr ULONG RecordPadding = 16;
+constexpr ULONG RecordLength = sizeof(NDIS_WLAN_BSSID) + RecordPadding;
+
+struct RecordSpec {
+    std::string Ssid;
+    unsigned char Mac[6] = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+    ULONG Privacy = 0;
+    LONG Rssi = -60;
+    ULONG FrequencyKhz = 2437000;
+    int Infrastructure = 1;
+    ULONG Length = RecordLength;
+    long SsidLength = -1;  // the SSID's own length unless set
+};
+
+// Builds an NDIS 802.11 BSSID list answer byte by byte, the way a driver lays it out.
+class ScanAnswer {
+public:
+    explicit ScanAnswer(ULONG items) { Append(&items, sizeof(items)); }
+
+    ScanAnswer& Add(const RecordSpec& spec)
+    {
+        NDIS_WLAN_BSSID record = {};
+        record.Length = spec.Length;
+        std::memcpy(record.MacAddress, spec.Mac, sizeof(record.MacAddress));
+        std::memcpy(record.Ssid.Ssid, spec.Ssid.data(), spec.Ssid.size() < 32 ? spec.Ssid.size() : 32);
+        record.Ssid.SsidLength = static_cast<ULONG>(spec.SsidLength >= 0 ? spec.SsidLength : spec.Ssid.size());
+        record.Privacy = spec.Privacy;
+        record.Rssi = spec.Rssi;
+        record.Configuration.Length = sizeof(record.Configuration);
+        record.Configuration.DSConfig = spec.FrequencyKhz;
+        record.InfrastructureMode = static_cast<NDIS_802_11_NETWORK_INFRASTRUCTURE>(spec.Infrastructure);
+        Append(&record, sizeof(record));
+        bytes_.resize(bytes_.size() + RecordPadding, 0xEE);
+        return *this;
+    }
+
+    void PadTo(size_t size) { bytes_.resize(size, 0); }
+    void Inject() const { ASSERT_EQ(0, VexaSimInjectScanAnswer(bytes_.data(), static_cast<unsigned long>(bytes_.size()))); }
+
+private:
+    void Append(const void* data, size_t size)
+    {
+        const size_t end = bytes_.size();
+        bytes_.resize(end + size);
+        std::memcpy(bytes_.data() + end, data, size);
+    }
+    std::vector<unsigned char> bytes_;
+};
+
+RecordSpec Named(const std::string& ssid)
+{
+    RecordSpec spec;
+    spec.Ssid = ssid;
+    return spec;
+}
+
+// A list whose every entry reads "untouched", to see what a read leaves alone.
+ScanList MarkedList()
+{
+    ScanList list;
+    std::memset(&list, 0x5A, sizeof(list));
+    return list;
+}
+
+bool Untouched(const ScanEntry& entry)
+{
+    const ScanList marked = MarkedList();
+    return std::memcmp(&entry, &marked.Entries[0], sizeof(entry)) == 0;
+}
+
+}  // namespace
+
+class ScanListTest : public AdapterTest {};
+
+TEST_F(ScanListTest, ConvertsEachFieldOfARecord)
+{
+    RecordSpec open = Named("Cafe");
+    open.Mac[0] = 0xAB, open.Mac[5] = 0x0F;
+    RecordSpec secured = Named("Office");
+    secured.Privacy = 1;
+    secured.Infrastructure = 0;
+    RecordSpec oddPrivacy = Named("Odd");
+    oddPrivacy.Privacy = 2;
+    ScanAnswer(3).Add(open).Add(secured).Add(oddPrivacy).Inject();
+
+    ScanList list = MarkedList();
+    ASSERT_TRUE(ReadScanList(list));
+    ASSERT_EQ(3, list.Count);
+    EXPECT_STREQ("Cafe", list.Entries[0].Ssid);
+    EXPECT_STREQ("AB-11-22-33-44-0F", list.Entries[0].Bssid);
+    EXPECT_EQ(1u, list.Entries[0].NetworkMode);
+    EXPECT_EQ(0u, list.Entries[0].Privacy);
+    EXPECT_EQ(6u, list.Entries[0].Channel);
+    EXPECT_EQ(0u, list.Entries[1].NetworkMode);
+    EXPECT_EQ(1u, list.Entries[1].Privacy);
+    EXPECT_EQ(0u, list.Entries[2].Privacy);
+    EXPECT_TRUE(Untouched(list.Entries[3]));
+}
+
+TEST_F(ScanListTest, FortyNetworksGiveTheFirst32InTheAnswersOrder)
+{
+    ScanAnswer answer(40);
+    for (int i = 0; i < 40; ++i) {
+        RecordSpec spec = Named("Net" + std::to_string(100 - i));  // descending, so sorting would show
+        spec.Mac[5] = static_cast<unsigned char>(i);
+        answer.Add(spec);
+    }
+    answer.Inject();
+
+    ScanList list = MarkedList();
+    ASSERT_TRUE(ReadScanList(list));
+    ASSERT_EQ(32, list.Count);
+    for (int i = 0; i < 32; ++i)
+        EXPECT_EQ("Net" + std::to_string(100 - i), list.Entries[i].Ssid) << "entry " << i;
+}
+
+TEST_F(ScanListTest, SsidIsTheBytesUpToTheFirstNulAtMost32)
+{
+    RecordSpec full = Named(std::string(32, 'X'));
+    RecordSpec embeddedNul = Named(std::string("abc\0def", 7));
+    RecordSpec lyingLength = Named("Longer");
+    lyingLength.SsidLength = 2;
+    ScanAnswer(3).Add(full).Add(embeddedNul).Add(lyingLength).Inject();
+
+    ScanList list = MarkedList();
+    ASSERT_TRUE(ReadScanList(list));
+    ASSERT_EQ(3, list.Count);
+    EXPECT_EQ(std::string(32, 'X'), list.Entries[0].Ssid);
+    EXPECT_EQ('\0', list.Entries[0].Ssid[32]);
+    EXPECT_STREQ("abc", list.Entries[1].Ssid);
+    EXPECT_STREQ("Longer", list.Entries[2].Ssid);
+}
+
+TEST_F(ScanListTest, ChannelsFromFrequencies)
+{
+    const struct {
+        ULONG Khz;
+        uint32_t Channel;
+    } cases[] = {{2412000, 1}, {2437000, 6}, {2467000, 12}, {2472000, 13}, {2484000, 14}, {2484999, 14}};
+    ScanAnswer answer(std::size(cases));
+    for (const auto& c : cases) {
+        RecordSpec spec = Named("f");
+        spec.FrequencyKhz = c.Khz;
+        answer.Add(spec);
+    }
+    answer.Inject();
+
+    ScanList list = MarkedList();
+    ASSERT_TRUE(ReadScanList(list));
+    ASSERT_EQ(static_cast<int>(std::size(cases)), list.Count);
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(cases[i].Channel, list.Entries[i].Channel) << cases[i].Khz << " kHz";
+}
+
+TEST_F(ScanListTest, SignalStrengthFromRssi)
+{
+    const LONG levels[] = {-50, -71, -96, -120, LONG(0x80000000)};
+    ScanAnswer answer(std::size(levels));
+    for (LONG rssi : levels) {
+        RecordSpec spec = Named("s");
+        spec.Rssi = rssi;
+        answer.Add(spec);
+    }
+    answer.Inject();
+
+    ScanList list = MarkedList();
+    ASSERT_TRUE(ReadScanList(list));
+    ASSERT_EQ(5, list.Count);
+    EXPECT_EQ(100, list.Entries[0].SignalStrength);
+    EXPECT_EQ(100, list.Entries[1].SignalStrength);
+    EXPECT_GE(list.Entries[2].SignalStrength, 40);
+    EXPECT_LE(list.Entries[2].SignalStrength, 49);
+    EXPECT_EQ(0, list.Entries[3].SignalStrength);
+    EXPECT_EQ(0, list.Entries[4].SignalStrength);
+}
+
+TEST_F(ScanListTest, EmptyAnswerAndFailingCall)
+{
+    ScanAnswer(0).Inject();
+    ScanList list = MarkedList();
+    ASSERT_TRUE(ReadScanList(list));
+    EXPECT_EQ(0, list.Count);
+    EXPECT_TRUE(Untouched(list.Entries[0]));
+
+    ASSERT_EQ(0, VexaSimSetFailure("QueryScanList", 1));
+    list = MarkedList();
+    EXPECT_FALSE(ReadScanList(list));
+    const ScanList marked = MarkedList();
+    EXPECT_EQ(0, std::memcmp(&list, &marked, sizeof(list)));
+}
+
+TEST_F(ScanListTest, MalformedAnswersKeepTheEntriesBeforeTheBadRecord)
+{
+    const ULONG badLengths[] = {0, sizeof(NDIS_WLAN_BSSID) - 1, 0xFFFFFFF0u, ScanAnswerSize};
+    for (ULONG length : badLengths) {
+        RecordSpec bad = Named("Bad");
+        bad.Length = length;
+        ScanAnswer(3).Add(Named("One")).Add(Named("Two")).Add(bad).Inject();
+
+        ScanList list = MarkedList();
+        ASSERT_TRUE(ReadScanList(list)) << "length " << length;
+        EXPECT_EQ(2, list.Count) << "length " << length;
+        EXPECT_STREQ("Two", list.Entries[1].Ssid);
+        EXPECT_TRUE(Untouched(list.Entries[2])) << "length " << length;
+    }
+}
+
+TEST_F(ScanListTest, CountLargerThanTheRecordsPresent)
+{
+    ScanAnswer(20).Add(Named("One")).Add(Named("Two")).Add(Named("Three")).Inject();
+    ScanList list = MarkedList();
+    ASSERT_TRUE(ReadScanList(list));
+    EXPECT_EQ(3, list.Count);
+    EXPECT_STREQ("Three", list.Entries[2].Ssid);
+}
+
+TEST_F(ScanListTest, RecordRunningPastTheEndOfTheAnswerBuffer)
+{
+    // Long records fill the whole answer; the last one that starts inside it claims more
+    // bytes than remain.
+    const ULONG longLength = 1000;
+    const int whole = static_cast<int>((ScanAnswerSize - sizeof(ULONG)) / longLength);
+    ScanAnswer answer(30);
+    for (int i = 0; i < whole; ++i) {
+        RecordSpec spec = Named(std::to_string(i));
+        spec.Length = longLength;
+        answer.Add(spec);
+        answer.PadTo(sizeof(ULONG) + (i + 1) * static_cast<size_t>(longLength));
+    }
+    RecordSpec last = Named("Last");
+    last.Length = longLength;
+    answer.Add(last);
+    answer.PadTo(ScanAnswerSize);
+    answer.Inject();
+
+    ScanList list = MarkedList();
+    ASSERT_TRUE(ReadScanList(list));
+    EXPECT_EQ(whole, list.Count);
+}
+
+TEST_F(ScanListTest, ConvertingAnAnswerShorterThanItsHeader)
+{
+    const unsigned char tiny[2] = {5, 0};
+    ScanList list = MarkedList();
+    ConvertScanAnswer(tiny, sizeof(tiny), list);
+    EXPECT_EQ(0, list.Count);
+}

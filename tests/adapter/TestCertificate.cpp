@@ -1,0 +1,111 @@
+#include "TestCertificate.h"
+
+#include "AdapterTestSupport.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+std::vector<BYTE> EncodeSubject(const std::string& commonName)
+{
+    const std::string x500 = "CN=\"" + commonName + "\"";
+    DWORD size = 0;
+    if (!CertStrToNameA(X509_ASN_ENCODING, x500.c_str(), CERT_X500_NAME_STR, nullptr, nullptr, &size, nullptr))
+        return {};
+    std::vector<BYTE> encoded(size);
+    if (!CertStrToNameA(X509_ASN_ENCODING, x500.c_str(), CERT_X500_NAME_STR, nullptr, encoded.data(), &size,
+                        nullptr))
+        return {};
+    encoded.resize(size);
+    return encoded;
+}
+
+void DeleteFromStore(std::vector<BYTE>& thumbprint)
+{
+    HCERTSTORE store = CertOpenSystemStoreA(0, "MY");
+    if (!store)
+        return;
+    CRYPT_HASH_BLOB hash = {static_cast<DWORD>(thumbprint.size()), thumbprint.data()};
+    if (PCCERT_CONTEXT stored =
+            CertFindCertificateInStore(store, X509_ASN_ENCODING, 0, CERT_FIND_SHA1_HASH, &hash, nullptr))
+        CertDeleteCertificateFromStore(stored);
+    // Without an explicit commit the deletion may never reach the registry.
+    CertControlStore(store, 0, CERT_STORE_CTRL_COMMIT, nullptr);
+    CertCloseStore(store, 0);
+}
+
+}  // namespace
+
+TestCertificate::TestCertificate(const std::string& commonName) : container_("skylook-test-" + commonName)
+{
+    HCRYPTPROV stale = 0;
+    CryptAcquireContextA(&stale, container_.c_str(), nullptr, PROV_RSA_FULL, CRYPT_DELETEKEYSET);
+    if (!CryptAcquireContextA(&provider_, container_.c_str(), nullptr, PROV_RSA_FULL, CRYPT_NEWKEYSET))
+        return;
+    HCRYPTKEY key = 0;
+    if (!CryptGenKey(provider_, AT_SIGNATURE, 0, &key))
+        return;
+    CryptDestroyKey(key);
+
+    std::vector<BYTE> subject = EncodeSubject(commonName);
+    if (subject.empty())
+        return;
+    CERT_NAME_BLOB subjectBlob = {static_cast<DWORD>(subject.size()), subject.data()};
+    PCCERT_CONTEXT created =
+        CertCreateSelfSignCertificate(provider_, &subjectBlob, 0, nullptr, nullptr, nullptr, nullptr, nullptr);
+    if (!created)
+        return;
+
+    // The test keeps the thumbprint rather than a context: a context held open keeps the
+    // store from writing the certificate out.
+    HCERTSTORE store = CertOpenSystemStoreA(0, "MY");
+    PCCERT_CONTEXT stored = nullptr;
+    if (store && CertAddCertificateContextToStore(store, created, CERT_STORE_ADD_REPLACE_EXISTING, &stored)) {
+        BYTE hash[20] = {};
+        DWORD size = sizeof(hash);
+        if (CertGetCertificateContextProperty(stored, CERT_SHA1_HASH_PROP_ID, hash, &size))
+            thumbprint_.assign(hash, hash + size);
+        CertFreeCertificateContext(stored);
+    }
+    if (store)
+        CertCloseStore(store, 0);
+    CertFreeCertificateContext(created);
+}
+
+TestCertificate::~TestCertificate()
+{
+    if (!thumbprint_.empty())
+        DeleteFromStore(thumbprint_);
+    if (provider_) {
+        CryptReleaseContext(provider_, 0);
+        HCRYPTPROV deleted = 0;
+        CryptAcquireContextA(&deleted, container_.c_str(), nullptr, PROV_RSA_FULL, CRYPT_DELETEKEYSET);
+    }
+}
+
+std::string TestCertificate::ThumbprintHex() const
+{
+    return Hex(thumbprint_.data(), thumbprint_.size());
+}
+
+void TestCertificate::RemoveLeftovers()
+{
+    // Collected first and deleted afterwards: deleting during the walk upsets it.
+    std::vector<std::vector<BYTE>> leftovers;
+    if (HCERTSTORE store = CertOpenSystemStoreA(0, "MY")) {
+        PCCERT_CONTEXT certificate = nullptr;
+        while ((certificate = CertEnumCertificatesInStore(store, certificate)) != nullptr) {
+            char name[400] = {};
+            CertGetNameStringA(certificate, CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr, name, sizeof(name));
+            BYTE hash[20] = {};
+            DWORD size = sizeof(hash);
+            if (std::strncmp(name, TestCertificatePrefix, std::strlen(TestCertificatePrefix)) == 0 &&
+                CertGetCertificateContextProperty(certificate, CERT_SHA1_HASH_PROP_ID, hash, &size))
+                leftovers.emplace_back(hash, hash + size);
+        }
+        CertCloseStore(store, 0);
+    }
+    for (std::vector<BYTE>& thumbprint : leftovers)
+        DeleteFromStore(thumbprint);
+}

@@ -1,0 +1,163 @@
+#include "AdapterTestSupport.h"
+#include "adapter/ZeroConfig.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr const char* ServiceKey = "SOFTWARE\\Microsoft\\WZCSVC";
+constexpr const char* TestInterface = "{5A1C0E2B-7D3F-4E88-9B21-0C6F5E4D3A21}";
+
+bool KeyExists(const char* path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+std::string InterfaceKey(const char* id)
+{
+    return std::string(ZeroConfigInterfacesKey) + id;
+}
+
+void SetInstanceId(const char* id)
+{
+    std::memset(AdapterInstanceId, 0, sizeof(AdapterInstanceId));
+    std::strncpy(AdapterInstanceId, id, sizeof(AdapterInstanceId) - 1);
+}
+
+}  // namespace
+
+// Writes the service's interface data under HKEY_LOCAL_MACHINE and removes what it added.
+class ZeroConfigTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        serviceExisted_ = KeyExists(ServiceKey);
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, InterfaceKey(TestInterface).c_str());
+        SetInstanceId(TestInterface);
+    }
+
+    void TearDown() override
+    {
+        if (serviceExisted_)
+            RegDeleteTreeA(HKEY_LOCAL_MACHINE, InterfaceKey(TestInterface).c_str());
+        else
+            RegDeleteTreeA(HKEY_LOCAL_MACHINE, ServiceKey);
+        SetInstanceId("");
+    }
+
+    static HKEY CreateInterfaceKey(const char* id)
+    {
+        HKEY key = nullptr;
+        EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, InterfaceKey(id).c_str(), 0, nullptr, 0,
+                                                 KEY_ALL_ACCESS, nullptr, &key, nullptr));
+        return key;
+    }
+
+    static void WriteFlags(DWORD flags)
+    {
+        HKEY key = CreateInterfaceKey(TestInterface);
+        RegSetValueExA(key, "ControlFlags", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags), sizeof(flags));
+        RegCloseKey(key);
+    }
+
+private:
+    bool serviceExisted_ = false;
+};
+
+TEST_F(ZeroConfigTest, Bit15OfControlFlagsDecides)
+{
+    const struct {
+        DWORD Flags;
+        bool Managed;
+    } cases[] = {{0x8000, true}, {0xFFFFFFFF, true}, {0x00018001, true}, {0, false}, {0x7FFF, false},
+                 {0xFFFF7FFF, false}};
+    for (const auto& c : cases) {
+        WriteFlags(c.Flags);
+        EXPECT_EQ(c.Managed, IsZeroConfigManaging()) << std::hex << c.Flags;
+    }
+}
+
+TEST_F(ZeroConfigTest, MissingInterfaceKeyCountsAsManaged)
+{
+    EXPECT_TRUE(IsZeroConfigManaging());
+}
+
+TEST_F(ZeroConfigTest, KeyWithoutReadableFlagsCountsAsNotManaged)
+{
+    HKEY key = CreateInterfaceKey(TestInterface);
+    EXPECT_FALSE(IsZeroConfigManaging());
+
+    // Flags of the wrong type or size are not flags.
+    const char text[] = "32768";
+    RegSetValueExA(key, "ControlFlags", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof(text));
+    EXPECT_FALSE(IsZeroConfigManaging());
+    const BYTE twoBytes[2] = {0x00, 0x80};
+    RegSetValueExA(key, "ControlFlags", 0, REG_BINARY, twoBytes, sizeof(twoBytes));
+    EXPECT_FALSE(IsZeroConfigManaging());
+    RegCloseKey(key);
+}
+
+TEST_F(ZeroConfigTest, EmptyInstanceIdAsksTheInterfacesKeyItself)
+{
+    RegCloseKey(CreateInterfaceKey(TestInterface));
+    SetInstanceId("");
+    EXPECT_FALSE(IsZeroConfigManaging());
+}
+
+TEST_F(ZeroConfigTest, UnterminatedInstanceIdIsCutToTheBuffer)
+{
+    std::memset(AdapterInstanceId, 'A', sizeof(AdapterInstanceId));
+    EXPECT_TRUE(IsZeroConfigManaging());
+
+    const std::string cut(sizeof(AdapterInstanceId) - 1, 'A');
+    HKEY key = CreateInterfaceKey(cut.c_str());
+    const DWORD flags = 0;
+    RegSetValueExA(key, "ControlFlags", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags), sizeof(flags));
+    RegCloseKey(key);
+    EXPECT_FALSE(IsZeroConfigManaging());
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, InterfaceKey(cut.c_str()).c_str());
+}
+
+namespace {
+
+BOOL CALLBACK CountVisibleWindow(HWND window, LPARAM count)
+{
+    if (IsWindowVisible(window))
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int VisibleWindowsOfThisThread()
+{
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountVisibleWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+}  // namespace
+
+TEST_F(ZeroConfigTest, PropertiesPageFailsSilentlyWithoutTheShellFolder)
+{
+    HKEY classKey = nullptr;
+    const bool folderRegistered = RegOpenKeyExA(HKEY_CLASSES_ROOT, "CLSID\\{7007ACC7-3202-11D1-AAD2-00805FC1270E}",
+                                                0, KEY_READ, &classKey) == ERROR_SUCCESS;
+    if (classKey)
+        RegCloseKey(classKey);
+    if (folderRegistered)
+        GTEST_SKIP() << "this system's shell has the Network Connections folder";
+
+    EXPECT_FALSE(OpenZeroConfigProperties());
+    EXPECT_EQ(0, VisibleWindowsOfThisThread());
+
+    // COM is left as it was found: the thread can still initialise it the usual way.
+    const HRESULT initialised = CoInitialize(nullptr);
+    EXPECT_EQ(S_OK, initialised);
+    if (SUCCEEDED(initialised))
+        CoUninitialize();
+}
