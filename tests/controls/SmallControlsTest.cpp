@@ -161,6 +161,21 @@ TEST(EditExTest, ColoursReachTheDisplayedEdit)
     EXPECT_EQ(screen.Pixel(148, 20), RGB(255, 255, 224));
 }
 
+TEST(EditExTest, TypedTextReachesTheScreen)
+{
+    CControlHost host;
+    CEditEx edit;
+    host.Add(edit, "Edit", "", ES_AUTOHSCROLL, RECT{10, 10, 160, 32}, 1011);
+    edit.SetTextColour(Blue);
+    ::SetFocus(edit);
+    for (char c : std::string("WWWW"))
+        edit.Send(WM_CHAR, static_cast<unsigned char>(c), 1);
+    EXPECT_EQ(edit.GetText(), "WWWW");
+    CPixelCanvas screen(150, 22);
+    screen.CopyFromScreen(edit);
+    EXPECT_TRUE(screen.Contains(Blue, RECT{0, 0, 150, 22}));
+}
+
 // ---- Key edit ----
 
 TEST(KeyFilter, HexadecimalOnlyWhileTheEditorTakesHexKeys)
