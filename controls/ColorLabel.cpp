@@ -156,3 +156,18 @@ bool CColorLabel::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& resu
     result = reinterpret_cast<LRESULT>(m_background.Get());
     return true;
 }
+
+bool CColorLabel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message != WM_SETTEXT)
+        return false;
+    // A text static would paint the new text straight onto the screen; the label stores it
+    // and repaints through its memory bitmap instead.
+    DWORD type = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)) & SS_TYPEMASK;
+    bool text = type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP;
+    if (!text)
+        return false;
+    result = ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+    Invalidate(false);
+    return true;
+}

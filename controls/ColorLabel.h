@@ -39,6 +39,7 @@ protected:
     bool OnMouseMove(UINT flags, POINT point) override;
     bool OnMouseLeave() override;
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void RecreateFont();

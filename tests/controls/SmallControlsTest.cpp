@@ -113,6 +113,15 @@ TEST_F(ColorLabelTest, TextTakesTheHoverColourWhileTheMouseIsOver)
     Render();
     EXPECT_TRUE(canvas.Contains(Grey, All()));
     EXPECT_FALSE(canvas.Contains(Blue, All()));
+
+    // A new text is painted too, through the same colours.
+    label.SetLabelText("");
+    screen.CopyFromScreen(label);
+    EXPECT_FALSE(screen.Contains(Grey, All()));
+    label.SetLabelText("Configuration");
+    EXPECT_EQ(label.GetText(), "Configuration");
+    screen.CopyFromScreen(label);
+    EXPECT_TRUE(screen.Contains(Grey, All()));
 }
 
 TEST_F(ColorLabelTest, WithoutHoverHighlightTheTextColourStays)
