@@ -29,6 +29,9 @@ $(WINEPREFIX)/.ready: | deps
 	@echo "Creating the Wine prefix in $(WINEPREFIX)"
 	@mkdir -p $(WINEPREFIX)
 	@tools/with-display wineboot -i >/dev/null 2>&1
+	@# Windows not managed by an X window manager: without one (Xvfb) Wine would wait
+	@# two seconds for every window that is hidden or destroyed.
+	@tools/with-display tools/wine-run reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
 	@touch $@
 
 prefix: $(WINEPREFIX)/.ready

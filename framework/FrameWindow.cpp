@@ -26,6 +26,15 @@ bool CFrameWindow::Create(const char* className, const char* caption, DWORD styl
     return hWnd != nullptr;
 }
 
+LRESULT CFrameWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CLOSE) {
+        OnClose();
+        return 0;
+    }
+    return CWindow::WindowProc(message, wParam, lParam);
+}
+
 void CFrameWindow::OnNcDestroy()
 {
     CApplication* application = CApplication::Instance();

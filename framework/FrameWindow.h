@@ -11,7 +11,11 @@ public:
     bool Create(const char* className, const char* caption, DWORD style, DWORD exStyle = 0, HWND parent = nullptr,
                 HICON icon = nullptr);
 
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 protected:
+    // WM_CLOSE: destroys the window through the virtual DestroyWindow.
+    virtual void OnClose() { DestroyWindow(); }
     void OnNcDestroy() override;
 
 private:

@@ -1,0 +1,32 @@
+// The few things the tick does to the open configuration dialog. The tick reaches the
+// dialog only through this, so the scheduling can run without one.
+#ifndef SKYLOOK_CONFIG_DIALOG_LINK_H
+#define SKYLOOK_CONFIG_DIALOG_LINK_H
+
+class IConfigDialogLink {
+public:
+    virtual ~IConfigDialogLink() = default;
+
+    // Whether the dialog's modal run is in progress.
+    virtual bool IsOpen() const = 0;
+    // Ends the modal run and closes the windows that the dialog owns.
+    virtual void Close() = 0;
+    // The page selectors and the Link Info buttons that stay disabled while an apply settles.
+    virtual void EnableBusySet(bool enable) = 0;
+    // The radio button's caption and the buttons that need the radio.
+    virtual void SwitchRadioSet(bool radioOn) = 0;
+    // Refills the Site Survey page's network and profile lists.
+    virtual void RefreshSiteSurvey() = 0;
+};
+
+// Until the configuration dialog exists there is nothing to act on.
+class CNoConfigDialog : public IConfigDialogLink {
+public:
+    bool IsOpen() const override { return false; }
+    void Close() override {}
+    void EnableBusySet(bool) override {}
+    void SwitchRadioSet(bool) override {}
+    void RefreshSiteSurvey() override {}
+};
+
+#endif

@@ -1,0 +1,154 @@
+#include "MainFrame.h"
+
+#include "ProgramState.h"
+#include "TrayNotify.h"
+
+#include "adapter/AdapterLifetime.h"
+#include "res/resource.h"
+
+#include <cstdlib>
+#include <ctime>
+
+UINT TrayCallbackMessage()
+{
+    static const UINT message = ::RegisterWindowMessageA("MONITOR_ICON_PRESSED2");
+    return message;
+}
+
+namespace {
+// Registered before start-up, so the value is fixed for the life of the process.
+const UINT RegisteredAtStart = TrayCallbackMessage();
+
+// Sent to every top-level window when the shell's taskbar is created, after a shell restart too.
+UINT TaskbarCreatedMessage()
+{
+    static const UINT message = ::RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+HICON LoadTrayIcon(int iconId)
+{
+    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON,
+                                           ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                           LR_SHARED));
+}
+}  // namespace
+
+CMainFrame::CMainFrame() : m_monitor(*this, m_noDialog)
+{
+    RadioOn = 1;
+    // The status query's jitter draws from this generator.
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    OpenAdapterAtStart();
+}
+
+CMainFrame::~CMainFrame()
+{
+    if (IsWindow())
+        DestroyWindow();
+    CloseAdapterAtEnd();
+}
+
+bool CMainFrame::Create()
+{
+    HICON appIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SKYLOOK));
+    return CFrameWindow::Create(MainFrameClassName, StartingCaption, WS_OVERLAPPEDWINDOW, 0, nullptr, appIcon);
+}
+
+bool CMainFrame::DestroyWindow()
+{
+    m_monitor.RemoveIcon();
+    return CFrameWindow::DestroyWindow();
+}
+
+bool CMainFrame::OnCreate(CREATESTRUCTA*)
+{
+    m_monitor.Start();
+    return true;
+}
+
+void CMainFrame::OnDestroy()
+{
+    // Also when the system destroys the window without asking.
+    m_monitor.RemoveIcon();
+    StopTickTimer();
+}
+
+bool CMainFrame::OnTimer(UINT_PTR id)
+{
+    m_monitor.Tick(id);
+    return true;
+}
+
+bool CMainFrame::OnCommand(WORD id, WORD, HWND)
+{
+    if (id != ID_TRAY_EXIT)
+        return false;
+    Send(WM_CLOSE);
+    return true;
+}
+
+bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == TrayCallbackMessage()) {
+        OnTrayMouse(lParam);
+        result = 0;
+        return true;
+    }
+    if (message == TaskbarCreatedMessage() && message != 0) {
+        m_monitor.OnTrayRecreated();
+        result = 0;
+        return true;
+    }
+    if (message == WM_POWERBROADCAST) {
+        m_monitor.OnPowerEvent(wParam);
+        result = static_cast<LRESULT>(wParam);
+        return true;
+    }
+    return false;
+}
+
+void CMainFrame::OnTrayMouse(LPARAM mouseMessage)
+{
+    // A left double-click will open the configuration dialog; until it exists, nothing opens.
+    if (mouseMessage == WM_RBUTTONUP)
+        ShowTrayMenu();
+}
+
+void CMainFrame::ShowTrayMenu()
+{
+    POINT cursor = {};
+    ::GetCursorPos(&cursor);
+    HMENU menu = ::CreatePopupMenu();
+    if (!menu)
+        return;
+    ::AppendMenuA(menu, MF_STRING, ID_TRAY_EXIT, "Exit");
+    // Without the foreground the menu would not close when the user clicks elsewhere.
+    ::SetForegroundWindow(m_hWnd);
+    ::TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    Post(WM_NULL);
+    ::DestroyMenu(menu);
+}
+
+bool CMainFrame::NotifyTray(DWORD action, int iconId, const char* tooltip)
+{
+    NOTIFYICONDATAA record;
+    FillTrayRecord(record, m_hWnd, TrayCallbackMessage(), iconId ? LoadTrayIcon(iconId) : nullptr, tooltip);
+    return ::Shell_NotifyIconA(action, &record) != FALSE;
+}
+
+bool CMainFrame::ReadOsVersion(OSVERSIONINFOA& version)
+{
+    version.dwOSVersionInfoSize = sizeof version;
+    return ::GetVersionExA(&version) != FALSE;
+}
+
+void CMainFrame::StopTickTimer()
+{
+    StopTimer(TickTimerId);
+}
+
+void CMainFrame::StartTickTimer()
+{
+    StartTimer(TickTimerId, TickMilliseconds);
+}

@@ -1,0 +1,52 @@
+// The program's hidden main window: it owns the adapter for the life of the process, the
+// tray icon with its menu, and the one-second tick. It is never shown.
+#ifndef SKYLOOK_MAIN_FRAME_H
+#define SKYLOOK_MAIN_FRAME_H
+
+#include "ConfigDialogLink.h"
+#include "TrayMonitor.h"
+
+#include "framework/FrameWindow.h"
+
+constexpr const char* MainFrameClassName = "SkylookMainFrame";
+constexpr const char* StartingCaption = "TempName";
+constexpr const char* MainFrameCaption = "Kelbrin 802.11g Skylook";
+
+// The tray icon's callback message, registered once per process.
+UINT TrayCallbackMessage();
+
+class CMainFrame : public CFrameWindow, private ITrayHost {
+public:
+    // Opens the adapter and drops any association it has.
+    CMainFrame();
+    // Closes the adapter.
+    ~CMainFrame() override;
+
+    // Creates the hidden window, which adds the tray icon and starts the tick.
+    bool Create();
+
+    bool DestroyWindow() override;
+
+    CTrayMonitor& Monitor() { return m_monitor; }
+
+protected:
+    bool OnCreate(CREATESTRUCTA* create) override;
+    void OnDestroy() override;
+    bool OnTimer(UINT_PTR id) override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void OnTrayMouse(LPARAM mouseMessage);
+    void ShowTrayMenu();
+
+    bool NotifyTray(DWORD action, int iconId, const char* tooltip) override;
+    bool ReadOsVersion(OSVERSIONINFOA& version) override;
+    void StopTickTimer() override;
+    void StartTickTimer() override;
+
+    CNoConfigDialog m_noDialog;
+    CTrayMonitor m_monitor;
+};
+
+#endif

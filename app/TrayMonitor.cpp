@@ -1,0 +1,147 @@
+#include "TrayMonitor.h"
+
+#include "ApplyScheduling.h"
+#include "ProgramState.h"
+
+#include "adapter/AdapterLifetime.h"
+#include "adapter/AdapterWrappers.h"
+#include "res/resource.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr uint32_t ReceiveAntennaSetting = 2;
+
+}  // namespace
+
+CTrayMonitor::CTrayMonitor(ITrayHost& host, IConfigDialogLink& dialog)
+    : m_host(host), m_dialog(dialog), m_iconId(IDI_NOT_CONNECTED), m_previousIconId(IDI_NOT_CONNECTED)
+{
+}
+
+void CTrayMonitor::Start()
+{
+    TrayIconAdded = 0;
+    m_iconId = IDI_NOT_CONNECTED;
+    m_previousIconId = IDI_NOT_CONNECTED;
+    UpdateTrayIcon(IDI_NOT_CONNECTED, PlainTooltip);
+    TrayIconAdded = 1;
+    m_host.StartTickTimer();
+}
+
+bool CTrayMonitor::UpdateTrayIcon(int iconId, const char* tooltip)
+{
+    DWORD action = NIM_DELETE;
+    if (iconId) {
+        action = TrayIconAdded ? NIM_MODIFY : NIM_ADD;
+        TrayIconAdded = 1;
+    } else {
+        TrayIconAdded = 0;
+    }
+    m_shownIconId = iconId;
+    m_shownTooltip = tooltip ? tooltip : "";
+    return m_host.NotifyTray(action, iconId, tooltip);
+}
+
+void CTrayMonitor::OnTrayRecreated()
+{
+    if (!TrayIconAdded || !m_shownIconId)
+        return;
+    TrayIconAdded = 0;
+    const std::string tooltip = m_shownTooltip;
+    UpdateTrayIcon(m_shownIconId, tooltip.c_str());
+}
+
+void CTrayMonitor::RemoveIcon()
+{
+    if (TrayIconAdded)
+        UpdateTrayIcon(0, "123");
+}
+
+void CTrayMonitor::OnPowerEvent(WPARAM event)
+{
+    if (event == PBT_APMSUSPEND)
+        m_suspended = true;
+    else if (event == PBT_APMRESUMESUSPEND)
+        m_suspended = false;
+}
+
+void CTrayMonitor::Tick(UINT_PTR timerId)
+{
+    if (m_suspended)
+        return;
+
+    ApplyStep(m_dialog);
+
+    if (timerId == TickTimerId) {
+        // Killed while the tick works, so ticks never overlap and the period runs from the
+        // end of one tick.
+        m_host.StopTickTimer();
+
+        std::memset(&CurrentStatus, 0, sizeof CurrentStatus);
+        QueryAdapterStatus(CurrentStatus);
+        if (CurrentStatus.LinkState != LinkAssociated && ApplyRequest != 0)
+            CurrentStatus.LinkState = LinkConnecting;
+
+        std::memset(&OsVersion, 0, sizeof OsVersion);
+        OsVersion.dwOSVersionInfoSize = sizeof OsVersion;
+        if (!m_host.ReadOsVersion(OsVersion)) {
+            // Polling stops for good.
+            if (m_dialog.IsOpen())
+                m_dialog.Close();
+            return;
+        }
+
+        ZeroConfigWatch(m_dialog);
+        StateChangeStep(m_dialog);
+        TrayStep(TooltipFormFor(OsVersion));
+    }
+
+    m_host.StartTickTimer();
+}
+
+void CTrayMonitor::NoAdapterStep(TooltipForm form)
+{
+    ReopenAdapter();
+    DefaultsApplied = 0;
+    AntennaSet = 0;
+    m_iconId = 0;
+    if (m_iconId == m_previousIconId)
+        return;
+    // Sent on every tick without an adapter, and the dialog cannot stay open meanwhile.
+    TrayPicture picture = NoCardPicture(form);
+    m_tooltip = picture.Tooltip;
+    m_iconId = picture.IconId;
+    UpdateTrayIcon(m_iconId, m_tooltip.c_str());
+    TrayIconAdded = 1;
+    m_previousIconId = m_iconId;
+    if (m_dialog.IsOpen())
+        m_dialog.Close();
+}
+
+void CTrayMonitor::TrayStep(TooltipForm form)
+{
+    if (CurrentStatus.LinkState == LinkNoAdapter) {
+        NoAdapterStep(form);
+        return;
+    }
+
+    if (!AntennaSet) {
+        AntennaSet = 1;
+        SetReceiveAntenna(ReceiveAntennaSetting);
+    }
+    IdleApply();
+
+    TrayPicture picture = ChooseTrayPicture(CurrentStatus, form);
+    m_tooltip = picture.Tooltip;
+    if (picture.IconId)
+        m_iconId = picture.IconId;
+
+    if (m_iconId && (m_iconId != m_previousIconId || m_tooltip != m_previousTooltip)) {
+        UpdateTrayIcon(m_iconId, m_tooltip.c_str());
+        TrayIconAdded = 1;
+        m_previousIconId = m_iconId;
+        m_previousTooltip = m_tooltip;
+    }
+}

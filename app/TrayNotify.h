@@ -1,0 +1,16 @@
+// The tray icon record as the shell expects it from this program.
+#ifndef SKYLOOK_TRAY_NOTIFY_H
+#define SKYLOOK_TRAY_NOTIFY_H
+
+#include <windows.h>
+#include <shellapi.h>
+
+// The Windows 2000 layout of NOTIFYICONDATAA: every shell since then accepts it.
+constexpr DWORD TrayRecordSize = NOTIFYICONDATAA_V2_SIZE;
+
+constexpr UINT TrayIconUid = 1;
+
+// Fills the record for one icon: message, icon and tooltip (cut to the tip field's size).
+void FillTrayRecord(NOTIFYICONDATAA& record, HWND owner, UINT callbackMessage, HICON icon, const char* tooltip);
+
+#endif

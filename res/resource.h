@@ -1,0 +1,17 @@
+// Resource ids of skylook.exe, named by kind.
+#ifndef SKYLOOK_RESOURCE_H
+#define SKYLOOK_RESOURCE_H
+
+// Icons
+#define IDI_SKYLOOK 128           // the application
+#define IDI_SIGNAL_EXCELLENT 133  // strongest signal; also ad-hoc
+#define IDI_SIGNAL_GOOD 134
+#define IDI_NOT_CONNECTED 136     // at start, not connected, radio off
+#define IDI_NO_CARD 153
+#define IDI_SIGNAL_FAIR 159
+#define IDI_SIGNAL_POOR 160       // weakest signal
+
+// Menu commands
+#define ID_TRAY_EXIT 2024
+
+#endif

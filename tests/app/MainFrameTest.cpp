@@ -1,0 +1,162 @@
+#include "AdapterScene.h"
+
+#include "app/MainFrame.h"
+#include "app/ProgramState.h"
+#include "app/SkylookApp.h"
+#include "app/TrayNotify.h"
+#include "res/resource.h"
+
+#include <string>
+
+namespace {
+
+bool TrayHasIcon(HWND owner)
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = TrayRecordSize;
+    record.hWnd = owner;
+    record.uID = TrayIconUid;
+    return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+// Looks at the tray at the moment the window goes: the icon must be gone by then.
+class CProbingFrame : public CMainFrame {
+public:
+    bool iconAtDestroy = true;
+
+protected:
+    void OnDestroy() override
+    {
+        iconAtDestroy = TrayHasIcon(m_hWnd);
+        CMainFrame::OnDestroy();
+    }
+};
+
+class MainFrame : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(0, VexaSimReset());
+        ResetProgramState();
+    }
+    void TearDown() override
+    {
+        if (AdapterHandle)
+            Vexa5200CloseAdapter(&AdapterHandle);
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+};
+
+TEST_F(MainFrame, ExitDeletesTheIconBeforeTheWindowGoesAndTheObjectClosesTheAdapter)
+{
+    {
+        CProbingFrame frame;
+        EXPECT_EQ(1, RadioOn);
+        EXPECT_NE(nullptr, AdapterHandle);
+        EXPECT_STRNE("", AdapterInstanceId);
+        ASSERT_TRUE(frame.Create());
+        EXPECT_FALSE(frame.IsVisible());
+        EXPECT_TRUE(TrayIconAdded);
+        EXPECT_TRUE(TrayHasIcon(frame));
+
+        frame.Send(WM_COMMAND, MAKEWPARAM(ID_TRAY_EXIT, 0), 0);
+        EXPECT_EQ(nullptr, frame.Handle());
+        EXPECT_FALSE(frame.iconAtDestroy);
+        EXPECT_FALSE(TrayIconAdded);
+        ASSERT_EQ(0, VexaSimClearJournal());
+    }
+    EXPECT_EQ(std::vector<std::string>{"CloseAdapter"}, JournalLines());
+    EXPECT_EQ(nullptr, AdapterHandle);
+}
+
+TEST_F(MainFrame, PowerEventsAnswerWithTheirCode)
+{
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    EXPECT_EQ(PBT_APMSUSPEND, frame.Send(WM_POWERBROADCAST, PBT_APMSUSPEND));
+    EXPECT_TRUE(frame.Monitor().Suspended());
+    EXPECT_EQ(PBT_APMRESUMESUSPEND, frame.Send(WM_POWERBROADCAST, PBT_APMRESUMESUSPEND));
+    EXPECT_FALSE(frame.Monitor().Suspended());
+    frame.DestroyWindow();
+}
+
+// Reads the tracked popup menu from inside its modal loop, then closes it.
+std::string g_menuText;
+UINT g_menuCommand = 0;
+void CALLBACK ReadMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND popup = ::FindWindowA("#32768", nullptr);
+    if (!popup)
+        return;
+    ::KillTimer(nullptr, timer);
+    HMENU menu = reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0));
+    char text[32] = {};
+    ::GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
+    g_menuText = text;
+    g_menuCommand = ::GetMenuItemID(menu, 0);
+    if (::GetMenuItemCount(menu) != 1)
+        g_menuText += " and more";
+    ::EndMenu();
+}
+
+TEST_F(MainFrame, ARightClickOnTheIconOffersExitAndADoubleClickOpensNothingYet)
+{
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    ::SetTimer(nullptr, 0, 50, ReadMenu);
+    EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_RBUTTONUP));
+    EXPECT_EQ("Exit", g_menuText);
+    EXPECT_EQ(static_cast<UINT>(ID_TRAY_EXIT), g_menuCommand);
+
+    EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_LBUTTONDBLCLK));
+    EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_MOUSEMOVE));
+    EXPECT_TRUE(frame.IsWindow());
+    EXPECT_FALSE(ConfigDialogOpen);
+    frame.DestroyWindow();
+}
+
+TEST_F(MainFrame, AStartBesideAnotherCopyEndsWithoutLeavingTheIconOrTheAdapter)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ::DefWindowProcA;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "SkylookTestRunningCopy";
+    ::RegisterClassA(&windowClass);
+    HWND running = ::CreateWindowA("SkylookTestRunningCopy", MainFrameCaption, WS_OVERLAPPED, 0, 0, 50, 50, nullptr,
+                                   nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(nullptr, running);
+    {
+        CSkylookApp application;
+        EXPECT_EQ(0, application.Start());
+    }
+    EXPECT_FALSE(TrayIconAdded);
+    EXPECT_EQ(nullptr, ::FindWindowA(MainFrameClassName, nullptr));
+    EXPECT_EQ(nullptr, AdapterHandle);
+    std::vector<std::string> journal = JournalLines();
+    ASSERT_GE(journal.size(), 3u);
+    EXPECT_EQ("SetDisassociate", journal[journal.size() - 2]);
+    EXPECT_EQ("CloseAdapter", journal.back());
+    ::DestroyWindow(running);
+}
+
+TEST_F(MainFrame, TheCaptionIsClaimedOnlyWhenNoOtherWindowHasIt)
+{
+    CMainFrame first;
+    ASSERT_TRUE(first.Create());
+    EXPECT_EQ(StartingCaption, first.GetText());
+    EXPECT_TRUE(ClaimSingleInstance(first));
+    EXPECT_EQ(MainFrameCaption, first.GetText());
+    // Claiming again finds no other window: the search never sees the claimant itself.
+    EXPECT_TRUE(ClaimSingleInstance(first));
+
+    CMainFrame second;
+    ASSERT_TRUE(second.Create());
+    EXPECT_FALSE(ClaimSingleInstance(second));
+    EXPECT_EQ(MainFrameCaption, second.GetText());
+    second.DestroyWindow();
+    first.DestroyWindow();
+}
+
+}  // namespace

@@ -1,0 +1,193 @@
+#include "app/MainFrame.h"
+#include "app/TrayNotify.h"
+#include "res/resource.h"
+
+#include <Vexa5200Control.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Waits without blocking this thread's windows, which other programs may send to.
+bool WaitPumping(HANDLE handle, DWORD milliseconds)
+{
+    const ULONGLONG deadline = ::GetTickCount64() + milliseconds;
+    for (;;) {
+        ULONGLONG now = ::GetTickCount64();
+        if (now >= deadline)
+            return false;
+        DWORD result = ::MsgWaitForMultipleObjects(1, &handle, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        if (result == WAIT_OBJECT_0)
+            return true;
+        if (result != WAIT_OBJECT_0 + 1)
+            return false;
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&message);
+    }
+}
+
+std::string ProgramPath()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string text = path;
+    return text.substr(0, text.find_last_of("\\/") + 1) + "skylook.exe";
+}
+
+std::vector<std::string> Journal()
+{
+    std::vector<char> text(1 << 16);
+    unsigned long needed = 0;
+    VexaSimReadJournal(text.data(), static_cast<unsigned long>(text.size()), &needed);
+    std::vector<std::string> lines;
+    std::istringstream stream(text.data());
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Whether the tray holds an icon of this window: the shell modifies only icons it has.
+bool TrayHasIcon(HWND owner)
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = TrayRecordSize;
+    record.hWnd = owner;
+    record.uID = TrayIconUid;
+    return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+class Program {
+public:
+    ~Program()
+    {
+        if (m_process.hProcess) {
+            if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+                ::TerminateProcess(m_process.hProcess, 1);
+            ::CloseHandle(m_process.hProcess);
+            ::CloseHandle(m_process.hThread);
+        }
+    }
+
+    bool Start()
+    {
+        std::string command = "\"" + ProgramPath() + "\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        return ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                &m_process) != FALSE;
+    }
+
+    // The program's frame once it has claimed its caption.
+    HWND WaitForFrame()
+    {
+        for (int i = 0; i < 600; ++i) {
+            HWND frame = ::FindWindowA(MainFrameClassName, MainFrameCaption);
+            DWORD owner = 0;
+            if (frame && ::GetWindowThreadProcessId(frame, &owner) && owner == m_process.dwProcessId)
+                return frame;
+            if (WaitPumping(m_process.hProcess, 50))
+                return nullptr;
+        }
+        return nullptr;
+    }
+
+    // True when the process ended (within a generous bound that only guards a hang).
+    bool WaitForEnd() { return WaitPumping(m_process.hProcess, 60000); }
+
+    DWORD ExitCode() const
+    {
+        DWORD code = STILL_ACTIVE;
+        ::GetExitCodeProcess(m_process.hProcess, &code);
+        return code;
+    }
+
+    bool Running() const { return ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
+
+private:
+    PROCESS_INFORMATION m_process = {};
+};
+
+class ProgramProcess : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(nullptr, ::FindWindowA(nullptr, MainFrameCaption)) << "a copy is still running";
+        ASSERT_EQ(0, VexaSimReset());
+    }
+};
+
+TEST_F(ProgramProcess, RunsHiddenWithItsIconAndExitRemovesItAndClosesTheAdapter)
+{
+    Program program;
+    ASSERT_TRUE(program.Start());
+    HWND frame = program.WaitForFrame();
+    ASSERT_NE(nullptr, frame);
+    EXPECT_FALSE(::IsWindowVisible(frame));
+    EXPECT_TRUE(TrayHasIcon(frame));
+    std::vector<std::string> journal = Journal();
+    ASSERT_GE(journal.size(), 2u);
+    EXPECT_EQ("OpenAdapter", journal[0]);
+    EXPECT_EQ("SetDisassociate", journal[1]);
+
+    ASSERT_EQ(0, VexaSimClearJournal());
+    ASSERT_TRUE(::PostMessageA(frame, WM_COMMAND, ID_TRAY_EXIT, 0));
+    ASSERT_TRUE(program.WaitForEnd());
+    EXPECT_EQ(0u, program.ExitCode());
+    EXPECT_FALSE(TrayHasIcon(frame));
+    journal = Journal();
+    ASSERT_FALSE(journal.empty());
+    EXPECT_EQ("CloseAdapter", journal.back());
+}
+
+TEST_F(ProgramProcess, ASecondCopyEndsAndLeavesTheFirstRunning)
+{
+    Program first;
+    ASSERT_TRUE(first.Start());
+    HWND frame = first.WaitForFrame();
+    ASSERT_NE(nullptr, frame);
+    ASSERT_EQ(0, VexaSimClearJournal());
+
+    Program second;
+    ASSERT_TRUE(second.Start());
+    ASSERT_TRUE(second.WaitForEnd());
+    EXPECT_EQ(0u, second.ExitCode());
+    // It went through start-up in full, then let go of the adapter.
+    std::vector<std::string> journal = Journal();
+    ASSERT_GE(journal.size(), 3u);
+    EXPECT_EQ("OpenAdapter", journal.front());
+    EXPECT_EQ("CloseAdapter", journal.back());
+
+    EXPECT_TRUE(first.Running());
+    EXPECT_EQ(frame, ::FindWindowA(MainFrameClassName, MainFrameCaption));
+    EXPECT_TRUE(TrayHasIcon(frame));
+
+    ::PostMessageA(frame, WM_COMMAND, ID_TRAY_EXIT, 0);
+    EXPECT_TRUE(first.WaitForEnd());
+}
+
+TEST_F(ProgramProcess, AnotherProgramsWindowWithTheCaptionPreventsTheStart)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ::DefWindowProcA;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "SomeOtherProgramWindow";
+    ::RegisterClassA(&windowClass);
+    HWND foreign = ::CreateWindowA("SomeOtherProgramWindow", MainFrameCaption, WS_OVERLAPPED, 0, 0, 50, 50, nullptr,
+                                   nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(nullptr, foreign);
+
+    Program program;
+    ASSERT_TRUE(program.Start());
+    EXPECT_TRUE(program.WaitForEnd());
+    EXPECT_EQ(nullptr, ::FindWindowA(MainFrameClassName, nullptr));
+    std::vector<std::string> journal = Journal();
+    ASSERT_FALSE(journal.empty());
+    EXPECT_EQ("CloseAdapter", journal.back());
+    ::DestroyWindow(foreign);
+}
+
+}  // namespace

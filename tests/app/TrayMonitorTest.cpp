@@ -1,0 +1,297 @@
+#include "AdapterScene.h"
+
+#include "app/ProgramState.h"
+#include "app/TrayMonitor.h"
+#include "res/resource.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TrayCall {
+    DWORD action;
+    int icon;
+    std::string tooltip;
+    bool operator==(const TrayCall& other) const
+    {
+        return action == other.action && icon == other.icon && tooltip == other.tooltip;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const TrayCall& call)
+{
+    const char* names[] = {"add", "modify", "delete"};
+    std::string tip = call.tooltip;
+    std::replace(tip.begin(), tip.end(), '\n', '|');
+    std::replace(tip.begin(), tip.end(), '\r', '|');
+    return out << (call.action < 3 ? names[call.action] : "?") << " " << call.icon << " \"" << tip << "\"";
+}
+
+// Stands in for the window: records tray calls and timer use, reports a chosen OS version.
+class CRecordingHost : public ITrayHost {
+public:
+    std::vector<TrayCall> calls;
+    int timerStarts = 0;
+    int timerStops = 0;
+    bool timerArmed = false;
+    bool versionReadable = true;
+    DWORD major = 5;
+    DWORD minor = 1;
+
+    bool NotifyTray(DWORD action, int iconId, const char* tooltip) override
+    {
+        calls.push_back({action, iconId, tooltip});
+        return true;
+    }
+    bool ReadOsVersion(OSVERSIONINFOA& version) override
+    {
+        EXPECT_EQ(148u, version.dwOSVersionInfoSize);
+        version.dwMajorVersion = major;
+        version.dwMinorVersion = minor;
+        return versionReadable;
+    }
+    void StopTickTimer() override
+    {
+        ++timerStops;
+        timerArmed = false;
+    }
+    void StartTickTimer() override
+    {
+        ++timerStarts;
+        timerArmed = true;
+    }
+};
+
+class CRecordingDialog : public IConfigDialogLink {
+public:
+    bool open = false;
+    int closes = 0;
+    bool IsOpen() const override { return open; }
+    void Close() override
+    {
+        ++closes;
+        open = false;
+    }
+    void EnableBusySet(bool) override {}
+    void SwitchRadioSet(bool) override {}
+    void RefreshSiteSurvey() override {}
+};
+
+class TrayMonitor : public AdapterScene {
+protected:
+    void SetUp() override
+    {
+        AdapterScene::SetUp();
+        ResetProgramState();
+        monitor.Start();
+        host.calls.clear();
+    }
+
+    // Calls since the last look.
+    std::vector<TrayCall> NewCalls()
+    {
+        std::vector<TrayCall> calls;
+        calls.swap(host.calls);
+        return calls;
+    }
+
+    int AntennaCalls()
+    {
+        std::vector<std::string> lines = JournalLines();
+        return static_cast<int>(std::count(lines.begin(), lines.end(), "SetRxAntenna 2"));
+    }
+
+    CRecordingHost host;
+    CRecordingDialog dialog;
+    CTrayMonitor monitor{host, dialog};
+};
+
+const TrayCall Call(DWORD action, int icon, const char* tooltip)
+{
+    return {action, icon, tooltip};
+}
+
+TEST_F(TrayMonitor, StartsWithTheNotConnectedIconAndArmsTheTimer)
+{
+    CRecordingHost freshHost;
+    CTrayMonitor fresh(freshHost, dialog);
+    fresh.Start();
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_ADD, IDI_NOT_CONNECTED, "Skylook")}, freshHost.calls);
+    EXPECT_TRUE(TrayIconAdded);
+    EXPECT_TRUE(freshHost.timerArmed);
+}
+
+TEST_F(TrayMonitor, ATickThatChangesNothingMakesNoTrayCall)
+{
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook\n\rNo Connect")}, NewCalls());
+    EXPECT_EQ(LinkNotAssociated, CurrentStatus.LinkState);
+    EXPECT_EQ(5u, OsVersion.dwMajorVersion);
+
+    monitor.Tick(TickTimerId);
+    monitor.Tick(TickTimerId);
+    EXPECT_TRUE(NewCalls().empty());
+    EXPECT_EQ(1, AntennaCalls()) << "the antenna is set once per discovery";
+    EXPECT_EQ(3, host.timerStops);
+    EXPECT_TRUE(host.timerArmed);
+}
+
+TEST_F(TrayMonitor, FollowsTheLinkAndTheSignal)
+{
+    host.major = 4;
+    host.minor = 10;
+    Join("Wireless");
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_SIGNAL_EXCELLENT, "Skylook / Signal Strength : Good")},
+              NewCalls());
+
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook / Radio Off")}, NewCalls());
+}
+
+TEST_F(TrayMonitor, AnAdHocLinkShowsTheAdHocTooltip)
+{
+    ASSERT_EQ(0, Vexa5200SetNetworkMode(AdapterHandle, 0));
+    ASSERT_EQ(0, Vexa5200SetChannel(AdapterHandle, 10));
+    Join("LabAdHoc");
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_SIGNAL_EXCELLENT, "Skylook\n\rAd-Hoc")}, NewCalls());
+}
+
+TEST_F(TrayMonitor, APendingApplyReadsAsConnectingAndKeepsTheIcon)
+{
+    monitor.Tick(TickTimerId);
+    NewCalls();
+    ApplyRequest = 1;
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(LinkConnecting, CurrentStatus.LinkState);
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook")}, NewCalls());
+}
+
+TEST_F(TrayMonitor, AMissingCardShowsNoCardFoundOnEveryTick)
+{
+    monitor.Tick(TickTimerId);
+    NewCalls();
+    DefaultsApplied = 1;
+    dialog.open = true;
+
+    ASSERT_EQ(0, VexaSimSetCardPresent(0));
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(LinkNoAdapter, CurrentStatus.LinkState);
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NO_CARD, "Skylook\n\rNo Card Found")}, NewCalls());
+    EXPECT_EQ(0, DefaultsApplied);
+    EXPECT_EQ(0, AntennaSet);
+    EXPECT_EQ(1, dialog.closes);
+
+    // The dialog cannot stay open while the card is out.
+    dialog.open = true;
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(1u, NewCalls().size());
+    EXPECT_EQ(2, dialog.closes);
+    EXPECT_TRUE(host.timerArmed);
+    EXPECT_EQ(1, AntennaCalls()) << "only the first tick, with the card, set the antenna";
+}
+
+TEST_F(TrayMonitor, ReopensTheCardWhenItComesBack)
+{
+    ASSERT_EQ(0, VexaSimSetCardPresent(0));
+    monitor.Tick(TickTimerId);
+    NewCalls();
+    ASSERT_EQ(0, VexaSimSetCardPresent(1));
+    // This tick still sees no adapter (its snapshot comes first) and reopens it.
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(LinkNoAdapter, CurrentStatus.LinkState);
+    NewCalls();
+    ASSERT_EQ(0, VexaSimClearJournal());
+
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(LinkNotAssociated, CurrentStatus.LinkState);
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook\n\rNo Connect")}, NewCalls());
+    EXPECT_EQ(1, AntennaCalls());
+}
+
+TEST_F(TrayMonitor, ABusyFirstTickAfterTheCardReturnsKeepsTheNoCardIcon)
+{
+    monitor.Tick(TickTimerId);
+    ASSERT_EQ(0, VexaSimSetCardPresent(0));
+    monitor.Tick(TickTimerId);
+    ASSERT_EQ(0, VexaSimSetCardPresent(1));
+    monitor.Tick(TickTimerId);
+    NewCalls();
+    ApplyRequest = 1;
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(LinkConnecting, CurrentStatus.LinkState);
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NO_CARD, "Skylook")}, NewCalls());
+}
+
+TEST_F(TrayMonitor, TicksFreezeBetweenSuspendAndResume)
+{
+    monitor.Tick(TickTimerId);
+    NewCalls();
+    const int stops = host.timerStops;
+
+    monitor.OnPowerEvent(PBT_APMSUSPEND);
+    EXPECT_TRUE(monitor.Suspended());
+    monitor.OnPowerEvent(PBT_APMPOWERSTATUSCHANGE);
+    EXPECT_TRUE(monitor.Suspended()) << "other events change nothing";
+    Join("Wireless");
+    ASSERT_EQ(0, VexaSimClearJournal());
+    monitor.Tick(TickTimerId);
+    monitor.Tick(TickTimerId);
+    EXPECT_TRUE(NewCalls().empty());
+    EXPECT_EQ(LinkNotAssociated, CurrentStatus.LinkState) << "no snapshot while suspended";
+    EXPECT_EQ(stops, host.timerStops) << "the timer stays armed";
+    EXPECT_TRUE(host.timerArmed);
+
+    monitor.OnPowerEvent(PBT_APMRESUMESUSPEND);
+    EXPECT_FALSE(monitor.Suspended());
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(LinkAssociated, CurrentStatus.LinkState);
+    EXPECT_EQ(1u, NewCalls().size());
+}
+
+TEST_F(TrayMonitor, AnUnreadableVersionClosesTheDialogAndStopsPolling)
+{
+    dialog.open = true;
+    host.versionReadable = false;
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(1, dialog.closes);
+    EXPECT_FALSE(host.timerArmed);
+    EXPECT_TRUE(NewCalls().empty());
+}
+
+TEST_F(TrayMonitor, RemovingTheIconDeletesItOnce)
+{
+    monitor.RemoveIcon();
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_DELETE, 0, "123")}, NewCalls());
+    EXPECT_FALSE(TrayIconAdded);
+    monitor.RemoveIcon();
+    EXPECT_TRUE(NewCalls().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TrayMonitor, AShellRestartGetsTheIconAddedAgainAsItWas)
+{
+    monitor.Tick(TickTimerId);
+    NewCalls();
+    monitor.OnTrayRecreated();
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_ADD, IDI_NOT_CONNECTED, "Skylook\n\rNo Connect")}, NewCalls());
+    EXPECT_TRUE(TrayIconAdded);
+    // Later changes modify it as before.
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook / Radio Off")}, NewCalls());
+
+    monitor.RemoveIcon();
+    NewCalls();
+    monitor.OnTrayRecreated();
+    EXPECT_TRUE(NewCalls().empty()) << "an icon that was removed stays removed";
+}
+
+}  // namespace

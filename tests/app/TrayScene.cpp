@@ -1,0 +1,74 @@
+// Sets the scene for the tray screenshots (tools/screenshot): joins a network the way an
+// apply would, or rests the pointer on the program's tray icon so its tooltip shows.
+//   tray_scene join <ssid>
+//   tray_scene hover
+//   tray_scene exit        (the tray menu's "Exit", for a running copy)
+#include <Vexa5200.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int Join(const char* ssid)
+{
+    VEXA5200_HANDLE handle = nullptr;
+    if (Vexa5200OpenAdapter(&handle) != 0) {
+        std::fprintf(stderr, "tray_scene: no adapter\n");
+        return 1;
+    }
+    int result = Vexa5200SetSsid(handle, ssid, static_cast<unsigned long>(std::strlen(ssid)), 0);
+    Vexa5200CloseAdapter(&handle);
+    return result == 0 ? 0 : 1;
+}
+
+int Hover()
+{
+    // Wine's stand-alone tray window puts the first icon at its left end; a taskbar (a
+    // virtual desktop's) puts the icons at its right end. Each icon has a square slot.
+    RECT slot = {};
+    if (HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr)) {
+        RECT client = {};
+        ::GetClientRect(tray, &client);
+        POINT origin = {0, 0};
+        ::ClientToScreen(tray, &origin);
+        slot = {origin.x, origin.y, origin.x + client.bottom, origin.y + client.bottom};
+    } else if (HWND taskbar = ::FindWindowA("Shell_TrayWnd", nullptr)) {
+        RECT bar = {};
+        ::GetWindowRect(taskbar, &bar);
+        slot = {bar.right - (bar.bottom - bar.top), bar.top, bar.right, bar.bottom};
+    } else {
+        std::fprintf(stderr, "tray_scene: no tray window\n");
+        return 1;
+    }
+    // The pointer rests on the slot's lower right corner so that it does not cover the picture.
+    ::SetCursorPos(slot.right - 7, slot.bottom - 7);
+    ::Sleep(100);
+    ::SetCursorPos(slot.right - 3, slot.bottom - 3);
+    return 0;
+}
+
+int Exit()
+{
+    HWND frame = ::FindWindowA(nullptr, "Kelbrin 802.11g Skylook");
+    if (!frame) {
+        std::fprintf(stderr, "tray_scene: the program is not running\n");
+        return 1;
+    }
+    return ::PostMessageA(frame, WM_COMMAND, 2024, 0) ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "join") == 0)
+        return Join(argv[2]);
+    if (argc == 2 && std::strcmp(argv[1], "hover") == 0)
+        return Hover();
+    if (argc == 2 && std::strcmp(argv[1], "exit") == 0)
+        return Exit();
+    std::fprintf(stderr, "usage: tray_scene join <ssid> | hover | exit\n");
+    return 2;
+}
