@@ -19,14 +19,4 @@ public:
     virtual void RefreshSiteSurvey() = 0;
 };
 
-// Until the configuration dialog exists there is nothing to act on.
-class CNoConfigDialog : public IConfigDialogLink {
-public:
-    bool IsOpen() const override { return false; }
-    void Close() override {}
-    void EnableBusySet(bool) override {}
-    void SwitchRadioSet(bool) override {}
-    void RefreshSiteSurvey() override {}
-};
-
 #endif

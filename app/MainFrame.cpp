@@ -4,6 +4,7 @@
 #include "TrayNotify.h"
 
 #include "adapter/AdapterLifetime.h"
+#include "ui/ConfigDialogOpener.h"
 #include "res/resource.h"
 
 #include <cstdlib>
@@ -34,7 +35,7 @@ HICON LoadTrayIcon(int iconId)
 }
 }  // namespace
 
-CMainFrame::CMainFrame() : m_monitor(*this, m_noDialog)
+CMainFrame::CMainFrame() : m_monitor(*this, m_dialogLink)
 {
     RadioOn = 1;
     // The status query's jitter draws from this generator.
@@ -110,8 +111,9 @@ bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 
 void CMainFrame::OnTrayMouse(LPARAM mouseMessage)
 {
-    // A left double-click will open the configuration dialog; until it exists, nothing opens.
-    if (mouseMessage == WM_RBUTTONUP)
+    if (mouseMessage == WM_LBUTTONDBLCLK)
+        OpenConfigDialog(m_hWnd);
+    else if (mouseMessage == WM_RBUTTONUP)
         ShowTrayMenu();
 }
 

@@ -3,7 +3,7 @@
 #ifndef SKYLOOK_MAIN_FRAME_H
 #define SKYLOOK_MAIN_FRAME_H
 
-#include "ConfigDialogLink.h"
+#include "ConfigDialogBridge.h"
 #include "TrayMonitor.h"
 
 #include "framework/FrameWindow.h"
@@ -45,7 +45,7 @@ private:
     void StopTickTimer() override;
     void StartTickTimer() override;
 
-    CNoConfigDialog m_noDialog;
+    CConfigDialogBridge m_dialogLink;
     CTrayMonitor m_monitor;
 };
 

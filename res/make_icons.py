@@ -218,11 +218,48 @@ def write_icon(path, draw):
         f.write(out)
 
 
+def draw_hand(c):
+    """A pointing hand: the index finger up, three folded fingers and the thumb beside the palm."""
+    parts = [
+        rounded_rect(5.0, 0.5, 7.5, 9.0, 1.2),   # index finger
+        rounded_rect(7.2, 5.0, 9.4, 10.0, 1.0),  # folded fingers
+        rounded_rect(9.1, 5.6, 11.3, 10.5, 1.0),
+        rounded_rect(11.0, 6.4, 13.2, 11.0, 1.0),
+        rounded_rect(5.0, 8.0, 13.2, 15.0, 2.0),  # palm
+        thick_line(2.2, 8.0, 5.5, 11.5, 2.2),     # thumb
+    ]
+
+    def any_part(grow):
+        def inside(u, v):
+            for dx, dy in ((0, 0), (grow, 0), (-grow, 0), (0, grow), (0, -grow),
+                           (grow, grow), (-grow, -grow), (grow, -grow), (-grow, grow)):
+                if any(part(u + dx, v + dy) for part in parts):
+                    return True
+            return False
+        return inside
+
+    c.fill(any_part(0.55), (0, 0, 0))
+    c.fill(any_part(0.0), WHITE)
+
+
+def write_cursor(path, draw, hotspot):
+    """A 32x32 cursor; the entry's planes and bit count fields hold the hot spot."""
+    canvas = Canvas(32)
+    draw(canvas)
+    data = image_bytes(canvas)
+    out = bytearray(struct.pack("<HHH", 0, 2, 1))
+    out += struct.pack("<BBBBHHII", 32, 32, 0, 0, hotspot[0], hotspot[1], len(data), 6 + 16)
+    out += data
+    with open(path, "wb") as f:
+        f.write(out)
+
+
 def main():
     folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "icons")
     os.makedirs(folder, exist_ok=True)
     for name, draw in ICONS.items():
         write_icon(os.path.join(folder, name), draw)
+    write_cursor(os.path.join(folder, "hand.cur"), draw_hand, (12, 1))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,39 @@
+// Resource ids of the configuration dialog and its pages.
+#ifndef SKYLOOK_DIALOG_IDS_H
+#define SKYLOOK_DIALOG_IDS_H
+
+#define IDD_CONFIG_DIALOG 137
+#define IDD_LINK_INFO_PAGE 138
+#define IDD_CONFIGURATION_PAGE 139
+#define IDD_STATISTICS_PAGE 140
+#define IDD_SITE_SURVEY_PAGE 141
+#define IDD_ABOUT_PAGE 142
+#define IDD_ENCRYPTION_PAGE 145
+
+#define IDC_HAND_CURSOR 142
+
+// Configuration dialog
+#define IDC_PAGE_TAB 1000
+#define IDC_LABEL_LINK_INFO 1039
+#define IDC_LABEL_CONFIGURATION 1040
+#define IDC_LABEL_ENCRYPTION 1041
+#define IDC_LABEL_SITE_SURVEY 1042
+#define IDC_LABEL_ABOUT 1043
+#define IDC_LABEL_HIDE 1044
+
+// Link Info page
+#define IDC_LINK_RESCAN 1026
+#define IDC_LINK_RADIO 1055
+
+// Configuration and Encryption pages
+#define IDC_PAGE_APPLY 1027
+#define IDC_PAGE_CANCEL 1033
+
+// Site Survey page
+#define IDC_SURVEY_REFRESH 1026
+#define IDC_SURVEY_CONNECT 1027
+#define IDC_SURVEY_ADD 1033
+#define IDC_SURVEY_REMOVE 1034
+#define IDC_SURVEY_PROPERTIES 1035
+
+#endif

@@ -1,0 +1,33 @@
+#include "ConfigDialogOpener.h"
+
+#include "ConfigDlg.h"
+
+#include "adapter/ZeroConfig.h"
+#include "app/ProgramState.h"
+
+CConfigDlg& ConfigDialog()
+{
+    static CConfigDlg dialog;
+    return dialog;
+}
+
+void OpenConfigDialog(HWND owner)
+{
+    const bool windowsXp = OsVersion.dwMajorVersion == 5 && OsVersion.dwMinorVersion == 1;
+    if (windowsXp && CurrentStatus.LinkState != LinkNoAdapter && IsZeroConfigManaging()) {
+        ZeroConfigActive = 1;
+        OpenZeroConfigProperties();
+        return;
+    }
+    CConfigDlg& dialog = ConfigDialog();
+    if (ConfigDialogOpen) {
+        if (dialog.IsWindow()) {
+            ::SetForegroundWindow(dialog.Handle());
+            dialog.Show(SW_SHOWNORMAL);
+        }
+        return;
+    }
+    ConfigDialogOpen = 1;
+    dialog.DoModal(owner);
+    ConfigDialogOpen = 0;
+}
