@@ -85,6 +85,9 @@ protected:
     {
         AdapterScene::SetUp();
         ResetProgramState();
+        // The automatic apply of the stored defaults is the scheduling's business; here it
+        // stays out of the way until a lost card re-arms it.
+        DefaultsApplied = 1;
         monitor.Start();
         host.calls.clear();
     }

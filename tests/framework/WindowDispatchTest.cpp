@@ -184,6 +184,15 @@ TEST(Application, TheMainFrameTicksUntilItClosesAndThenTheLoopEnds)
     EXPECT_EQ(1, application.exitCalls);
 }
 
+TEST(Application, ClosingAFrameGoesThroughItsDestroyWindow)
+{
+    CTickingFrame frame;
+    ASSERT_TRUE(frame.Create(TestClassName, "Closing", WS_OVERLAPPEDWINDOW));
+    EXPECT_EQ(0, frame.Send(WM_CLOSE));
+    EXPECT_TRUE(frame.destroyCalled);
+    EXPECT_EQ(nullptr, frame.Handle());
+}
+
 TEST(Application, AStartThatFailsDestroysTheMainWindowWithoutRunningTheLoop)
 {
     CTestApplication application;
