@@ -1,0 +1,317 @@
+#include "AdapterScene.h"
+
+#include "adapter/AdapterStatus.h"
+#include "adapter/AdapterWrappers.h"
+#include "adapter/ZeroConfig.h"
+#include "app/ApplyScheduling.h"
+#include "app/ProgramState.h"
+#include "settings/DefaultSettings.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What the tick asked of the dialog, in order: "busy off", "busy on", "radio off",
+// "radio on", "survey", "close".
+class CRecordingDialogLink : public IConfigDialogLink {
+public:
+    bool open = false;
+    std::vector<std::string> calls;
+
+    bool IsOpen() const override { return open; }
+    void Close() override
+    {
+        calls.push_back("close");
+        open = false;
+        ConfigDialogOpen = 0;
+    }
+    void EnableBusySet(bool enable) override { calls.push_back(enable ? "busy on" : "busy off"); }
+    void SwitchRadioSet(bool radioOn) override { calls.push_back(radioOn ? "radio on" : "radio off"); }
+    void RefreshSiteSurvey() override { calls.push_back("survey"); }
+
+    std::vector<std::string> Take()
+    {
+        std::vector<std::string> taken;
+        taken.swap(calls);
+        return taken;
+    }
+};
+
+const std::vector<std::string> DefaultApply = {
+    "Scan",        "SetAuthMode 0",  "SetWepStatus 1", "SetNetworkMode 1",        "SetChannel 1",
+    "SetDataRate 255", "SetPowerMode 0", "SetPreamble 1",  "SetSsid \"Wireless\" 8 0"};
+
+constexpr const char* SettingsKey = "SOFTWARE\\KT60";
+constexpr const char* ZeroConfigServiceKey = "SOFTWARE\\Microsoft\\WZCSVC";
+
+bool KeyExists(const char* path)
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    ::RegCloseKey(key);
+    return true;
+}
+
+std::vector<std::string> TakeJournal()
+{
+    std::vector<std::string> lines = JournalLines();
+    EXPECT_EQ(0, VexaSimClearJournal());
+    return lines;
+}
+
+int CountLines(const std::vector<std::string>& lines, const std::string& line)
+{
+    return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+}
+
+// The steps of one tick in the order the tray monitor runs them, without the tray.
+class Scheduling : public AdapterScene {
+protected:
+    void SetUp() override
+    {
+        AdapterScene::SetUp();
+        ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, SettingsKey);
+        zeroConfigServiceExisted = KeyExists(ZeroConfigServiceKey);
+        ResetProgramState();
+        RadioOn = 1;
+        OsVersion.dwOSVersionInfoSize = sizeof OsVersion;
+        OsVersion.dwMajorVersion = 10;
+        OsVersion.dwMinorVersion = 0;
+        ASSERT_TRUE(GetAdapterInstanceId(AdapterInstanceId, AdapterInstanceIdSize));
+        ASSERT_EQ(0, VexaSimClearJournal());
+    }
+
+    void TearDown() override
+    {
+        if (zeroConfigServiceExisted)
+            ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, InterfaceKey().c_str());
+        else
+            ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, ZeroConfigServiceKey);
+        ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, SettingsKey);
+        ResetProgramState();
+        AdapterScene::TearDown();
+    }
+
+    void Tick()
+    {
+        ApplyStep(link);
+        std::memset(&CurrentStatus, 0, sizeof CurrentStatus);
+        QueryAdapterStatus(CurrentStatus);
+        if (CurrentStatus.LinkState != LinkAssociated && ApplyRequest != 0)
+            CurrentStatus.LinkState = LinkConnecting;
+        ZeroConfigWatch(link);
+        StateChangeStep(link);
+        if (CurrentStatus.LinkState != LinkNoAdapter)
+            IdleApply();
+    }
+
+    void OpenDialog()
+    {
+        link.open = true;
+        ConfigDialogOpen = 1;
+        PreviousLinkState = -1;
+    }
+
+    static std::string InterfaceKey() { return std::string(ZeroConfigInterfacesKey) + AdapterInstanceId; }
+
+    static void WriteControlFlags(DWORD flags)
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, InterfaceKey().c_str(), 0, nullptr, 0,
+                                                   KEY_ALL_ACCESS, nullptr, &key, nullptr));
+        ::RegSetValueExA(key, "ControlFlags", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags), sizeof flags);
+        ::RegCloseKey(key);
+    }
+
+    CRecordingDialogLink link;
+    bool zeroConfigServiceExisted = false;
+};
+
+TEST_F(Scheduling, TheApplyCycleKeepsTheBusySetDisabledFromTheApplyingTickUntilTwoTicksLater)
+{
+    OpenDialog();
+    LoadDefaultSettings(PendingSettings);
+    PendingSettings.ApplyScope = ApplyScopeAll;
+    ApplyRequest = 1;
+
+    const struct {
+        int request;
+        std::vector<std::string> dialog;
+        std::vector<std::string> journal;
+    } ticks[] = {
+        {2, {"busy off"}, DefaultApply},
+        {3, {}, {}},
+        {0, {"busy on"}, {}},
+        {0, {}, {}},
+    };
+    for (size_t i = 0; i < std::size(ticks); ++i) {
+        SCOPED_TRACE("apply step " + std::to_string(i + 1));
+        ApplyStep(link);
+        EXPECT_EQ(ticks[i].request, ApplyRequest);
+        EXPECT_EQ(ticks[i].dialog, link.Take());
+        EXPECT_EQ(ticks[i].journal, TakeJournal());
+    }
+
+    // Without the dialog the apply happens all the same and nothing reaches the dialog.
+    link.open = false;
+    ConfigDialogOpen = 0;
+    ApplyRequest = 1;
+    for (int i = 0; i < 3; ++i)
+        ApplyStep(link);
+    EXPECT_EQ(0, ApplyRequest);
+    EXPECT_TRUE(link.Take().empty());
+    EXPECT_EQ(DefaultApply, TakeJournal());
+}
+
+TEST_F(Scheduling, AnApplyWhileTheRadioIsOffSendsNothingAndDisablesNothing)
+{
+    OpenDialog();
+    RadioOn = 0;
+    LoadDefaultSettings(PendingSettings);
+    PendingSettings.ApplyScope = ApplyScopeAll;
+    ApplyRequest = 1;
+    for (int i = 0; i < 3; ++i)
+        ApplyStep(link);
+    EXPECT_EQ(0, ApplyRequest) << "the request is counted out";
+    EXPECT_TRUE(JournalLines().empty());
+    std::vector<std::string> calls = link.Take();
+    EXPECT_EQ(0, std::count(calls.begin(), calls.end(), "busy off"));
+}
+
+TEST_F(Scheduling, AtMostThreeReappliesFollowALostAssociationAndAReconnectionAllowsThreeMore)
+{
+    Join("Wireless");
+    DefaultsApplied = 1;
+    Tick();
+    ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
+    ASSERT_EQ(0, VexaSimClearJournal());
+
+    // Out of range: every re-apply finds nothing to join, so the link stays lost.
+    ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -120));
+    for (int i = 0; i < 16; ++i)
+        Tick();
+    std::vector<std::string> journal = TakeJournal();
+    EXPECT_EQ(3, CountLines(journal, "SetSsid \"Wireless\" 8 0"));
+    EXPECT_EQ(3, CountLines(journal, "Scan"));
+    EXPECT_EQ(4, ReapplyCount) << "exhausted";
+
+    ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -55));
+    Join("Wireless");
+    Tick();
+    ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
+    EXPECT_EQ(0, ReapplyCount);
+    ASSERT_EQ(0, VexaSimClearJournal());
+
+    ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -120));
+    for (int i = 0; i < 16; ++i)
+        Tick();
+    EXPECT_EQ(3, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0"));
+}
+
+TEST_F(Scheduling, AStoredAdHocDefaultIsAppliedWhenIdleButNotChasedAfterALoss)
+{
+    AdapterSettings adHoc = {};
+    LoadDefaultSettings(adHoc);
+    std::strcpy(adHoc.DesiredSSID, "LabAdHoc");
+    adHoc.NetworkMode = 0;
+    adHoc.Channel = 10;
+    ASSERT_TRUE(SaveDefaultSettings(adHoc));
+    ASSERT_EQ(0, VexaSimClearJournal());
+
+    Tick();  // idle: the defaults are loaded
+    EXPECT_EQ(1, ApplyRequest);
+    EXPECT_EQ(1, DefaultsApplied);
+    Tick();  // applied
+    std::vector<std::string> journal = TakeJournal();
+    EXPECT_EQ(1, CountLines(journal, "SetNetworkMode 0"));
+    EXPECT_EQ(1, CountLines(journal, "SetSsid \"LabAdHoc\" 8 0"));
+    Tick();
+    Tick();
+    ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
+    ASSERT_EQ(0, ApplyRequest);
+
+    // The loss allows a re-apply, but a re-apply pushes only an infrastructure default.
+    ASSERT_EQ(0, VexaSimSetNetworkRssi("LabAdHoc", -120));
+    ApplyStep(link);
+    std::memset(&CurrentStatus, 0, sizeof CurrentStatus);
+    QueryAdapterStatus(CurrentStatus);
+    ASSERT_EQ(LinkNotAssociatedAdHoc, CurrentStatus.LinkState);
+    StateChangeStep(link);
+    EXPECT_EQ(2, ReapplyCount) << "a re-apply was due";
+    EXPECT_STREQ("LabAdHoc", PendingSettings.DesiredSSID) << "the defaults were loaded";
+    EXPECT_EQ(0, ApplyRequest);
+    EXPECT_TRUE(JournalLines().empty());
+
+    // An ad-hoc adapter left without a network counts as idle again: the idle apply, not
+    // the re-apply, brings the default back.
+    EXPECT_EQ(0, DefaultsApplied);
+    IdleApply();
+    EXPECT_EQ(1, ApplyRequest);
+}
+
+TEST_F(Scheduling, TheRadioSetFollowsTheRadioOnTheFirstStateChangeAfterOpening)
+{
+    // Opened while the radio is off: the radio set goes off at once.
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+    Tick();
+    ASSERT_EQ(LinkRadioOff, CurrentStatus.LinkState);
+    EXPECT_TRUE(link.Take().empty()) << "no dialog, nothing to switch";
+    EXPECT_EQ(1, RadioOn);
+
+    OpenDialog();
+    Tick();
+    EXPECT_EQ(std::vector<std::string>{"radio off"}, link.Take());
+    EXPECT_EQ(0, RadioOn);
+    Tick();
+    EXPECT_TRUE(link.Take().empty());
+
+    // Opened again with the radio on (the page's radio switch set RadioOn): back on.
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
+    RadioOn = 1;
+    OpenDialog();
+    DefaultsApplied = 1;
+    Tick();
+    ASSERT_EQ(LinkNotAssociated, CurrentStatus.LinkState);
+    EXPECT_EQ(std::vector<std::string>{"radio on"}, link.Take());
+    EXPECT_EQ(1, RadioOn);
+    Tick();
+    EXPECT_TRUE(link.Take().empty()) << "only a change of state switches";
+}
+
+TEST_F(Scheduling, ZeroConfigurationOnWindowsXpTakesOverClosesTheDialogAndStopsTheIdleApply)
+{
+    WriteControlFlags(0x8000);
+    DefaultsApplied = 1;
+    OpenDialog();
+    // Only on XP does the program step aside.
+    Tick();
+    EXPECT_EQ(0, ZeroConfigActive);
+    EXPECT_EQ(1, ConfigDialogOpen);
+    link.Take();
+
+    OsVersion.dwMajorVersion = 5;
+    OsVersion.dwMinorVersion = 1;
+    ZeroConfigWatch(link);
+    EXPECT_EQ(1, ZeroConfigActive);
+    EXPECT_EQ(0, DefaultsApplied);
+    EXPECT_EQ(std::vector<std::string>{"close"}, link.Take());
+    EXPECT_EQ(0, ConfigDialogOpen);
+
+    IdleApply();
+    EXPECT_EQ(0, ApplyRequest);
+    EXPECT_EQ(0, DefaultsApplied);
+
+    // The service lets go: the idle apply is armed again.
+    WriteControlFlags(0x7FFF);
+    ZeroConfigWatch(link);
+    EXPECT_EQ(0, ZeroConfigActive);
+    IdleApply();
+    EXPECT_EQ(1, ApplyRequest);
+    EXPECT_EQ(1, DefaultsApplied);
+}
+
+}  // namespace
