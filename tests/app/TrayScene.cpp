@@ -3,6 +3,7 @@
 //   tray_scene join <ssid>
 //   tray_scene hover
 //   tray_scene exit        (the tray menu's "Exit", for a running copy)
+//   tray_scene open        (a double-click on the tray icon: the configuration dialog)
 #include <Vexa5200.h>
 #include <windows.h>
 
@@ -49,14 +50,25 @@ int Hover()
     return 0;
 }
 
-int Exit()
+HWND ProgramFrame()
 {
     HWND frame = ::FindWindowA(nullptr, "Kelbrin 802.11g Skylook");
-    if (!frame) {
+    if (!frame)
         std::fprintf(stderr, "tray_scene: the program is not running\n");
-        return 1;
-    }
-    return ::PostMessageA(frame, WM_COMMAND, 2024, 0) ? 0 : 1;
+    return frame;
+}
+
+int Exit()
+{
+    HWND frame = ProgramFrame();
+    return frame && ::PostMessageA(frame, WM_COMMAND, 2024, 0) ? 0 : 1;
+}
+
+int Open()
+{
+    HWND frame = ProgramFrame();
+    UINT trayMessage = ::RegisterWindowMessageA("MONITOR_ICON_PRESSED2");
+    return frame && ::PostMessageA(frame, trayMessage, 1, WM_LBUTTONDBLCLK) ? 0 : 1;
 }
 
 }  // namespace
@@ -69,6 +81,8 @@ int main(int argc, char** argv)
         return Hover();
     if (argc == 2 && std::strcmp(argv[1], "exit") == 0)
         return Exit();
-    std::fprintf(stderr, "usage: tray_scene join <ssid> | hover | exit\n");
+    if (argc == 2 && std::strcmp(argv[1], "open") == 0)
+        return Open();
+    std::fprintf(stderr, "usage: tray_scene join <ssid> | hover | exit | open\n");
     return 2;
 }
