@@ -26,18 +26,18 @@ class ScanAnswer {
 public:
     explicit ScanAnswer(ULONG items) { Append(&items, sizeof(items)); }
 
-    ScanAnswer& Add(const RecordSpec& spec)
+    ScanAnswer& Add(const RecordSpec& wanted)
     {
         NDIS_WLAN_BSSID record = {};
-        record.Length = spec.Length;
-        std::memcpy(record.MacAddress, spec.Mac, sizeof(record.MacAddress));
-        std::memcpy(record.Ssid.Ssid, spec.Ssid.data(), spec.Ssid.size() < 32 ? spec.Ssid.size() : 32);
-        record.Ssid.SsidLength = static_cast<ULONG>(spec.SsidLength >= 0 ? spec.SsidLength : spec.Ssid.size());
-        record.Privacy = spec.Privacy;
-        record.Rssi = spec.Rssi;
+        record.Length = wanted.Length;
+        std::memcpy(record.MacAddress, wanted.Mac, sizeof(record.MacAddress));
+        std::memcpy(record.Ssid.Ssid, wanted.Ssid.data(), wanted.Ssid.size() < 32 ? wanted.Ssid.size() : 32);
+        record.Ssid.SsidLength = static_cast<ULONG>(wanted.SsidLength >= 0 ? wanted.SsidLength : wanted.Ssid.size());
+        record.Privacy = wanted.Privacy;
+        record.Rssi = wanted.Rssi;
         record.Configuration.Length = sizeof(record.Configuration);
-        record.Configuration.DSConfig = spec.FrequencyKhz;
-        record.InfrastructureMode = static_cast<NDIS_802_11_NETWORK_INFRASTRUCTURE>(spec.Infrastructure);
+        record.Configuration.DSConfig = wanted.FrequencyKhz;
+        record.InfrastructureMode = static_cast<NDIS_802_11_NETWORK_INFRASTRUCTURE>(wanted.Infrastructure);
         Append(&record, sizeof(record));
         bytes_.resize(bytes_.size() + RecordPadding, 0xEE);
         return *this;
@@ -58,9 +58,9 @@ private:
 
 RecordSpec Named(const std::string& ssid)
 {
-    RecordSpec spec;
-    spec.Ssid = ssid;
-    return spec;
+    RecordSpec wanted;
+    wanted.Ssid = ssid;
+    return wanted;
 }
 
 // A list whose every entry reads "untouched", to see what a read leaves alone.
@@ -110,9 +110,9 @@ TEST_F(ScanListTest, FortyNetworksGiveTheFirst32InTheAnswersOrder)
 {
     ScanAnswer answer(40);
     for (int i = 0; i < 40; ++i) {
-        RecordSpec spec = Named("Net" + std::to_string(100 - i));  // descending, so sorting would show
-        spec.Mac[5] = static_cast<unsigned char>(i);
-        answer.Add(spec);
+        RecordSpec wanted = Named("Net" + std::to_string(100 - i));  // descending, so sorting would show
+        wanted.Mac[5] = static_cast<unsigned char>(i);
+        answer.Add(wanted);
     }
     answer.Inject();
 
@@ -148,9 +148,9 @@ TEST_F(ScanListTest, ChannelsFromFrequencies)
     } cases[] = {{2412000, 1}, {2437000, 6}, {2467000, 12}, {2472000, 13}, {2484000, 14}, {2484999, 14}};
     ScanAnswer answer(std::size(cases));
     for (const auto& c : cases) {
-        RecordSpec spec = Named("f");
-        spec.FrequencyKhz = c.Khz;
-        answer.Add(spec);
+        RecordSpec wanted = Named("f");
+        wanted.FrequencyKhz = c.Khz;
+        answer.Add(wanted);
     }
     answer.Inject();
 
@@ -166,9 +166,9 @@ TEST_F(ScanListTest, SignalStrengthFromRssi)
     const LONG levels[] = {-50, -71, -96, -120, LONG(0x80000000)};
     ScanAnswer answer(std::size(levels));
     for (LONG rssi : levels) {
-        RecordSpec spec = Named("s");
-        spec.Rssi = rssi;
-        answer.Add(spec);
+        RecordSpec wanted = Named("s");
+        wanted.Rssi = rssi;
+        answer.Add(wanted);
     }
     answer.Inject();
 
@@ -231,9 +231,9 @@ TEST_F(ScanListTest, RecordRunningPastTheEndOfTheAnswerBuffer)
     const int whole = static_cast<int>((ScanAnswerSize - sizeof(ULONG)) / longLength);
     ScanAnswer answer(30);
     for (int i = 0; i < whole; ++i) {
-        RecordSpec spec = Named(std::to_string(i));
-        spec.Length = longLength;
-        answer.Add(spec);
+        RecordSpec wanted = Named(std::to_string(i));
+        wanted.Length = longLength;
+        answer.Add(wanted);
         answer.PadTo(sizeof(ULONG) + (i + 1) * static_cast<size_t>(longLength));
     }
     RecordSpec last = Named("Last");
