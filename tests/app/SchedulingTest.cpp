@@ -1,8 +1,8 @@
 #include "AdapterScene.h"
+#include "ZeroConfigFlags.h"
 
 #include "adapter/AdapterStatus.h"
 #include "adapter/AdapterWrappers.h"
-#include "adapter/ZeroConfig.h"
 #include "app/ApplyScheduling.h"
 #include "app/ProgramState.h"
 #include "settings/DefaultSettings.h"
@@ -45,16 +45,6 @@ const std::vector<std::string> DefaultApply = {
     "SetDataRate 255", "SetPowerMode 0", "SetPreamble 1",  "SetSsid \"Wireless\" 8 0"};
 
 constexpr const char* SettingsKey = "SOFTWARE\\KT60";
-constexpr const char* ZeroConfigServiceKey = "SOFTWARE\\Microsoft\\WZCSVC";
-
-bool KeyExists(const char* path)
-{
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    ::RegCloseKey(key);
-    return true;
-}
 
 std::vector<std::string> TakeJournal()
 {
@@ -75,7 +65,6 @@ protected:
     {
         AdapterScene::SetUp();
         ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, SettingsKey);
-        zeroConfigServiceExisted = KeyExists(ZeroConfigServiceKey);
         ResetProgramState();
         RadioOn = 1;
         OsVersion.dwOSVersionInfoSize = sizeof OsVersion;
@@ -87,10 +76,6 @@ protected:
 
     void TearDown() override
     {
-        if (zeroConfigServiceExisted)
-            ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, InterfaceKey().c_str());
-        else
-            ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, ZeroConfigServiceKey);
         ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, SettingsKey);
         ResetProgramState();
         AdapterScene::TearDown();
@@ -116,19 +101,7 @@ protected:
         PreviousLinkState = -1;
     }
 
-    static std::string InterfaceKey() { return std::string(ZeroConfigInterfacesKey) + AdapterInstanceId; }
-
-    static void WriteControlFlags(DWORD flags)
-    {
-        HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, InterfaceKey().c_str(), 0, nullptr, 0,
-                                                   KEY_ALL_ACCESS, nullptr, &key, nullptr));
-        ::RegSetValueExA(key, "ControlFlags", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags), sizeof flags);
-        ::RegCloseKey(key);
-    }
-
     CRecordingDialogLink link;
-    bool zeroConfigServiceExisted = false;
 };
 
 TEST_F(Scheduling, TheApplyCycleKeepsTheBusySetDisabledFromTheApplyingTickUntilTwoTicksLater)
@@ -284,7 +257,8 @@ TEST_F(Scheduling, TheRadioSetFollowsTheRadioOnTheFirstStateChangeAfterOpening)
 
 TEST_F(Scheduling, ZeroConfigurationOnWindowsXpTakesOverClosesTheDialogAndStopsTheIdleApply)
 {
-    WriteControlFlags(0x8000);
+    CZeroConfigFlags flags;
+    flags.Write(0x8000);
     DefaultsApplied = 1;
     OpenDialog();
     // Only on XP does the program step aside.
@@ -306,7 +280,7 @@ TEST_F(Scheduling, ZeroConfigurationOnWindowsXpTakesOverClosesTheDialogAndStopsT
     EXPECT_EQ(0, DefaultsApplied);
 
     // The service lets go: the idle apply is armed again.
-    WriteControlFlags(0x7FFF);
+    flags.Write(0x7FFF);
     ZeroConfigWatch(link);
     EXPECT_EQ(0, ZeroConfigActive);
     IdleApply();
