@@ -107,6 +107,19 @@ public:
 
     bool Running() const { return ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
 
+    // Waits for condition while the program runs (within a bound that only guards a hang).
+    template <class Condition>
+    bool WaitUntil(Condition condition)
+    {
+        for (int i = 0; i < 600; ++i) {
+            if (condition())
+                return true;
+            if (WaitPumping(m_process.hProcess, 50))
+                return false;
+        }
+        return false;
+    }
+
 private:
     PROCESS_INFORMATION m_process = {};
 };
@@ -141,6 +154,37 @@ TEST_F(ProgramProcess, RunsHiddenWithItsIconAndExitRemovesItAndClosesTheAdapter)
     journal = Journal();
     ASSERT_FALSE(journal.empty());
     EXPECT_EQ("CloseAdapter", journal.back());
+}
+
+std::string AdapterStatusText()
+{
+    std::vector<char> text(8192);
+    VexaSimFormatStatus(text.data(), static_cast<unsigned long>(text.size()));
+    return text.data();
+}
+
+TEST_F(ProgramProcess, JoinsTheDefaultNetworkWithTheIdleApplyOnItsFirstTicks)
+{
+    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\KT60");
+    ASSERT_EQ(0, VexaSimSetJoinDelay(0));
+    Program program;
+    ASSERT_TRUE(program.Start());
+    ASSERT_NE(nullptr, program.WaitForFrame());
+    EXPECT_TRUE(program.WaitUntil(
+        [] { return AdapterStatusText().find("link: associated with \"Wireless\"") != std::string::npos; }))
+        << AdapterStatusText();
+
+    const std::vector<std::string> expected = {
+        "OpenAdapter",    "SetDisassociate",  "SetRxAntenna 2", "Scan",          "SetAuthMode 0",
+        "SetWepStatus 1", "SetNetworkMode 1", "SetChannel 1",   "SetDataRate 255", "SetPowerMode 0",
+        "SetPreamble 1",  "SetSsid \"Wireless\" 8 0"};
+    EXPECT_EQ(expected, Journal());
+
+    HWND frame = ::FindWindowA(nullptr, MainFrameCaption);
+    ASSERT_NE(nullptr, frame);
+    ASSERT_TRUE(::PostMessageA(frame, WM_COMMAND, ID_TRAY_EXIT, 0));
+    ASSERT_TRUE(program.WaitForEnd());
+    EXPECT_EQ("CloseAdapter", Journal().back());
 }
 
 TEST_F(ProgramProcess, ASecondCopyEndsAndLeavesTheFirstRunning)
