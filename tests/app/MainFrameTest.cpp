@@ -101,7 +101,7 @@ void CALLBACK ReadMenu(HWND, UINT, UINT_PTR timer, DWORD)
     ::EndMenu();
 }
 
-TEST_F(MainFrame, ARightClickOnTheIconOffersExitAndADoubleClickOpensNothingYet)
+TEST_F(MainFrame, ARightClickOnTheIconOffersExitAndOtherMouseMessagesAreIgnored)
 {
     CMainFrame frame;
     ASSERT_TRUE(frame.Create());
@@ -110,8 +110,8 @@ TEST_F(MainFrame, ARightClickOnTheIconOffersExitAndADoubleClickOpensNothingYet)
     EXPECT_EQ("Exit", g_menuText);
     EXPECT_EQ(static_cast<UINT>(ID_TRAY_EXIT), g_menuCommand);
 
-    EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_LBUTTONDBLCLK));
     EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_MOUSEMOVE));
+    EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_LBUTTONUP));
     EXPECT_TRUE(frame.IsWindow());
     EXPECT_FALSE(ConfigDialogOpen);
     frame.DestroyWindow();
