@@ -1,7 +1,5 @@
 #include "SkylookApp.h"
 
-#include <commctrl.h>
-
 bool ClaimSingleInstance(CWindow& frame)
 {
     // The search must not find this very window.
@@ -17,8 +15,8 @@ bool ClaimSingleInstance(CWindow& frame)
 
 bool CSkylookApp::InitInstance()
 {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    // The common controls are loaded with the configuration dialog: an idle tray program
+    // does not need them.
 
     // Constructing the frame opens the adapter; creating it adds the tray icon and starts
     // the tick. Only then is another copy looked for.

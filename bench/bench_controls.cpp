@@ -4,6 +4,7 @@
 #include "controls/LevelBar.h"
 #include "controls/SkinButton.h"
 #include "controls/ThroughputGraph.h"
+#include "framework/CommonControls.h"
 #include "framework/FrameWindow.h"
 
 #include <commctrl.h>
@@ -60,8 +61,7 @@ HWND AddChild(HWND parent, const char* className, DWORD style, int x, int y, int
 
 int main()
 {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    EnsureCommonControls();
     CBenchHost host;
     host.Create("SkylookControlBench", "bench", WS_POPUP | WS_VISIBLE);
     ::SetWindowPos(host, HWND_TOP, 20, 20, 500, 300, SWP_SHOWWINDOW);

@@ -4,6 +4,7 @@
 
 #include "adapter/ZeroConfig.h"
 #include "app/ProgramState.h"
+#include "framework/CommonControls.h"
 
 CConfigDlg& ConfigDialog()
 {
@@ -28,6 +29,7 @@ void OpenConfigDialog(HWND owner)
         return;
     }
     ConfigDialogOpen = 1;
+    EnsureCommonControls();
     dialog.DoModal(owner);
     ConfigDialogOpen = 0;
 }

@@ -1,17 +1,15 @@
 #include "ControlHost.h"
 
 #include "MessageLog.h"
+#include "framework/CommonControls.h"
 #include "framework/FrameWindow.h"
-
-#include <commctrl.h>
 
 namespace {
 class CHostWindow : public CFrameWindow {
 public:
     CHostWindow()
     {
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
-        ::InitCommonControlsEx(&controls);
+        EnsureCommonControls();
         Create("SkylookControlTestHost", "controls", WS_POPUP | WS_VISIBLE);
         ::SetWindowPos(m_hWnd, HWND_TOP, 40, 40, 600, 400, SWP_SHOWWINDOW);
         ::UpdateWindow(m_hWnd);
