@@ -2,6 +2,8 @@
 
 #include "AdapterHandle.h"
 
+#include "framework/SystemLibrary.h"
+
 #include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -15,6 +17,30 @@ namespace {
 constexpr CLSID NetworkConnectionsFolder = {
     0x7007ACC7, 0x3202, 0x11D1, {0xAA, 0xD2, 0x00, 0x80, 0x5F, 0xC1, 0x27, 0x0E}};
 
+// The COM calls, bound when the properties page is first asked for: ole32.dll stays out of
+// a process that never opens it.
+struct ComCalls {
+    decltype(&::CoInitialize) Initialize = nullptr;
+    decltype(&::CoUninitialize) Uninitialize = nullptr;
+    decltype(&::CoCreateInstance) CreateInstance = nullptr;
+    decltype(&::CoTaskMemFree) TaskMemFree = nullptr;
+    bool Bound = false;
+};
+
+const ComCalls& Ole32()
+{
+    static const ComCalls calls = [] {
+        const CSystemLibrary library("ole32.dll");
+        ComCalls found;
+        found.Bound = library.Find(found.Initialize, "CoInitialize") &&
+                      library.Find(found.Uninitialize, "CoUninitialize") &&
+                      library.Find(found.CreateInstance, "CoCreateInstance") &&
+                      library.Find(found.TaskMemFree, "CoTaskMemFree");
+        return found;
+    }();
+    return calls;
+}
+
 std::string InstanceIdText()
 {
     char id[AdapterInstanceIdSize];
@@ -24,7 +50,7 @@ std::string InstanceIdText()
 }
 
 // Hands the "wzcproperties" verb of the connection named parseName to the shell.
-bool InvokeWirelessProperties(IShellFolder* folder, wchar_t* parseName)
+bool InvokeWirelessProperties(const ComCalls& ole32, IShellFolder* folder, wchar_t* parseName)
 {
     PIDLIST_RELATIVE item = nullptr;
     if (FAILED(folder->ParseDisplayName(nullptr, nullptr, parseName, nullptr, &item, nullptr)) || !item)
@@ -42,7 +68,7 @@ bool InvokeWirelessProperties(IShellFolder* folder, wchar_t* parseName)
         invoked = SUCCEEDED(menu->InvokeCommand(&command));
         menu->Release();
     }
-    CoTaskMemFree(item);
+    ole32.TaskMemFree(item);
     return invoked;
 }
 
@@ -71,21 +97,25 @@ bool IsZeroConfigManaging()
 
 bool OpenZeroConfigProperties()
 {
-    const HRESULT initialised = CoInitialize(nullptr);
+    // Without COM there is no folder to ask.
+    const ComCalls& ole32 = Ole32();
+    if (!ole32.Bound)
+        return false;
+    const HRESULT initialised = ole32.Initialize(nullptr);
 
     bool invoked = false;
     IShellFolder* folder = nullptr;
-    if (SUCCEEDED(CoCreateInstance(NetworkConnectionsFolder, nullptr, CLSCTX_INPROC_SERVER, IID_IShellFolder,
-                                   reinterpret_cast<void**>(&folder))) &&
+    if (SUCCEEDED(ole32.CreateInstance(NetworkConnectionsFolder, nullptr, CLSCTX_INPROC_SERVER, IID_IShellFolder,
+                                       reinterpret_cast<void**>(&folder))) &&
         folder) {
         const std::string id = InstanceIdText();
         wchar_t parseName[2 + AdapterInstanceIdSize] = L"::";
         if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, id.c_str(), -1, parseName + 2, AdapterInstanceIdSize) > 0)
-            invoked = InvokeWirelessProperties(folder, parseName);
+            invoked = InvokeWirelessProperties(ole32, folder, parseName);
         folder->Release();
     }
 
     if (SUCCEEDED(initialised))
-        CoUninitialize();
+        ole32.Uninitialize();
     return invoked;
 }
