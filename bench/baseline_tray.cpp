@@ -1,11 +1,11 @@
 // The least a tray program can be: a hidden window that owns one tray icon and a
 // one-second timer that does nothing. bench_tick compares skylook.exe with it.
-// With the argument "libraries" it also loads the libraries that skylook.exe needs (the
-// common controls, the adapter library with the adapter open, certificates and COM), so
-// that the program's own share of the memory shows.
+// With the argument "libraries" it also loads the library that skylook.exe holds while idle
+// (the adapter library, with the adapter open), so that the program's own share of the
+// memory shows. The common controls, certificates and COM are loaded only when the
+// configuration dialog, an EAP-TLS apply or the system's wireless page needs them.
 #include <windows.h>
 #include <shellapi.h>
-#include <commctrl.h>
 
 namespace {
 
@@ -48,14 +48,6 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 void LoadProgramLibraries()
 {
-    if (HMODULE controls = ::LoadLibraryA("comctl32.dll")) {
-        using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-        auto init = reinterpret_cast<InitFunction>(
-            reinterpret_cast<void*>(::GetProcAddress(controls, "InitCommonControlsEx")));
-        INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES};
-        if (init)
-            init(&classes);
-    }
     if (HMODULE adapter = ::LoadLibraryA("Vexa5200.dll")) {
         using OpenFunction = int(__cdecl*)(void**);
         auto open = reinterpret_cast<OpenFunction>(
@@ -64,8 +56,6 @@ void LoadProgramLibraries()
         if (open)
             open(&handle);
     }
-    ::LoadLibraryA("crypt32.dll");
-    ::LoadLibraryA("ole32.dll");
 }
 
 }  // namespace

@@ -260,7 +260,7 @@ void MeasureIdle()
     std::printf("over %lu idle seconds (Wine counts CPU time in 10 ms steps)\n", IdleMilliseconds / 1000);
     Compare("CPU time", cpu(0), cpu(1), "ms ", true);
     Compare("private memory", memory(0), memory(1), "KiB", true);
-    std::printf("beside the baseline that also loads the libraries skylook.exe needs:\n");
+    std::printf("beside the baseline that also loads the adapter library, as skylook.exe does while idle:\n");
     Compare("CPU time", cpu(0), cpu(2), "ms ", false);
     Compare("private memory", memory(0), memory(2), "KiB", false);
 }
