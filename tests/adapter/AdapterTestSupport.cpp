@@ -2,24 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <sstream>
-
-std::vector<std::string> JournalLines()
-{
-    std::vector<char> text(4096);
-    unsigned long needed = 0;
-    EXPECT_EQ(0, VexaSimReadJournal(text.data(), static_cast<unsigned long>(text.size()), &needed));
-    if (needed > text.size()) {
-        text.resize(needed);
-        EXPECT_EQ(0, VexaSimReadJournal(text.data(), static_cast<unsigned long>(text.size()), &needed));
-    }
-
-    std::vector<std::string> lines;
-    std::istringstream stream(text.data());
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 std::string Hex(const unsigned char* bytes, size_t count)
 {

@@ -3,6 +3,7 @@
 #ifndef SKYLOOK_TESTS_ADAPTER_SUPPORT_H
 #define SKYLOOK_TESTS_ADAPTER_SUPPORT_H
 
+#include "AdapterJournal.h"
 #include "adapter/AdapterHandle.h"
 #include "settings/AdapterSettings.h"
 
@@ -11,8 +12,6 @@
 
 #include <string>
 #include <vector>
-
-std::vector<std::string> JournalLines();
 
 // Upper-case hex of bytes, the way the journal writes key and hash bytes.
 std::string Hex(const unsigned char* bytes, size_t count);

@@ -3,6 +3,7 @@
 #ifndef SKYLOOK_TESTS_APP_ADAPTER_SCENE_H
 #define SKYLOOK_TESTS_APP_ADAPTER_SCENE_H
 
+#include "AdapterJournal.h"
 #include "adapter/AdapterHandle.h"
 
 #include <Vexa5200Control.h>
@@ -10,9 +11,6 @@
 
 #include <string>
 #include <vector>
-
-std::vector<std::string> JournalLines();
-bool JournalHas(const std::string& line);
 
 // Joins a network by name the way an apply ends; the next query sees the association.
 void Join(const char* ssid);

@@ -17,11 +17,18 @@ AdapterStatus Cleared()
     return status;
 }
 
+// A cleared record after a query that must succeed.
+AdapterStatus Queried()
+{
+    AdapterStatus status = Cleared();
+    EXPECT_TRUE(QueryAdapterStatus(status));
+    return status;
+}
+
 TEST_F(StatusQuery, RadioOffWritesOnlyTheLinkState)
 {
     ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
-    AdapterStatus status = Cleared();
-    EXPECT_TRUE(QueryAdapterStatus(status));
+    AdapterStatus status = Queried();
     EXPECT_EQ(LinkRadioOff, status.LinkState);
     AdapterStatus expected = Cleared();
     expected.LinkState = LinkRadioOff;
@@ -45,8 +52,7 @@ TEST_F(StatusQuery, NotAssociatedReportsTheFallbacksAndLeavesTheSignalAlone)
     EXPECT_EQ(78, status.SignalStrength);
 
     ASSERT_EQ(0, Vexa5200SetNetworkMode(AdapterHandle, 0));
-    status = Cleared();
-    EXPECT_TRUE(QueryAdapterStatus(status));
+    status = Queried();
     EXPECT_EQ(LinkNotAssociatedAdHoc, status.LinkState);
     EXPECT_EQ(0u, status.NetworkMode);
 }
@@ -77,8 +83,7 @@ TEST_F(StatusQuery, AnAdHocAssociationIsAssociatedNotAdHocIdle)
     ASSERT_EQ(0, Vexa5200SetNetworkMode(AdapterHandle, 0));
     ASSERT_EQ(0, Vexa5200SetChannel(AdapterHandle, 10));
     Join("LabAdHoc");
-    AdapterStatus status = Cleared();
-    EXPECT_TRUE(QueryAdapterStatus(status));
+    AdapterStatus status = Queried();
     EXPECT_EQ(LinkAssociated, status.LinkState);
     EXPECT_EQ(0u, status.NetworkMode);
     EXPECT_STREQ("LabAdHoc", status.Ssid);
@@ -111,8 +116,7 @@ TEST_F(StatusQuery, AFiveAndAHalfMegabitLinkReadsAsSuch)
     slow.MaxRateCode = 11;
     ASSERT_EQ(0, VexaSimAddNetwork(&slow));
     Join("SlowNet");
-    AdapterStatus status = Cleared();
-    EXPECT_TRUE(QueryAdapterStatus(status));
+    AdapterStatus status = Queried();
     EXPECT_STREQ("5.5 ", status.TxRate);
     EXPECT_STREQ("00-11-22-33-44-55", status.Bssid);
 }
@@ -147,41 +151,6 @@ void ExpectNoAdapter(const AdapterStatus& s)
     EXPECT_EQ(LinkNoAdapter, s.LinkState);
     EXPECT_STREQ("", s.Ssid) << "nothing else is written";
 }
-void ExpectModeFallback(const AdapterStatus& s)
-{
-    EXPECT_EQ(1u, s.NetworkMode);
-    EXPECT_EQ(LinkAssociated, s.LinkState);
-}
-void ExpectChannelFallback(const AdapterStatus& s)
-{
-    EXPECT_EQ(1u, s.Channel);
-}
-void ExpectIdleAdHoc(const AdapterStatus& s)
-{
-    EXPECT_EQ(LinkNotAssociatedAdHoc, s.LinkState);
-}
-void ExpectNoSsid(const AdapterStatus& s)
-{
-    EXPECT_STREQ("", s.Ssid);
-}
-void ExpectNoBssid(const AdapterStatus& s)
-{
-    EXPECT_STREQ("00-00-00-00-00-00", s.Bssid);
-}
-void ExpectAutoRate(const AdapterStatus& s)
-{
-    EXPECT_STREQ("Auto", s.TxRate);
-}
-void ExpectSignalKept(const AdapterStatus& s)
-{
-    EXPECT_EQ(-5, s.LinkQuality);
-    EXPECT_EQ(-6, s.SignalStrength);
-}
-void ExpectCountersKept(const AdapterStatus& s)
-{
-    EXPECT_EQ(1111u, s.TxFragments);
-    EXPECT_EQ(2222u, s.RxFragments);
-}
 
 TEST_F(StatusQuery, EachFailingQueryFallsBackOnItsOwn)
 {
@@ -190,11 +159,28 @@ TEST_F(StatusQuery, EachFailingQueryFallsBackOnItsOwn)
     Join("LabAdHoc");
 
     const FallbackCase cases[] = {
-        {"QueryRegistryPath", false, ExpectNoAdapter}, {"QueryRadioControl", false, ExpectNoAdapter},
-        {"QueryNetworkMode", true, ExpectModeFallback}, {"QueryChannel", true, ExpectChannelFallback},
-        {"GetConnectStatus", true, ExpectIdleAdHoc}, {"QuerySsid", true, ExpectNoSsid},
-        {"QueryBssid", true, ExpectNoBssid},            {"QueryLinkSpeed", true, ExpectAutoRate},
-        {"QueryRssi", true, ExpectSignalKept},          {"QueryStatistics", true, ExpectCountersKept},
+        {"QueryRegistryPath", false, ExpectNoAdapter},
+        {"QueryRadioControl", false, ExpectNoAdapter},
+        {"QueryNetworkMode", true,
+         [](const AdapterStatus& s) {
+             EXPECT_EQ(1u, s.NetworkMode);
+             EXPECT_EQ(LinkAssociated, s.LinkState);
+         }},
+        {"QueryChannel", true, [](const AdapterStatus& s) { EXPECT_EQ(1u, s.Channel); }},
+        {"GetConnectStatus", true, [](const AdapterStatus& s) { EXPECT_EQ(LinkNotAssociatedAdHoc, s.LinkState); }},
+        {"QuerySsid", true, [](const AdapterStatus& s) { EXPECT_STREQ("", s.Ssid); }},
+        {"QueryBssid", true, [](const AdapterStatus& s) { EXPECT_STREQ("00-00-00-00-00-00", s.Bssid); }},
+        {"QueryLinkSpeed", true, [](const AdapterStatus& s) { EXPECT_STREQ("Auto", s.TxRate); }},
+        {"QueryRssi", true,
+         [](const AdapterStatus& s) {
+             EXPECT_EQ(-5, s.LinkQuality);
+             EXPECT_EQ(-6, s.SignalStrength);
+         }},
+        {"QueryStatistics", true,
+         [](const AdapterStatus& s) {
+             EXPECT_EQ(1111u, s.TxFragments);
+             EXPECT_EQ(2222u, s.RxFragments);
+         }},
     };
     for (const FallbackCase& c : cases) {
         SCOPED_TRACE(c.function);
@@ -210,8 +196,7 @@ TEST_F(StatusQuery, EachFailingQueryFallsBackOnItsOwn)
     }
 
     // With every query answering, the same scene reads in full.
-    AdapterStatus status = Cleared();
-    EXPECT_TRUE(QueryAdapterStatus(status));
+    AdapterStatus status = Queried();
     EXPECT_EQ(0u, status.NetworkMode);
     EXPECT_EQ(10u, status.Channel);
     EXPECT_STREQ("LabAdHoc", status.Ssid);
@@ -221,8 +206,7 @@ TEST_F(StatusQuery, AFailingModeQueryMakesAnIdleAdHocAdapterReadAsInfrastructure
 {
     ASSERT_EQ(0, Vexa5200SetNetworkMode(AdapterHandle, 0));
     ASSERT_EQ(0, VexaSimSetFailure("QueryNetworkMode", 1));
-    AdapterStatus status = Cleared();
-    EXPECT_TRUE(QueryAdapterStatus(status));
+    AdapterStatus status = Queried();
     EXPECT_EQ(LinkNotAssociated, status.LinkState);
 }
 

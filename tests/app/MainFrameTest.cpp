@@ -1,4 +1,6 @@
 #include "AdapterScene.h"
+#include "TrayProbe.h"
+#include "Waiting.h"
 
 #include "app/MainFrame.h"
 #include "app/ProgramState.h"
@@ -9,15 +11,6 @@
 #include <string>
 
 namespace {
-
-bool TrayHasIcon(HWND owner)
-{
-    NOTIFYICONDATAA record = {};
-    record.cbSize = TrayRecordSize;
-    record.hWnd = owner;
-    record.uID = TrayIconUid;
-    return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
-}
 
 // Looks at the tray at the moment the window goes: the icon must be gone by then.
 class CProbingFrame : public CMainFrame {
@@ -119,13 +112,7 @@ TEST_F(MainFrame, ARightClickOnTheIconOffersExitAndOtherMouseMessagesAreIgnored)
 
 TEST_F(MainFrame, AStartBesideAnotherCopyEndsWithoutLeavingTheIconOrTheAdapter)
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = ::DefWindowProcA;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "SkylookTestRunningCopy";
-    ::RegisterClassA(&windowClass);
-    HWND running = ::CreateWindowA("SkylookTestRunningCopy", MainFrameCaption, WS_OVERLAPPED, 0, 0, 50, 50, nullptr,
-                                   nullptr, windowClass.hInstance, nullptr);
+    HWND running = CreateCaptionedWindow("SkylookTestRunningCopy", MainFrameCaption);
     ASSERT_NE(nullptr, running);
     {
         CSkylookApp application;

@@ -1,3 +1,6 @@
+#include "AdapterJournal.h"
+#include "TrayProbe.h"
+#include "Waiting.h"
 #include "app/MainFrame.h"
 #include "app/TrayNotify.h"
 #include "res/resource.h"
@@ -5,30 +8,10 @@
 #include <Vexa5200Control.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-// Waits without blocking this thread's windows, which other programs may send to.
-bool WaitPumping(HANDLE handle, DWORD milliseconds)
-{
-    const ULONGLONG deadline = ::GetTickCount64() + milliseconds;
-    for (;;) {
-        ULONGLONG now = ::GetTickCount64();
-        if (now >= deadline)
-            return false;
-        DWORD result = ::MsgWaitForMultipleObjects(1, &handle, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
-        if (result == WAIT_OBJECT_0)
-            return true;
-        if (result != WAIT_OBJECT_0 + 1)
-            return false;
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&message);
-    }
-}
 
 std::string ProgramPath()
 {
@@ -36,28 +19,6 @@ std::string ProgramPath()
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string text = path;
     return text.substr(0, text.find_last_of("\\/") + 1) + "skylook.exe";
-}
-
-std::vector<std::string> Journal()
-{
-    std::vector<char> text(1 << 16);
-    unsigned long needed = 0;
-    VexaSimReadJournal(text.data(), static_cast<unsigned long>(text.size()), &needed);
-    std::vector<std::string> lines;
-    std::istringstream stream(text.data());
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-// Whether the tray holds an icon of this window: the shell modifies only icons it has.
-bool TrayHasIcon(HWND owner)
-{
-    NOTIFYICONDATAA record = {};
-    record.cbSize = TrayRecordSize;
-    record.hWnd = owner;
-    record.uID = TrayIconUid;
-    return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
 class Program {
@@ -84,15 +45,13 @@ public:
     // The program's frame once it has claimed its caption.
     HWND WaitForFrame()
     {
-        for (int i = 0; i < 600; ++i) {
-            HWND frame = ::FindWindowA(MainFrameClassName, MainFrameCaption);
+        HWND frame = nullptr;
+        const bool found = WaitUntil([&] {
+            frame = ::FindWindowA(MainFrameClassName, MainFrameCaption);
             DWORD owner = 0;
-            if (frame && ::GetWindowThreadProcessId(frame, &owner) && owner == m_process.dwProcessId)
-                return frame;
-            if (WaitPumping(m_process.hProcess, 50))
-                return nullptr;
-        }
-        return nullptr;
+            return frame && ::GetWindowThreadProcessId(frame, &owner) && owner == m_process.dwProcessId;
+        });
+        return found ? frame : nullptr;
     }
 
     // True when the process ended (within a generous bound that only guards a hang).
@@ -141,7 +100,7 @@ TEST_F(ProgramProcess, RunsHiddenWithItsIconAndExitRemovesItAndClosesTheAdapter)
     ASSERT_NE(nullptr, frame);
     EXPECT_FALSE(::IsWindowVisible(frame));
     EXPECT_TRUE(TrayHasIcon(frame));
-    std::vector<std::string> journal = Journal();
+    std::vector<std::string> journal = JournalLines();
     ASSERT_GE(journal.size(), 2u);
     EXPECT_EQ("OpenAdapter", journal[0]);
     EXPECT_EQ("SetDisassociate", journal[1]);
@@ -151,7 +110,7 @@ TEST_F(ProgramProcess, RunsHiddenWithItsIconAndExitRemovesItAndClosesTheAdapter)
     ASSERT_TRUE(program.WaitForEnd());
     EXPECT_EQ(0u, program.ExitCode());
     EXPECT_FALSE(TrayHasIcon(frame));
-    journal = Journal();
+    journal = JournalLines();
     ASSERT_FALSE(journal.empty());
     EXPECT_EQ("CloseAdapter", journal.back());
 }
@@ -178,13 +137,13 @@ TEST_F(ProgramProcess, JoinsTheDefaultNetworkWithTheIdleApplyOnItsFirstTicks)
         "OpenAdapter",    "SetDisassociate",  "SetRxAntenna 2", "Scan",          "SetAuthMode 0",
         "SetWepStatus 1", "SetNetworkMode 1", "SetChannel 1",   "SetDataRate 255", "SetPowerMode 0",
         "SetPreamble 1",  "SetSsid \"Wireless\" 8 0"};
-    EXPECT_EQ(expected, Journal());
+    EXPECT_EQ(expected, JournalLines());
 
     HWND frame = ::FindWindowA(nullptr, MainFrameCaption);
     ASSERT_NE(nullptr, frame);
     ASSERT_TRUE(::PostMessageA(frame, WM_COMMAND, ID_TRAY_EXIT, 0));
     ASSERT_TRUE(program.WaitForEnd());
-    EXPECT_EQ("CloseAdapter", Journal().back());
+    EXPECT_EQ("CloseAdapter", JournalLines().back());
 }
 
 TEST_F(ProgramProcess, ASecondCopyEndsAndLeavesTheFirstRunning)
@@ -200,7 +159,7 @@ TEST_F(ProgramProcess, ASecondCopyEndsAndLeavesTheFirstRunning)
     ASSERT_TRUE(second.WaitForEnd());
     EXPECT_EQ(0u, second.ExitCode());
     // It went through start-up in full, then let go of the adapter.
-    std::vector<std::string> journal = Journal();
+    std::vector<std::string> journal = JournalLines();
     ASSERT_GE(journal.size(), 3u);
     EXPECT_EQ("OpenAdapter", journal.front());
     EXPECT_EQ("CloseAdapter", journal.back());
@@ -215,20 +174,14 @@ TEST_F(ProgramProcess, ASecondCopyEndsAndLeavesTheFirstRunning)
 
 TEST_F(ProgramProcess, AnotherProgramsWindowWithTheCaptionPreventsTheStart)
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = ::DefWindowProcA;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "SomeOtherProgramWindow";
-    ::RegisterClassA(&windowClass);
-    HWND foreign = ::CreateWindowA("SomeOtherProgramWindow", MainFrameCaption, WS_OVERLAPPED, 0, 0, 50, 50, nullptr,
-                                   nullptr, windowClass.hInstance, nullptr);
+    HWND foreign = CreateCaptionedWindow("SomeOtherProgramWindow", MainFrameCaption);
     ASSERT_NE(nullptr, foreign);
 
     Program program;
     ASSERT_TRUE(program.Start());
     EXPECT_TRUE(program.WaitForEnd());
     EXPECT_EQ(nullptr, ::FindWindowA(MainFrameClassName, nullptr));
-    std::vector<std::string> journal = Journal();
+    std::vector<std::string> journal = JournalLines();
     ASSERT_FALSE(journal.empty());
     EXPECT_EQ("CloseAdapter", journal.back());
     ::DestroyWindow(foreign);

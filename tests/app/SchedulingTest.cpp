@@ -1,4 +1,5 @@
 #include "AdapterScene.h"
+#include "RecordingDialogLink.h"
 #include "ZeroConfigFlags.h"
 
 #include "adapter/AdapterStatus.h"
@@ -13,32 +14,6 @@
 #include <vector>
 
 namespace {
-
-// What the tick asked of the dialog, in order: "busy off", "busy on", "radio off",
-// "radio on", "survey", "close".
-class CRecordingDialogLink : public IConfigDialogLink {
-public:
-    bool open = false;
-    std::vector<std::string> calls;
-
-    bool IsOpen() const override { return open; }
-    void Close() override
-    {
-        calls.push_back("close");
-        open = false;
-        ConfigDialogOpen = 0;
-    }
-    void EnableBusySet(bool enable) override { calls.push_back(enable ? "busy on" : "busy off"); }
-    void SwitchRadioSet(bool radioOn) override { calls.push_back(radioOn ? "radio on" : "radio off"); }
-    void RefreshSiteSurvey() override { calls.push_back("survey"); }
-
-    std::vector<std::string> Take()
-    {
-        std::vector<std::string> taken;
-        taken.swap(calls);
-        return taken;
-    }
-};
 
 const std::vector<std::string> DefaultApply = {
     "Scan",        "SetAuthMode 0",  "SetWepStatus 1", "SetNetworkMode 1",        "SetChannel 1",

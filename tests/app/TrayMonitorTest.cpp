@@ -1,4 +1,5 @@
 #include "AdapterScene.h"
+#include "RecordingDialogLink.h"
 
 #include "app/ProgramState.h"
 #include "app/TrayMonitor.h"
@@ -64,21 +65,6 @@ public:
     }
 };
 
-class CRecordingDialog : public IConfigDialogLink {
-public:
-    bool open = false;
-    int closes = 0;
-    bool IsOpen() const override { return open; }
-    void Close() override
-    {
-        ++closes;
-        open = false;
-    }
-    void EnableBusySet(bool) override {}
-    void SwitchRadioSet(bool) override {}
-    void RefreshSiteSurvey() override {}
-};
-
 class TrayMonitor : public AdapterScene {
 protected:
     void SetUp() override
@@ -107,7 +93,7 @@ protected:
     }
 
     CRecordingHost host;
-    CRecordingDialog dialog;
+    CRecordingDialogLink dialog;
     CTrayMonitor monitor{host, dialog};
 };
 
@@ -187,13 +173,13 @@ TEST_F(TrayMonitor, AMissingCardShowsNoCardFoundOnEveryTick)
     EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NO_CARD, "Skylook\n\rNo Card Found")}, NewCalls());
     EXPECT_EQ(0, DefaultsApplied);
     EXPECT_EQ(0, AntennaSet);
-    EXPECT_EQ(1, dialog.closes);
+    EXPECT_EQ(1, dialog.Count("close"));
 
     // The dialog cannot stay open while the card is out.
     dialog.open = true;
     monitor.Tick(TickTimerId);
     EXPECT_EQ(1u, NewCalls().size());
-    EXPECT_EQ(2, dialog.closes);
+    EXPECT_EQ(2, dialog.Count("close"));
     EXPECT_TRUE(host.timerArmed);
     EXPECT_EQ(1, AntennaCalls()) << "only the first tick, with the card, set the antenna";
 }
@@ -261,7 +247,7 @@ TEST_F(TrayMonitor, AnUnreadableVersionClosesTheDialogAndStopsPolling)
     dialog.open = true;
     host.versionReadable = false;
     monitor.Tick(TickTimerId);
-    EXPECT_EQ(1, dialog.closes);
+    EXPECT_EQ(1, dialog.Count("close"));
     EXPECT_FALSE(host.timerArmed);
     EXPECT_TRUE(NewCalls().empty());
 }

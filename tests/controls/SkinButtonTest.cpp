@@ -306,12 +306,7 @@ TEST_F(SkinButtonTest, FlatButtonShowsItsEdgeOnlyWhileHovered)
     EXPECT_EQ(canvas.Pixel(Width - 1, Height - 1), ::GetSysColor(COLOR_BTNSHADOW));
 
     MoveCursorAway();
-    DWORD start = ::GetTickCount();
-    while (button.IsHovered() && ::GetTickCount() - start < 20000) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        PumpMessages();
-    }
-    EXPECT_FALSE(button.IsHovered());
+    EXPECT_TRUE(PumpUntil([&] { return !button.IsHovered(); }));
     Render(button);
     EXPECT_EQ(canvas.Pixel(0, 0), ::GetSysColor(COLOR_BTNFACE));
 }

@@ -16,18 +16,6 @@ const COLORREF Grey = RGB(128, 128, 128);
 const COLORREF White = RGB(255, 255, 255);
 const COLORREF Red = RGB(255, 0, 0);
 
-// Pumps until done() holds; the limit only stops a test that would otherwise hang.
-template <typename Condition>
-bool WaitFor(Condition done)
-{
-    DWORD start = ::GetTickCount();
-    while (!done() && ::GetTickCount() - start < 20000) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        PumpMessages();
-    }
-    return done();
-}
-
 // ---- Colour label ----
 
 class ColorLabelTest : public testing::Test {
@@ -109,7 +97,7 @@ TEST_F(ColorLabelTest, TextTakesTheHoverColourWhileTheMouseIsOver)
     EXPECT_TRUE(screen.Contains(Blue, All()));
 
     MoveCursorAway();
-    EXPECT_TRUE(WaitFor([&] { return !label.IsHovering(); }));
+    EXPECT_TRUE(PumpUntil([&] { return !label.IsHovering(); }));
     Render();
     EXPECT_TRUE(canvas.Contains(Grey, All()));
     EXPECT_FALSE(canvas.Contains(Blue, All()));
@@ -328,8 +316,8 @@ TEST_F(PictureBoxTest, WorkerStepsThroughTheFramesAndStopsWithTheWindow)
     EXPECT_FALSE(picture.StartAnimation(100, 10));
     ASSERT_TRUE(picture.StartAnimation(40, 10));
     EXPECT_TRUE(picture.IsAnimating());
-    EXPECT_TRUE(WaitFor([&] { return picture.SourceRect().left == 40; }));
-    EXPECT_TRUE(WaitFor([&] { return picture.SourceRect().left == 0; }));
+    EXPECT_TRUE(PumpUntil([&] { return picture.SourceRect().left == 40; }));
+    EXPECT_TRUE(PumpUntil([&] { return picture.SourceRect().left == 0; }));
     ::DestroyWindow(picture);
     EXPECT_FALSE(picture.IsAnimating());
 }

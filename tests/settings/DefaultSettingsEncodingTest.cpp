@@ -1,5 +1,6 @@
 // What the default settings look like in the registry, byte for byte, read back around the
 // store: other copies of the program and the apply step rely on these encodings.
+#include "AdapterJournal.h"
 #include "RegistryScratch.h"
 
 #include "settings/DefaultSettings.h"
@@ -8,7 +9,6 @@
 #include <Vexa5200Control.h>
 
 #include <cstring>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -48,13 +48,8 @@ Bytes Character(char c)
 // with backslashes of the path escaped.
 std::vector<std::string> JournalledWrites()
 {
-    unsigned long needed = 0;
-    VexaSimReadJournal(nullptr, 0, &needed);
-    std::string text(needed, '\0');
-    VexaSimReadJournal(text.data(), needed, &needed);
     std::vector<std::string> writes;
-    std::istringstream lines(text.c_str());
-    for (std::string line; std::getline(lines, line);) {
+    for (const std::string& line : JournalLines()) {
         if (line.rfind("SetRegistry ", 0) == 0)
             writes.push_back(line);
     }

@@ -135,12 +135,3 @@ testing::AssertionResult MatchesSequence(const CMessageLog& log, const std::vect
         text += Describe(message.window, message.message, message.wParam, message.lParam, message.posted);
     return testing::AssertionFailure() << text;
 }
-
-void PumpMessages()
-{
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-}

@@ -3,6 +3,8 @@
 #ifndef SKYLOOK_TESTS_MESSAGE_LOG_H
 #define SKYLOOK_TESTS_MESSAGE_LOG_H
 
+#include "Waiting.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -64,9 +66,6 @@ private:
 // Compares the log with expected, in order; optional entries may be missing, nothing may be
 // left over. On a mismatch the result lists both sequences.
 testing::AssertionResult MatchesSequence(const CMessageLog& log, const std::vector<ExpectedMessage>& expected);
-
-// Delivers every message waiting in this thread's queue.
-void PumpMessages();
 
 std::string MessageName(UINT message);
 

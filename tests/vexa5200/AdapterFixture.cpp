@@ -63,15 +63,6 @@ unsigned long AdapterTest::LinkSpeed()
     return speed;
 }
 
-std::string JournalText()
-{
-    unsigned long needed = 0;
-    VexaSimReadJournal(nullptr, 0, &needed);
-    std::vector<char> text(needed + 1);
-    VexaSimReadJournal(text.data(), static_cast<unsigned long>(text.size()), &needed);
-    return text.data();
-}
-
 VexaSimNetwork Network(const char* ssid, int security, int rssi, int channel, int infrastructure)
 {
     VexaSimNetwork n{};

@@ -3,6 +3,8 @@
 #ifndef VEXA5200_TEST_ADAPTER_FIXTURE_H
 #define VEXA5200_TEST_ADAPTER_FIXTURE_H
 
+#include "AdapterJournal.h"
+
 #include <Vexa5200Control.h>
 #include <gtest/gtest.h>
 
@@ -25,7 +27,6 @@ protected:
     VEXA5200_HANDLE handle_ = nullptr;
 };
 
-std::string JournalText();
 VexaSimNetwork Network(const char* ssid, int security, int rssi = -60, int channel = 1, int infrastructure = 1);
 
 #endif

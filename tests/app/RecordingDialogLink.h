@@ -1,0 +1,38 @@
+// A configuration dialog stand-in that records what the program asks of it, in order.
+#ifndef SKYLOOK_TESTS_APP_RECORDING_DIALOG_LINK_H
+#define SKYLOOK_TESTS_APP_RECORDING_DIALOG_LINK_H
+
+#include "app/ConfigDialogLink.h"
+#include "app/ProgramState.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+class CRecordingDialogLink : public IConfigDialogLink {
+public:
+    bool open = false;
+    std::vector<std::string> calls;
+
+    bool IsOpen() const override { return open; }
+    void Close() override
+    {
+        calls.push_back("close");
+        open = false;
+        ConfigDialogOpen = 0;
+    }
+    void EnableBusySet(bool enable) override { calls.push_back(enable ? "busy on" : "busy off"); }
+    void SwitchRadioSet(bool radioOn) override { calls.push_back(radioOn ? "radio on" : "radio off"); }
+    void RefreshSiteSurvey() override { calls.push_back("survey"); }
+
+    // The calls since the last look.
+    std::vector<std::string> Take()
+    {
+        std::vector<std::string> taken;
+        taken.swap(calls);
+        return taken;
+    }
+    int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
+};
+
+#endif
