@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -103,6 +104,13 @@ protected:
         bar.calls.clear();
         canvas->RenderClient(bar);
     }
+    // Shows the position with the stops and renders the bar.
+    void Show(std::vector<COLORREF> stops, int position)
+    {
+        bar.SetColourStops(std::move(stops));
+        bar.Send(PBM_SETPOS, position);
+        Render();
+    }
     RECT All() const { return RECT{0, 0, canvas->Width(), canvas->Height()}; }
 
     CControlHost host;
@@ -120,21 +128,19 @@ TEST_F(LevelBarTest, DefaultsFollowTheSystemColours)
     EXPECT_EQ(fresh.Step(), 10);
 }
 
-TEST_F(LevelBarTest, PositionZeroShowsOnlyTheBackground)
+TEST_F(LevelBarTest, PositionZeroOrFewerThanTwoStopsShowOnlyTheBackground)
 {
     Create(150);
-    bar.SetColourStops({Blue, Blue});
-    bar.Send(PBM_SETPOS, 0);
-    Render();
+    Show({Blue, Blue}, 0);
+    EXPECT_EQ(canvas->ColoursIn(All()), std::set<COLORREF>{White});
+    Show({Blue}, 100);
     EXPECT_EQ(canvas->ColoursIn(All()), std::set<COLORREF>{White});
 }
 
 TEST_F(LevelBarTest, FullPositionCoversTheWholeWidth)
 {
     Create(150);
-    bar.SetColourStops({Blue, Blue});
-    bar.Send(PBM_SETPOS, 100);
-    Render();
+    Show({Blue, Blue}, 100);
     EXPECT_EQ(canvas->ColoursIn(All()), std::set<COLORREF>{Blue}) << canvas->DescribeRow(5, 140, 150);
     ASSERT_EQ(bar.calls.size(), 1u);
     EXPECT_EQ(bar.calls[0].visible, (PixelSpan{0, 150}));
@@ -143,9 +149,7 @@ TEST_F(LevelBarTest, FullPositionCoversTheWholeWidth)
 TEST_F(LevelBarTest, PartialPositionFillsItsShareFromTheLeft)
 {
     Create(150);
-    bar.SetColourStops({Blue, Blue});
-    bar.Send(PBM_SETPOS, 40);
-    Render();
+    Show({Blue, Blue}, 40);
     EXPECT_EQ(canvas->ColoursIn(RECT{0, 0, 60, 12}), std::set<COLORREF>{Blue});
     EXPECT_EQ(canvas->ColoursIn(RECT{60, 0, 150, 12}), std::set<COLORREF>{White});
 }
@@ -153,9 +157,7 @@ TEST_F(LevelBarTest, PartialPositionFillsItsShareFromTheLeft)
 TEST_F(LevelBarTest, BlackToBlueGivesOneBandPerStepUpToTheWidth)
 {
     Create(300);
-    bar.SetColourStops({Black, Blue});
-    bar.Send(PBM_SETPOS, 100);
-    Render();
+    Show({Black, Blue}, 100);
     EXPECT_EQ(canvas->ColoursInRow(6, 0, 300).size(), 255u);
     EXPECT_EQ(canvas->Pixel(0, 6), Black);
     EXPECT_EQ(canvas->Pixel(299, 6), RGB(0, 0, 254));
@@ -174,9 +176,7 @@ TEST_F(LevelBarTest, EachSegmentRunsBetweenNeighbouringStops)
 {
     Create(300);
     const COLORREF red = RGB(255, 0, 0), yellow = RGB(255, 255, 0), green = RGB(0, 255, 0);
-    bar.SetColourStops({red, yellow, green});
-    bar.Send(PBM_SETPOS, 100);
-    Render();
+    Show({red, yellow, green}, 100);
     ASSERT_EQ(bar.calls.size(), 2u);
     EXPECT_EQ(bar.calls[0].segment, (PixelSpan{0, 150}));
     EXPECT_EQ(bar.calls[0].a, red);
@@ -222,15 +222,6 @@ TEST_F(LevelBarTest, BackgroundStepAndPositionMessages)
     Render();
     EXPECT_EQ(canvas->Pixel(24, 5), Blue);
     EXPECT_EQ(canvas->Pixel(26, 5), grey);
-}
-
-TEST_F(LevelBarTest, FewerThanTwoStopsDrawNoBar)
-{
-    Create(150);
-    bar.SetColourStops({Blue});
-    bar.Send(PBM_SETPOS, 100);
-    Render();
-    EXPECT_EQ(canvas->ColoursIn(All()), std::set<COLORREF>{White});
 }
 
 TEST_F(LevelBarTest, EraseDoesNothingAndPaintingReachesTheScreen)
