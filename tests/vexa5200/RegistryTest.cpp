@@ -1,6 +1,9 @@
 #include "AdapterFixture.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,36 +23,29 @@ protected:
     }
 };
 
-}  // namespace
-
-TEST_F(RegistryTest, TextReadsBackWithinCallersSize)
+// Reads a value as text into a buffer of the size, checking that nothing lands beyond it.
+std::string ReadText(const char* name, unsigned long size)
 {
-    ASSERT_EQ(0, Vexa5200SetRegistry(Path, "Name", "HomeNet", 8, 0));
-    char buffer[33];
-    std::memset(buffer, 'x', sizeof buffer);
-    ASSERT_EQ(0, Vexa5200QueryRegistry(Path, "Name", buffer, sizeof buffer));
-    EXPECT_STREQ("HomeNet", buffer);
-
-    // Longer than the buffer: truncated and still terminated, nothing written beyond.
-    char small[5];
-    std::memset(small, 'x', sizeof small);
-    ASSERT_EQ(0, Vexa5200QueryRegistry(Path, "Name", small, 4));
-    EXPECT_STREQ("Hom", small);
-    EXPECT_EQ('x', small[4]);
-
-    char one[1] = {'x'};
-    ASSERT_EQ(0, Vexa5200QueryRegistry(Path, "Name", one, 1));
-    EXPECT_EQ(0, one[0]);
-    EXPECT_NE(0, Vexa5200QueryRegistry(Path, "Name", one, 0));
+    std::vector<char> buffer(size + 1, 'x');
+    EXPECT_EQ(0, Vexa5200QueryRegistry(Path, name, buffer.data(), size)) << name;
+    EXPECT_EQ('x', buffer[size]) << "written beyond " << size << " bytes";
+    return std::string(buffer.begin(), std::find(buffer.begin(), buffer.begin() + size, '\0'));
 }
 
-TEST_F(RegistryTest, ValuesWithoutTerminatorAreTerminated)
+}  // namespace
+
+TEST_F(RegistryTest, TextReadsBackTerminatedWithinCallersSize)
 {
+    ASSERT_EQ(0, Vexa5200SetRegistry(Path, "Name", "HomeNet", 8, 0));
+    EXPECT_EQ("HomeNet", ReadText("Name", 33));
+    EXPECT_EQ("Hom", ReadText("Name", 4));  // truncated and still terminated
+    EXPECT_EQ("", ReadText("Name", 1));
+    char none[1] = {'x'};
+    EXPECT_NE(0, Vexa5200QueryRegistry(Path, "Name", none, 0));
+
+    // Stored without a terminator, read back with one.
     ASSERT_EQ(0, Vexa5200SetRegistry(Path, "Raw", "ABCDEF", 6, 0));
-    char buffer[16];
-    std::memset(buffer, 'x', sizeof buffer);
-    ASSERT_EQ(0, Vexa5200QueryRegistry(Path, "Raw", buffer, sizeof buffer));
-    EXPECT_STREQ("ABCDEF", buffer);
+    EXPECT_EQ("ABCDEF", ReadText("Raw", 16));
 }
 
 TEST_F(RegistryTest, BytesOfAnyLengthUpToTheCallersSizeComeBackUnchanged)
