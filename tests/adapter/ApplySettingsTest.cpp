@@ -32,33 +32,37 @@ Lines Concat(Lines first, const Lines& second)
     return first;
 }
 
+// The calls one apply of the settings makes, and only those.
+Lines Applied(const AdapterSettings& settings)
+{
+    EXPECT_EQ(0, VexaSimClearJournal());
+    ApplySettings(settings);
+    return JournalLines();
+}
+
 }  // namespace
 
 class ApplySettingsTest : public AdapterTest {};
 
 TEST_F(ApplySettingsTest, ScopeSelectsTheHalvesThatArePushed)
 {
+    const Lines security = {"SetAuthMode 0", "SetWepStatus 1"};
+    const Lines network = NetworkPart("SetSsid \"Wireless\" 8 0");
+    const struct {
+        uint32_t scope;
+        Lines expected;
+    } cases[] = {
+        {0, {"Scan"}},
+        {ApplyScopeNetwork, Concat({"Scan"}, network)},
+        {ApplyScopeSecurity, Concat({"Scan"}, security)},
+        {ApplyScopeAll, Concat(Concat({"Scan"}, security), network)},
+    };
     AdapterSettings settings = DefaultLikeSettings();
-
-    settings.ApplyScope = 0;
-    ApplySettings(settings);
-    EXPECT_EQ(Lines{"Scan"}, JournalLines());
-
-    VexaSimClearJournal();
-    settings.ApplyScope = ApplyScopeNetwork;
-    ApplySettings(settings);
-    EXPECT_EQ(Concat({"Scan"}, NetworkPart("SetSsid \"Wireless\" 8 0")), JournalLines());
-
-    VexaSimClearJournal();
-    settings.ApplyScope = ApplyScopeSecurity;
-    ApplySettings(settings);
-    EXPECT_EQ((Lines{"Scan", "SetAuthMode 0", "SetWepStatus 1"}), JournalLines());
-
-    VexaSimClearJournal();
-    settings.ApplyScope = ApplyScopeAll;
-    ApplySettings(settings);
-    EXPECT_EQ(Concat({"Scan", "SetAuthMode 0", "SetWepStatus 1"}, NetworkPart("SetSsid \"Wireless\" 8 0")),
-              JournalLines());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.scope);
+        settings.ApplyScope = c.scope;
+        EXPECT_EQ(c.expected, Applied(settings));
+    }
 }
 
 TEST_F(ApplySettingsTest, WepOnSendsFourKeysThenTheTransmitKeyAgain)
@@ -87,18 +91,15 @@ TEST_F(ApplySettingsTest, WepKeyEdgeCases)
     settings.ApplyScope = ApplyScopeSecurity;
     settings.WepKeySize = 5;
     settings.TxWepKey = 4;
-    ApplySettings(settings);
     EXPECT_EQ((Lines{"Scan", "SetAuthMode 1", "SetWepStatus 0", "SetWepKey 1 6161616161 5 0",
                      "SetWepKey 2 6262626262 5 0", "SetWepKey 3 3132333435 5 0", "SetWepKey 4 6464646464 5 0"}),
-              JournalLines());
+              Applied(settings));
 
     // A size read back from a damaged registry value never reaches past the key field.
-    VexaSimClearJournal();
     settings.TxWepKey = 0;
     settings.WepKeySize = 1000;
     std::memset(settings.WepKey1, 0x11, sizeof(settings.WepKey1));
-    ApplySettings(settings);
-    const Lines lines = JournalLines();
+    const Lines lines = Applied(settings);
     ASSERT_EQ(8u, lines.size());
     EXPECT_EQ("SetWepKey 1 " + std::string(256, '1') + " 128 1", lines[3]);
 }
@@ -113,16 +114,13 @@ TEST_F(ApplySettingsTest, NetworkValuesArePassedAsTheAdapterTakesThem)
     settings.PowerMode = 2;
     settings.Preamble = 2;
     CopyText(settings.DesiredSSID, "");
-    ApplySettings(settings);
     EXPECT_EQ((Lines{"Scan", "SetNetworkMode 0", "SetChannel 11", "SetDataRate 108", "SetPowerMode 2",
                      "SetPreamble 3", "SetSsid \"\" 0 0"}),
-              JournalLines());
+              Applied(settings));
 
     // Rate indexes outside the table are sent as automatic.
-    VexaSimClearJournal();
     settings.DataRate[0] = 13;
-    ApplySettings(settings);
-    EXPECT_EQ("SetDataRate 255", JournalLines().at(3));
+    EXPECT_EQ("SetDataRate 255", Applied(settings).at(3));
 }
 
 TEST_F(ApplySettingsTest, UnterminatedSsidIsCutAt32Characters)
@@ -130,8 +128,7 @@ TEST_F(ApplySettingsTest, UnterminatedSsidIsCutAt32Characters)
     AdapterSettings settings = DefaultLikeSettings();
     settings.ApplyScope = ApplyScopeNetwork;
     std::memset(settings.DesiredSSID, 'S', sizeof(settings.DesiredSSID));
-    ApplySettings(settings);
-    EXPECT_EQ("SetSsid \"" + std::string(32, 'S') + "\" 32 0", JournalLines().back());
+    EXPECT_EQ("SetSsid \"" + std::string(32, 'S') + "\" 32 0", Applied(settings).back());
 }
 
 TEST_F(ApplySettingsTest, PskAlwaysSetsInfrastructureWhateverTheScope)
