@@ -21,6 +21,8 @@ struct TrayCall {
     }
 };
 
+using Calls = std::vector<TrayCall>;
+
 std::ostream& operator<<(std::ostream& out, const TrayCall& call)
 {
     const char* names[] = {"add", "modify", "delete"};
@@ -33,7 +35,7 @@ std::ostream& operator<<(std::ostream& out, const TrayCall& call)
 // Stands in for the window: records tray calls and timer use, reports a chosen OS version.
 class CRecordingHost : public ITrayHost {
 public:
-    std::vector<TrayCall> calls;
+    Calls calls;
     int timerStarts = 0;
     int timerStops = 0;
     bool timerArmed = false;
@@ -79,11 +81,17 @@ protected:
     }
 
     // Calls since the last look.
-    std::vector<TrayCall> NewCalls()
+    Calls NewCalls()
     {
-        std::vector<TrayCall> calls;
+        Calls calls;
         calls.swap(host.calls);
         return calls;
+    }
+    // The calls of one more tick.
+    Calls TickCalls()
+    {
+        monitor.Tick(TickTimerId);
+        return NewCalls();
     }
 
     int AntennaCalls()
@@ -107,15 +115,14 @@ TEST_F(TrayMonitor, StartsWithTheNotConnectedIconAndArmsTheTimer)
     CRecordingHost freshHost;
     CTrayMonitor fresh(freshHost, dialog);
     fresh.Start();
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_ADD, IDI_NOT_CONNECTED, "Skylook")}, freshHost.calls);
+    EXPECT_EQ(Calls{Call(NIM_ADD, IDI_NOT_CONNECTED, "Skylook")}, freshHost.calls);
     EXPECT_TRUE(TrayIconAdded);
     EXPECT_TRUE(freshHost.timerArmed);
 }
 
 TEST_F(TrayMonitor, ATickThatChangesNothingMakesNoTrayCall)
 {
-    monitor.Tick(TickTimerId);
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook\n\rNo Connect")}, NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook\n\rNo Connect")}, TickCalls());
     EXPECT_EQ(LinkNotAssociated, CurrentStatus.LinkState);
     EXPECT_EQ(5u, OsVersion.dwMajorVersion);
 
@@ -132,13 +139,11 @@ TEST_F(TrayMonitor, FollowsTheLinkAndTheSignal)
     host.major = 4;
     host.minor = 10;
     Join("Wireless");
-    monitor.Tick(TickTimerId);
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_SIGNAL_EXCELLENT, "Skylook / Signal Strength : Good")},
-              NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_SIGNAL_EXCELLENT, "Skylook / Signal Strength : Good")},
+              TickCalls());
 
     ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
-    monitor.Tick(TickTimerId);
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook / Radio Off")}, NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook / Radio Off")}, TickCalls());
 }
 
 TEST_F(TrayMonitor, AnAdHocLinkShowsTheAdHocTooltip)
@@ -146,31 +151,28 @@ TEST_F(TrayMonitor, AnAdHocLinkShowsTheAdHocTooltip)
     ASSERT_EQ(0, Vexa5200SetNetworkMode(AdapterHandle, 0));
     ASSERT_EQ(0, Vexa5200SetChannel(AdapterHandle, 10));
     Join("LabAdHoc");
-    monitor.Tick(TickTimerId);
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_SIGNAL_EXCELLENT, "Skylook\n\rAd-Hoc")}, NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_SIGNAL_EXCELLENT, "Skylook\n\rAd-Hoc")}, TickCalls());
 }
 
 TEST_F(TrayMonitor, APendingApplyReadsAsConnectingAndKeepsTheIcon)
 {
-    monitor.Tick(TickTimerId);
-    NewCalls();
+    TickCalls();
     ApplyRequest = 1;
     monitor.Tick(TickTimerId);
     EXPECT_EQ(LinkConnecting, CurrentStatus.LinkState);
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook")}, NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook")}, NewCalls());
 }
 
 TEST_F(TrayMonitor, AMissingCardShowsNoCardFoundOnEveryTick)
 {
-    monitor.Tick(TickTimerId);
-    NewCalls();
+    TickCalls();
     DefaultsApplied = 1;
     dialog.open = true;
 
     ASSERT_EQ(0, VexaSimSetCardPresent(0));
     monitor.Tick(TickTimerId);
     EXPECT_EQ(LinkNoAdapter, CurrentStatus.LinkState);
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NO_CARD, "Skylook\n\rNo Card Found")}, NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_NO_CARD, "Skylook\n\rNo Card Found")}, NewCalls());
     EXPECT_EQ(0, DefaultsApplied);
     EXPECT_EQ(0, AntennaSet);
     EXPECT_EQ(1, dialog.Count("close"));
@@ -187,8 +189,7 @@ TEST_F(TrayMonitor, AMissingCardShowsNoCardFoundOnEveryTick)
 TEST_F(TrayMonitor, ReopensTheCardWhenItComesBack)
 {
     ASSERT_EQ(0, VexaSimSetCardPresent(0));
-    monitor.Tick(TickTimerId);
-    NewCalls();
+    TickCalls();
     ASSERT_EQ(0, VexaSimSetCardPresent(1));
     // This tick still sees no adapter (its snapshot comes first) and reopens it.
     monitor.Tick(TickTimerId);
@@ -198,7 +199,7 @@ TEST_F(TrayMonitor, ReopensTheCardWhenItComesBack)
 
     monitor.Tick(TickTimerId);
     EXPECT_EQ(LinkNotAssociated, CurrentStatus.LinkState);
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook\n\rNo Connect")}, NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook\n\rNo Connect")}, NewCalls());
     EXPECT_EQ(1, AntennaCalls());
 }
 
@@ -208,18 +209,16 @@ TEST_F(TrayMonitor, ABusyFirstTickAfterTheCardReturnsKeepsTheNoCardIcon)
     ASSERT_EQ(0, VexaSimSetCardPresent(0));
     monitor.Tick(TickTimerId);
     ASSERT_EQ(0, VexaSimSetCardPresent(1));
-    monitor.Tick(TickTimerId);
-    NewCalls();
+    TickCalls();
     ApplyRequest = 1;
     monitor.Tick(TickTimerId);
     EXPECT_EQ(LinkConnecting, CurrentStatus.LinkState);
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NO_CARD, "Skylook")}, NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_NO_CARD, "Skylook")}, NewCalls());
 }
 
 TEST_F(TrayMonitor, TicksFreezeBetweenSuspendAndResume)
 {
-    monitor.Tick(TickTimerId);
-    NewCalls();
+    TickCalls();
     const int stops = host.timerStops;
 
     monitor.OnPowerEvent(PBT_APMSUSPEND);
@@ -255,27 +254,21 @@ TEST_F(TrayMonitor, AnUnreadableVersionClosesTheDialogAndStopsPolling)
 TEST_F(TrayMonitor, RemovingTheIconDeletesItOnce)
 {
     monitor.RemoveIcon();
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_DELETE, 0, "123")}, NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_DELETE, 0, "123")}, NewCalls());
     EXPECT_FALSE(TrayIconAdded);
     monitor.RemoveIcon();
     EXPECT_TRUE(NewCalls().empty());
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(TrayMonitor, AShellRestartGetsTheIconAddedAgainAsItWas)
 {
-    monitor.Tick(TickTimerId);
-    NewCalls();
+    TickCalls();
     monitor.OnTrayRecreated();
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_ADD, IDI_NOT_CONNECTED, "Skylook\n\rNo Connect")}, NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_ADD, IDI_NOT_CONNECTED, "Skylook\n\rNo Connect")}, NewCalls());
     EXPECT_TRUE(TrayIconAdded);
     // Later changes modify it as before.
     ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
-    monitor.Tick(TickTimerId);
-    EXPECT_EQ(std::vector<TrayCall>{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook / Radio Off")}, NewCalls());
+    EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook / Radio Off")}, TickCalls());
 
     monitor.RemoveIcon();
     NewCalls();
