@@ -1,4 +1,5 @@
 #include "AdapterTestSupport.h"
+#include "MachineRegistry.h"
 #include "adapter/ZeroConfig.h"
 
 #include <windows.h>
@@ -9,15 +10,6 @@ namespace {
 
 constexpr const char* ServiceKey = "SOFTWARE\\Microsoft\\WZCSVC";
 constexpr const char* TestInterface = "{5A1C0E2B-7D3F-4E88-9B21-0C6F5E4D3A21}";
-
-bool KeyExists(const char* path)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
 
 std::string InterfaceKey(const char* id)
 {
@@ -38,32 +30,19 @@ protected:
     void SetUp() override
     {
         serviceExisted_ = KeyExists(ServiceKey);
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, InterfaceKey(TestInterface).c_str());
+        DeleteKeyTree(InterfaceKey(TestInterface));
         SetInstanceId(TestInterface);
     }
 
     void TearDown() override
     {
-        if (serviceExisted_)
-            RegDeleteTreeA(HKEY_LOCAL_MACHINE, InterfaceKey(TestInterface).c_str());
-        else
-            RegDeleteTreeA(HKEY_LOCAL_MACHINE, ServiceKey);
+        DeleteKeyTree(serviceExisted_ ? InterfaceKey(TestInterface) : ServiceKey);
         SetInstanceId("");
     }
 
-    static HKEY CreateInterfaceKey(const char* id)
+    static void WriteFlags(const Bytes& flags, DWORD type = REG_DWORD)
     {
-        HKEY key = nullptr;
-        EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, InterfaceKey(id).c_str(), 0, nullptr, 0,
-                                                 KEY_ALL_ACCESS, nullptr, &key, nullptr));
-        return key;
-    }
-
-    static void WriteFlags(DWORD flags)
-    {
-        HKEY key = CreateInterfaceKey(TestInterface);
-        RegSetValueExA(key, "ControlFlags", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags), sizeof(flags));
-        RegCloseKey(key);
+        WriteValue(InterfaceKey(TestInterface), "ControlFlags", flags, type);
     }
 
 private:
@@ -78,7 +57,7 @@ TEST_F(ZeroConfigTest, Bit15OfControlFlagsDecides)
     } cases[] = {{0x8000, true}, {0xFFFFFFFF, true}, {0x00018001, true}, {0, false}, {0x7FFF, false},
                  {0xFFFF7FFF, false}};
     for (const auto& c : cases) {
-        WriteFlags(c.Flags);
+        WriteFlags(Number(c.Flags));
         EXPECT_EQ(c.Managed, IsZeroConfigManaging()) << std::hex << c.Flags;
     }
 }
@@ -90,22 +69,19 @@ TEST_F(ZeroConfigTest, MissingInterfaceKeyCountsAsManaged)
 
 TEST_F(ZeroConfigTest, KeyWithoutReadableFlagsCountsAsNotManaged)
 {
-    HKEY key = CreateInterfaceKey(TestInterface);
+    CreateKeyPath(InterfaceKey(TestInterface));
     EXPECT_FALSE(IsZeroConfigManaging());
 
     // Flags of the wrong type or size are not flags.
-    const char text[] = "32768";
-    RegSetValueExA(key, "ControlFlags", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof(text));
+    WriteFlags({'3', '2', '7', '6', '8', 0}, REG_SZ);
     EXPECT_FALSE(IsZeroConfigManaging());
-    const BYTE twoBytes[2] = {0x00, 0x80};
-    RegSetValueExA(key, "ControlFlags", 0, REG_BINARY, twoBytes, sizeof(twoBytes));
+    WriteFlags({0x00, 0x80}, REG_BINARY);
     EXPECT_FALSE(IsZeroConfigManaging());
-    RegCloseKey(key);
 }
 
 TEST_F(ZeroConfigTest, EmptyInstanceIdAsksTheInterfacesKeyItself)
 {
-    RegCloseKey(CreateInterfaceKey(TestInterface));
+    CreateKeyPath(InterfaceKey(TestInterface));
     SetInstanceId("");
     EXPECT_FALSE(IsZeroConfigManaging());
 }
@@ -116,12 +92,9 @@ TEST_F(ZeroConfigTest, UnterminatedInstanceIdIsCutToTheBuffer)
     EXPECT_TRUE(IsZeroConfigManaging());
 
     const std::string cut(sizeof(AdapterInstanceId) - 1, 'A');
-    HKEY key = CreateInterfaceKey(cut.c_str());
-    const DWORD flags = 0;
-    RegSetValueExA(key, "ControlFlags", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&flags), sizeof(flags));
-    RegCloseKey(key);
+    WriteValue(InterfaceKey(cut.c_str()), "ControlFlags", Number(0), REG_DWORD);
     EXPECT_FALSE(IsZeroConfigManaging());
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, InterfaceKey(cut.c_str()).c_str());
+    DeleteKeyTree(InterfaceKey(cut.c_str()));
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #include "AdapterJournal.h"
+#include "MachineRegistry.h"
 #include "TrayProbe.h"
 #include "Waiting.h"
 #include "app/MainFrame.h"
@@ -124,7 +125,7 @@ std::string AdapterStatusText()
 
 TEST_F(ProgramProcess, JoinsTheDefaultNetworkWithTheIdleApplyOnItsFirstTicks)
 {
-    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\KT60");
+    DeleteKeyTree("SOFTWARE\\KT60");
     ASSERT_EQ(0, VexaSimSetJoinDelay(0));
     Program program;
     ASSERT_TRUE(program.Start());

@@ -1,4 +1,5 @@
 #include "AdapterScene.h"
+#include "MachineRegistry.h"
 #include "RecordingDialogLink.h"
 #include "ZeroConfigFlags.h"
 
@@ -39,7 +40,7 @@ protected:
     void SetUp() override
     {
         AdapterScene::SetUp();
-        ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, SettingsKey);
+        DeleteKeyTree(SettingsKey);
         ResetProgramState();
         RadioOn = 1;
         OsVersion.dwOSVersionInfoSize = sizeof OsVersion;
@@ -51,7 +52,7 @@ protected:
 
     void TearDown() override
     {
-        ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, SettingsKey);
+        DeleteKeyTree(SettingsKey);
         ResetProgramState();
         AdapterScene::TearDown();
     }

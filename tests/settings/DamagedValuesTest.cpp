@@ -40,12 +40,6 @@ private:
     GuardedSettings frame_;
 };
 
-Bytes Number(uint32_t value)
-{
-    return {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-            static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
-}
-
 TEST_F(DamagedValues, UnterminatedSsidIsCutAndTerminated)
 {
     WriteValue(DefaultKey, "DesiredSSID", RawText(std::string(40, 'A')));

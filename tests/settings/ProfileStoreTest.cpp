@@ -210,7 +210,7 @@ TEST_F(ProfileStore, DeletingAMissingNameChangesNothing)
     EXPECT_TRUE(DeleteProfile("Nobody"));
     EXPECT_EQ(SubkeyNames(ProfileKey), std::vector<std::string>{"Keep"});
 
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\KT60");
+    DeleteKeyTree(ProductKey);
     EXPECT_TRUE(DeleteProfile("Keep"));
 }
 

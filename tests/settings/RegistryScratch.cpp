@@ -2,16 +2,6 @@
 
 #include <Vexa5200Control.h>
 
-namespace {
-
-void DeleteProductKey()
-{
-    const LONG result = RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\KT60");
-    ASSERT_TRUE(result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND) << result;
-}
-
-}  // namespace
-
 Bytes Text(const std::string& text, size_t size)
 {
     Bytes bytes(size, 0);
@@ -24,81 +14,13 @@ Bytes RawText(const std::string& text)
     return Bytes(text.begin(), text.end());
 }
 
-bool KeyExists(const std::string& path)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-bool ValueExists(const std::string& path, const char* name)
-{
-    return RegGetValueA(HKEY_LOCAL_MACHINE, path.c_str(), name, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS;
-}
-
-Bytes ReadValue(const std::string& path, const char* name, DWORD* type)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        ADD_FAILURE() << "no key " << path;
-        return {};
-    }
-    Bytes bytes(4096);
-    DWORD size = static_cast<DWORD>(bytes.size());
-    const LONG result = RegQueryValueExA(key, name, nullptr, type, bytes.data(), &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS) {
-        ADD_FAILURE() << "no value " << name << " under " << path;
-        return {};
-    }
-    bytes.resize(size);
-    return bytes;
-}
-
-void WriteValue(const std::string& path, const char* name, const Bytes& bytes, DWORD type)
-{
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(key, name, 0, type, bytes.data(), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
-    RegCloseKey(key);
-}
-
-void CreateKeyPath(const std::string& path)
-{
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-}
-
-std::vector<std::string> SubkeyNames(const std::string& path)
-{
-    std::vector<std::string> names;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return names;
-    for (DWORD index = 0;; ++index) {
-        char name[256];
-        DWORD length = sizeof name;
-        if (RegEnumKeyExA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        names.emplace_back(name, length);
-    }
-    RegCloseKey(key);
-    return names;
-}
-
 void CleanRegistry::SetUp()
 {
     ASSERT_EQ(VexaSimReset(), 0);
-    DeleteProductKey();
+    DeleteKeyTree(ProductKey);
 }
 
 void CleanRegistry::TearDown()
 {
-    DeleteProductKey();
+    DeleteKeyTree(ProductKey);
 }

@@ -1,4 +1,5 @@
 #include "DialogScene.h"
+#include "MachineRegistry.h"
 
 #include "app/ProgramState.h"
 #include "app/TrayNotify.h"
@@ -29,7 +30,7 @@ void DialogScene::SetUp()
 {
     ASSERT_EQ(0, VexaSimReset());
     ASSERT_EQ(0, VexaSimSetJoinDelay(0));
-    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, SettingsKey);
+    DeleteKeyTree(SettingsKey);
     ResetProgramState();
     RadioOn = 1;
 }
@@ -43,7 +44,7 @@ void DialogScene::TearDown()
     MSG message;
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         ::DispatchMessageA(&message);
-    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, SettingsKey);
+    DeleteKeyTree(SettingsKey);
     ResetProgramState();
     VexaSimClearFailures();
 }
