@@ -57,6 +57,17 @@ protected:
     {
         return {host, WM_COMMAND, MatchWParam, MAKEWPARAM(id, BN_CLICKED)};
     }
+    // What a press and release over the button go through, after the button-down itself.
+    std::vector<ExpectedMessage> PressReleaseClick() const
+    {
+        return {{button, BM_SETSTATE, MatchWParam, TRUE}, {button, WM_LBUTTONUP},
+                {button, BM_SETSTATE, MatchWParam, FALSE}, Clicked()};
+    }
+    static std::vector<ExpectedMessage> Then(std::vector<ExpectedMessage> first, const std::vector<ExpectedMessage>& next)
+    {
+        first.insert(first.end(), next.begin(), next.end());
+        return first;
+    }
 
     void TearDown() override { MoveCursorAway(); }
 
@@ -81,13 +92,7 @@ TEST_F(SkinButtonTest, PressAndReleaseOnTheButtonClicksOnce)
     CMessageLog log({button, host}, clickMessages);
     button.Send(WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 10));
     button.Send(WM_LBUTTONUP, 0, Point(20, 10));
-    EXPECT_TRUE(MatchesSequence(log, {
-                                         {button, WM_LBUTTONDOWN},
-                                         {button, BM_SETSTATE, MatchWParam, TRUE},
-                                         {button, WM_LBUTTONUP},
-                                         {button, BM_SETSTATE, MatchWParam, FALSE},
-                                         Clicked(),
-                                     }));
+    EXPECT_TRUE(MatchesSequence(log, Then({{button, WM_LBUTTONDOWN}}, PressReleaseClick())));
     EXPECT_FALSE(button.IsHeld());
 }
 
@@ -149,19 +154,11 @@ TEST_F(SkinButtonTest, DoubleClickCountsAsTwoClicks)
     button.Send(WM_LBUTTONUP, 0, Point(20, 10));
     button.Send(WM_LBUTTONDBLCLK, MK_LBUTTON, Point(20, 10));
     button.Send(WM_LBUTTONUP, 0, Point(20, 10));
-    EXPECT_TRUE(MatchesSequence(log, {
-                                         {button, WM_LBUTTONDOWN},
-                                         {button, BM_SETSTATE, MatchWParam, TRUE},
-                                         {button, WM_LBUTTONUP},
-                                         {button, BM_SETSTATE, MatchWParam, FALSE},
-                                         Clicked(),
-                                         {button, WM_LBUTTONDBLCLK},
-                                         {button, WM_LBUTTONDOWN, MatchWParam | MatchLParam, MK_LBUTTON, Point(20, 10)},
-                                         {button, BM_SETSTATE, MatchWParam, TRUE},
-                                         {button, WM_LBUTTONUP},
-                                         {button, BM_SETSTATE, MatchWParam, FALSE},
-                                         Clicked(),
-                                     }));
+    // The double-click arrives as a second button-down at the same point.
+    const std::vector<ExpectedMessage> doubleClick = {
+        {button, WM_LBUTTONDBLCLK}, {button, WM_LBUTTONDOWN, MatchWParam | MatchLParam, MK_LBUTTON, Point(20, 10)}};
+    EXPECT_TRUE(MatchesSequence(
+        log, Then(Then(Then({{button, WM_LBUTTONDOWN}}, PressReleaseClick()), doubleClick), PressReleaseClick())));
 }
 
 TEST_F(SkinButtonTest, PushButtonNeverReportsAStateOfCheck)

@@ -2,6 +2,7 @@
 #include "Dialog.h"
 #include "FrameworkTestResources.h"
 #include "Gdi.h"
+#include "Waiting.h"
 
 #include <gtest/gtest.h>
 
@@ -69,15 +70,6 @@ protected:
         BindControl(button, IDC_TEST_OWNERDRAWN);
     }
 };
-
-void PumpMessages()
-{
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-}
 
 TEST(Reflection, ColourAndDrawRequestsReachTheControlObjects)
 {
