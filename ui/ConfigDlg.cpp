@@ -191,6 +191,10 @@ void CConfigDlg::EnableRadioSet(bool enable)
 
 bool CConfigDlg::OnCommand(WORD id, WORD code, HWND control)
 {
+    // The labels also notify when they are enabled or disabled (around every apply); only
+    // a click selects.
+    if (code != STN_CLICKED)
+        return CDialog::OnCommand(id, code, control);
     for (int page = 0; page < PageCount; ++page) {
         if (id == PageLabelIds[page]) {
             ShowPage(page);

@@ -3,6 +3,7 @@
 
 #include "app/ProgramState.h"
 #include "ui/ConfigDialogOpener.h"
+#include "ui/ConfigDlg.h"
 
 #include <Vexa5200Control.h>
 
@@ -124,6 +125,7 @@ TEST_F(DialogLink, TheTickSwitchesTheRadioSetAndTheBusySetOfTheOpenDialog)
                 EXPECT_TRUE(BusySetEnabled(false));
                 frame.ManualTick();
                 EXPECT_TRUE(BusySetEnabled(true));
+                EXPECT_EQ(0, ConfigDialog().CurrentPage()) << "the labels' enable notifications select no page";
                 EXPECT_FALSE(JournalApplied());
                 EXPECT_EQ(LinkAssociated, CurrentStatus.LinkState);
             })
