@@ -9,6 +9,7 @@
 #include <Vexa5200Control.h>
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -38,11 +39,6 @@ protected:
 
     Bytes Stored(const char* name) { return ReadValue(DefaultKey, name); }
 };
-
-Bytes Character(char c)
-{
-    return {static_cast<unsigned char>(c), 0, 0, 0};
-}
 
 // The library's journal lines of the registry writes: SetRegistry "path" "name" hex count 0,
 // with backslashes of the path escaped.
@@ -109,19 +105,22 @@ TEST_F(DefaultSettingsEncoding, ValuesAreWrittenInOrderThroughTheLibrary)
         "WepKey2 128 0",    "WepKey3 128 0",   "WepKey4 128 0",    "WepStatus 4 0",       "WepKeySize 4 0",
         "PskPassphrase 65 0", "WPALoginName 40 0", "WPACertificate 160 0"};
 
-    VexaSimClearJournal();
-    SaveDefaultSettings(settings_);
-    std::vector<std::string> written;
-    for (const std::string& line : JournalledWrites())
-        written.push_back(NameAndTail(line, "SOFTWARE\\\\KT60\\\\DEFAULT\\\\"));
-    EXPECT_EQ(written, expected);
-
-    VexaSimClearJournal();
-    SaveProfile("Home", settings_);
-    written.clear();
-    for (const std::string& line : JournalledWrites())
-        written.push_back(NameAndTail(line, "SOFTWARE\\\\KT60\\\\PROFILE\\\\Home"));
-    EXPECT_EQ(written, expected);
+    const struct {
+        const char* path;  // as the journal escapes it
+        std::function<void()> save;
+    } stores[] = {
+        {"SOFTWARE\\\\KT60\\\\DEFAULT\\\\", [&] { SaveDefaultSettings(settings_); }},
+        {"SOFTWARE\\\\KT60\\\\PROFILE\\\\Home", [&] { SaveProfile("Home", settings_); }},
+    };
+    for (const auto& store : stores) {
+        SCOPED_TRACE(store.path);
+        ASSERT_EQ(0, VexaSimClearJournal());
+        store.save();
+        std::vector<std::string> written;
+        for (const std::string& line : JournalledWrites())
+            written.push_back(NameAndTail(line, store.path));
+        EXPECT_EQ(written, expected);
+    }
 }
 
 TEST_F(DefaultSettingsEncoding, RateIndexIsStoredAsHexRateCode)

@@ -17,11 +17,6 @@ AdapterSettings Loaded()
     return settings;
 }
 
-Bytes Character(char c)
-{
-    return {static_cast<unsigned char>(c), 0, 0, 0};
-}
-
 std::string KeyText(const unsigned char* slot)
 {
     return reinterpret_cast<const char*>(slot);
@@ -170,17 +165,16 @@ TEST_F(DefaultSettingsLoad, AutoPreambleRoundTrips)
 
 TEST_F(DefaultSettingsLoad, RateTextMustMatchExactly)
 {
-    WriteValue(DefaultKey, "DataRate", Text("6C", 10));
-    EXPECT_EQ(Loaded().DataRate[0], 12);
-    WriteValue(DefaultKey, "DataRate", Text("6c", 10));
-    EXPECT_EQ(Loaded().DataRate[0], 0);
-    WriteValue(DefaultKey, "DataRate", Text("FF", 10));
-    EXPECT_EQ(Loaded().DataRate[0], 0);
-    WriteValue(DefaultKey, "DataRate", Text("", 10));
-    EXPECT_EQ(Loaded().DataRate[0], 0);
-    WriteValue(DefaultKey, "DataRate", Text("0x6C", 10));
-    EXPECT_EQ(Loaded().DataRate[0], 0);
-    EXPECT_EQ(Loaded().DataRate[1], 0);
+    const struct {
+        const char* stored;
+        unsigned char index;
+    } cases[] = {{"6C", 12}, {"6c", 0}, {"FF", 0}, {"", 0}, {"0x6C", 0}};
+    for (const auto& c : cases) {
+        WriteValue(DefaultKey, "DataRate", Text(c.stored, 10));
+        const AdapterSettings loaded = Loaded();
+        EXPECT_EQ(loaded.DataRate[0], c.index) << c.stored;
+        EXPECT_EQ(loaded.DataRate[1], 0) << c.stored;
+    }
 }
 
 TEST_F(DefaultSettingsLoad, OddKeySizesSurvive)

@@ -18,6 +18,10 @@ inline const char* const ProfileKey = "SOFTWARE\\KT60\\PROFILE";
 
 Bytes Text(const std::string& text, size_t size);  // text, zero-filled to size bytes
 Bytes RawText(const std::string& text);              // the characters without a terminator
+inline Bytes Character(char c)                       // one character in a four-byte value
+{
+    return Number(static_cast<unsigned char>(c));
+}
 
 // Every test starts from no SOFTWARE\KT60 at all and a reset adapter.
 class CleanRegistry : public testing::Test {
