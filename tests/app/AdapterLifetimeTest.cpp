@@ -37,24 +37,21 @@ TEST_F(AdapterLifetime, StartOpensReadsTheIdentifierAndDisassociates)
     EXPECT_EQ(0, Vexa5200GetConnectStatus(AdapterHandle));
 
     CloseAdapterAtEnd();
-    EXPECT_EQ("CloseAdapter", JournalLines().back());
+    EXPECT_EQ("CloseAdapter", LastJournalLine());
     EXPECT_EQ(nullptr, AdapterHandle);
 }
 
 TEST_F(AdapterLifetime, AnUnreadableIdentifierLeavesAnEmptyBuffer)
 {
-    char id[40];
-    std::memset(id, 'x', sizeof id);
-    ASSERT_EQ(0, VexaSimSetFailure("QueryRegistryPath", 1));
-    EXPECT_FALSE(GetAdapterInstanceId(id, sizeof id));
-    EXPECT_STREQ("", id);
-    ASSERT_EQ(0, VexaSimSetFailure("QueryRegistryPath", 0));
-
-    std::memset(id, 'x', sizeof id);
-    ASSERT_EQ(0, VexaSimSetFailure("QueryRegistry", 1));
-    EXPECT_FALSE(GetAdapterInstanceId(id, sizeof id));
-    EXPECT_STREQ("", id);
-    ASSERT_EQ(0, VexaSimSetFailure("QueryRegistry", 0));
+    for (const char* failing : {"QueryRegistryPath", "QueryRegistry"}) {
+        SCOPED_TRACE(failing);
+        char id[40];
+        std::memset(id, 'x', sizeof id);
+        ASSERT_EQ(0, VexaSimSetFailure(failing, 1));
+        EXPECT_FALSE(GetAdapterInstanceId(id, sizeof id));
+        EXPECT_STREQ("", id);
+        ASSERT_EQ(0, VexaSimSetFailure(failing, 0));
+    }
 
     // Too small for the identifier: the library refuses, nothing half-copied is kept.
     char tiny[8];

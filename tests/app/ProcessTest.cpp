@@ -57,6 +57,8 @@ public:
 
     // True when the process ended (within a generous bound that only guards a hang).
     bool WaitForEnd() { return WaitPumping(m_process.hProcess, 60000); }
+    // Chooses Exit from the program's tray menu and waits for the end.
+    bool Exit(HWND frame) { return ::PostMessageA(frame, WM_COMMAND, ID_TRAY_EXIT, 0) && WaitForEnd(); }
 
     DWORD ExitCode() const
     {
@@ -107,13 +109,10 @@ TEST_F(ProgramProcess, RunsHiddenWithItsIconAndExitRemovesItAndClosesTheAdapter)
     EXPECT_EQ("SetDisassociate", journal[1]);
 
     ASSERT_EQ(0, VexaSimClearJournal());
-    ASSERT_TRUE(::PostMessageA(frame, WM_COMMAND, ID_TRAY_EXIT, 0));
-    ASSERT_TRUE(program.WaitForEnd());
+    ASSERT_TRUE(program.Exit(frame));
     EXPECT_EQ(0u, program.ExitCode());
     EXPECT_FALSE(TrayHasIcon(frame));
-    journal = JournalLines();
-    ASSERT_FALSE(journal.empty());
-    EXPECT_EQ("CloseAdapter", journal.back());
+    EXPECT_EQ("CloseAdapter", LastJournalLine());
 }
 
 std::string AdapterStatusText()
@@ -142,9 +141,8 @@ TEST_F(ProgramProcess, JoinsTheDefaultNetworkWithTheIdleApplyOnItsFirstTicks)
 
     HWND frame = ::FindWindowA(nullptr, MainFrameCaption);
     ASSERT_NE(nullptr, frame);
-    ASSERT_TRUE(::PostMessageA(frame, WM_COMMAND, ID_TRAY_EXIT, 0));
-    ASSERT_TRUE(program.WaitForEnd());
-    EXPECT_EQ("CloseAdapter", JournalLines().back());
+    ASSERT_TRUE(program.Exit(frame));
+    EXPECT_EQ("CloseAdapter", LastJournalLine());
 }
 
 TEST_F(ProgramProcess, ASecondCopyEndsAndLeavesTheFirstRunning)
@@ -169,8 +167,7 @@ TEST_F(ProgramProcess, ASecondCopyEndsAndLeavesTheFirstRunning)
     EXPECT_EQ(frame, ::FindWindowA(MainFrameClassName, MainFrameCaption));
     EXPECT_TRUE(TrayHasIcon(frame));
 
-    ::PostMessageA(frame, WM_COMMAND, ID_TRAY_EXIT, 0);
-    EXPECT_TRUE(first.WaitForEnd());
+    EXPECT_TRUE(first.Exit(frame));
 }
 
 TEST_F(ProgramProcess, AnotherProgramsWindowWithTheCaptionPreventsTheStart)
@@ -182,9 +179,7 @@ TEST_F(ProgramProcess, AnotherProgramsWindowWithTheCaptionPreventsTheStart)
     ASSERT_TRUE(program.Start());
     EXPECT_TRUE(program.WaitForEnd());
     EXPECT_EQ(nullptr, ::FindWindowA(MainFrameClassName, nullptr));
-    std::vector<std::string> journal = JournalLines();
-    ASSERT_FALSE(journal.empty());
-    EXPECT_EQ("CloseAdapter", journal.back());
+    EXPECT_EQ("CloseAdapter", LastJournalLine());
     ::DestroyWindow(foreign);
 }
 

@@ -29,3 +29,9 @@ bool JournalHas(const std::string& line)
     const std::vector<std::string> lines = JournalLines();
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
+
+std::string LastJournalLine()
+{
+    const std::vector<std::string> lines = JournalLines();
+    return lines.empty() ? std::string() : lines.back();
+}

@@ -8,5 +8,7 @@
 std::string JournalText();
 std::vector<std::string> JournalLines();
 bool JournalHas(const std::string& line);
+// The last call the library received, or "" when there was none.
+std::string LastJournalLine();
 
 #endif
