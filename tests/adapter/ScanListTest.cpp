@@ -71,6 +71,18 @@ ScanList MarkedList()
     return list;
 }
 
+// Injects an answer of these records and reads it into a marked list.
+ScanList Scanned(const std::vector<RecordSpec>& records)
+{
+    ScanAnswer answer(static_cast<ULONG>(records.size()));
+    for (const RecordSpec& record : records)
+        answer.Add(record);
+    answer.Inject();
+    ScanList list = MarkedList();
+    EXPECT_TRUE(ReadScanList(list));
+    return list;
+}
+
 bool Untouched(const ScanEntry& entry)
 {
     const ScanList marked = MarkedList();
@@ -90,10 +102,7 @@ TEST_F(ScanListTest, ConvertsEachFieldOfARecord)
     secured.Infrastructure = 0;
     RecordSpec oddPrivacy = Named("Odd");
     oddPrivacy.Privacy = 2;
-    ScanAnswer(3).Add(open).Add(secured).Add(oddPrivacy).Inject();
-
-    ScanList list = MarkedList();
-    ASSERT_TRUE(ReadScanList(list));
+    const ScanList list = Scanned({open, secured, oddPrivacy});
     ASSERT_EQ(3, list.Count);
     EXPECT_STREQ("Cafe", list.Entries[0].Ssid);
     EXPECT_STREQ("AB-11-22-33-44-0F", list.Entries[0].Bssid);
@@ -108,16 +117,12 @@ TEST_F(ScanListTest, ConvertsEachFieldOfARecord)
 
 TEST_F(ScanListTest, FortyNetworksGiveTheFirst32InTheAnswersOrder)
 {
-    ScanAnswer answer(40);
+    std::vector<RecordSpec> records;
     for (int i = 0; i < 40; ++i) {
-        RecordSpec wanted = Named("Net" + std::to_string(100 - i));  // descending, so sorting would show
-        wanted.Mac[5] = static_cast<unsigned char>(i);
-        answer.Add(wanted);
+        records.push_back(Named("Net" + std::to_string(100 - i)));  // descending, so sorting would show
+        records.back().Mac[5] = static_cast<unsigned char>(i);
     }
-    answer.Inject();
-
-    ScanList list = MarkedList();
-    ASSERT_TRUE(ReadScanList(list));
+    const ScanList list = Scanned(records);
     ASSERT_EQ(32, list.Count);
     for (int i = 0; i < 32; ++i)
         EXPECT_EQ("Net" + std::to_string(100 - i), list.Entries[i].Ssid) << "entry " << i;
@@ -129,10 +134,7 @@ TEST_F(ScanListTest, SsidIsTheBytesUpToTheFirstNulAtMost32)
     RecordSpec embeddedNul = Named(std::string("abc\0def", 7));
     RecordSpec lyingLength = Named("Longer");
     lyingLength.SsidLength = 2;
-    ScanAnswer(3).Add(full).Add(embeddedNul).Add(lyingLength).Inject();
-
-    ScanList list = MarkedList();
-    ASSERT_TRUE(ReadScanList(list));
+    const ScanList list = Scanned({full, embeddedNul, lyingLength});
     ASSERT_EQ(3, list.Count);
     EXPECT_EQ(std::string(32, 'X'), list.Entries[0].Ssid);
     EXPECT_EQ('\0', list.Entries[0].Ssid[32]);
@@ -146,16 +148,12 @@ TEST_F(ScanListTest, ChannelsFromFrequencies)
         ULONG Khz;
         uint32_t Channel;
     } cases[] = {{2412000, 1}, {2437000, 6}, {2467000, 12}, {2472000, 13}, {2484000, 14}, {2484999, 14}};
-    ScanAnswer answer(std::size(cases));
+    std::vector<RecordSpec> records;
     for (const auto& c : cases) {
-        RecordSpec wanted = Named("f");
-        wanted.FrequencyKhz = c.Khz;
-        answer.Add(wanted);
+        records.push_back(Named("f"));
+        records.back().FrequencyKhz = c.Khz;
     }
-    answer.Inject();
-
-    ScanList list = MarkedList();
-    ASSERT_TRUE(ReadScanList(list));
+    const ScanList list = Scanned(records);
     ASSERT_EQ(static_cast<int>(std::size(cases)), list.Count);
     for (size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(cases[i].Channel, list.Entries[i].Channel) << cases[i].Khz << " kHz";
@@ -164,16 +162,12 @@ TEST_F(ScanListTest, ChannelsFromFrequencies)
 TEST_F(ScanListTest, SignalStrengthFromRssi)
 {
     const LONG levels[] = {-50, -71, -96, -120, LONG(0x80000000)};
-    ScanAnswer answer(std::size(levels));
+    std::vector<RecordSpec> records;
     for (LONG rssi : levels) {
-        RecordSpec wanted = Named("s");
-        wanted.Rssi = rssi;
-        answer.Add(wanted);
+        records.push_back(Named("s"));
+        records.back().Rssi = rssi;
     }
-    answer.Inject();
-
-    ScanList list = MarkedList();
-    ASSERT_TRUE(ReadScanList(list));
+    const ScanList list = Scanned(records);
     ASSERT_EQ(5, list.Count);
     EXPECT_EQ(100, list.Entries[0].SignalStrength);
     EXPECT_EQ(100, list.Entries[1].SignalStrength);
@@ -204,13 +198,11 @@ TEST_F(ScanListTest, MalformedAnswersKeepTheEntriesBeforeTheBadRecord)
     for (ULONG length : badLengths) {
         RecordSpec bad = Named("Bad");
         bad.Length = length;
-        ScanAnswer(3).Add(Named("One")).Add(Named("Two")).Add(bad).Inject();
-
-        ScanList list = MarkedList();
-        ASSERT_TRUE(ReadScanList(list)) << "length " << length;
-        EXPECT_EQ(2, list.Count) << "length " << length;
+        SCOPED_TRACE("length " + std::to_string(length));
+        const ScanList list = Scanned({Named("One"), Named("Two"), bad});
+        EXPECT_EQ(2, list.Count);
         EXPECT_STREQ("Two", list.Entries[1].Ssid);
-        EXPECT_TRUE(Untouched(list.Entries[2])) << "length " << length;
+        EXPECT_TRUE(Untouched(list.Entries[2]));
     }
 }
 
