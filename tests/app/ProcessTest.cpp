@@ -115,13 +115,6 @@ TEST_F(ProgramProcess, RunsHiddenWithItsIconAndExitRemovesItAndClosesTheAdapter)
     EXPECT_EQ("CloseAdapter", LastJournalLine());
 }
 
-std::string AdapterStatusText()
-{
-    std::vector<char> text(8192);
-    VexaSimFormatStatus(text.data(), static_cast<unsigned long>(text.size()));
-    return text.data();
-}
-
 TEST_F(ProgramProcess, JoinsTheDefaultNetworkWithTheIdleApplyOnItsFirstTicks)
 {
     DeleteKeyTree("SOFTWARE\\KT60");

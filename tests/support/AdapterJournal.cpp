@@ -35,3 +35,10 @@ std::string LastJournalLine()
     const std::vector<std::string> lines = JournalLines();
     return lines.empty() ? std::string() : lines.back();
 }
+
+std::string AdapterStatusText()
+{
+    std::vector<char> text(65536);
+    EXPECT_EQ(0, VexaSimFormatStatus(text.data(), static_cast<unsigned long>(text.size())));
+    return text.data();
+}

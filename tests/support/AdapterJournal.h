@@ -1,4 +1,5 @@
-// The software adapter's journal read back: the calls the library received, one a line.
+// The software adapter read back: the journal of the calls the library received, one a
+// line, and the status text the vexasim tool prints.
 #ifndef SKYLOOK_TESTS_ADAPTER_JOURNAL_H
 #define SKYLOOK_TESTS_ADAPTER_JOURNAL_H
 
@@ -10,5 +11,7 @@ std::vector<std::string> JournalLines();
 bool JournalHas(const std::string& line);
 // The last call the library received, or "" when there was none.
 std::string LastJournalLine();
+
+std::string AdapterStatusText();
 
 #endif

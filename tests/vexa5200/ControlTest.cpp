@@ -5,17 +5,6 @@
 #include <thread>
 #include <vector>
 
-namespace {
-
-std::string Status()
-{
-    std::vector<char> text(65536);
-    EXPECT_EQ(0, VexaSimFormatStatus(text.data(), static_cast<unsigned long>(text.size())));
-    return text.data();
-}
-
-}  // namespace
-
 using ControlTest = AdapterTest;
 
 TEST_F(ControlTest, FailSwitchTakesNamesWithOrWithoutPrefix)
@@ -56,7 +45,7 @@ TEST_F(ControlTest, FailingSetChangesNothingAndFailingConnectStatusReadsUnassoci
 
 TEST_F(ControlTest, RefusedEditsChangeNothing)
 {
-    std::string before = Status();
+    std::string before = AdapterStatusText();
     VexaSimNetwork bad = Network("", VEXASIM_OPEN);
     EXPECT_NE(0, VexaSimAddNetwork(&bad));
     bad = Network("Wep", VEXASIM_WEP);  // no key
@@ -80,20 +69,20 @@ TEST_F(ControlTest, RefusedEditsChangeNothing)
     EXPECT_NE(0, VexaSimSetNetworkRssi("Wireless", 0));
     EXPECT_NE(0, VexaSimSetCardPresent(2));
     EXPECT_NE(0, VexaSimSetJoinDelay(3600000));
-    EXPECT_EQ(before, Status());
+    EXPECT_EQ(before, AdapterStatusText());
 }
 
 TEST_F(ControlTest, ResetRestoresTheDefaultScene)
 {
-    std::string fresh = Status();
+    std::string fresh = AdapterStatusText();
     VexaSimRemoveAllNetworks();
     VexaSimSetHardwareRadio(0);
     VexaSimSetRegionCode(0x40);
     VexaSimSetFailure("Scan", 1);
-    EXPECT_NE(fresh, Status());
+    EXPECT_NE(fresh, AdapterStatusText());
     ASSERT_EQ(0, VexaSimReset());
     ASSERT_EQ(0, VexaSimSetJoinDelay(0));
-    EXPECT_EQ(fresh, Status());
+    EXPECT_EQ(fresh, AdapterStatusText());
 }
 
 TEST_F(ControlTest, ScenarioBuildsOnTheDefaultSceneAndIsAllOrNothing)
@@ -108,16 +97,16 @@ TEST_F(ControlTest, ScenarioBuildsOnTheDefaultSceneAndIsAllOrNothing)
     char error[256] = "x";
     ASSERT_EQ(0, VexaSimLoadScenario(scenario, error, sizeof error));
     EXPECT_STREQ("", error);
-    std::string status = Status();
+    std::string status = AdapterStatusText();
     EXPECT_NE(std::string::npos, status.find("\"Cafe Guest\"  00-1A-2B-5E-00-01  infrastructure  channel 11  -71 dBm"));
     EXPECT_NE(std::string::npos, status.find("\"Office\"  00-11-22-33-44-55"));
     EXPECT_EQ(std::string::npos, status.find("\"Wireless\""));
     EXPECT_NE(std::string::npos, status.find("region: 0x30"));
 
-    std::string loaded = Status();
+    std::string loaded = AdapterStatusText();
     ASSERT_NE(0, VexaSimLoadScenario("network clear\nregion 0x40\nnetwork add Bad channel=0\n", error, sizeof error));
     EXPECT_EQ(0, std::strncmp(error, "line 3: ", 8)) << error;
-    EXPECT_EQ(loaded, Status());
+    EXPECT_EQ(loaded, AdapterStatusText());
 }
 
 TEST_F(ControlTest, AProcessThatDiesHoldingTheLockDoesNotWedgeTheAdapter)

@@ -7,13 +7,6 @@
 
 namespace {
 
-std::string Status()
-{
-    std::vector<char> text(65536);
-    VexaSimFormatStatus(text.data(), static_cast<unsigned long>(text.size()));
-    return text.data();
-}
-
 std::string WriteTempFile(const char* name, const std::string& content)
 {
     char folder[MAX_PATH];
@@ -97,13 +90,13 @@ TEST_F(VexasimTest, SceneCommandsTakeEffect)
     std::string scenario = WriteTempFile("vexa-scenario.txt", "network clear\nnetwork add Solo channel=2\n");
     VexasimRun load = RunVexasim("load \"" + scenario + "\"");
     EXPECT_EQ(0, load.ExitCode) << load.Errors;
-    EXPECT_NE(std::string::npos, Status().find("networks (1):"));
+    EXPECT_NE(std::string::npos, AdapterStatusText().find("networks (1):"));
     DeleteFileA(scenario.c_str());
 }
 
 TEST_F(VexasimTest, BadArgumentsExitWithTwoAndChangeNothing)
 {
-    std::string before = Status();
+    std::string before = AdapterStatusText();
     std::string badScenario = WriteTempFile("vexa-bad.txt", "network clear\ncard remove\nnetwork add X channel=99\n");
     const char* const commands[] = {
         "",
@@ -148,5 +141,5 @@ TEST_F(VexasimTest, BadArgumentsExitWithTwoAndChangeNothing)
     EXPECT_EQ(2, scenario.ExitCode);
     EXPECT_NE(std::string::npos, scenario.Errors.find("line 3")) << scenario.Errors;
     DeleteFileA(badScenario.c_str());
-    EXPECT_EQ(before, Status());
+    EXPECT_EQ(before, AdapterStatusText());
 }
