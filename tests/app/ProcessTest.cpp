@@ -36,7 +36,10 @@ public:
 
     bool Start()
     {
-        std::string command = "\"" + ProgramPath() + "\"";
+        // Built in steps: GCC 12 warns falsely about a literal prepended to a temporary string.
+        std::string command(1, '"');
+        command += ProgramPath();
+        command += '"';
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         return ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
