@@ -64,14 +64,9 @@ namespace {
 // Messages whose dialog-procedure result is the message's result itself.
 bool ReturnsResultDirectly(UINT message)
 {
+    if (IsCtlColorMessage(message))
+        return true;
     switch (message) {
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:

@@ -109,6 +109,12 @@ bool CWindow::ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lPa
 
 LRESULT CWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (IsCtlColorMessage(message)) {
+        if (HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                                      message - WM_CTLCOLORMSGBOX))
+            return reinterpret_cast<LRESULT>(brush);
+        return DefaultProc(message, wParam, lParam);
+    }
     switch (message) {
     case WM_CREATE:
         if (!OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam)))
@@ -151,17 +157,6 @@ LRESULT CWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         if (OnEraseBackground(reinterpret_cast<HDC>(wParam)))
             return 1;
-        break;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        if (HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
-                                      message - WM_CTLCOLORMSGBOX))
-            return reinterpret_cast<LRESULT>(brush);
         break;
     case WM_DRAWITEM:
         if (OnDrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)))

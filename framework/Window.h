@@ -90,6 +90,12 @@ protected:
     friend class CFrameWindow;
 };
 
+// WM_CTLCOLORMSGBOX .. WM_CTLCOLORSTATIC: a child asks its parent for colours.
+inline bool IsCtlColorMessage(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
 // Requests one WM_MOUSELEAVE for the window; false when tracking could not be requested.
 bool TrackMouseLeave(HWND hWnd);
 
