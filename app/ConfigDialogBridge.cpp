@@ -22,14 +22,10 @@ void CConfigDialogBridge::EnableBusySet(bool enable)
 
 void CConfigDialogBridge::SwitchRadioSet(bool radioOn)
 {
-    CConfigDlg& dialog = ConfigDialog();
-    dialog.LinkInfoPage().SetRadioCaption(radioOn ? "Radio Off" : "Radio On");
-    dialog.EnableRadioSet(radioOn);
+    ConfigDialog().SwitchRadioSet(radioOn);
 }
 
 void CConfigDialogBridge::RefreshSiteSurvey()
 {
-    CConfigDlg& dialog = ConfigDialog();
-    dialog.SiteSurveyPage().FillNetworkList();
-    dialog.SiteSurveyPage().FillProfileList();
+    ConfigDialog().RefreshNetworkLists();
 }

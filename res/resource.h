@@ -11,6 +11,9 @@
 #define IDI_SIGNAL_FAIR 159
 #define IDI_SIGNAL_POOR 160       // weakest signal
 
+// Cursors
+#define IDC_HAND_CURSOR 142         // over the configuration dialog's side labels
+
 // Menu commands
 #define ID_TRAY_EXIT 2024
 

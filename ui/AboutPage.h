@@ -1,13 +1,12 @@
-#ifndef SKYLOOK_UI_ABOUTPAGE_H
-#define SKYLOOK_UI_ABOUTPAGE_H
+#ifndef SKYLOOK_UI_ABOUT_PAGE_H
+#define SKYLOOK_UI_ABOUT_PAGE_H
 
-#include "ConfigPage.h"
-#include "res/dialog_ids.h"
+#include "PageBase.h"
 
-// Page 4: utility, driver and firmware versions.
-class CAboutPage : public CConfigPageBase {
+// The utility, driver and firmware versions.
+class CAboutPage : public CPageBase {
 public:
-    CAboutPage() : CConfigPageBase(IDD_ABOUT_PAGE) {}
+    CAboutPage();
 };
 
 #endif

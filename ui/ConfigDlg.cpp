@@ -1,26 +1,55 @@
 #include "ConfigDlg.h"
 
-#include <commctrl.h>
+#include "AboutPage.h"
+#include "ConfigDlgIds.h"
+#include "ConfigurationPage.h"
+#include "EncryptionPage.h"
+#include "LinkInfoPage.h"
+#include "SiteSurveyPage.h"
+#include "StatisticsPage.h"
 
 #include "app/ProgramState.h"
-#include "res/dialog_ids.h"
 #include "res/resource.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
 
 namespace {
 const COLORREF LabelGrey = RGB(128, 128, 128);
 const COLORREF LabelBlack = RGB(0, 0, 0);
 const COLORREF LabelHover = RGB(0, 0, 255);
 
-// Side label ids in page order; the hidden "Hide" label follows them.
-const int PageLabelIds[PageCount] = {IDC_LABEL_LINK_INFO, IDC_LABEL_CONFIGURATION, IDC_LABEL_ENCRYPTION,
-                                     IDC_LABEL_SITE_SURVEY, IDC_LABEL_ABOUT};
-const char* const PageLabelTexts[PageCount] = {"Link Info.", "Configuration", "Encryption", "SiteSurvey", "About"};
-
-// The labels are bound from "Hide" down to "Link Info.", so page n's label sits at 5 - n.
-int LabelSlotForPage(int page)
+template <class Page>
+std::unique_ptr<CPageBase> MakePage()
 {
-    return PageCount - page;
+    return std::make_unique<Page>();
 }
+
+struct PageEntry {
+    int LabelId;
+    const char* LabelText;
+    std::unique_ptr<CPageBase> (*Make)();
+};
+
+// The dialog's pages: labelled ones in the side labels' order, then the unlabelled.
+constexpr PageEntry Pages[] = {
+    {IDC_LABEL_LINK_INFO, "Link Info.", &MakePage<CLinkInfoPage>},
+    {IDC_LABEL_CONFIGURATION, "Configuration", &MakePage<CConfigPage>},
+    {IDC_LABEL_ENCRYPTION, "Encryption", &MakePage<CEncryptionPage>},
+    {IDC_LABEL_SITE_SURVEY, "SiteSurvey", &MakePage<CSiteSurveyPage>},
+    {IDC_LABEL_ABOUT, "About", &MakePage<CAboutPage>},
+    {0, nullptr, &MakePage<CStatisticsPage>},
+};
+
+constexpr int LabelledPageCount()
+{
+    int count = 0;
+    for (const PageEntry& entry : Pages)
+        count += entry.LabelId != 0 ? 1 : 0;
+    return count;
+}
+static_assert(LabelledPageCount() == PageCount, "every side label selects one page");
 
 struct CloseOwnedContext {
     HWND Dialog;
@@ -44,14 +73,31 @@ BOOL CALLBACK CloseIfOwned(HWND window, LPARAM context)
 }
 }  // namespace
 
-CConfigDlg::CConfigDlg() : CDialog(IDD_CONFIG_DIALOG) {}
+CConfigDlg::CConfigDlg() : CDialog(IDD_CONFIG_DIALOG)
+{
+    for (const PageEntry& entry : Pages) {
+        PageSlot slot{entry.LabelId, entry.LabelText, entry.Make(), nullptr};
+        if (slot.LabelId != 0)
+            slot.Label = std::make_unique<CColorLabel>();
+        m_pages.push_back(std::move(slot));
+    }
+}
+
+CConfigDlg::~CConfigDlg() = default;
+
+CConfigDlg::PageSlot* CConfigDlg::SlotOfPage(int index)
+{
+    if (index < 0 || index >= PageCount)
+        return nullptr;
+    return &m_pages[static_cast<size_t>(index)];
+}
 
 void CConfigDlg::DoDataExchange()
 {
-    const int labelIds[6] = {IDC_LABEL_HIDE,       IDC_LABEL_ABOUT,         IDC_LABEL_SITE_SURVEY,
-                             IDC_LABEL_ENCRYPTION, IDC_LABEL_CONFIGURATION, IDC_LABEL_LINK_INFO};
-    for (int i = 0; i < 6; ++i)
-        BindControl(m_labels[i], labelIds[i]);
+    for (PageSlot& slot : m_pages)
+        if (slot.Label)
+            BindControl(*slot.Label, slot.LabelId);
+    BindControl(m_hideLabel, IDC_LABEL_HIDE);
     BindControl(m_tab, IDC_PAGE_TAB);
 }
 
@@ -76,23 +122,15 @@ bool CConfigDlg::OnInitDialog()
     return true;
 }
 
-CConfigPageBase* CConfigDlg::PageByIndex(int index)
-{
-    switch (index) {
-    case 0: return &m_linkInfo;
-    case 1: return &m_configuration;
-    case 2: return &m_encryption;
-    case 3: return &m_siteSurvey;
-    case 4: return &m_about;
-    default: return nullptr;
-    }
-}
-
 void CConfigDlg::CreatePages()
 {
-    CConfigPageBase* const inCreationOrder[] = {&m_linkInfo, &m_configuration, &m_statistics,
-                                                &m_siteSurvey, &m_about, &m_encryption};
-    for (CConfigPageBase* page : inCreationOrder) {
+    // Pages are created in the order of their templates, each on top of the last.
+    std::vector<CPageBase*> inCreationOrder;
+    for (PageSlot& slot : m_pages)
+        inCreationOrder.push_back(slot.Page.get());
+    std::sort(inCreationOrder.begin(), inCreationOrder.end(),
+              [](const CPageBase* a, const CPageBase* b) { return a->TemplateId() < b->TemplateId(); });
+    for (CPageBase* page : inCreationOrder) {
         page->SetOwnerDialog(this);
         // A page that cannot be created is simply absent.
         if (!page->Create(m_tab.Handle()))
@@ -104,15 +142,18 @@ void CConfigDlg::CreatePages()
 void CConfigDlg::SetUpLabels()
 {
     HCURSOR hand = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR));
-    for (int i = 0; i < 6; ++i) {
-        CColorLabel& label = m_labels[i];
+    auto setUp = [&](CColorLabel& label, bool underline) {
         label.SetBackgroundColour(m_background);
         label.SetHoverCursor(hand);
         label.SetHoverHighlight(true, LabelHover);
         label.SetTextColour(LabelBlack);
-        if (i != 0)
+        if (underline)
             label.SetUnderline(true);
-    }
+    };
+    for (PageSlot& slot : m_pages)
+        if (slot.Label)
+            setUp(*slot.Label, true);
+    setUp(m_hideLabel, false);
 }
 
 void CConfigDlg::ShowPage(int index)
@@ -122,37 +163,29 @@ void CConfigDlg::ShowPage(int index)
     m_currentPage = index;
 
     for (int page = 0; page < PageCount; ++page) {
-        CConfigPageBase* object = PageByIndex(page);
-        if (object->IsWindow())
-            object->Show(SW_HIDE);
+        CPageBase& object = *m_pages[static_cast<size_t>(page)].Page;
+        if (object.IsWindow())
+            object.Show(SW_HIDE);
     }
     m_tab.Send(TCM_SETCURSEL, static_cast<WPARAM>(index));
 
     for (int page = 0; page < PageCount; ++page) {
-        CColorLabel& label = m_labels[LabelSlotForPage(page)];
-        label.SetTextColour(LabelGrey);
-        label.SetBold(true);
-        label.SetLabelText(PageLabelTexts[page]);
+        PageSlot& slot = m_pages[static_cast<size_t>(page)];
+        slot.Label->SetTextColour(LabelGrey);
+        slot.Label->SetBold(true);
+        slot.Label->SetLabelText(slot.LabelText);
     }
 
-    CConfigPageBase* page = PageByIndex(index);
-    if (!page)
+    PageSlot* chosen = SlotOfPage(index);
+    if (!chosen)
         return;
-    switch (index) {
-    case 0: m_linkInfo.RefreshLinkInfo(); break;
-    case 1: m_configuration.LoadSettings(); break;
-    case 2: m_encryption.LoadSettings(); break;
-    default: break;
-    }
-    if (page->IsWindow())
-        page->Show(SW_SHOW);
-    if (index == 3) {
-        m_siteSurvey.FillNetworkList();
-        m_siteSurvey.FillProfileList();
-    }
-    CColorLabel& chosen = m_labels[LabelSlotForPage(index)];
-    chosen.SetTextColour(LabelBlack);
-    chosen.SetBold(true);
+    CPageBase& page = *chosen->Page;
+    page.OnShowing();
+    if (page.IsWindow())
+        page.Show(SW_SHOW);
+    page.OnShown();
+    chosen->Label->SetTextColour(LabelBlack);
+    chosen->Label->SetBold(true);
 }
 
 void CConfigDlg::CloseConfigDialog()
@@ -169,24 +202,38 @@ void CConfigDlg::EnableBusySet(bool enable)
 {
     if (!IsWindow())
         return;
-    for (int id : PageLabelIds)
-        if (HWND label = Item(id))
-            ::EnableWindow(label, enable ? TRUE : FALSE);
-    m_linkInfo.EnableItem(IDC_LINK_RESCAN, enable);
-    m_linkInfo.EnableItem(IDC_LINK_RADIO, enable);
+    for (PageSlot& slot : m_pages) {
+        if (slot.Label)
+            slot.Label->Enable(enable);
+        slot.Page->EnableItems(slot.Page->BusyControls(), enable);
+    }
 }
 
 void CConfigDlg::EnableRadioSet(bool enable)
 {
     if (!IsWindow())
         return;
-    m_linkInfo.EnableItem(IDC_LINK_RESCAN, enable);
-    m_configuration.EnableItem(IDC_PAGE_APPLY, enable);
-    m_configuration.EnableItem(IDC_PAGE_CANCEL, enable);
-    m_encryption.EnableItem(IDC_PAGE_APPLY, enable);
-    m_encryption.EnableItem(IDC_PAGE_CANCEL, enable);
-    for (int id : {IDC_SURVEY_REFRESH, IDC_SURVEY_CONNECT, IDC_SURVEY_ADD, IDC_SURVEY_REMOVE, IDC_SURVEY_PROPERTIES})
-        m_siteSurvey.EnableItem(id, enable);
+    for (PageSlot& slot : m_pages)
+        slot.Page->EnableItems(slot.Page->RadioControls(), enable);
+}
+
+void CConfigDlg::SwitchRadioSet(bool radioOn)
+{
+    if (!IsWindow())
+        return;
+    for (PageSlot& slot : m_pages) {
+        const int button = slot.Page->RadioButtonId();
+        if (button != 0 && slot.Page->IsWindow())
+            if (HWND item = slot.Page->Item(button))
+                ::SetWindowTextA(item, RadioButtonCaption(radioOn));
+    }
+    EnableRadioSet(radioOn);
+}
+
+void CConfigDlg::RefreshNetworkLists()
+{
+    for (PageSlot& slot : m_pages)
+        slot.Page->OnNetworksChanged();
 }
 
 bool CConfigDlg::OnCommand(WORD id, WORD code, HWND control)
@@ -196,7 +243,7 @@ bool CConfigDlg::OnCommand(WORD id, WORD code, HWND control)
     if (code != STN_CLICKED)
         return CDialog::OnCommand(id, code, control);
     for (int page = 0; page < PageCount; ++page) {
-        if (id == PageLabelIds[page]) {
+        if (id == m_pages[static_cast<size_t>(page)].LabelId) {
             ShowPage(page);
             return true;
         }

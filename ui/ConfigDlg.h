@@ -3,36 +3,38 @@
 #ifndef SKYLOOK_UI_CONFIG_DLG_H
 #define SKYLOOK_UI_CONFIG_DLG_H
 
-#include "AboutPage.h"
-#include "ConfigurationPage.h"
-#include "EncryptionPage.h"
-#include "LinkInfoPage.h"
-#include "SiteSurveyPage.h"
-#include "StatisticsPage.h"
+#include "PageBase.h"
+
 #include "controls/ColorLabel.h"
 #include "framework/Control.h"
 #include "framework/Gdi.h"
 
+#include <memory>
+#include <vector>
+
+// The pages that a side label selects, numbered in the labels' order from 0 (Link Info.).
 constexpr int PageCount = 5;
 
 class CConfigDlg : public CDialog {
 public:
     CConfigDlg();
+    ~CConfigDlg() override;
 
-    // Shows page index (0 Link Info, 1 Configuration, 2 Encryption, 3 Site Survey, 4 About).
+    // Shows the page of index; any other index hides them all.
     void ShowPage(int index);
     int CurrentPage() const { return m_currentPage; }
 
     // Ends the modal run and closes every window the dialog owns, at any depth.
     void CloseConfigDialog();
 
-    // The seven controls kept disabled while an apply settles.
+    // The side labels and the pages' controls kept disabled while an apply settles.
     void EnableBusySet(bool enable);
-    // The page buttons that act on the adapter; off while the radio is off.
+    // The pages' controls that act on the adapter; off while the radio is off.
     void EnableRadioSet(bool enable);
-
-    CLinkInfoPage& LinkInfoPage() { return m_linkInfo; }
-    CSiteSurveyPage& SiteSurveyPage() { return m_siteSurvey; }
+    // The radio switch's caption and the radio set, for a radio that is on or off.
+    void SwitchRadioSet(bool radioOn);
+    // Has every page that lists networks or profiles fill its lists again.
+    void RefreshNetworkLists();
 
 protected:
     void DoDataExchange() override;
@@ -46,24 +48,26 @@ protected:
     void OnDestroy() override;
 
 private:
-    CConfigPageBase* PageByIndex(int index);
+    struct PageSlot {
+        int LabelId;            // 0: created with the others but never selected
+        const char* LabelText;
+        std::unique_ptr<CPageBase> Page;
+        std::unique_ptr<CColorLabel> Label;
+    };
+
     void CreatePages();
     void SetUpLabels();
+    // The labelled page of index, or null.
+    PageSlot* SlotOfPage(int index);
 
     COLORREF m_background = RGB(198, 216, 241);
     int m_currentPage = -1;
     HICON m_icon = nullptr;
 
-    CLinkInfoPage m_linkInfo;
-    CConfigPage m_configuration;
-    CStatisticsPage m_statistics;
-    CSiteSurveyPage m_siteSurvey;
-    CAboutPage m_about;
-    CEncryptionPage m_encryption;
-
+    // Labelled pages first, in the labels' order.
+    std::vector<PageSlot> m_pages;
     CBrush m_backgroundBrush;
-    // Bound to Hide, About, SiteSurvey, Encryption, Configuration, Link Info.
-    CColorLabel m_labels[6];
+    CColorLabel m_hideLabel;
     CControl m_tab;
 };
 

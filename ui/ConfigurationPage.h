@@ -1,16 +1,18 @@
-#ifndef SKYLOOK_UI_CONFIGURATIONPAGE_H
-#define SKYLOOK_UI_CONFIGURATIONPAGE_H
+#ifndef SKYLOOK_UI_CONFIGURATION_PAGE_H
+#define SKYLOOK_UI_CONFIGURATION_PAGE_H
 
-#include "ConfigPage.h"
-#include "res/dialog_ids.h"
+#include "PageBase.h"
 
-// Page 1: the network half of the default settings.
-class CConfigPage : public CConfigPageBase {
+// The network half of the default settings.
+class CConfigPage : public CPageBase {
 public:
-    CConfigPage() : CConfigPageBase(IDD_CONFIGURATION_PAGE) {}
+    CConfigPage();
 
     // Shows the stored default settings; called every time the page is shown.
     void LoadSettings();
+
+    void OnShowing() override { LoadSettings(); }
+    std::span<const int> RadioControls() const override;
 };
 
 #endif

@@ -1,16 +1,18 @@
-#ifndef SKYLOOK_UI_ENCRYPTIONPAGE_H
-#define SKYLOOK_UI_ENCRYPTIONPAGE_H
+#ifndef SKYLOOK_UI_ENCRYPTION_PAGE_H
+#define SKYLOOK_UI_ENCRYPTION_PAGE_H
 
-#include "ConfigPage.h"
-#include "res/dialog_ids.h"
+#include "PageBase.h"
 
-// Page 2: the security half of the default settings.
-class CEncryptionPage : public CConfigPageBase {
+// The security half of the default settings.
+class CEncryptionPage : public CPageBase {
 public:
-    CEncryptionPage() : CConfigPageBase(IDD_ENCRYPTION_PAGE) {}
+    CEncryptionPage();
 
     // Shows the stored default settings; called every time the page is shown.
     void LoadSettings();
+
+    void OnShowing() override { LoadSettings(); }
+    std::span<const int> RadioControls() const override;
 };
 
 #endif

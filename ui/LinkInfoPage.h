@@ -1,18 +1,20 @@
-#ifndef SKYLOOK_UI_LINKINFOPAGE_H
-#define SKYLOOK_UI_LINKINFOPAGE_H
+#ifndef SKYLOOK_UI_LINK_INFO_PAGE_H
+#define SKYLOOK_UI_LINK_INFO_PAGE_H
 
-#include "ConfigPage.h"
-#include "res/dialog_ids.h"
+#include "PageBase.h"
 
-// Page 0: the live link as the tray timer last saw it, the radio switch and Rescan.
-class CLinkInfoPage : public CConfigPageBase {
+// The live link as the tray timer last saw it, the radio switch and Rescan.
+class CLinkInfoPage : public CPageBase {
 public:
-    CLinkInfoPage() : CConfigPageBase(IDD_LINK_INFO_PAGE) {}
+    CLinkInfoPage();
 
     // Brings the page up to date with the last status snapshot.
     void RefreshLinkInfo();
-    // "Radio On" or "Radio Off" on the radio switch.
-    void SetRadioCaption(const char* caption) const;
+
+    void OnShowing() override { RefreshLinkInfo(); }
+    std::span<const int> BusyControls() const override;
+    std::span<const int> RadioControls() const override;
+    int RadioButtonId() const override;
 };
 
 #endif

@@ -1,16 +1,20 @@
-#ifndef SKYLOOK_UI_SITESURVEYPAGE_H
-#define SKYLOOK_UI_SITESURVEYPAGE_H
+#ifndef SKYLOOK_UI_SITE_SURVEY_PAGE_H
+#define SKYLOOK_UI_SITE_SURVEY_PAGE_H
 
-#include "ConfigPage.h"
-#include "res/dialog_ids.h"
+#include "PageBase.h"
 
-// Page 3: the networks of the last scan and the stored profiles.
-class CSiteSurveyPage : public CConfigPageBase {
+// The networks of the last scan and the stored profiles.
+class CSiteSurveyPage : public CPageBase {
 public:
-    CSiteSurveyPage() : CConfigPageBase(IDD_SITE_SURVEY_PAGE) {}
+    CSiteSurveyPage();
 
     void FillNetworkList();
     void FillProfileList();
+
+    // The lists are filled after the page is shown, so that the user sees it at once.
+    void OnShown() override { OnNetworksChanged(); }
+    void OnNetworksChanged() override;
+    std::span<const int> RadioControls() const override;
 };
 
 #endif

@@ -1,13 +1,12 @@
-#ifndef SKYLOOK_UI_STATISTICSPAGE_H
-#define SKYLOOK_UI_STATISTICSPAGE_H
+#ifndef SKYLOOK_UI_STATISTICS_PAGE_H
+#define SKYLOOK_UI_STATISTICS_PAGE_H
 
-#include "ConfigPage.h"
-#include "res/dialog_ids.h"
+#include "PageBase.h"
 
 // Created hidden with the other pages and never shown.
-class CStatisticsPage : public CConfigPageBase {
+class CStatisticsPage : public CPageBase {
 public:
-    CStatisticsPage() : CConfigPageBase(IDD_STATISTICS_PAGE) {}
+    CStatisticsPage();
 };
 
 #endif

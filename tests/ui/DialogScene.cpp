@@ -3,7 +3,13 @@
 
 #include "app/ProgramState.h"
 #include "app/TrayNotify.h"
+#include "ui/AboutPage.h"
 #include "ui/ConfigDialogOpener.h"
+#include "ui/ConfigurationPage.h"
+#include "ui/EncryptionPage.h"
+#include "ui/LinkInfoPage.h"
+#include "ui/SiteSurveyPage.h"
+#include "ui/StatisticsPage.h"
 
 #include <Vexa5200Control.h>
 

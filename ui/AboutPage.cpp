@@ -1,0 +1,5 @@
+#include "AboutPage.h"
+
+#include "AboutPageIds.h"
+
+CAboutPage::CAboutPage() : CPageBase(IDD_ABOUT_PAGE) {}

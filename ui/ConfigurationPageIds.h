@@ -1,0 +1,10 @@
+// Resource ids of the Configuration page.
+#ifndef SKYLOOK_UI_CONFIGURATION_PAGE_IDS_H
+#define SKYLOOK_UI_CONFIGURATION_PAGE_IDS_H
+
+#define IDD_CONFIGURATION_PAGE 139
+
+#define IDC_CONFIG_APPLY 1027
+#define IDC_CONFIG_CANCEL 1033
+
+#endif

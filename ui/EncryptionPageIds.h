@@ -1,0 +1,10 @@
+// Resource ids of the Encryption page.
+#ifndef SKYLOOK_UI_ENCRYPTION_PAGE_IDS_H
+#define SKYLOOK_UI_ENCRYPTION_PAGE_IDS_H
+
+#define IDD_ENCRYPTION_PAGE 145
+
+#define IDC_ENCRYPTION_APPLY 1027
+#define IDC_ENCRYPTION_CANCEL 1033
+
+#endif

@@ -1,0 +1,52 @@
+// Base of the configuration dialog's pages: a modeless child dialog that keeps a pointer
+// back to the dialog, where Enter and Escape do nothing. The dialog reaches a page only
+// through the hooks below, so it never needs to know a page's controls.
+#ifndef SKYLOOK_UI_PAGE_BASE_H
+#define SKYLOOK_UI_PAGE_BASE_H
+
+#include "framework/Dialog.h"
+
+#include <span>
+
+class CConfigDlg;
+
+class CPageBase : public CDialog {
+public:
+    explicit CPageBase(UINT templateId) : CDialog(templateId) {}
+
+    void SetOwnerDialog(CConfigDlg* dialog) { m_ownerDialog = dialog; }
+    CConfigDlg* OwnerDialog() const { return m_ownerDialog; }
+
+    // Just before the page is shown: reload stored settings or refresh from the status.
+    virtual void OnShowing() {}
+    // Just after the page is shown.
+    virtual void OnShown() {}
+    // The last scan or the link changed; pages that list networks fill their lists again.
+    virtual void OnNetworksChanged() {}
+
+    // The page's controls that stay disabled while an apply settles.
+    virtual std::span<const int> BusyControls() const { return {}; }
+    // The page's controls that act on the adapter and so are disabled while the radio is off.
+    virtual std::span<const int> RadioControls() const { return {}; }
+    // The button that switches the radio, captioned by the radio's state; 0 for none.
+    virtual int RadioButtonId() const { return 0; }
+
+    // Enables or disables one of the page's controls; a control the page lacks is skipped.
+    void EnableItem(int id, bool enable) const;
+    void EnableItems(std::span<const int> ids, bool enable) const;
+
+protected:
+    void OnOK() override {}
+    void OnCancel() override {}
+
+private:
+    CConfigDlg* m_ownerDialog = nullptr;
+};
+
+// The radio switch offers the opposite of the radio's state.
+inline const char* RadioButtonCaption(bool radioOn)
+{
+    return radioOn ? "Radio Off" : "Radio On";
+}
+
+#endif
