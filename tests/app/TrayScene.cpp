@@ -4,10 +4,13 @@
 //   tray_scene hover
 //   tray_scene exit        (the tray menu's "Exit", for a running copy)
 //   tray_scene open        (a double-click on the tray icon: the configuration dialog)
+//   tray_scene page <n>    (the open dialog's side label n, 0 Link Info. to 4 About)
+//   tray_scene dialog      (prints the open dialog's geometry as WxH+X+Y; fails without one)
 #include <Vexa5200.h>
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -71,6 +74,45 @@ int Open()
     return frame && ::PostMessageA(frame, trayMessage, 1, WM_LBUTTONDBLCLK) ? 0 : 1;
 }
 
+HWND ConfigurationDialog()
+{
+    HWND dialog = ::FindWindowA("#32770", "Skylook Configuration Utility");
+    if (!dialog || !::IsWindowVisible(dialog)) {
+        std::fprintf(stderr, "tray_scene: the configuration dialog is not open\n");
+        return nullptr;
+    }
+    return dialog;
+}
+
+int SelectPage(const char* index)
+{
+    const int page = std::atoi(index);
+    HWND dialog = ConfigurationDialog();
+    if (!dialog)
+        return 1;
+    // The side labels are 1039 (Link Info.) to 1043 (About); a click arrives as STN_CLICKED.
+    const int labelId = 1039 + page;
+    HWND label = ::GetDlgItem(dialog, labelId);
+    if (page < 0 || page > 4 || !label) {
+        std::fprintf(stderr, "tray_scene: no page %s\n", index);
+        return 1;
+    }
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(labelId, STN_CLICKED), reinterpret_cast<LPARAM>(label));
+    return 0;
+}
+
+int PrintDialogGeometry()
+{
+    HWND dialog = ConfigurationDialog();
+    if (!dialog)
+        return 1;
+    RECT frame = {};
+    ::GetWindowRect(dialog, &frame);
+    std::printf("%ldx%ld+%ld+%ld\n", frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top);
+    std::fflush(stdout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -83,6 +125,10 @@ int main(int argc, char** argv)
         return Exit();
     if (argc == 2 && std::strcmp(argv[1], "open") == 0)
         return Open();
-    std::fprintf(stderr, "usage: tray_scene join <ssid> | hover | exit | open\n");
+    if (argc == 3 && std::strcmp(argv[1], "page") == 0)
+        return SelectPage(argv[2]);
+    if (argc == 2 && std::strcmp(argv[1], "dialog") == 0)
+        return PrintDialogGeometry();
+    std::fprintf(stderr, "usage: tray_scene join <ssid> | hover | exit | open | page <n> | dialog\n");
     return 2;
 }
