@@ -13,6 +13,7 @@ int DefaultsApplied = 0;
 int AntennaSet = 0;
 int PreviousLinkState = 0;
 int ReapplyCount = 0;
+ScanList LastScan = {};
 OSVERSIONINFOA OsVersion = {};
 
 void ResetProgramState()
@@ -28,5 +29,6 @@ void ResetProgramState()
     AntennaSet = 0;
     PreviousLinkState = 0;
     ReapplyCount = 0;
+    std::memset(&LastScan, 0, sizeof LastScan);
     std::memset(&OsVersion, 0, sizeof OsVersion);
 }

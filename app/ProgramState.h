@@ -5,6 +5,7 @@
 
 #include "adapter/AdapterHandle.h"
 #include "adapter/AdapterStatus.h"
+#include "adapter/ScanList.h"
 #include "settings/AdapterSettings.h"
 
 #include <windows.h>
@@ -31,6 +32,8 @@ extern int AntennaSet;
 extern int PreviousLinkState;
 // Automatic re-applies after a lost association: 0 none pending, 1..3 may re-apply, 4 exhausted.
 extern int ReapplyCount;
+// The networks of the last scan that the Site Survey page read.
+extern ScanList LastScan;
 // The OS version as read on the last tick.
 extern OSVERSIONINFOA OsVersion;
 

@@ -14,6 +14,9 @@
 // Cursors
 #define IDC_HAND_CURSOR 142         // over the configuration dialog's side labels
 
+// Bitmaps
+#define IDB_SURVEY_IMAGES 155       // the Site Survey page's twelve 16x16 list images
+
 // Menu commands
 #define ID_TRAY_EXIT 2024
 

@@ -22,9 +22,9 @@ bool NamesSubkey(const char* name)
     return false;
 }
 
-bool IsUsableProfileName(const char* name)
+std::string ProfileKeyPath(const char* name)
 {
-    return NamesSubkey(name) && std::strlen(name) <= ProfileKeyNameLimit;
+    return std::string(ProfileRootPath) + name;
 }
 
 bool IsListed(const ProfileList& list, int count, const char* name)
@@ -38,19 +38,30 @@ bool IsListed(const ProfileList& list, int count, const char* name)
 
 }  // namespace
 
+bool IsStorableProfileName(const char* name)
+{
+    return NamesSubkey(name) && std::strchr(name, '\\') == nullptr && std::strlen(name) <= ProfileKeyNameLimit;
+}
+
 bool SaveProfile(const char* name, const AdapterSettings& settings)
 {
-    if (!IsUsableProfileName(name))
+    if (!IsStorableProfileName(name))
         return false;
-    SaveSettingsAt((std::string(ProfileRootPath) + name).c_str(), settings);
+    SaveSettingsAt(ProfileKeyPath(name).c_str(), settings);
     return true;
 }
 
 bool LoadProfile(const char* name, AdapterSettings& settings)
 {
-    if (!IsUsableProfileName(name))
+    if (!IsStorableProfileName(name))
         return false;
-    LoadSettingsAt((std::string(ProfileRootPath) + name + "\\").c_str(), settings);
+    // Opened, never created: a name without a key is no profile, and reading it must not
+    // make it one.
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileKeyPath(name).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    ReadSettingsAt((ProfileKeyPath(name) + "\\").c_str(), settings);
     return true;
 }
 
@@ -84,8 +95,7 @@ bool EnumerateProfiles(ProfileList& list)
         return false;
     }
 
-    // Names first, loads after: loading a cut name may create a key, which must not shift
-    // the enumeration under our feet.
+    // Names first, settings after, with the root closed in between.
     int count = 0;
     for (DWORD index = 0; count < ProfileListCapacity; ++index) {
         char name[ProfileKeyNameLimit + 1];
@@ -104,9 +114,11 @@ bool EnumerateProfiles(ProfileList& list)
     }
     RegCloseKey(root);
 
+    // A listed name need not have a key of its own (a longer key name cut to the list's
+    // width, a name the code page cannot hold): it lists with the defaults and creates nothing.
     for (int i = 0; i < count; ++i) {
         std::memset(&list.Settings[i], 0, sizeof list.Settings[i]);
-        LoadProfile(list.Names[i], list.Settings[i]);
+        ReadSettingsAt((ProfileKeyPath(list.Names[i]) + "\\").c_str(), list.Settings[i]);
     }
     list.Count = count;
     return true;

@@ -21,13 +21,17 @@ struct ProfileList {
     AdapterSettings Settings[ProfileListCapacity];  // Settings[i] is the profile named Names[i]
 };
 
-// The name is used unchanged as a key path below the root. A name that is empty, only
-// backslashes or longer than ProfileKeyNameLimit is refused (false, nothing written).
+// A profile is one key below the root: its name is not empty, holds no backslash (which
+// would nest keys) and is at most ProfileKeyNameLimit characters.
+bool IsStorableProfileName(const char* name);
+
+// Writes the record under the profile's key, creating it. Refuses names that are not
+// storable (false, nothing written).
 bool SaveProfile(const char* name, const AdapterSettings& settings);
 
 // Fills a record the caller has cleared, with the defaults of the default settings for
-// missing values. A name without a key gets an empty key, listed from then on. Refuses the
-// same names as SaveProfile (false, record untouched).
+// missing values. False, with the record untouched and nothing created, when the name is
+// not storable or has no key.
 bool LoadProfile(const char* name, AdapterSettings& settings);
 
 // Deletes the profile's key with everything below it; true whatever happened. A name that

@@ -245,7 +245,11 @@ void SaveSettingsAt(const char* path, const AdapterSettings& settings)
 void LoadSettingsAt(const char* path, AdapterSettings& settings)
 {
     CreateKey(path);
+    ReadSettingsAt(path, settings);
+}
 
+void ReadSettingsAt(const char* path, AdapterSettings& settings)
+{
     char ssid[sizeof settings.DesiredSSID];
     if (ReadText(path, "DesiredSSID", ssid, sizeof ssid))
         std::memcpy(settings.DesiredSSID, ssid, sizeof ssid);

@@ -14,4 +14,7 @@ void SaveSettingsAt(const char* path, const AdapterSettings& settings);
 // mode 1, channel 1, rate Auto, WEP off; every other field stays as it was.
 void LoadSettingsAt(const char* path, AdapterSettings& settings);
 
+// The same reads without creating the key: a missing key gives every field its default.
+void ReadSettingsAt(const char* path, AdapterSettings& settings);
+
 #endif

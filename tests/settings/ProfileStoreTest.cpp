@@ -113,14 +113,41 @@ TEST_F(ProfileStore, KeyWithoutValuesLoadsTheDefaults)
     EXPECT_EQ(loaded.WepStatus, 1u);
 }
 
-TEST_F(ProfileStore, LoadingAMissingNameCreatesAnEmptyProfile)
+// Loading opens the profile's key and never creates one: a name without a key reports that
+// it did not load, and is not listed afterwards.
+TEST_F(ProfileStore, LoadingAMissingNameCreatesNothing)
 {
-    AdapterSettings loaded{};
-    LoadProfile("Ghost", loaded);
-    EXPECT_STREQ(loaded.DesiredSSID, "Wireless");
+    SaveProfile("Keep", SampleSettings());
+    AdapterSettings untouched{};
+    EXPECT_FALSE(LoadProfile("Ghost", untouched));
+    EXPECT_STREQ(untouched.DesiredSSID, "");
+    EXPECT_FALSE(KeyExists(ProfilePath("Ghost")));
     const auto list = Enumerated();
     ASSERT_EQ(list->Count, 1);
-    EXPECT_STREQ(list->Names[0], "Ghost");
+    EXPECT_STREQ(list->Names[0], "Keep");
+}
+
+// A key name that the system code page cannot hold enumerates as question marks, a name
+// without a key: it is listed with the defaults, and neither listing nor loading it creates
+// a second profile.
+TEST_F(ProfileStore, NameOutsideTheCodePageLoadsNothingAndCreatesNothing)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\KT60\\PROFILE\\\u4E2D\u6587", 0, nullptr, 0,
+                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    RegCloseKey(key);
+
+    auto list = Enumerated();
+    ASSERT_EQ(list->Count, 1);
+    const std::string shown = list->Names[0];
+    EXPECT_EQ(shown.find_first_not_of('?'), std::string::npos) << shown;
+    EXPECT_STREQ(list->Settings[0].DesiredSSID, "Wireless");
+
+    AdapterSettings untouched{};
+    EXPECT_FALSE(LoadProfile(shown.c_str(), untouched));
+    EXPECT_STREQ(untouched.DesiredSSID, "");
+    EXPECT_EQ(SubkeyNames(ProfileKey).size(), 1u);
+    EXPECT_EQ(Enumerated()->Count, 1);
 }
 
 TEST_F(ProfileStore, WepOffKeepsKeysStoredEarlier)
@@ -134,8 +161,8 @@ TEST_F(ProfileStore, WepOffKeepsKeysStoredEarlier)
     EXPECT_EQ(ReadValue(ProfilePath("Cafe"), "WepKey2"), before);
 }
 
-// The name field holds 32 characters: a longer key name is listed cut, and its settings are
-// those of the cut name, whose key the load creates. The list names it only once.
+// The name field holds 32 characters: a longer key name is listed cut, with the settings of
+// the cut name, which has no key and so loads the defaults. Listing creates no key.
 TEST_F(ProfileStore, FortyCharacterNameIsListedByItsFirst32)
 {
     const std::string longName = std::string(32, 'L') + "12345678";
@@ -145,7 +172,7 @@ TEST_F(ProfileStore, FortyCharacterNameIsListedByItsFirst32)
     ASSERT_EQ(list->Count, 1);
     EXPECT_EQ(std::string(list->Names[0]), std::string(32, 'L'));
     EXPECT_STREQ(list->Settings[0].DesiredSSID, "Wireless");
-    EXPECT_TRUE(KeyExists(ProfilePath(std::string(32, 'L'))));
+    EXPECT_FALSE(KeyExists(ProfilePath(std::string(32, 'L'))));
     EXPECT_TRUE(KeyExists(ProfilePath(longName)));
 
     list = Enumerated();
@@ -231,23 +258,24 @@ TEST_F(ProfileStore, NamesOfTheRootItselfAreRefused)
     EXPECT_FALSE(KeyExists(ProfilePath(std::string(128, 'n'))));
 }
 
-TEST_F(ProfileStore, BackslashNamesNestKeys)
+// A backslash would nest keys: "a\\b" saved under "a", "\\lead" and "lead\\" over "lead".
+TEST_F(ProfileStore, BackslashNamesAreRefused)
 {
-    ASSERT_TRUE(SaveProfile("Site\\Floor2", SampleSettings()));
-    EXPECT_EQ(ReadValue(ProfilePath("Site\\Floor2"), "DesiredSSID"), Text("Roaming", 33));
-
-    AdapterSettings loaded{};
-    LoadProfile("Site\\Floor2", loaded);
-    EXPECT_STREQ(loaded.DesiredSSID, "Roaming");
-
-    const auto list = Enumerated();
-    ASSERT_EQ(list->Count, 1);
-    EXPECT_STREQ(list->Names[0], "Site");
-    EXPECT_STREQ(list->Settings[0].DesiredSSID, "Wireless");
-
-    EXPECT_TRUE(DeleteProfile("Site\\Floor2"));
-    EXPECT_FALSE(KeyExists(ProfilePath("Site\\Floor2")));
-    EXPECT_TRUE(KeyExists(ProfilePath("Site")));
+    ASSERT_TRUE(SaveProfile("lead", SampleSettings()));
+    const Bytes stored = ReadValue(ProfilePath("lead"), "DesiredSSID");
+    AdapterSettings other = SampleSettings();
+    std::strcpy(other.DesiredSSID, "Other");
+    for (const char* name : {"Site\\Floor2", "\\lead", "lead\\", "lead\\inner"}) {
+        EXPECT_FALSE(IsStorableProfileName(name)) << name;
+        EXPECT_FALSE(SaveProfile(name, other)) << name;
+        AdapterSettings untouched{};
+        EXPECT_FALSE(LoadProfile(name, untouched)) << name;
+        EXPECT_STREQ(untouched.DesiredSSID, "") << name;
+    }
+    EXPECT_EQ(SubkeyNames(ProfileKey), std::vector<std::string>{"lead"});
+    EXPECT_TRUE(SubkeyNames(ProfilePath("lead")).empty());
+    EXPECT_EQ(ReadValue(ProfilePath("lead"), "DesiredSSID"), stored);
+    EXPECT_TRUE(IsStorableProfileName("lead"));
 }
 
 }  // namespace
