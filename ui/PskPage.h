@@ -1,0 +1,38 @@
+#ifndef SKYLOOK_UI_PSK_PAGE_H
+#define SKYLOOK_UI_PSK_PAGE_H
+
+#include "controls/GroupFrame.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+
+#include <string>
+
+// The WPA pre-shared passphrase typed twice, masked until "Unmask" is checked. A child of
+// the editor that owns it (the Encryption page, the Profile dialog), which loads both fields
+// and checks them on its own Apply; the page keeps no copy of the passphrase.
+class CPskPage : public CDialog {
+public:
+    CPskPage();
+
+    // Both fields show the passphrase.
+    void SetPassphrase(const std::string& passphrase);
+    std::string Passphrase() const;
+    std::string Confirmation() const;
+
+protected:
+    void DoDataExchange() override;
+    bool OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
+    void OnDestroy() override;
+
+private:
+    void ShowFieldsInClear(bool clear);
+
+    CBrush m_background;
+    CGroupFrame m_group;
+};
+
+#endif
