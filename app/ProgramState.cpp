@@ -15,6 +15,7 @@ int PreviousLinkState = 0;
 int ReapplyCount = 0;
 ScanList LastScan = {};
 OSVERSIONINFOA OsVersion = {};
+EapCertificateSelection EapSelection = {};
 
 void ResetProgramState()
 {
@@ -31,4 +32,5 @@ void ResetProgramState()
     ReapplyCount = 0;
     std::memset(&LastScan, 0, sizeof LastScan);
     std::memset(&OsVersion, 0, sizeof OsVersion);
+    std::memset(&EapSelection, 0, sizeof EapSelection);
 }
