@@ -5,8 +5,8 @@
 
 #include "adapter/AdapterHandle.h"
 #include "adapter/AdapterStatus.h"
-#include "adapter/ScanList.h"
 #include "adapter/ClientCertificate.h"
+#include "adapter/ScanList.h"
 #include "settings/AdapterSettings.h"
 
 #include <windows.h>

@@ -2,7 +2,7 @@
 
 #include "ListViewRows.h"
 #include "ProfileDlg.h"
-#include "SettingsHandOver.h"
+#include "PendingApply.h"
 #include "SiteSurveyPageIds.h"
 #include "SurveyRows.h"
 #include "ConfigDlg.h"
@@ -11,7 +11,6 @@
 #include "app/ProgramState.h"
 #include "controls/PointFont.h"
 #include "res/resource.h"
-#include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
 
 #include <cstdio>
@@ -240,10 +239,8 @@ void CSiteSurveyPage::OnConnect()
         return;
 
     FillProfileList();
-    StagePendingSettings(dialog->EditSettings);
-    SaveProfile(dialog->ProfileName, PendingSettings);
-    SaveDefaultSettings(PendingSettings);
-    RequestApply();
+    SaveProfile(dialog->ProfileName, dialog->EditSettings);
+    SaveAndRequestApply(dialog->EditSettings);
     ::SetFocus(Item(IDC_SURVEY_REFRESH));
     ShowLinkInfo();
 }
@@ -279,10 +276,8 @@ void CSiteSurveyPage::OnProperties()
 
 void CSiteSurveyPage::ApplyProfileFromDialog(const CProfileDlg& dialog)
 {
-    StagePendingSettings(dialog.EditSettings);
-    RequestApply();
-    SaveProfile(dialog.ProfileName, PendingSettings);
-    SaveDefaultSettings(PendingSettings);
+    SaveAndRequestApply(dialog.EditSettings);
+    SaveProfile(dialog.ProfileName, dialog.EditSettings);
     FillProfileList();
     ShowLinkInfo();
 }
@@ -298,9 +293,7 @@ void CSiteSurveyPage::OnUseProfile()
         FillProfileList();
         return;
     }
-    StagePendingSettings(settings);
-    RequestApply();
-    SaveDefaultSettings(PendingSettings);
+    SaveAndRequestApply(settings);
     ShowLinkInfo();
 }
 

@@ -1,5 +1,7 @@
 #include "SurveyRows.h"
 
+#include "FieldText.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -8,14 +10,6 @@ const char* const NetworkColumnHeaders[NetworkColumnCount] = {"BSS/IBSSID", "SSI
 namespace {
 
 constexpr size_t SsidLength = sizeof(ScanEntry::Ssid) - 1;
-
-// A text field whose last byte is meant for the terminator, read up to the terminator and
-// never past the field, even when the terminator is missing.
-template <size_t Size>
-std::string FieldText(const char (&field)[Size])
-{
-    return std::string(field, strnlen(field, Size - 1));
-}
 
 bool IsControlByte(unsigned char byte)
 {
@@ -156,8 +150,7 @@ AdapterSettings SettingsForNetwork(const ScanEntry& entry)
     AdapterSettings settings{};
     settings.WepStatus = entry.Privacy != 0 ? 0 : 1;
     settings.NetworkMode = NormalisedMode(entry.NetworkMode);
-    const std::string ssid = FieldText(entry.Ssid);
-    std::memcpy(settings.DesiredSSID, ssid.data(), ssid.size() < SsidLength ? ssid.size() : SsidLength);
+    CopyToField(settings.DesiredSSID, FieldText(entry.Ssid));
     settings.Channel = entry.Channel;
     return settings;
 }
