@@ -14,6 +14,7 @@ int AntennaSet = 0;
 int PreviousLinkState = 0;
 int ReapplyCount = 0;
 OSVERSIONINFOA OsVersion = {};
+EapCertificateSelection EapSelection = {};
 
 void ResetProgramState()
 {
@@ -29,4 +30,5 @@ void ResetProgramState()
     PreviousLinkState = 0;
     ReapplyCount = 0;
     std::memset(&OsVersion, 0, sizeof OsVersion);
+    std::memset(&EapSelection, 0, sizeof EapSelection);
 }

@@ -5,6 +5,7 @@
 
 #include "adapter/AdapterHandle.h"
 #include "adapter/AdapterStatus.h"
+#include "adapter/ClientCertificate.h"
 #include "settings/AdapterSettings.h"
 
 #include <windows.h>
@@ -33,6 +34,16 @@ extern int PreviousLinkState;
 extern int ReapplyCount;
 // The OS version as read on the last tick.
 extern OSVERSIONINFOA OsVersion;
+
+// The client certificate chosen for 802.1X in the Select Certificate dialog: its subject
+// (the user name) and issuer (the certificate name), cut to the record's fields, and its
+// SHA-1 hash. Empty until the user chooses one; every 802.1X page shows the same choice.
+struct EapCertificateSelection {
+    char UserName[sizeof(AdapterSettings::WPALoginName)];
+    char CertificateName[sizeof(AdapterSettings::WPACertificate)];
+    unsigned char Hash[CertificateThumbprintSize];
+};
+extern EapCertificateSelection EapSelection;
 
 // Everything back to its value before start-up (RadioOn is set by the main frame).
 void ResetProgramState();

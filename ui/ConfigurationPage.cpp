@@ -3,7 +3,7 @@
 #include "ConfigDlg.h"
 #include "ConfigurationPageIds.h"
 #include "DialogItems.h"
-#include "FieldText.h"
+#include "settings/TextField.h"
 #include "InputWarning.h"
 #include "PendingApply.h"
 
@@ -76,7 +76,7 @@ void CConfigPage::LoadSettings()
     SelectComboItem(m_hWnd, IDC_CONFIG_PREAMBLE, static_cast<int>(settings.Preamble));
     SelectComboItem(m_hWnd, IDC_CONFIG_POWER_MODE, static_cast<int>(settings.PowerMode));
 
-    const std::string ssid = FieldText(settings.DesiredSSID);
+    const std::string ssid = FieldString(settings.DesiredSSID);
     SetItemText(m_hWnd, IDC_CONFIG_SSID, ssid.empty() ? AnyNetwork : ssid);
 
     EnableChannelList();
@@ -98,7 +98,7 @@ bool CConfigPage::ApplySettings()
         ShowInputWarning(m_hWnd, "SSID cannot be empty !");
         return false;
     }
-    CopyToField(settings.DesiredSSID, ssid);
+    CopyFieldText(settings.DesiredSSID, ssid.c_str());
 
     SaveAndRequestApply(settings);
     if (CConfigDlg* dialog = OwnerDialog())

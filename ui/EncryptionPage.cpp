@@ -3,7 +3,7 @@
 #include "ConfigDlg.h"
 #include "DialogItems.h"
 #include "EncryptionPageIds.h"
-#include "FieldText.h"
+#include "settings/TextField.h"
 #include "InputWarning.h"
 #include "PendingApply.h"
 #include "SettingsLists.h"
@@ -22,6 +22,7 @@ constexpr char KeyMask = '*';
 constexpr int PassphraseLength = 32;
 // Where the embedded pages sit, in pixels of this page's client area.
 constexpr POINT PskPagePlace = {16, 70};
+constexpr POINT EapPagePlace = {6, 70};
 
 enum AuthIndex { AuthOpen = 0, AuthShared = 1, AuthWpaPsk = 2, AuthWpa = 3 };
 
@@ -101,12 +102,15 @@ bool CEncryptionPage::OnInitDialog()
     FillComboList(m_hWnd, IDC_ENCRYPTION_TX_KEY_LIST, DefaultKeyItems);
     LimitItemText(m_hWnd, IDC_ENCRYPTION_PASSPHRASE, PassphraseLength);
 
+    // Tab goes from the authentication list into an embedded page, then on to Apply.
     if (m_pskPage.Create(m_hWnd)) {
-        // Tab goes from the authentication list into the embedded page, then on to Apply.
         ::SetWindowPos(m_pskPage.Handle(), Item(IDC_ENCRYPTION_AUTH_MODE), PskPagePlace.x, PskPagePlace.y, 0, 0,
                        SWP_NOSIZE | SWP_NOACTIVATE);
         m_pskPage.Show(SW_HIDE);
     }
+    if (m_eapPage.CreateAt(m_hWnd, EapPagePlace))
+        ::SetWindowPos(m_eapPage.Handle(), Item(IDC_ENCRYPTION_AUTH_MODE), 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     LoadSettings();
     return false;
 }
@@ -158,7 +162,8 @@ void CEncryptionPage::LoadSettings()
     ShowModeControls();
 
     if (m_pskPage.IsWindow())
-        m_pskPage.SetPassphrase(FieldText(settings.PskPassphrase));
+        m_pskPage.SetPassphrase(FieldString(settings.PskPassphrase));
+    m_eapPage.Load(settings);
 }
 
 bool CEncryptionPage::EncryptionChecked() const
@@ -184,6 +189,10 @@ void CEncryptionPage::ShowModeControls()
     ShowItems(m_hWnd, WepControlIds, wep);
     if (m_pskPage.IsWindow())
         m_pskPage.Show(auth == AuthWpaPsk ? SW_SHOW : SW_HIDE);
+    if (auth == AuthWpa)
+        m_eapPage.OfferTlsOnly();
+    if (m_eapPage.IsWindow())
+        m_eapPage.Show(auth == AuthWpa ? SW_SHOW : SW_HIDE);
 }
 
 int CEncryptionPage::KeyLengthSelection() const
@@ -262,15 +271,17 @@ bool CEncryptionPage::ApplySettings()
     const int auth = ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE);
     settings.AuthMode = static_cast<uint32_t>(auth);
 
-    if (auth == AuthWpaPsk) {
+    if (auth == AuthWpa) {
+        m_eapPage.Save(settings);
+    } else if (auth == AuthWpaPsk) {
         const std::string passphrase = m_pskPage.Passphrase();
         const PskCheck check = CheckPskPassphrase(passphrase, m_pskPage.Confirmation());
         if (!check.Passed()) {
             ShowInputWarning(m_hWnd, check.Message);
             return false;
         }
-        CopyToField(settings.PskPassphrase, passphrase);
-    } else if (auth != AuthWpa) {
+        CopyFieldText(settings.PskPassphrase, passphrase.c_str());
+    } else {
         const bool encryption = EncryptionChecked();
         const int lengthIndex = KeyLengthSelection();
         const uint32_t format = KeyFormatSelection();

@@ -1,6 +1,7 @@
 #ifndef SKYLOOK_UI_ENCRYPTION_PAGE_H
 #define SKYLOOK_UI_ENCRYPTION_PAGE_H
 
+#include "EapPage.h"
 #include "PageBase.h"
 #include "PskPage.h"
 
@@ -12,7 +13,8 @@
 
 // The security half of the default settings: encryption on or off, the authentication mode,
 // four WEP keys (typed or generated from a passphrase) with their size, format and transmit
-// key, and the WPA-PSK passphrase on an embedded Pre-shared key page.
+// key, the WPA-PSK passphrase on an embedded Pre-shared key page and the WPA client
+// certificate on an embedded 802.1X page.
 class CEncryptionPage : public CPageBase {
 public:
     CEncryptionPage();
@@ -56,6 +58,7 @@ private:
     CSkinButton m_cancel;
     std::array<CKeyEdit, 4> m_keys;
     CPskPage m_pskPage;
+    CEapPage m_eapPage;
     // The format in force; choosing it again changes nothing.
     int m_keyFormat = 0;
 };
