@@ -46,33 +46,9 @@ AdapterSettings Stored()
     return settings;
 }
 
-class ConfigurationPage : public DialogScene {
+class ConfigurationPage : public PageRun {
 protected:
-    void SetUp() override
-    {
-        DialogScene::SetUp();
-        frame.manualTicks = true;
-        ASSERT_TRUE(frame.Create());
-    }
-    void TearDown() override
-    {
-        frame.DestroyWindow();
-        DialogScene::TearDown();
-    }
-
-    // Opens the dialog on this page, runs the steps, closes the dialog.
-    void Run(const std::function<void(CModalScript&)>& steps)
-    {
-        CModalScript script;
-        script.WaitFor("the dialog shows", DialogShown).Do("open the page", [] { ClickLabel(1040); });
-        steps(script);
-        script.Do("close", [] { ConfigDialog().CloseConfigDialog(); });
-        RunConfigDialog(script, frame);
-        EXPECT_TRUE(script.Finished()) << script.Position();
-        EXPECT_FALSE(script.GuardFired());
-    }
-
-    CTestFrame frame;
+    void Run(const std::function<void(CModalScript&)>& steps) { PageRun::Run(Page, steps); }
 };
 
 std::vector<std::string> Numbers(int first, int last)

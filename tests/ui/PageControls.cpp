@@ -2,6 +2,8 @@
 
 #include "DialogScene.h"
 
+#include "ui/ConfigDialogOpener.h"
+
 #include <memory>
 
 namespace {
@@ -100,4 +102,28 @@ void ReadAndCloseMessageBox(CModalScript& script, MessageBoxSeen& seen)
             seen.InformationIcon = shown != nullptr && shown == ::LoadIconA(nullptr, IDI_INFORMATION);
             ::PostMessageA(*box, WM_COMMAND, IDOK, 0);
         });
+}
+
+void PageRun::SetUp()
+{
+    DialogScene::SetUp();
+    frame.manualTicks = true;
+    ASSERT_TRUE(frame.Create());
+}
+
+void PageRun::TearDown()
+{
+    frame.DestroyWindow();
+    DialogScene::TearDown();
+}
+
+void PageRun::Run(int page, const std::function<void(CModalScript&)>& steps)
+{
+    CModalScript script;
+    script.WaitFor("the dialog shows", DialogShown).Do("open the page", [page] { ClickLabel(PageLabels[page]); });
+    steps(script);
+    script.Do("close", [] { ConfigDialog().CloseConfigDialog(); });
+    RunConfigDialog(script, frame);
+    EXPECT_TRUE(script.Finished()) << script.Position();
+    EXPECT_FALSE(script.GuardFired());
 }

@@ -3,12 +3,26 @@
 #ifndef SKYLOOK_TESTS_UI_PAGE_CONTROLS_H
 #define SKYLOOK_TESTS_UI_PAGE_CONTROLS_H
 
+#include "DialogScene.h"
 #include "ModalScript.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
+
+// The dialog opened from a main frame whose ticks the test serves itself.
+class PageRun : public DialogScene {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Opens the dialog on page (1-4), runs the steps, closes the dialog.
+    void Run(int page, const std::function<void(CModalScript&)>& steps);
+
+    CTestFrame frame;
+};
 
 HWND PageItem(int page, int id);
 std::string PageItemText(int page, int id);
