@@ -2,17 +2,41 @@
 #define SKYLOOK_UI_CONFIGURATION_PAGE_H
 
 #include "PageBase.h"
+#include "SettingsLists.h"
 
-// The network half of the default settings.
+#include "controls/SkinButton.h"
+#include "framework/Gdi.h"
+
+// The network half of the default settings: network name, type, channel (by the adapter's
+// region), transmit rate, preamble and power mode.
 class CConfigPage : public CPageBase {
 public:
     CConfigPage();
 
-    // Shows the stored default settings; called every time the page is shown.
+    // Shows the stored default settings; called every time the page is shown and by Cancel.
     void LoadSettings();
+    // Stores the page's values with the stored security settings and asks for an apply;
+    // false when the input was refused (nothing stored).
+    bool ApplySettings();
 
     void OnShowing() override { LoadSettings(); }
     std::span<const int> RadioControls() const override;
+
+protected:
+    void DoDataExchange() override;
+    bool OnInitDialog() override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
+    void OnDestroy() override;
+
+private:
+    // The channel only matters to an ad-hoc network, which the adapter starts itself.
+    void EnableChannelList();
+
+    CBrush m_background;
+    CSkinButton m_apply;
+    CSkinButton m_cancel;
+    ChannelRange m_channels = DefaultChannelRange;
 };
 
 #endif

@@ -1,6 +1,6 @@
 #include "SurveyRows.h"
 
-#include "FieldText.h"
+#include "settings/TextField.h"
 
 #include <cstdio>
 #include <cstring>
@@ -33,7 +33,7 @@ int ScanCount(const ScanList& scan)
 bool ScanHoldsNetwork(const ScanList& scan, const std::string& ssid)
 {
     for (int i = 0; i < ScanCount(scan); ++i)
-        if (FieldText(scan.Entries[i].Ssid) == ssid)
+        if (FieldString(scan.Entries[i].Ssid) == ssid)
             return true;
     return false;
 }
@@ -73,7 +73,7 @@ std::string SsidCellText(const char* ssid)
 
 std::array<std::string, NetworkColumnCount> NetworkCells(const ScanEntry& entry)
 {
-    return {FieldText(entry.Bssid),
+    return {FieldString(entry.Bssid),
             SsidCellText(entry.Ssid),
             entry.Privacy != 0 ? "Yes" : "No",
             entry.NetworkMode != 0 ? "Yes" : "No",
@@ -88,14 +88,14 @@ std::vector<NetworkRow> BuildNetworkRows(const ScanList& scan, const AdapterStat
         return rows;
 
     const bool associated = status.LinkState == LinkAssociated;
-    const std::string linkBssid = FieldText(status.Bssid);
+    const std::string linkBssid = FieldString(status.Bssid);
     std::vector<NetworkRow> others;
     for (int i = 0; i < ScanCount(scan); ++i) {
         const ScanEntry& entry = scan.Entries[i];
         NetworkRow row;
         row.ScanIndex = i;
         row.Cells = NetworkCells(entry);
-        if (associated && FieldText(entry.Bssid) == linkBssid) {
+        if (associated && FieldString(entry.Bssid) == linkBssid) {
             row.Image = AssociatedImage(entry.NetworkMode);
             rows.insert(rows.begin(), row);
         } else {
@@ -115,12 +115,12 @@ ProfileRow ClassifyProfile(const char* name, const AdapterSettings& settings, co
     row.Image = OutOfRangeImage(settings.NetworkMode);
     row.Placement = ProfilePlacement::OutOfRange;
 
-    const std::string ssid = FieldText(settings.DesiredSSID);
+    const std::string ssid = FieldString(settings.DesiredSSID);
     if (status.LinkState != LinkRadioOff && ScanHoldsNetwork(scan, ssid)) {
         row.Image = InRangeImage(settings.NetworkMode);
         row.Placement = ProfilePlacement::InRange;
     }
-    if (status.LinkState == LinkAssociated && FieldText(status.Ssid) == ssid &&
+    if (status.LinkState == LinkAssociated && FieldString(status.Ssid) == ssid &&
         NormalisedMode(status.NetworkMode) == NormalisedMode(settings.NetworkMode)) {
         row.Image = AssociatedImage(settings.NetworkMode);
         row.Placement = ProfilePlacement::Associated;
@@ -135,7 +135,7 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
                                                                                      : profiles.Count);
     std::vector<ProfileRow> classified;
     for (int i = 0; i < count; ++i)
-        classified.push_back(ClassifyProfile(FieldText(profiles.Names[i]).c_str(), profiles.Settings[i], scan, status));
+        classified.push_back(ClassifyProfile(FieldString(profiles.Names[i]).c_str(), profiles.Settings[i], scan, status));
 
     std::vector<ProfileRow> rows;
     for (ProfilePlacement pass : {ProfilePlacement::Associated, ProfilePlacement::InRange, ProfilePlacement::OutOfRange})
@@ -150,7 +150,7 @@ AdapterSettings SettingsForNetwork(const ScanEntry& entry)
     AdapterSettings settings{};
     settings.WepStatus = entry.Privacy != 0 ? 0 : 1;
     settings.NetworkMode = NormalisedMode(entry.NetworkMode);
-    CopyToField(settings.DesiredSSID, FieldText(entry.Ssid));
+    CopyFieldText(settings.DesiredSSID, FieldString(entry.Ssid).c_str());
     settings.Channel = entry.Channel;
     return settings;
 }
@@ -158,7 +158,7 @@ AdapterSettings SettingsForNetwork(const ScanEntry& entry)
 std::string ProfileNameForNetwork(const ScanEntry& entry)
 {
     std::string name;
-    for (char c : FieldText(entry.Ssid))
+    for (char c : FieldString(entry.Ssid))
         if (!IsControlByte(static_cast<unsigned char>(c)))
             name += c;
     return name;
