@@ -1,7 +1,387 @@
 #include "ProfileDlg.h"
 
+#include "DialogItems.h"
+#include "InputWarning.h"
 #include "ProfileDlgIds.h"
+#include "SettingsLists.h"
+
+#include "keys/AsciiKeyEntry.h"
+#include "keys/PassphraseKeys.h"
+#include "settings/TextField.h"
+#include "settings/WepKeySlots.h"
+
+namespace {
+const COLORREF DialogWhite = RGB(255, 255, 255);
+constexpr char KeyMask = '*';
+constexpr int NameLength = 32;
+constexpr int SsidLength = 32;
+constexpr int PassphraseLength = 32;
+// Where the embedded pages sit, in dialog units: over the key rows they replace.
+constexpr RECT PskPagePlace = {8, 156, 0, 0};
+constexpr RECT EapPagePlace = {4, 154, 0, 0};
+
+constexpr int KeyIds[WepKeyCount] = {IDC_PROFILE_KEY_1, IDC_PROFILE_KEY_2, IDC_PROFILE_KEY_3, IDC_PROFILE_KEY_4};
+constexpr int DefaultKeyIds[WepKeyCount] = {IDC_PROFILE_DEFAULT_KEY_1, IDC_PROFILE_DEFAULT_KEY_2,
+                                            IDC_PROFILE_DEFAULT_KEY_3, IDC_PROFILE_DEFAULT_KEY_4};
+// Key 1 has the visible list; the others keep theirs equal to it.
+constexpr int KeyLengthIds[WepKeyCount] = {IDC_PROFILE_KEY_LENGTH, IDC_PROFILE_KEY_LENGTH_2, IDC_PROFILE_KEY_LENGTH_3,
+                                           IDC_PROFILE_KEY_LENGTH_4};
+
+// Shown for the WEP modes only; the passphrase row generates WEP keys.
+constexpr int WepControlIds[] = {
+    IDC_PROFILE_DEFAULT_KEY_1,    IDC_PROFILE_DEFAULT_KEY_2,      IDC_PROFILE_DEFAULT_KEY_3,
+    IDC_PROFILE_DEFAULT_KEY_4,    IDC_PROFILE_KEY_1,              IDC_PROFILE_KEY_2,
+    IDC_PROFILE_KEY_3,            IDC_PROFILE_KEY_4,              IDC_PROFILE_KEY_LENGTH,
+    IDC_PROFILE_KEY_FORMAT,       IDC_PROFILE_DEFAULT_KEY_LABEL,  IDC_PROFILE_KEY_FORMAT_LABEL,
+    IDC_PROFILE_KEY_LENGTH_LABEL, IDC_PROFILE_PASSPHRASE_LABEL,   IDC_PROFILE_PASSPHRASE,
+    IDC_PROFILE_GENERATE,
+};
+
+// Enabled only while "Data Encryption" is checked.
+constexpr int KeyControlIds[] = {
+    IDC_PROFILE_DEFAULT_KEY_1, IDC_PROFILE_DEFAULT_KEY_2,    IDC_PROFILE_DEFAULT_KEY_3,
+    IDC_PROFILE_DEFAULT_KEY_4, IDC_PROFILE_KEY_1,            IDC_PROFILE_KEY_2,
+    IDC_PROFILE_KEY_3,         IDC_PROFILE_KEY_4,            IDC_PROFILE_KEY_LENGTH,
+    IDC_PROFILE_KEY_LENGTH_2,  IDC_PROFILE_KEY_LENGTH_3,     IDC_PROFILE_KEY_LENGTH_4,
+    IDC_PROFILE_KEY_FORMAT,    IDC_PROFILE_PASSPHRASE_LABEL, IDC_PROFILE_PASSPHRASE,
+    IDC_PROFILE_GENERATE,
+};
+
+struct LabelText {
+    int Id;
+    const char* Text;
+};
+constexpr LabelText Labels[] = {
+    {IDC_PROFILE_NAME_LABEL, "Profile Name"},      {IDC_PROFILE_BSS_TYPE_LABEL, "BSS Type"},
+    {IDC_PROFILE_CHANNEL_LABEL, "Channel"},        {IDC_PROFILE_TX_RATE_LABEL, "TxRate"},
+    {IDC_PROFILE_PREAMBLE_LABEL, "Preamble"},      {IDC_PROFILE_POWER_MODE_LABEL, "Power Mode"},
+    {IDC_PROFILE_AUTH_MODE_LABEL, "Auth. Mode"},   {IDC_PROFILE_DEFAULT_KEY_LABEL, "Default Key"},
+    {IDC_PROFILE_KEY_LENGTH_LABEL, "Key Length"},  {IDC_PROFILE_KEY_FORMAT_LABEL, "Key Format"},
+    {IDC_PROFILE_ENCRYPTION, "Data Encryption"},   {IDOK, "Apply"},
+    {IDCANCEL, "Cancel"},
+};
+}  // namespace
 
 CProfileDlg::CProfileDlg() : CDialog(IDD_PROFILE_DIALOG) {}
 
 CProfileDlg::~CProfileDlg() = default;
+
+std::string CProfileDlg::TitleFor(int32_t mode, const char* profileName)
+{
+    switch (mode) {
+    case ProfileModeAdd: return "Add New Profile";
+    case ProfileModeEdit: return std::string("Profile: ") + profileName;
+    case ProfileModeConnect: return std::string("Connect: ") + profileName;
+    default: return "Profile";
+    }
+}
+
+void CProfileDlg::DoDataExchange()
+{
+    BindControl(m_apply, IDOK);
+    BindControl(m_cancel, IDCANCEL);
+    for (int i = 0; i < WepKeyCount; ++i)
+        BindControl(m_keys[static_cast<size_t>(i)], KeyIds[i]);
+}
+
+bool CProfileDlg::OnInitDialog()
+{
+    LimitItemText(m_hWnd, IDC_PROFILE_NAME, NameLength);
+    LimitItemText(m_hWnd, IDC_PROFILE_SSID, SsidLength);
+    for (const LabelText& label : Labels)
+        SetItemText(m_hWnd, label.Id, label.Text);
+    m_background = MakeSolidBrush(DialogWhite);
+    FillLists();
+    CreateSubPages();
+    LoadControls();
+    ApplyMode();
+    return true;
+}
+
+void CProfileDlg::FillLists()
+{
+    FillComboList(m_hWnd, IDC_PROFILE_BSS_TYPE, NetworkTypeItems);
+    FillComboList(m_hWnd, IDC_PROFILE_TX_RATE, RateItems());
+    FillComboList(m_hWnd, IDC_PROFILE_PREAMBLE, PreambleItems);
+    FillComboList(m_hWnd, IDC_PROFILE_POWER_MODE, PowerModeItems);
+    FillComboList(m_hWnd, IDC_PROFILE_AUTH_MODE, AuthModeItems);
+    FillComboList(m_hWnd, IDC_PROFILE_KEY_FORMAT, KeyFormatItems);
+    for (int id : KeyLengthIds)
+        FillComboList(m_hWnd, id, KeyLengthItems);
+    FillComboList(m_hWnd, IDC_PROFILE_DEFAULT_KEY_LIST, DefaultKeyItems);
+    LimitItemText(m_hWnd, IDC_PROFILE_PASSPHRASE, PassphraseLength);
+}
+
+void CProfileDlg::CreateSubPages()
+{
+    // Tab goes from the authentication list into an embedded page, then on to Apply.
+    HWND after = Item(IDC_PROFILE_AUTH_MODE);
+    RECT psk = PskPagePlace;
+    ::MapDialogRect(m_hWnd, &psk);
+    if (m_pskPage.Create(m_hWnd)) {
+        ::SetWindowPos(m_pskPage.Handle(), after, psk.left, psk.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+        m_pskPage.Show(SW_HIDE);
+    }
+    RECT eap = EapPagePlace;
+    ::MapDialogRect(m_hWnd, &eap);
+    if (m_eapPage.CreateAt(m_hWnd, {eap.left, eap.top}))
+        ::SetWindowPos(m_eapPage.Handle(), after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void CProfileDlg::LoadControls()
+{
+    const AdapterSettings& settings = EditSettings;
+    const ChannelRange range = AdapterChannelRange();
+    FillComboList(m_hWnd, IDC_PROFILE_CHANNEL, ChannelItems(range));
+    SelectComboItem(m_hWnd, IDC_PROFILE_CHANNEL, ChannelItemIndex(range, settings.Channel));
+
+    SelectComboItem(m_hWnd, IDC_PROFILE_BSS_TYPE, static_cast<int>(settings.NetworkMode));
+    SelectComboItem(m_hWnd, IDC_PROFILE_TX_RATE, settings.DataRate[0]);
+    SelectComboItem(m_hWnd, IDC_PROFILE_PREAMBLE, static_cast<int>(settings.Preamble));
+    SelectComboItem(m_hWnd, IDC_PROFILE_POWER_MODE, static_cast<int>(settings.PowerMode));
+    SelectComboItem(m_hWnd, IDC_PROFILE_AUTH_MODE, static_cast<int>(settings.AuthMode));
+    SelectComboItem(m_hWnd, IDC_PROFILE_KEY_FORMAT, static_cast<int>(settings.WepKeyFormat));
+    m_keyFormat = ComboSelection(m_hWnd, IDC_PROFILE_KEY_FORMAT);
+    SetItemText(m_hWnd, IDC_PROFILE_SSID, FieldString(settings.DesiredSSID));
+    AsciiKeyEntry = 1 - static_cast<int>(settings.WepKeyFormat);
+    SelectComboItem(m_hWnd, IDC_PROFILE_DEFAULT_KEY_LIST, static_cast<int>(settings.TxWepKey));
+
+    for (CKeyEdit& key : m_keys)
+        key.SetHexadecimalOnly(true);
+    const int lengthIndex = KeyLengthIndex(settings.WepKeySize);
+    for (int id : KeyLengthIds)
+        SelectComboItem(m_hWnd, id, lengthIndex);
+    LimitKeys();
+    const uint32_t shownSize = WepKeySizeForLengthIndex(lengthIndex);
+    for (int i = 0; i < WepKeyCount; ++i) {
+        SetItemText(m_hWnd, KeyIds[i], WepKeySlotToText(WepKeySlot(settings, i), shownSize, settings.WepKeyFormat));
+        SetPasswordChar(m_hWnd, KeyIds[i], KeyMask);
+    }
+
+    CheckItem(m_hWnd, IDC_PROFILE_ENCRYPTION, settings.WepStatus == 0);
+    for (int id : DefaultKeyIds)
+        CheckItem(m_hWnd, id, false);
+    if (settings.TxWepKey < WepKeyCount)
+        CheckItem(m_hWnd, DefaultKeyIds[settings.TxWepKey], true);
+    SetItemText(m_hWnd, IDC_PROFILE_PASSPHRASE, "");
+
+    if (ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE) == ProfileAuthWpaPsk)
+        CheckItem(m_hWnd, IDC_PROFILE_ENCRYPTION, true);
+    FollowEncryptionSwitch();
+    ShowModeControls();
+
+    m_eapPage.Load(settings);
+    if (m_pskPage.IsWindow())
+        m_pskPage.SetPassphrase(FieldString(settings.PskPassphrase));
+}
+
+void CProfileDlg::ApplyMode()
+{
+    if (Mode == ProfileModeAdd)
+        CopyFieldText(ProfileName, FieldString(EditSettings.DesiredSSID).c_str());
+    SetText(TitleFor(Mode, FieldString(ProfileName).c_str()).c_str());
+    if (Mode == ProfileModeEdit)
+        EnableDialogItems(m_hWnd, std::array{IDC_PROFILE_NAME}, false);
+    if (Mode == ProfileModeConnect) {
+        // The network is the one of the scan; a hidden one's name is for the user to type.
+        const bool hidden = EditSettings.DesiredSSID[0] == 0;
+        EnableDialogItems(m_hWnd, std::array{IDC_PROFILE_SSID}, hidden);
+        EnableDialogItems(m_hWnd, std::array{IDC_PROFILE_CHANNEL, IDC_PROFILE_ENCRYPTION, IDC_PROFILE_BSS_TYPE},
+                          false);
+    }
+    SetItemText(m_hWnd, IDC_PROFILE_NAME, FieldString(ProfileName));
+}
+
+bool CProfileDlg::EncryptionChecked() const
+{
+    return IsItemChecked(m_hWnd, IDC_PROFILE_ENCRYPTION);
+}
+
+bool CProfileDlg::Infrastructure() const
+{
+    return ComboSelection(m_hWnd, IDC_PROFILE_BSS_TYPE) == 1;
+}
+
+void CProfileDlg::EnableAuthList()
+{
+    EnableDialogItems(m_hWnd, std::array{IDC_PROFILE_AUTH_MODE}, EncryptionChecked() && Infrastructure());
+}
+
+void CProfileDlg::FollowEncryptionSwitch()
+{
+    const bool on = EncryptionChecked();
+    EnableAuthList();
+    if (!on) {
+        SelectComboItem(m_hWnd, IDC_PROFILE_AUTH_MODE, ProfileAuthOpen);
+        ShowModeControls();
+    }
+    EnableDialogItems(m_hWnd, KeyControlIds, on);
+}
+
+void CProfileDlg::ShowModeControls()
+{
+    const int auth = ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE);
+    const bool wep = auth == ProfileAuthOpen || auth == ProfileAuthShared;
+    ShowItems(m_hWnd, WepControlIds, wep);
+    if (m_pskPage.IsWindow())
+        m_pskPage.Show(auth == ProfileAuthWpaPsk ? SW_SHOW : SW_HIDE);
+    if (auth == ProfileAuthWpa)
+        m_eapPage.OfferTlsOnly();
+    if (m_eapPage.IsWindow())
+        m_eapPage.Show(auth == ProfileAuthWpa ? SW_SHOW : SW_HIDE);
+}
+
+int CProfileDlg::KeyLengthSelection() const
+{
+    return ComboSelection(m_hWnd, IDC_PROFILE_KEY_LENGTH);
+}
+
+uint32_t CProfileDlg::KeyFormatSelection() const
+{
+    return ComboSelection(m_hWnd, IDC_PROFILE_KEY_FORMAT) == 1 ? WepKeyFormatHex : WepKeyFormatAscii;
+}
+
+void CProfileDlg::LimitKeys()
+{
+    const size_t chars = RequiredWepKeyChars(WepKeySizeForLengthIndex(KeyLengthSelection()), KeyFormatSelection());
+    for (int id : KeyIds)
+        LimitItemText(m_hWnd, id, static_cast<int>(chars));
+}
+
+void CProfileDlg::ClearKeys()
+{
+    LimitKeys();
+    for (int id : KeyIds)
+        SetItemText(m_hWnd, id, "");
+}
+
+void CProfileDlg::ChangeKeyFormat()
+{
+    const int index = ComboSelection(m_hWnd, IDC_PROFILE_KEY_FORMAT);
+    if (index == m_keyFormat)
+        return;
+    m_keyFormat = index;
+    AsciiKeyEntry = 1 - index;
+    ClearKeys();
+    for (CKeyEdit& key : m_keys)
+        key.SetHexadecimalOnly(index == 1);
+}
+
+void CProfileDlg::ChangeKeyLength(int changedList)
+{
+    const int index = ComboSelection(m_hWnd, changedList);
+    for (int id : KeyLengthIds)
+        if (id != changedList)
+            SelectComboItem(m_hWnd, id, index);
+    ClearKeys();
+}
+
+void CProfileDlg::GenerateKeys()
+{
+    WepKeyTexts keys;
+    if (!GenerateWepKeys(ItemText(m_hWnd, IDC_PROFILE_PASSPHRASE), KeyLengthSelection(), keys))
+        return;
+    // Generated keys are arbitrary bytes, which only hexadecimal text can show.
+    if (KeyFormatSelection() != WepKeyFormatHex) {
+        SelectComboItem(m_hWnd, IDC_PROFILE_KEY_FORMAT, 1);
+        ChangeKeyFormat();
+    }
+    LimitKeys();
+    for (int i = 0; i < WepKeyCount; ++i) {
+        SetPasswordChar(m_hWnd, KeyIds[i], '\0');
+        SetItemText(m_hWnd, KeyIds[i], keys[static_cast<size_t>(i)]);
+    }
+}
+
+int CProfileDlg::CheckedDefaultKey() const
+{
+    for (int i = 0; i < WepKeyCount; ++i)
+        if (IsItemChecked(m_hWnd, DefaultKeyIds[i]))
+            return i;
+    return -1;
+}
+
+ProfileForm CProfileDlg::ReadForm() const
+{
+    ProfileForm form;
+    form.Name = ItemText(m_hWnd, IDC_PROFILE_NAME);
+    form.Ssid = ItemText(m_hWnd, IDC_PROFILE_SSID);
+    form.AuthIndex = ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE);
+    form.ChannelText = ComboSelectionText(m_hWnd, IDC_PROFILE_CHANNEL);
+    form.NetworkMode = ComboSelection(m_hWnd, IDC_PROFILE_BSS_TYPE);
+    form.RateIndex = ComboSelection(m_hWnd, IDC_PROFILE_TX_RATE);
+    form.Preamble = ComboSelection(m_hWnd, IDC_PROFILE_PREAMBLE);
+    form.PowerMode = ComboSelection(m_hWnd, IDC_PROFILE_POWER_MODE);
+    form.Encryption = EncryptionChecked();
+    form.CheckedKey = CheckedDefaultKey();
+    form.LengthIndex = KeyLengthSelection();
+    form.FormatIndex = ComboSelection(m_hWnd, IDC_PROFILE_KEY_FORMAT);
+    for (int i = 0; i < WepKeyCount; ++i)
+        form.Keys[static_cast<size_t>(i)] = ItemText(m_hWnd, KeyIds[i]);
+    if (m_pskPage.IsWindow()) {
+        form.Passphrase = m_pskPage.Passphrase();
+        form.Confirmation = m_pskPage.Confirmation();
+    }
+    form.WpaUserName = m_eapPage.UserName();
+    form.WpaCertificate = m_eapPage.CertificateName();
+    return form;
+}
+
+void CProfileDlg::OnOK()
+{
+    std::string name;
+    const std::string refusal = ApplyProfileForm(ReadForm(), EditSettings, name);
+    if (!refusal.empty()) {
+        ShowInputWarning(m_hWnd, refusal);
+        return;
+    }
+    CopyFieldText(ProfileName, name.c_str());
+    EndDialog(IDOK);
+}
+
+bool CProfileDlg::OnCommand(WORD id, WORD code, HWND control)
+{
+    switch (id) {
+    case IDC_PROFILE_ENCRYPTION:
+        if (code == BN_CLICKED)
+            FollowEncryptionSwitch();
+        return true;
+    case IDC_PROFILE_GENERATE:
+        if (code == BN_CLICKED)
+            GenerateKeys();
+        return true;
+    case IDC_PROFILE_AUTH_MODE:
+        if (code == CBN_SELCHANGE)
+            ShowModeControls();
+        return true;
+    case IDC_PROFILE_BSS_TYPE:
+        if (code == CBN_SELCHANGE)
+            EnableAuthList();
+        return true;
+    case IDC_PROFILE_KEY_FORMAT:
+        if (code == CBN_SELCHANGE)
+            ChangeKeyFormat();
+        return true;
+    case IDC_PROFILE_KEY_LENGTH:
+    case IDC_PROFILE_KEY_LENGTH_2:
+    case IDC_PROFILE_KEY_LENGTH_3:
+    case IDC_PROFILE_KEY_LENGTH_4:
+        if (code == CBN_SELCHANGE)
+            ChangeKeyLength(id);
+        return true;
+    default:
+        return CDialog::OnCommand(id, code, control);
+    }
+}
+
+HBRUSH CProfileDlg::OnCtlColor(HDC dc, HWND control, UINT type)
+{
+    CDialog::OnCtlColor(dc, control, type);
+    ::SetBkColor(dc, DialogWhite);
+    return m_background.Get();
+}
+
+void CProfileDlg::OnDestroy()
+{
+    m_background.Reset();
+}

@@ -4,9 +4,17 @@
 #ifndef SKYLOOK_UI_PROFILE_DLG_H
 #define SKYLOOK_UI_PROFILE_DLG_H
 
+#include "EapPage.h"
+#include "ProfileForm.h"
+#include "PskPage.h"
+
+#include "controls/KeyEdit.h"
+#include "controls/SkinButton.h"
 #include "framework/Dialog.h"
+#include "framework/Gdi.h"
 #include "settings/AdapterSettings.h"
 
+#include <array>
 #include <cstdint>
 
 enum ProfileDlgMode : int32_t {
@@ -23,6 +31,51 @@ public:
     AdapterSettings EditSettings = {};
     int32_t Mode = ProfileModeAdd;
     char ProfileName[36] = {};
+
+    // The dialog's title for a mode and profile name.
+    static std::string TitleFor(int32_t mode, const char* profileName);
+
+protected:
+    void DoDataExchange() override;
+    bool OnInitDialog() override;
+    void OnOK() override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
+    void OnDestroy() override;
+
+private:
+    void FillLists();
+    void CreateSubPages();
+    void LoadControls();
+    void ApplyMode();
+
+    bool EncryptionChecked() const;
+    bool Infrastructure() const;
+    // "Data Encryption": the authentication list and the key controls follow it.
+    void FollowEncryptionSwitch();
+    // The authentication list is usable with encryption on, for an infrastructure network,
+    // and not while connecting to an ad-hoc network whose type is fixed.
+    void EnableAuthList();
+    // Shows the controls of the selected authentication mode.
+    void ShowModeControls();
+    void ChangeKeyFormat();
+    void ChangeKeyLength(int changedList);
+    void GenerateKeys();
+    void LimitKeys();
+    void ClearKeys();
+    int KeyLengthSelection() const;
+    uint32_t KeyFormatSelection() const;
+    int CheckedDefaultKey() const;
+    ProfileForm ReadForm() const;
+
+    CBrush m_background;
+    CSkinButton m_apply;
+    CSkinButton m_cancel;
+    std::array<CKeyEdit, 4> m_keys;
+    CPskPage m_pskPage;
+    CEapPage m_eapPage;
+    // The format in force; choosing it again changes nothing.
+    int m_keyFormat = 0;
 };
 
 #endif
