@@ -68,12 +68,14 @@ CProfileDlg::~CProfileDlg() = default;
 
 std::string CProfileDlg::TitleFor(int32_t mode, const char* profileName)
 {
+    std::string title;
     switch (mode) {
     case ProfileModeAdd: return "Add New Profile";
-    case ProfileModeEdit: return std::string("Profile: ") + profileName;
-    case ProfileModeConnect: return std::string("Connect: ") + profileName;
+    case ProfileModeEdit: title = "Profile: "; break;
+    case ProfileModeConnect: title = "Connect: "; break;
     default: return "Profile";
     }
+    return title.append(profileName);
 }
 
 void CProfileDlg::DoDataExchange()

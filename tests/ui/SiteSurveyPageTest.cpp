@@ -32,43 +32,6 @@ AdapterSettings ProfileFor(const char* ssid, uint32_t mode)
     return settings;
 }
 
-class SiteSurvey : public DialogScene {
-protected:
-    void SetUp() override
-    {
-        DialogScene::SetUp();
-        frame.manualTicks = true;
-        ASSERT_TRUE(frame.Create());
-    }
-
-    // Opens the dialog joined to "Wireless", shows the survey page and runs the steps.
-    void Run(std::function<void(CModalScript&)> steps)
-    {
-        CModalScript script;
-        script.WaitFor("the dialog shows", DialogShown)
-            .Do("join Wireless and show the survey",
-                [this] {
-                    Join("Wireless");
-                    frame.ManualTick();
-                    ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
-                    ClickLabel(PageLabels[SurveyPageIndex]);
-                    ASSERT_EQ(SurveyPageIndex, ShownPage());
-                });
-        steps(script);
-        script.Do("close", [] { ConfigDialog().CloseConfigDialog(); });
-        RunConfigDialog(script);
-        EXPECT_TRUE(script.Finished()) << script.Position();
-    }
-
-    CTestFrame frame;
-};
-
-void SetLinkAndRefill(int32_t state)
-{
-    CurrentStatus.LinkState = state;
-    ConfigDialog().RefreshNetworkLists();
-}
-
 TEST_F(SiteSurvey, NetworkListFollowsTheLink)
 {
     Run([](CModalScript& script) {

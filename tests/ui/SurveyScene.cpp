@@ -1,5 +1,10 @@
 #include "SurveyScene.h"
 
+#include "AdapterScene.h"
+
+#include "app/ProgramState.h"
+#include "ui/ConfigDialogOpener.h"
+#include "ui/ConfigDlg.h"
 #include "ui/ListViewRows.h"
 
 #include <commctrl.h>
@@ -65,4 +70,98 @@ void DoubleClickList(int listId)
 std::ostream& operator<<(std::ostream& out, const ShownRow& row)
 {
     return out << "{" << row.text << ", " << row.image << "}";
+}
+
+namespace {
+bool IsMessageBox(HWND window)
+{
+    return ::GetDlgItem(window, 0xFFFF) != nullptr;
+}
+
+HWND DialogOwnedBy(HWND owner, bool messageBox)
+{
+    for (HWND window : WindowsOwnedBy(owner)) {
+        char name[16] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        if (std::string(name) == "#32770" && IsMessageBox(window) == messageBox && ::IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+}  // namespace
+
+HWND ProfileDialogWindow()
+{
+    return DialogOwnedBy(DialogWindow(), false);
+}
+
+HWND ProfileWarningBox()
+{
+    HWND dialog = ProfileDialogWindow();
+    return dialog ? DialogOwnedBy(dialog, true) : nullptr;
+}
+
+std::string TextOf(HWND window)
+{
+    char text[256] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+HWND ProfileItem(int id)
+{
+    return ::GetDlgItem(ProfileDialogWindow(), id);
+}
+
+bool ProfileItemEnabled(int id)
+{
+    return ::IsWindowEnabled(ProfileItem(id)) != FALSE;
+}
+
+void ChooseProfileListItem(int id, int index)
+{
+    HWND list = ProfileItem(id);
+    ::SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageA(::GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+void ClickProfileItem(int id)
+{
+    ::SendMessageA(ProfileItem(id), BM_CLICK, 0, 0);
+}
+
+void SiteSurvey::SetUp()
+{
+    DialogScene::SetUp();
+    frame.manualTicks = true;
+    ASSERT_TRUE(frame.Create());
+}
+
+void SiteSurvey::TearDown()
+{
+    frame.DestroyWindow();
+    DialogScene::TearDown();
+}
+
+void SiteSurvey::Run(const std::function<void(CModalScript&)>& steps)
+{
+    CModalScript script;
+    script.WaitFor("the dialog shows", DialogShown).Do("join Wireless and show the survey", [this] {
+        Join("Wireless");
+        frame.ManualTick();
+        ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
+        ClickLabel(PageLabels[SurveyPageIndex]);
+        ASSERT_EQ(SurveyPageIndex, ShownPage());
+    });
+    steps(script);
+    script.Do("close", [] { ConfigDialog().CloseConfigDialog(); });
+    RunConfigDialog(script, frame);
+    EXPECT_TRUE(script.Finished()) << script.Position();
+    EXPECT_FALSE(script.GuardFired());
+}
+
+void SetLinkAndRefill(int32_t state)
+{
+    CurrentStatus.LinkState = state;
+    ConfigDialog().RefreshNetworkLists();
 }

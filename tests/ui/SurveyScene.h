@@ -5,6 +5,8 @@
 
 #include "DialogScene.h"
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -29,6 +31,29 @@ void ClickSurveyButton(int id);
 // A double click on a row of the list, as the list reports it.
 void DoubleClickList(int listId);
 
+// The open Profile dialog (a dialog owned by the configuration dialog, other than a
+// message box), or null; and the message box it owns.
+HWND ProfileDialogWindow();
+HWND ProfileWarningBox();
+std::string TextOf(HWND window);
+HWND ProfileItem(int id);
+bool ProfileItemEnabled(int id);
+// A drop-down choice and a click that notify the dialog as the user's do.
+void ChooseProfileListItem(int id, int index);
+void ClickProfileItem(int id);
+
 std::ostream& operator<<(std::ostream& out, const ShownRow& row);
+
+// The dialog joined to "Wireless" on the survey page, with ticks the test serves.
+class SiteSurvey : public DialogScene {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    void Run(const std::function<void(CModalScript&)>& steps);
+
+    CTestFrame frame;
+};
+
+void SetLinkAndRefill(int32_t state);
 
 #endif
