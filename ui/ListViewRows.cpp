@@ -24,11 +24,34 @@ int ColumnCount(HWND list)
     return header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 }
 
+namespace {
+// Room beside a header's text for the header's own margins.
+constexpr int HeaderTextMargin = 12;
+
+int HeaderTextWidth(HWND list, int column)
+{
+    char text[64] = {};
+    LVCOLUMNA item = {};
+    item.mask = LVCF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    if (!::SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&item)))
+        return 0;
+    return static_cast<int>(::SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+}
+}  // namespace
+
 void AutoSizeColumns(HWND list)
 {
+    // Some list views size a column to its cells alone and cut the header short; the header
+    // always stays readable.
     const int columns = ColumnCount(list);
-    for (int i = 0; i < columns; ++i)
+    for (int i = 0; i < columns; ++i) {
         ::SendMessageA(list, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+        const int headerWidth = HeaderTextWidth(list, i) + HeaderTextMargin;
+        if (static_cast<int>(::SendMessageA(list, LVM_GETCOLUMNWIDTH, i, 0)) < headerWidth)
+            ::SendMessageA(list, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(headerWidth, 0));
+    }
 }
 
 void SetSmallImages(HWND list, HIMAGELIST images)

@@ -6,12 +6,22 @@
 //   tray_scene open        (a double-click on the tray icon: the configuration dialog)
 //   tray_scene page <n>    (the open dialog's side label n, 0 Link Info. to 4 About)
 //   tray_scene dialog      (prints the open dialog's geometry as WxH+X+Y; fails without one)
+//   tray_scene profiles    (stores three profiles: Home on Wireless, Office on CorpSecure,
+//                           Travel on an ad-hoc network out of range)
+//   tray_scene survey <connect|add|properties>  (that button of the open Site Survey page;
+//                           properties acts on the first profile)
+//   tray_scene profile-dialog  (prints the open Profile dialog's geometry as WxH+X+Y)
+//   tray_scene close-profile   (cancels the open Profile dialog)
+#include "settings/ProfileStore.h"
+
 #include <Vexa5200.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -113,6 +123,107 @@ int PrintDialogGeometry()
     return 0;
 }
 
+int StoreProfiles()
+{
+    struct Sample {
+        const char* name;
+        const char* ssid;
+        uint32_t mode;
+        uint32_t channel;
+    };
+    for (const Sample& sample : {Sample{"Home", "Wireless", 1, 6}, Sample{"Office", "CorpSecure", 1, 3},
+                                 Sample{"Travel", "HotelLobby", 0, 11}}) {
+        AdapterSettings settings{};
+        std::snprintf(settings.DesiredSSID, sizeof settings.DesiredSSID, "%s", sample.ssid);
+        settings.NetworkMode = sample.mode;
+        settings.Channel = sample.channel;
+        settings.WepStatus = 1;
+        if (!SaveProfile(sample.name, settings)) {
+            std::fprintf(stderr, "tray_scene: profile %s not stored\n", sample.name);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// The Site Survey page of the open dialog: the page that holds the network list.
+HWND SurveyPage()
+{
+    HWND dialog = ConfigurationDialog();
+    HWND tab = dialog ? ::GetDlgItem(dialog, 1000) : nullptr;
+    for (HWND page = tab ? ::GetWindow(tab, GW_CHILD) : nullptr; page; page = ::GetWindow(page, GW_HWNDNEXT))
+        if (::GetDlgItem(page, 1025) && ::IsWindowVisible(page))
+            return page;
+    std::fprintf(stderr, "tray_scene: the Site Survey page is not shown\n");
+    return nullptr;
+}
+
+int ClickSurveyButton(const char* which)
+{
+    HWND page = SurveyPage();
+    if (!page)
+        return 1;
+    int id = 0;
+    if (std::strcmp(which, "connect") == 0)
+        id = 1027;
+    else if (std::strcmp(which, "add") == 0)
+        id = 1033;
+    else if (std::strcmp(which, "properties") == 0)
+        id = 1035;
+    if (id == 0) {
+        std::fprintf(stderr, "tray_scene: no survey button %s\n", which);
+        return 2;
+    }
+    if (id == 1035) {
+        // A click on the first row of the profile list selects it.
+        HWND list = ::GetDlgItem(page, 1037);
+        ::PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 6));
+        ::PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(20, 6));
+        ::Sleep(300);
+    }
+    return ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0) ? 0 : 1;
+}
+
+BOOL CALLBACK FindProfileDialog(HWND window, LPARAM found)
+{
+    char title[64] = {};
+    ::GetWindowTextA(window, title, sizeof title);
+    const std::string text = title;
+    if (::IsWindowVisible(window) &&
+        (text == "Add New Profile" || text.rfind("Profile: ", 0) == 0 || text.rfind("Connect: ", 0) == 0)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND ProfileDialog()
+{
+    HWND found = nullptr;
+    ::EnumWindows(&FindProfileDialog, reinterpret_cast<LPARAM>(&found));
+    if (!found)
+        std::fprintf(stderr, "tray_scene: no Profile dialog is open\n");
+    return found;
+}
+
+int PrintProfileDialogGeometry()
+{
+    HWND dialog = ProfileDialog();
+    if (!dialog)
+        return 1;
+    RECT frame = {};
+    ::GetWindowRect(dialog, &frame);
+    std::printf("%ldx%ld+%ld+%ld\n", frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top);
+    std::fflush(stdout);
+    return 0;
+}
+
+int CloseProfileDialog()
+{
+    HWND dialog = ProfileDialog();
+    return dialog && ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -129,6 +240,16 @@ int main(int argc, char** argv)
         return SelectPage(argv[2]);
     if (argc == 2 && std::strcmp(argv[1], "dialog") == 0)
         return PrintDialogGeometry();
+    if (argc == 2 && std::strcmp(argv[1], "profiles") == 0)
+        return StoreProfiles();
+    if (argc == 3 && std::strcmp(argv[1], "survey") == 0)
+        return ClickSurveyButton(argv[2]);
+    if (argc == 2 && std::strcmp(argv[1], "profile-dialog") == 0)
+        return PrintProfileDialogGeometry();
+    if (argc == 2 && std::strcmp(argv[1], "close-profile") == 0)
+        return CloseProfileDialog();
+    std::fprintf(stderr, "usage: tray_scene profiles | survey <connect|add|properties> | profile-dialog | "
+                         "close-profile\n");
     std::fprintf(stderr, "usage: tray_scene join <ssid> | hover | exit | open | page <n> | dialog\n");
     return 2;
 }
