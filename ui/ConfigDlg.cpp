@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "res/dialog_ids.h"
 #include "res/resource.h"
 
