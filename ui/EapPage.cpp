@@ -2,7 +2,7 @@
 
 #include "EapPageIds.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "controls/PointFont.h"
 #include "settings/TextField.h"
 

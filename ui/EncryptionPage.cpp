@@ -8,12 +8,12 @@
 #include "PendingApply.h"
 #include "SettingsLists.h"
 
-#include "keys/AsciiKeyEntry.h"
+#include "state/AsciiKeyEntry.h"
 #include "keys/PassphraseKeys.h"
 #include "keys/PskRules.h"
 #include "keys/WepKeyRules.h"
 #include "settings/DefaultSettings.h"
-#include "settings/WepKeySlots.h"
+#include "record/WepKeySlots.h"
 
 namespace {
 constexpr int RadioIds[] = {IDC_ENCRYPTION_APPLY, IDC_ENCRYPTION_CANCEL};

@@ -5,10 +5,10 @@
 #include "ProfileDlgIds.h"
 #include "SettingsLists.h"
 
-#include "keys/AsciiKeyEntry.h"
+#include "state/AsciiKeyEntry.h"
 #include "keys/PassphraseKeys.h"
 #include "settings/TextField.h"
-#include "settings/WepKeySlots.h"
+#include "record/WepKeySlots.h"
 
 namespace {
 const COLORREF DialogWhite = RGB(255, 255, 255);

@@ -12,7 +12,7 @@
 #include "controls/SkinButton.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 #include <array>
 #include <cstdint>

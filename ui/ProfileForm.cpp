@@ -2,7 +2,7 @@
 
 #include "SettingsLists.h"
 
-#include "settings/WepKeySlots.h"
+#include "record/WepKeySlots.h"
 
 #include "settings/ProfileStore.h"
 #include "settings/TextField.h"

@@ -4,7 +4,7 @@
 #define SKYLOOK_UI_PROFILE_FORM_H
 
 #include "keys/WepKeyRules.h"
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 #include <string>
 

@@ -8,7 +8,7 @@
 #include "ConfigDlg.h"
 
 #include "adapter/AdapterWrappers.h"
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "controls/PointFont.h"
 #include "res/resource.h"
 #include "settings/ProfileStore.h"

@@ -6,7 +6,7 @@
 
 #include "adapter/AdapterStatus.h"
 #include "adapter/ScanList.h"
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 #include "settings/ProfileStore.h"
 
 #include <array>

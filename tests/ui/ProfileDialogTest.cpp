@@ -6,7 +6,7 @@
 #include "AdapterJournal.h"
 #include "AdapterScene.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
 #include "ui/ConfigDialogOpener.h"

@@ -2,7 +2,7 @@
 
 #include "AdapterScene.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "ui/ConfigDialogOpener.h"
 #include "ui/ConfigDlg.h"
 #include "ui/ListViewRows.h"
