@@ -13,7 +13,7 @@ ProfileForm OpenForm(const char* name, const char* ssid)
     ProfileForm form;
     form.Name = name;
     form.Ssid = ssid;
-    form.ChannelText = "6";
+    form.ChannelText = std::to_string(6);
     form.NetworkMode = 1;
     form.RateIndex = 3;
     form.Preamble = 2;
