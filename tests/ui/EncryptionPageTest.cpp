@@ -156,6 +156,30 @@ TEST_F(EncryptionPage, EachModeShowsItsOwnControls)
     });
 }
 
+TEST_F(EncryptionPage, TabGoesThroughTheShownModeFromTopToBottom)
+{
+    SaveDefaultSettings(WepRecord(5, 0));
+    Run([](CModalScript& script) {
+        script.Do("tab through each mode", [] {
+            EXPECT_EQ((std::vector<int>{IDC_ENCRYPTION_ENABLED, IDC_ENCRYPTION_AUTH_MODE, IDC_ENCRYPTION_KEY_FORMAT,
+                                        IDC_ENCRYPTION_KEY_LENGTH, IDC_ENCRYPTION_DEFAULT_KEY1, IDC_ENCRYPTION_KEY1,
+                                        IDC_ENCRYPTION_KEY2, IDC_ENCRYPTION_KEY3, IDC_ENCRYPTION_KEY4,
+                                        IDC_ENCRYPTION_PASSPHRASE, IDC_ENCRYPTION_GENERATE, IDC_ENCRYPTION_APPLY,
+                                        IDC_ENCRYPTION_CANCEL}),
+                      TabOrder(Page, IDC_ENCRYPTION_ENABLED));
+            ChooseListItem(Page, IDC_ENCRYPTION_AUTH_MODE, 2);
+            EXPECT_EQ((std::vector<int>{IDC_ENCRYPTION_ENABLED, IDC_ENCRYPTION_AUTH_MODE, IDC_PSK_PASSPHRASE,
+                                        IDC_PSK_CONFIRM, IDC_PSK_UNMASK, IDC_ENCRYPTION_APPLY, IDC_ENCRYPTION_CANCEL}),
+                      TabOrder(Page, IDC_ENCRYPTION_ENABLED));
+            ChooseListItem(Page, IDC_ENCRYPTION_AUTH_MODE, 3);
+            const std::vector<int> wpa = TabOrder(Page, IDC_ENCRYPTION_ENABLED);
+            ASSERT_GE(wpa.size(), 5u);
+            EXPECT_EQ(IDC_EAP_PROTOCOL, wpa[2]) << "into the 802.1X page after the mode";
+            EXPECT_EQ(IDC_ENCRYPTION_APPLY, wpa[wpa.size() - 2]);
+        });
+    });
+}
+
 TEST_F(EncryptionPage, FormatAndLengthChangesClearTheKeysAndSetTheirLimits)
 {
     SaveDefaultSettings(WepRecord(5, 0));
