@@ -82,9 +82,17 @@ std::string ListItemText(HWND list, int row, int column)
     return text.data();
 }
 
-int ListWidth(HWND list)
+int ListClientWidth(HWND list)
 {
-    RECT frame = {};
-    ::GetWindowRect(list, &frame);
-    return frame.right - frame.left;
+    RECT client = {};
+    ::GetClientRect(list, &client);
+    return client.right - client.left;
+}
+
+int ListColumnWidthFor(HWND list, const char* text)
+{
+    // The list leaves a few pixels of margin on each side of a cell's text.
+    constexpr int CellMargins = 12;
+    return static_cast<int>(::SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text))) +
+           CellMargins;
 }

@@ -17,7 +17,10 @@ int ListRowCount(HWND list);
 int FirstSelectedListRow(HWND list);
 LPARAM ListRowData(HWND list, int row);
 std::string ListItemText(HWND list, int row, int column);
-// The list's window width in pixels.
-int ListWidth(HWND list);
+// The width of the list's client area in pixels: what its columns can fill without a
+// horizontal scroll bar.
+int ListClientWidth(HWND list);
+// The width in pixels that text needs in a column of the list, its margins included.
+int ListColumnWidthFor(HWND list, const char* text);
 
 #endif

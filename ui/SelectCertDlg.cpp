@@ -19,7 +19,8 @@ CSelectCertDlg::CSelectCertDlg(unsigned char (&chosenHash)[CertificateThumbprint
 bool CSelectCertDlg::OnInitDialog()
 {
     HWND list = Item(IDC_SELECT_CERTIFICATE_LIST);
-    const int third = ListWidth(list) / 3;
+    // Thirds of the client area, so that the columns fill the list without a scroll bar.
+    const int third = ListClientWidth(list) / 3;
     AddListColumn(list, 0, "Issuer", third - 1);
     AddListColumn(list, 1, "Subject", third);
     AddListColumn(list, 2, "Valid Before", third);
