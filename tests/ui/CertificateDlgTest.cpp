@@ -162,6 +162,18 @@ TEST_F(CertificateDialogs, ListEachCertificateWithIssuerSubjectAndEndOfValidity)
                 EXPECT_EQ("Mar 5, 2030", Cell(list, row, 2));
                 EXPECT_LE(0, RowOfSubject(list, "Skylook Test Plain"));
                 EXPECT_FALSE(ViewEnabled()) << "no row is selected yet";
+                EXPECT_EQ(list, ::GetFocus()) << "the keyboard starts in the list";
+            })
+        .Do("tab once a row is selected",
+            [] {
+                HWND list = CertificateList();
+                SelectRow(list, 0);
+                HWND dialog = SelectDialog();
+                std::vector<int> order;
+                for (HWND control = list; order.size() < 4; control = ::GetNextDlgTabItem(dialog, control, FALSE))
+                    order.push_back(::GetDlgCtrlID(control));
+                EXPECT_EQ((std::vector<int>{IDC_SELECT_CERTIFICATE_LIST, IDC_SELECT_CERTIFICATE_VIEW, IDOK, IDCANCEL}),
+                          order);
             })
         .Do("cancel", [] { Click(SelectDialog(), IDCANCEL); });
     EXPECT_EQ(IDCANCEL, RunSelect(script));
