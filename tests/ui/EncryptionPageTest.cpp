@@ -328,6 +328,23 @@ TEST_F(EncryptionPage, EncryptionOffSelectsOpenAndStoresWepOffWithoutTouchingThe
     EXPECT_EQ(1u, PendingSettings.WepStatus);
 }
 
+TEST_F(EncryptionPage, AnEmptiedHexKeyIsStoredAsAnEmptyKeyAndTheOthersStay)
+{
+    SaveDefaultSettings(WepRecord(5, 1));
+    const Bytes key1 = ReadValue(DefaultKey, "WepKey1");
+    Run([](CModalScript& script) {
+        script.Do("empty key 3 and apply", [] {
+            TypeInto(Page, IDC_ENCRYPTION_KEY3, "\b");
+            EXPECT_EQ("", KeyText(2));
+            ClickPageItem(Page, IDC_ENCRYPTION_APPLY);
+            EXPECT_EQ(0, ConfigDialog().CurrentPage());
+        });
+    });
+    const Bytes key3 = ReadValue(DefaultKey, "WepKey3");
+    EXPECT_STREQ("3030303030", reinterpret_cast<const char*>(key3.data()));
+    EXPECT_EQ(key1, ReadValue(DefaultKey, "WepKey1"));
+}
+
 TEST_F(EncryptionPage, WpaBeforeAnyCertificateWasChosenStoresEmptyNames)
 {
     Run([](CModalScript& script) {
