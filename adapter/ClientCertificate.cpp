@@ -1,6 +1,8 @@
 #include "ClientCertificate.h"
 
 #include "framework/SystemLibrary.h"
+#include "record/AdapterSettings.h"
+#include "settings/TextField.h"
 
 #include <windows.h>
 #include <wincrypt.h>
@@ -73,7 +75,10 @@ bool FindCertificateThumbprint(const char* name, unsigned char (&thumbprint)[Cer
         char displayName[NameBufferSize] = {};
         crypt32.GetNameString(certificate, CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr, displayName,
                               sizeof(displayName));
-        if (std::strcmp(displayName, name) == 0) {
+        // The record holds the name cut to its field; a longer name matches in that form.
+        char heldName[sizeof(AdapterSettings::WPALoginName)];
+        CopyFieldText(heldName, displayName);
+        if (std::strcmp(heldName, name) == 0) {
             found = ReadThumbprint(crypt32, certificate, thumbprint);
             crypt32.FreeCertificateContext(certificate);
             break;

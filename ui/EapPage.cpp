@@ -1,6 +1,8 @@
 #include "EapPage.h"
 
 #include "EapPageIds.h"
+#include "SelectCertDlg.h"
+#include "ViewCertDlg.h"
 
 #include "state/ProgramState.h"
 #include "controls/PointFont.h"
@@ -147,10 +149,17 @@ bool CEapPage::OnCommand(WORD id, WORD code, HWND control)
 
 void CEapPage::Browse()
 {
+    CSelectCertDlg select(EapSelection.Hash);
+    select.DoModal(m_hWnd);
+    // Whatever the answer: a choice shows, and a cancelled one leaves the names as they were.
     Refresh();
 }
 
-void CEapPage::ViewWithoutCertificate() {}
+void CEapPage::ViewWithoutCertificate()
+{
+    CViewCertDlg view(nullptr);
+    view.DoModal(m_hWnd);
+}
 
 HBRUSH CEapPage::OnCtlColor(HDC dc, HWND control, UINT type)
 {

@@ -37,31 +37,26 @@ void DeleteFromStore(std::vector<BYTE>& thumbprint)
 
 }  // namespace
 
-TestCertificate::TestCertificate(const std::string& commonName) : container_("skylook-test-" + commonName)
+bool TestCertificate::CreateKey()
 {
     HCRYPTPROV stale = 0;
     CryptAcquireContextA(&stale, container_.c_str(), nullptr, PROV_RSA_FULL, CRYPT_DELETEKEYSET);
     if (!CryptAcquireContextA(&provider_, container_.c_str(), nullptr, PROV_RSA_FULL, CRYPT_NEWKEYSET))
-        return;
+        return false;
     HCRYPTKEY key = 0;
     if (!CryptGenKey(provider_, AT_SIGNATURE, 0, &key))
-        return;
+        return false;
     CryptDestroyKey(key);
+    return true;
+}
 
-    std::vector<BYTE> subject = EncodeSubject(commonName);
-    if (subject.empty())
-        return;
-    CERT_NAME_BLOB subjectBlob = {static_cast<DWORD>(subject.size()), subject.data()};
-    PCCERT_CONTEXT created =
-        CertCreateSelfSignCertificate(provider_, &subjectBlob, 0, nullptr, nullptr, nullptr, nullptr, nullptr);
-    if (!created)
-        return;
-
+void TestCertificate::AddToStore(PCCERT_CONTEXT certificate)
+{
     // The test keeps the thumbprint rather than a context: a context held open keeps the
     // store from writing the certificate out.
     HCERTSTORE store = CertOpenSystemStoreA(0, "MY");
     PCCERT_CONTEXT stored = nullptr;
-    if (store && CertAddCertificateContextToStore(store, created, CERT_STORE_ADD_REPLACE_EXISTING, &stored)) {
+    if (store && CertAddCertificateContextToStore(store, certificate, CERT_STORE_ADD_REPLACE_EXISTING, &stored)) {
         BYTE hash[20] = {};
         DWORD size = sizeof(hash);
         if (CertGetCertificateContextProperty(stored, CERT_SHA1_HASH_PROP_ID, hash, &size))
@@ -70,6 +65,68 @@ TestCertificate::TestCertificate(const std::string& commonName) : container_("sk
     }
     if (store)
         CertCloseStore(store, 0);
+}
+
+TestCertificate::TestCertificate(const std::string& commonName) : container_("skylook-test-" + commonName)
+{
+    if (!CreateKey())
+        return;
+    std::vector<BYTE> subject = EncodeSubject(commonName);
+    if (subject.empty())
+        return;
+    CERT_NAME_BLOB subjectBlob = {static_cast<DWORD>(subject.size()), subject.data()};
+    PCCERT_CONTEXT created =
+        CertCreateSelfSignCertificate(provider_, &subjectBlob, 0, nullptr, nullptr, nullptr, nullptr, nullptr);
+    if (!created)
+        return;
+    AddToStore(created);
+    CertFreeCertificateContext(created);
+}
+
+TestCertificate::TestCertificate(const std::string& commonName, const TestCertificateShape& shape)
+    : container_("skylook-test-" + commonName)
+{
+    if (!CreateKey())
+        return;
+    std::vector<BYTE> subject = EncodeSubject(commonName);
+    std::vector<BYTE> issuer = EncodeSubject(shape.IssuerName);
+    if (subject.empty() || issuer.empty())
+        return;
+
+    DWORD keySize = 0;
+    if (!CryptExportPublicKeyInfo(provider_, AT_SIGNATURE, X509_ASN_ENCODING, nullptr, &keySize))
+        return;
+    std::vector<BYTE> keyInfo(keySize);
+    auto* publicKey = reinterpret_cast<CERT_PUBLIC_KEY_INFO*>(keyInfo.data());
+    if (!CryptExportPublicKeyInfo(provider_, AT_SIGNATURE, X509_ASN_ENCODING, publicKey, &keySize))
+        return;
+
+    std::vector<BYTE> serial = shape.Serial;
+    CRYPT_ALGORITHM_IDENTIFIER signature = {};
+    signature.pszObjId = const_cast<char*>(szOID_RSA_SHA1RSA);
+    CERT_INFO info = {};
+    info.dwVersion = CERT_V3;
+    info.SerialNumber = {static_cast<DWORD>(serial.size()), serial.data()};
+    info.SignatureAlgorithm = signature;
+    info.Issuer = {static_cast<DWORD>(issuer.size()), issuer.data()};
+    info.Subject = {static_cast<DWORD>(subject.size()), subject.data()};
+    if (!SystemTimeToFileTime(&shape.NotBefore, &info.NotBefore) ||
+        !SystemTimeToFileTime(&shape.NotAfter, &info.NotAfter))
+        return;
+    info.SubjectPublicKeyInfo = *publicKey;
+
+    DWORD encodedSize = 0;
+    if (!CryptSignAndEncodeCertificate(provider_, AT_SIGNATURE, X509_ASN_ENCODING, X509_CERT_TO_BE_SIGNED, &info,
+                                       &signature, nullptr, nullptr, &encodedSize))
+        return;
+    std::vector<BYTE> encoded(encodedSize);
+    if (!CryptSignAndEncodeCertificate(provider_, AT_SIGNATURE, X509_ASN_ENCODING, X509_CERT_TO_BE_SIGNED, &info,
+                                       &signature, nullptr, encoded.data(), &encodedSize))
+        return;
+    PCCERT_CONTEXT created = CertCreateCertificateContext(X509_ASN_ENCODING, encoded.data(), encodedSize);
+    if (!created)
+        return;
+    AddToStore(created);
     CertFreeCertificateContext(created);
 }
 

@@ -121,6 +121,24 @@ TEST_F(ConfigurationPage, LoadsTheStoredNetworkAndTheNetworkTypeSwitchesTheChann
     });
 }
 
+TEST_F(ConfigurationPage, TabVisitsTheFieldsTopDownThenApplyAndCancel)
+{
+    SaveDefaultSettings(StoredWepNetwork("Harbour", 6));
+    Run([](CModalScript& script) {
+        script.Do("tab through", [] {
+            EXPECT_EQ((std::vector<int>{IDC_CONFIG_SSID, IDC_CONFIG_NETWORK_TYPE, IDC_CONFIG_RATE, IDC_CONFIG_PREAMBLE,
+                                        IDC_CONFIG_POWER_MODE, IDC_CONFIG_APPLY, IDC_CONFIG_CANCEL}),
+                      TabOrder(Page, IDC_CONFIG_SSID))
+                << "the channel list is skipped while disabled";
+            ChooseListItem(Page, IDC_CONFIG_NETWORK_TYPE, 0);
+            EXPECT_EQ((std::vector<int>{IDC_CONFIG_SSID, IDC_CONFIG_NETWORK_TYPE, IDC_CONFIG_CHANNEL, IDC_CONFIG_RATE,
+                                        IDC_CONFIG_PREAMBLE, IDC_CONFIG_POWER_MODE, IDC_CONFIG_APPLY,
+                                        IDC_CONFIG_CANCEL}),
+                      TabOrder(Page, IDC_CONFIG_SSID));
+        });
+    });
+}
+
 TEST_F(ConfigurationPage, AnEmptySsidIsRefusedAndNothingChanges)
 {
     SaveDefaultSettings(StoredWepNetwork("Harbour", 6));

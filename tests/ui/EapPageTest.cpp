@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -63,6 +64,38 @@ TEST_F(EapPageTest, IsCreatedHiddenAtTheOwnersPositionWithItsFieldsLimitedAndThe
     EXPECT_EQ(32, ::SendDlgItemMessageA(Page(), IDC_EAP_USER_NAME, EM_GETLIMITTEXT, 0, 0));
     EXPECT_EQ('*', ::SendDlgItemMessageA(Page(), IDC_EAP_PASSWORD, EM_GETPASSWORDCHAR, 0, 0));
     EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(Page(), IDC_EAP_VIEW))) << "View... is never shown";
+}
+
+// Tab goes through the enabled controls of each side in turn; the name fields, filled only
+// by the choice of a certificate, are skipped.
+TEST_F(EapPageTest, TabVisitsTheProtocolThePasswordSideThenBrowse)
+{
+    const struct {
+        bool tls;
+        std::vector<int> order;
+    } cases[] = {
+        {true, {IDC_EAP_PROTOCOL, IDC_EAP_BROWSE}},
+        {false, {IDC_EAP_PROTOCOL, IDC_EAP_LOGIN, IDC_EAP_PASSWORD, IDC_EAP_BROWSE}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tls ? "EAP-TLS" : "no protocol");
+        m_page.OfferTlsOnly();
+        if (!c.tls) {
+            ComboBox_ResetContent(::GetDlgItem(Page(), IDC_EAP_PROTOCOL));
+            m_page.Refresh();
+        }
+        ::ShowWindow(m_owner, SW_SHOWNA);
+        m_page.Show(SW_SHOWNA);
+        std::vector<int> visited;
+        HWND control = ::GetNextDlgTabItem(Page(), nullptr, FALSE);
+        for (size_t step = 0; control && step < 8; ++step) {
+            visited.push_back(::GetDlgCtrlID(control));
+            control = ::GetNextDlgTabItem(Page(), control, FALSE);
+            if (control && ::GetDlgCtrlID(control) == visited.front())
+                break;
+        }
+        EXPECT_EQ(c.order, visited);
+    }
 }
 
 // Which side the protocol enables; Browse... works for both, the name fields for neither.

@@ -156,6 +156,30 @@ TEST_F(EncryptionPage, EachModeShowsItsOwnControls)
     });
 }
 
+TEST_F(EncryptionPage, TabGoesThroughTheShownModeFromTopToBottom)
+{
+    SaveDefaultSettings(WepRecord(5, 0));
+    Run([](CModalScript& script) {
+        script.Do("tab through each mode", [] {
+            EXPECT_EQ((std::vector<int>{IDC_ENCRYPTION_ENABLED, IDC_ENCRYPTION_AUTH_MODE, IDC_ENCRYPTION_KEY_FORMAT,
+                                        IDC_ENCRYPTION_KEY_LENGTH, IDC_ENCRYPTION_DEFAULT_KEY1, IDC_ENCRYPTION_KEY1,
+                                        IDC_ENCRYPTION_KEY2, IDC_ENCRYPTION_KEY3, IDC_ENCRYPTION_KEY4,
+                                        IDC_ENCRYPTION_PASSPHRASE, IDC_ENCRYPTION_GENERATE, IDC_ENCRYPTION_APPLY,
+                                        IDC_ENCRYPTION_CANCEL}),
+                      TabOrder(Page, IDC_ENCRYPTION_ENABLED));
+            ChooseListItem(Page, IDC_ENCRYPTION_AUTH_MODE, 2);
+            EXPECT_EQ((std::vector<int>{IDC_ENCRYPTION_ENABLED, IDC_ENCRYPTION_AUTH_MODE, IDC_PSK_PASSPHRASE,
+                                        IDC_PSK_CONFIRM, IDC_PSK_UNMASK, IDC_ENCRYPTION_APPLY, IDC_ENCRYPTION_CANCEL}),
+                      TabOrder(Page, IDC_ENCRYPTION_ENABLED));
+            ChooseListItem(Page, IDC_ENCRYPTION_AUTH_MODE, 3);
+            const std::vector<int> wpa = TabOrder(Page, IDC_ENCRYPTION_ENABLED);
+            ASSERT_GE(wpa.size(), 5u);
+            EXPECT_EQ(IDC_EAP_PROTOCOL, wpa[2]) << "into the 802.1X page after the mode";
+            EXPECT_EQ(IDC_ENCRYPTION_APPLY, wpa[wpa.size() - 2]);
+        });
+    });
+}
+
 TEST_F(EncryptionPage, FormatAndLengthChangesClearTheKeysAndSetTheirLimits)
 {
     SaveDefaultSettings(WepRecord(5, 0));
@@ -302,6 +326,23 @@ TEST_F(EncryptionPage, EncryptionOffSelectsOpenAndStoresWepOffWithoutTouchingThe
     EXPECT_EQ(0u, Stored().AuthMode);
     EXPECT_EQ(storedKey, ReadValue(DefaultKey, "WepKey2"));
     EXPECT_EQ(1u, PendingSettings.WepStatus);
+}
+
+TEST_F(EncryptionPage, AnEmptiedHexKeyIsStoredAsAnEmptyKeyAndTheOthersStay)
+{
+    SaveDefaultSettings(WepRecord(5, 1));
+    const Bytes key1 = ReadValue(DefaultKey, "WepKey1");
+    Run([](CModalScript& script) {
+        script.Do("empty key 3 and apply", [] {
+            TypeInto(Page, IDC_ENCRYPTION_KEY3, "\b");
+            EXPECT_EQ("", KeyText(2));
+            ClickPageItem(Page, IDC_ENCRYPTION_APPLY);
+            EXPECT_EQ(0, ConfigDialog().CurrentPage());
+        });
+    });
+    const Bytes key3 = ReadValue(DefaultKey, "WepKey3");
+    EXPECT_STREQ("3030303030", reinterpret_cast<const char*>(key3.data()));
+    EXPECT_EQ(key1, ReadValue(DefaultKey, "WepKey1"));
 }
 
 TEST_F(EncryptionPage, WpaBeforeAnyCertificateWasChosenStoresEmptyNames)

@@ -70,6 +70,17 @@ void ChooseListItem(int page, int id, int index)
     ::SendMessageA(::GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
+std::vector<int> TabOrder(int page, int first)
+{
+    HWND pageWindow = PageWindow(page);
+    HWND start = PageItem(page, first);
+    std::vector<int> order{first};
+    for (HWND next = ::GetNextDlgTabItem(pageWindow, start, FALSE); next && next != start && order.size() < 40;
+         next = ::GetNextDlgTabItem(pageWindow, next, FALSE))
+        order.push_back(::GetDlgCtrlID(next));
+    return order;
+}
+
 void ClickPageItem(int page, int id)
 {
     ::SendMessageA(PageItem(page, id), BM_CLICK, 0, 0);

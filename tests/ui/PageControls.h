@@ -37,6 +37,9 @@ std::vector<std::string> ListItems(int page, int id);
 int ListSelection(int page, int id);
 void ChooseListItem(int page, int id, int index);
 
+// The ids that Tab visits on the page, from the control first, until it comes back to it.
+std::vector<int> TabOrder(int page, int first);
+
 // A click on a button, check box or radio button.
 void ClickPageItem(int page, int id);
 // Characters typed into an edit.
