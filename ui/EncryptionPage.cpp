@@ -8,8 +8,6 @@
 #include "PendingApply.h"
 #include "SettingsLists.h"
 
-#include "state/AsciiKeyEntry.h"
-#include "keys/PassphraseKeys.h"
 #include "keys/PskRules.h"
 #include "keys/WepKeyRules.h"
 #include "settings/DefaultSettings.h"
@@ -18,21 +16,12 @@
 namespace {
 constexpr int RadioIds[] = {IDC_ENCRYPTION_APPLY, IDC_ENCRYPTION_CANCEL};
 const COLORREF PageWhite = RGB(255, 255, 255);
-constexpr char KeyMask = '*';
-constexpr int PassphraseLength = 32;
 // Where the embedded pages sit, in pixels of this page's client area.
 constexpr POINT PskPagePlace = {16, 70};
 constexpr POINT EapPagePlace = {6, 70};
 
 enum AuthIndex { AuthOpen = 0, AuthShared = 1, AuthWpaPsk = 2, AuthWpa = 3 };
 
-constexpr int KeyIds[WepKeyCount] = {IDC_ENCRYPTION_KEY1, IDC_ENCRYPTION_KEY2, IDC_ENCRYPTION_KEY3,
-                                     IDC_ENCRYPTION_KEY4};
-constexpr int DefaultKeyIds[WepKeyCount] = {IDC_ENCRYPTION_DEFAULT_KEY1, IDC_ENCRYPTION_DEFAULT_KEY2,
-                                            IDC_ENCRYPTION_DEFAULT_KEY3, IDC_ENCRYPTION_DEFAULT_KEY4};
-// Key 1 has the visible list; the others keep theirs equal to it.
-constexpr int KeyLengthIds[WepKeyCount] = {IDC_ENCRYPTION_KEY_LENGTH, IDC_ENCRYPTION_KEY2_LENGTH,
-                                           IDC_ENCRYPTION_KEY3_LENGTH, IDC_ENCRYPTION_KEY4_LENGTH};
 
 // Shown for the WEP modes only. The passphrase row is part of it: keys are generated only
 // for WEP.
@@ -55,6 +44,19 @@ constexpr int KeyControlIds[] = {
     IDC_ENCRYPTION_GENERATE,
 };
 
+const WepKeyControlIds KeyControls = {
+    {IDC_ENCRYPTION_KEY1, IDC_ENCRYPTION_KEY2, IDC_ENCRYPTION_KEY3, IDC_ENCRYPTION_KEY4},
+    {IDC_ENCRYPTION_DEFAULT_KEY1, IDC_ENCRYPTION_DEFAULT_KEY2, IDC_ENCRYPTION_DEFAULT_KEY3,
+     IDC_ENCRYPTION_DEFAULT_KEY4},
+    {IDC_ENCRYPTION_KEY_LENGTH, IDC_ENCRYPTION_KEY2_LENGTH, IDC_ENCRYPTION_KEY3_LENGTH, IDC_ENCRYPTION_KEY4_LENGTH},
+    IDC_ENCRYPTION_KEY_FORMAT,
+    IDC_ENCRYPTION_TX_KEY_LIST,
+    IDC_ENCRYPTION_PASSPHRASE,
+    IDC_ENCRYPTION_GENERATE,
+    WepControlIds,
+    KeyControlIds,
+};
+
 struct LabelText {
     int Id;
     const char* Text;
@@ -74,7 +76,7 @@ AdapterSettings StoredSettings()
 }
 }  // namespace
 
-CEncryptionPage::CEncryptionPage() : CPageBase(IDD_ENCRYPTION_PAGE) {}
+CEncryptionPage::CEncryptionPage() : CPageBase(IDD_ENCRYPTION_PAGE), m_keyControls(KeyControls, m_keys) {}
 
 std::span<const int> CEncryptionPage::RadioControls() const
 {
@@ -86,7 +88,7 @@ void CEncryptionPage::DoDataExchange()
     BindControl(m_apply, IDC_ENCRYPTION_APPLY);
     BindControl(m_cancel, IDC_ENCRYPTION_CANCEL);
     for (int i = 0; i < WepKeyCount; ++i)
-        BindControl(m_keys[static_cast<size_t>(i)], KeyIds[i]);
+        BindControl(m_keys[static_cast<size_t>(i)], KeyControls.Keys[static_cast<size_t>(i)]);
 }
 
 bool CEncryptionPage::OnInitDialog()
@@ -96,11 +98,7 @@ bool CEncryptionPage::OnInitDialog()
     m_background = MakeSolidBrush(PageWhite);
 
     FillComboList(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, AuthModeItems);
-    FillComboList(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT, KeyFormatItems);
-    for (int id : KeyLengthIds)
-        FillComboList(m_hWnd, id, KeyLengthItems);
-    FillComboList(m_hWnd, IDC_ENCRYPTION_TX_KEY_LIST, DefaultKeyItems);
-    LimitItemText(m_hWnd, IDC_ENCRYPTION_PASSPHRASE, PassphraseLength);
+    m_keyControls.SetUp(m_hWnd);
 
     // Tab goes from the authentication list into an embedded page, then on to Apply.
     if (m_pskPage.Create(m_hWnd)) {
@@ -121,38 +119,12 @@ void CEncryptionPage::LoadSettings()
         return;
     const AdapterSettings settings = StoredSettings();
 
-    SelectComboItem(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT, static_cast<int>(settings.WepKeyFormat));
-    AsciiKeyEntry = 1 - static_cast<int>(settings.WepKeyFormat);
     SelectComboItem(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, static_cast<int>(settings.AuthMode));
-    m_keyFormat = ComboSelection(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT);
-    SelectComboItem(m_hWnd, IDC_ENCRYPTION_TX_KEY_LIST, static_cast<int>(settings.TxWepKey));
-
-    for (CKeyEdit& key : m_keys)
-        key.SetHexadecimalOnly(true);
-
-    const int lengthIndex = KeyLengthIndex(settings.WepKeySize);
-    for (int id : KeyLengthIds)
-        SelectComboItem(m_hWnd, id, lengthIndex);
-    LimitKeys();
-
-    // The stored size gives the shown length; a size the lists do not offer still shows
-    // what the slots hold.
-    const uint32_t shownSize = settings.WepKeySize == 0 ? WepKeySize64 : settings.WepKeySize;
-    for (int i = 0; i < WepKeyCount; ++i)
-        SetItemText(m_hWnd, KeyIds[i], WepKeySlotToText(WepKeySlot(settings, i), shownSize, settings.WepKeyFormat));
+    m_keyControls.Load(settings);
 
     const bool encryption = settings.WepStatus == 0;
     CheckItem(m_hWnd, IDC_ENCRYPTION_ENABLED, encryption);
     EnableItem(IDC_ENCRYPTION_AUTH_MODE, encryption);
-
-    for (int id : DefaultKeyIds)
-        CheckItem(m_hWnd, id, false);
-    if (settings.TxWepKey < WepKeyCount)
-        CheckItem(m_hWnd, DefaultKeyIds[settings.TxWepKey], true);
-
-    SetItemText(m_hWnd, IDC_ENCRYPTION_PASSPHRASE, "");
-    for (int id : KeyIds)
-        SetPasswordChar(m_hWnd, id, KeyMask);
 
     const int auth = ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE);
     if (auth == AuthWpaPsk || auth == AuthWpa)
@@ -179,90 +151,20 @@ void CEncryptionPage::FollowEncryptionSwitch()
         SelectComboItem(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, AuthOpen);
         ShowModeControls();
     }
-    EnableItems(KeyControlIds, on);
+    m_keyControls.Enable(on);
 }
 
 void CEncryptionPage::ShowModeControls()
 {
     const int auth = ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE);
     const bool wep = auth == AuthOpen || auth == AuthShared;
-    ShowItems(m_hWnd, WepControlIds, wep);
+    m_keyControls.Show(wep);
     if (m_pskPage.IsWindow())
         m_pskPage.Show(auth == AuthWpaPsk ? SW_SHOW : SW_HIDE);
     if (auth == AuthWpa)
         m_eapPage.OfferTlsOnly();
     if (m_eapPage.IsWindow())
         m_eapPage.Show(auth == AuthWpa ? SW_SHOW : SW_HIDE);
-}
-
-int CEncryptionPage::KeyLengthSelection() const
-{
-    return ComboSelection(m_hWnd, IDC_ENCRYPTION_KEY_LENGTH);
-}
-
-uint32_t CEncryptionPage::KeyFormatSelection() const
-{
-    return ComboSelection(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT) == 1 ? WepKeyFormatHex : WepKeyFormatAscii;
-}
-
-void CEncryptionPage::LimitKeys()
-{
-    const size_t chars = RequiredWepKeyChars(WepKeySizeForLengthIndex(KeyLengthSelection()), KeyFormatSelection());
-    for (int id : KeyIds)
-        LimitItemText(m_hWnd, id, static_cast<int>(chars));
-}
-
-void CEncryptionPage::ClearKeys()
-{
-    LimitKeys();
-    for (int id : KeyIds)
-        SetItemText(m_hWnd, id, "");
-}
-
-void CEncryptionPage::ChangeKeyFormat()
-{
-    const int index = ComboSelection(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT);
-    if (index == m_keyFormat)
-        return;
-    m_keyFormat = index;
-    AsciiKeyEntry = 1 - index;
-    ClearKeys();
-    for (CKeyEdit& key : m_keys)
-        key.SetHexadecimalOnly(index == 1);
-}
-
-void CEncryptionPage::ChangeKeyLength(int changedList)
-{
-    const int index = ComboSelection(m_hWnd, changedList);
-    for (int id : KeyLengthIds)
-        if (id != changedList)
-            SelectComboItem(m_hWnd, id, index);
-    ClearKeys();
-}
-
-void CEncryptionPage::GenerateKeys()
-{
-    WepKeyTexts keys;
-    if (!GenerateWepKeys(ItemText(m_hWnd, IDC_ENCRYPTION_PASSPHRASE), KeyLengthSelection(), keys))
-        return;
-    // Generated keys are arbitrary bytes, which only hexadecimal text can show.
-    if (KeyFormatSelection() != WepKeyFormatHex) {
-        SelectComboItem(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT, 1);
-        ChangeKeyFormat();
-    }
-    LimitKeys();
-    for (int i = 0; i < WepKeyCount; ++i) {
-        SetPasswordChar(m_hWnd, KeyIds[i], '\0');
-        SetItemText(m_hWnd, KeyIds[i], keys[static_cast<size_t>(i)]);
-    }
-}
-
-int CEncryptionPage::CheckedDefaultKey() const
-{
-    for (int i = 0; i < WepKeyCount; ++i)
-        if (IsItemChecked(m_hWnd, DefaultKeyIds[i]))
-            return i;
-    return -1;
 }
 
 bool CEncryptionPage::ApplySettings()
@@ -283,12 +185,10 @@ bool CEncryptionPage::ApplySettings()
         CopyFieldText(settings.PskPassphrase, passphrase.c_str());
     } else {
         const bool encryption = EncryptionChecked();
-        const int lengthIndex = KeyLengthSelection();
-        const uint32_t format = KeyFormatSelection();
-        WepKeyTexts keys;
-        for (int i = 0; i < WepKeyCount; ++i)
-            keys[static_cast<size_t>(i)] = ItemText(m_hWnd, KeyIds[i]);
-        const int defaultKey = CheckedDefaultKey();
+        const int lengthIndex = m_keyControls.LengthSelection();
+        const uint32_t format = m_keyControls.FormatSelection();
+        const WepKeyTexts keys = m_keyControls.Texts();
+        const int defaultKey = m_keyControls.CheckedDefaultKey();
         if (encryption) {
             const WepKeyCheck check = ValidateWepKeys(keys, static_cast<uint32_t>(defaultKey),
                                                       WepKeySizeForLengthIndex(lengthIndex), format);
@@ -315,6 +215,8 @@ bool CEncryptionPage::ApplySettings()
 
 bool CEncryptionPage::OnCommand(WORD id, WORD code, HWND control)
 {
+    if (m_keyControls.OnCommand(id, code))
+        return true;
     switch (id) {
     case IDC_ENCRYPTION_APPLY:
         if (code == BN_CLICKED)
@@ -328,24 +230,9 @@ bool CEncryptionPage::OnCommand(WORD id, WORD code, HWND control)
         if (code == BN_CLICKED)
             FollowEncryptionSwitch();
         return true;
-    case IDC_ENCRYPTION_GENERATE:
-        if (code == BN_CLICKED)
-            GenerateKeys();
-        return true;
     case IDC_ENCRYPTION_AUTH_MODE:
         if (code == CBN_SELCHANGE)
             ShowModeControls();
-        return true;
-    case IDC_ENCRYPTION_KEY_FORMAT:
-        if (code == CBN_SELCHANGE)
-            ChangeKeyFormat();
-        return true;
-    case IDC_ENCRYPTION_KEY_LENGTH:
-    case IDC_ENCRYPTION_KEY2_LENGTH:
-    case IDC_ENCRYPTION_KEY3_LENGTH:
-    case IDC_ENCRYPTION_KEY4_LENGTH:
-        if (code == CBN_SELCHANGE)
-            ChangeKeyLength(id);
         return true;
     default:
         return CPageBase::OnCommand(id, code, control);

@@ -5,27 +5,16 @@
 #include "ProfileDlgIds.h"
 #include "SettingsLists.h"
 
-#include "state/AsciiKeyEntry.h"
-#include "keys/PassphraseKeys.h"
 #include "settings/TextField.h"
-#include "record/WepKeySlots.h"
 
 namespace {
 const COLORREF DialogWhite = RGB(255, 255, 255);
-constexpr char KeyMask = '*';
 constexpr int NameLength = 32;
 constexpr int SsidLength = 32;
-constexpr int PassphraseLength = 32;
 // Where the embedded pages sit, in dialog units: over the key rows they replace.
 constexpr RECT PskPagePlace = {8, 156, 0, 0};
 constexpr RECT EapPagePlace = {4, 154, 0, 0};
 
-constexpr int KeyIds[WepKeyCount] = {IDC_PROFILE_KEY_1, IDC_PROFILE_KEY_2, IDC_PROFILE_KEY_3, IDC_PROFILE_KEY_4};
-constexpr int DefaultKeyIds[WepKeyCount] = {IDC_PROFILE_DEFAULT_KEY_1, IDC_PROFILE_DEFAULT_KEY_2,
-                                            IDC_PROFILE_DEFAULT_KEY_3, IDC_PROFILE_DEFAULT_KEY_4};
-// Key 1 has the visible list; the others keep theirs equal to it.
-constexpr int KeyLengthIds[WepKeyCount] = {IDC_PROFILE_KEY_LENGTH, IDC_PROFILE_KEY_LENGTH_2, IDC_PROFILE_KEY_LENGTH_3,
-                                           IDC_PROFILE_KEY_LENGTH_4};
 
 // Shown for the WEP modes only; the passphrase row generates WEP keys.
 constexpr int WepControlIds[] = {
@@ -47,6 +36,18 @@ constexpr int KeyControlIds[] = {
     IDC_PROFILE_GENERATE,
 };
 
+const WepKeyControlIds KeyControls = {
+    {IDC_PROFILE_KEY_1, IDC_PROFILE_KEY_2, IDC_PROFILE_KEY_3, IDC_PROFILE_KEY_4},
+    {IDC_PROFILE_DEFAULT_KEY_1, IDC_PROFILE_DEFAULT_KEY_2, IDC_PROFILE_DEFAULT_KEY_3, IDC_PROFILE_DEFAULT_KEY_4},
+    {IDC_PROFILE_KEY_LENGTH, IDC_PROFILE_KEY_LENGTH_2, IDC_PROFILE_KEY_LENGTH_3, IDC_PROFILE_KEY_LENGTH_4},
+    IDC_PROFILE_KEY_FORMAT,
+    IDC_PROFILE_DEFAULT_KEY_LIST,
+    IDC_PROFILE_PASSPHRASE,
+    IDC_PROFILE_GENERATE,
+    WepControlIds,
+    KeyControlIds,
+};
+
 struct LabelText {
     int Id;
     const char* Text;
@@ -62,7 +63,7 @@ constexpr LabelText Labels[] = {
 };
 }  // namespace
 
-CProfileDlg::CProfileDlg() : CDialog(IDD_PROFILE_DIALOG) {}
+CProfileDlg::CProfileDlg() : CDialog(IDD_PROFILE_DIALOG), m_keyControls(KeyControls, m_keys) {}
 
 CProfileDlg::~CProfileDlg() = default;
 
@@ -83,7 +84,7 @@ void CProfileDlg::DoDataExchange()
     BindControl(m_apply, IDOK);
     BindControl(m_cancel, IDCANCEL);
     for (int i = 0; i < WepKeyCount; ++i)
-        BindControl(m_keys[static_cast<size_t>(i)], KeyIds[i]);
+        BindControl(m_keys[static_cast<size_t>(i)], KeyControls.Keys[static_cast<size_t>(i)]);
 }
 
 bool CProfileDlg::OnInitDialog()
@@ -107,11 +108,7 @@ void CProfileDlg::FillLists()
     FillComboList(m_hWnd, IDC_PROFILE_PREAMBLE, PreambleItems);
     FillComboList(m_hWnd, IDC_PROFILE_POWER_MODE, PowerModeItems);
     FillComboList(m_hWnd, IDC_PROFILE_AUTH_MODE, AuthModeItems);
-    FillComboList(m_hWnd, IDC_PROFILE_KEY_FORMAT, KeyFormatItems);
-    for (int id : KeyLengthIds)
-        FillComboList(m_hWnd, id, KeyLengthItems);
-    FillComboList(m_hWnd, IDC_PROFILE_DEFAULT_KEY_LIST, DefaultKeyItems);
-    LimitItemText(m_hWnd, IDC_PROFILE_PASSPHRASE, PassphraseLength);
+    m_keyControls.SetUp(m_hWnd);
 }
 
 void CProfileDlg::CreateSubPages()
@@ -142,30 +139,9 @@ void CProfileDlg::LoadControls()
     SelectComboItem(m_hWnd, IDC_PROFILE_PREAMBLE, static_cast<int>(settings.Preamble));
     SelectComboItem(m_hWnd, IDC_PROFILE_POWER_MODE, static_cast<int>(settings.PowerMode));
     SelectComboItem(m_hWnd, IDC_PROFILE_AUTH_MODE, static_cast<int>(settings.AuthMode));
-    SelectComboItem(m_hWnd, IDC_PROFILE_KEY_FORMAT, static_cast<int>(settings.WepKeyFormat));
-    m_keyFormat = ComboSelection(m_hWnd, IDC_PROFILE_KEY_FORMAT);
     SetItemText(m_hWnd, IDC_PROFILE_SSID, FieldString(settings.DesiredSSID));
-    AsciiKeyEntry = 1 - static_cast<int>(settings.WepKeyFormat);
-    SelectComboItem(m_hWnd, IDC_PROFILE_DEFAULT_KEY_LIST, static_cast<int>(settings.TxWepKey));
-
-    for (CKeyEdit& key : m_keys)
-        key.SetHexadecimalOnly(true);
-    const int lengthIndex = KeyLengthIndex(settings.WepKeySize);
-    for (int id : KeyLengthIds)
-        SelectComboItem(m_hWnd, id, lengthIndex);
-    LimitKeys();
-    const uint32_t shownSize = WepKeySizeForLengthIndex(lengthIndex);
-    for (int i = 0; i < WepKeyCount; ++i) {
-        SetItemText(m_hWnd, KeyIds[i], WepKeySlotToText(WepKeySlot(settings, i), shownSize, settings.WepKeyFormat));
-        SetPasswordChar(m_hWnd, KeyIds[i], KeyMask);
-    }
-
+    m_keyControls.Load(settings);
     CheckItem(m_hWnd, IDC_PROFILE_ENCRYPTION, settings.WepStatus == 0);
-    for (int id : DefaultKeyIds)
-        CheckItem(m_hWnd, id, false);
-    if (settings.TxWepKey < WepKeyCount)
-        CheckItem(m_hWnd, DefaultKeyIds[settings.TxWepKey], true);
-    SetItemText(m_hWnd, IDC_PROFILE_PASSPHRASE, "");
 
     if (ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE) == ProfileAuthWpaPsk)
         CheckItem(m_hWnd, IDC_PROFILE_ENCRYPTION, true);
@@ -217,90 +193,20 @@ void CProfileDlg::FollowEncryptionSwitch()
         SelectComboItem(m_hWnd, IDC_PROFILE_AUTH_MODE, ProfileAuthOpen);
         ShowModeControls();
     }
-    EnableDialogItems(m_hWnd, KeyControlIds, on);
+    m_keyControls.Enable(on);
 }
 
 void CProfileDlg::ShowModeControls()
 {
     const int auth = ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE);
     const bool wep = auth == ProfileAuthOpen || auth == ProfileAuthShared;
-    ShowItems(m_hWnd, WepControlIds, wep);
+    m_keyControls.Show(wep);
     if (m_pskPage.IsWindow())
         m_pskPage.Show(auth == ProfileAuthWpaPsk ? SW_SHOW : SW_HIDE);
     if (auth == ProfileAuthWpa)
         m_eapPage.OfferTlsOnly();
     if (m_eapPage.IsWindow())
         m_eapPage.Show(auth == ProfileAuthWpa ? SW_SHOW : SW_HIDE);
-}
-
-int CProfileDlg::KeyLengthSelection() const
-{
-    return ComboSelection(m_hWnd, IDC_PROFILE_KEY_LENGTH);
-}
-
-uint32_t CProfileDlg::KeyFormatSelection() const
-{
-    return ComboSelection(m_hWnd, IDC_PROFILE_KEY_FORMAT) == 1 ? WepKeyFormatHex : WepKeyFormatAscii;
-}
-
-void CProfileDlg::LimitKeys()
-{
-    const size_t chars = RequiredWepKeyChars(WepKeySizeForLengthIndex(KeyLengthSelection()), KeyFormatSelection());
-    for (int id : KeyIds)
-        LimitItemText(m_hWnd, id, static_cast<int>(chars));
-}
-
-void CProfileDlg::ClearKeys()
-{
-    LimitKeys();
-    for (int id : KeyIds)
-        SetItemText(m_hWnd, id, "");
-}
-
-void CProfileDlg::ChangeKeyFormat()
-{
-    const int index = ComboSelection(m_hWnd, IDC_PROFILE_KEY_FORMAT);
-    if (index == m_keyFormat)
-        return;
-    m_keyFormat = index;
-    AsciiKeyEntry = 1 - index;
-    ClearKeys();
-    for (CKeyEdit& key : m_keys)
-        key.SetHexadecimalOnly(index == 1);
-}
-
-void CProfileDlg::ChangeKeyLength(int changedList)
-{
-    const int index = ComboSelection(m_hWnd, changedList);
-    for (int id : KeyLengthIds)
-        if (id != changedList)
-            SelectComboItem(m_hWnd, id, index);
-    ClearKeys();
-}
-
-void CProfileDlg::GenerateKeys()
-{
-    WepKeyTexts keys;
-    if (!GenerateWepKeys(ItemText(m_hWnd, IDC_PROFILE_PASSPHRASE), KeyLengthSelection(), keys))
-        return;
-    // Generated keys are arbitrary bytes, which only hexadecimal text can show.
-    if (KeyFormatSelection() != WepKeyFormatHex) {
-        SelectComboItem(m_hWnd, IDC_PROFILE_KEY_FORMAT, 1);
-        ChangeKeyFormat();
-    }
-    LimitKeys();
-    for (int i = 0; i < WepKeyCount; ++i) {
-        SetPasswordChar(m_hWnd, KeyIds[i], '\0');
-        SetItemText(m_hWnd, KeyIds[i], keys[static_cast<size_t>(i)]);
-    }
-}
-
-int CProfileDlg::CheckedDefaultKey() const
-{
-    for (int i = 0; i < WepKeyCount; ++i)
-        if (IsItemChecked(m_hWnd, DefaultKeyIds[i]))
-            return i;
-    return -1;
 }
 
 ProfileForm CProfileDlg::ReadForm() const
@@ -315,11 +221,10 @@ ProfileForm CProfileDlg::ReadForm() const
     form.Preamble = ComboSelection(m_hWnd, IDC_PROFILE_PREAMBLE);
     form.PowerMode = ComboSelection(m_hWnd, IDC_PROFILE_POWER_MODE);
     form.Encryption = EncryptionChecked();
-    form.CheckedKey = CheckedDefaultKey();
-    form.LengthIndex = KeyLengthSelection();
-    form.FormatIndex = ComboSelection(m_hWnd, IDC_PROFILE_KEY_FORMAT);
-    for (int i = 0; i < WepKeyCount; ++i)
-        form.Keys[static_cast<size_t>(i)] = ItemText(m_hWnd, KeyIds[i]);
+    form.CheckedKey = m_keyControls.CheckedDefaultKey();
+    form.LengthIndex = m_keyControls.LengthSelection();
+    form.FormatIndex = m_keyControls.FormatIndex();
+    form.Keys = m_keyControls.Texts();
     if (m_pskPage.IsWindow()) {
         form.Passphrase = m_pskPage.Passphrase();
         form.Confirmation = m_pskPage.Confirmation();
@@ -343,14 +248,12 @@ void CProfileDlg::OnOK()
 
 bool CProfileDlg::OnCommand(WORD id, WORD code, HWND control)
 {
+    if (m_keyControls.OnCommand(id, code))
+        return true;
     switch (id) {
     case IDC_PROFILE_ENCRYPTION:
         if (code == BN_CLICKED)
             FollowEncryptionSwitch();
-        return true;
-    case IDC_PROFILE_GENERATE:
-        if (code == BN_CLICKED)
-            GenerateKeys();
         return true;
     case IDC_PROFILE_AUTH_MODE:
         if (code == CBN_SELCHANGE)
@@ -359,17 +262,6 @@ bool CProfileDlg::OnCommand(WORD id, WORD code, HWND control)
     case IDC_PROFILE_BSS_TYPE:
         if (code == CBN_SELCHANGE)
             EnableAuthList();
-        return true;
-    case IDC_PROFILE_KEY_FORMAT:
-        if (code == CBN_SELCHANGE)
-            ChangeKeyFormat();
-        return true;
-    case IDC_PROFILE_KEY_LENGTH:
-    case IDC_PROFILE_KEY_LENGTH_2:
-    case IDC_PROFILE_KEY_LENGTH_3:
-    case IDC_PROFILE_KEY_LENGTH_4:
-        if (code == CBN_SELCHANGE)
-            ChangeKeyLength(id);
         return true;
     default:
         return CDialog::OnCommand(id, code, control);

@@ -7,6 +7,7 @@
 #include "EapPage.h"
 #include "ProfileForm.h"
 #include "PskPage.h"
+#include "WepKeyControls.h"
 
 #include "controls/KeyEdit.h"
 #include "controls/SkinButton.h"
@@ -58,14 +59,6 @@ private:
     void EnableAuthList();
     // Shows the controls of the selected authentication mode.
     void ShowModeControls();
-    void ChangeKeyFormat();
-    void ChangeKeyLength(int changedList);
-    void GenerateKeys();
-    void LimitKeys();
-    void ClearKeys();
-    int KeyLengthSelection() const;
-    uint32_t KeyFormatSelection() const;
-    int CheckedDefaultKey() const;
     ProfileForm ReadForm() const;
 
     CBrush m_background;
@@ -74,8 +67,7 @@ private:
     std::array<CKeyEdit, 4> m_keys;
     CPskPage m_pskPage;
     CEapPage m_eapPage;
-    // The format in force; choosing it again changes nothing.
-    int m_keyFormat = 0;
+    CWepKeyControls m_keyControls;
 };
 
 #endif
