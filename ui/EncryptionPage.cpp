@@ -1,6 +1,7 @@
 #include "EncryptionPage.h"
 
 #include "ConfigDlg.h"
+#include "AuthModeControls.h"
 #include "DialogItems.h"
 #include "EncryptionPageIds.h"
 #include "settings/TextField.h"
@@ -156,15 +157,7 @@ void CEncryptionPage::FollowEncryptionSwitch()
 
 void CEncryptionPage::ShowModeControls()
 {
-    const int auth = ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE);
-    const bool wep = auth == AuthOpen || auth == AuthShared;
-    m_keyControls.Show(wep);
-    if (m_pskPage.IsWindow())
-        m_pskPage.Show(auth == AuthWpaPsk ? SW_SHOW : SW_HIDE);
-    if (auth == AuthWpa)
-        m_eapPage.OfferTlsOnly();
-    if (m_eapPage.IsWindow())
-        m_eapPage.Show(auth == AuthWpa ? SW_SHOW : SW_HIDE);
+    ShowAuthModeControls(ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE), m_keyControls, m_pskPage, m_eapPage);
 }
 
 bool CEncryptionPage::ApplySettings()

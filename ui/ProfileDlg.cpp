@@ -1,5 +1,6 @@
 #include "ProfileDlg.h"
 
+#include "AuthModeControls.h"
 #include "DialogItems.h"
 #include "InputWarning.h"
 #include "ProfileDlgIds.h"
@@ -141,9 +142,9 @@ void CProfileDlg::LoadControls()
     SelectComboItem(m_hWnd, IDC_PROFILE_AUTH_MODE, static_cast<int>(settings.AuthMode));
     SetItemText(m_hWnd, IDC_PROFILE_SSID, FieldString(settings.DesiredSSID));
     m_keyControls.Load(settings);
-    CheckItem(m_hWnd, IDC_PROFILE_ENCRYPTION, settings.WepStatus == 0);
+    CheckItem(m_hWnd, IDC_PROFILE_ENCRYPTION, settings.WepStatus == WepStatusOn);
 
-    if (ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE) == ProfileAuthWpaPsk)
+    if (ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE) == static_cast<int>(AuthModeWpaPsk))
         CheckItem(m_hWnd, IDC_PROFILE_ENCRYPTION, true);
     FollowEncryptionSwitch();
     ShowModeControls();
@@ -177,7 +178,7 @@ bool CProfileDlg::EncryptionChecked() const
 
 bool CProfileDlg::Infrastructure() const
 {
-    return ComboSelection(m_hWnd, IDC_PROFILE_BSS_TYPE) == 1;
+    return ComboSelection(m_hWnd, IDC_PROFILE_BSS_TYPE) == static_cast<int>(NetworkModeInfrastructure);
 }
 
 void CProfileDlg::EnableAuthList()
@@ -190,7 +191,7 @@ void CProfileDlg::FollowEncryptionSwitch()
     const bool on = EncryptionChecked();
     EnableAuthList();
     if (!on) {
-        SelectComboItem(m_hWnd, IDC_PROFILE_AUTH_MODE, ProfileAuthOpen);
+        SelectComboItem(m_hWnd, IDC_PROFILE_AUTH_MODE, static_cast<int>(AuthModeOpen));
         ShowModeControls();
     }
     m_keyControls.Enable(on);
@@ -198,15 +199,7 @@ void CProfileDlg::FollowEncryptionSwitch()
 
 void CProfileDlg::ShowModeControls()
 {
-    const int auth = ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE);
-    const bool wep = auth == ProfileAuthOpen || auth == ProfileAuthShared;
-    m_keyControls.Show(wep);
-    if (m_pskPage.IsWindow())
-        m_pskPage.Show(auth == ProfileAuthWpaPsk ? SW_SHOW : SW_HIDE);
-    if (auth == ProfileAuthWpa)
-        m_eapPage.OfferTlsOnly();
-    if (m_eapPage.IsWindow())
-        m_eapPage.Show(auth == ProfileAuthWpa ? SW_SHOW : SW_HIDE);
+    ShowAuthModeControls(ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE), m_keyControls, m_pskPage, m_eapPage);
 }
 
 ProfileForm CProfileDlg::ReadForm() const

@@ -51,7 +51,7 @@ std::string ApplyWep(const ProfileForm& form, AdapterSettings& settings)
     settings.PowerMode = static_cast<uint32_t>(form.PowerMode);
     settings.Preamble = static_cast<uint32_t>(form.Preamble);
     settings.DataRate[0] = static_cast<unsigned char>(form.RateIndex);
-    settings.WepStatus = form.Encryption ? 0 : 1;
+    settings.WepStatus = form.Encryption ? WepStatusOn : WepStatusOff;
     if (form.CheckedKey >= 0 && form.CheckedKey < WepKeyCount)
         settings.TxWepKey = static_cast<uint32_t>(form.CheckedKey);
     settings.WepKeyFormat = format;
@@ -69,10 +69,10 @@ std::string ApplyProfileForm(const ProfileForm& form, AdapterSettings& settings,
     AdapterSettings edited = settings;
     CopyFieldText(edited.DesiredSSID, form.Ssid.c_str());
     edited.AuthMode = static_cast<uint32_t>(form.AuthIndex);
-    if (form.AuthIndex == ProfileAuthWpa) {
+    if (form.AuthIndex == static_cast<int>(AuthModeWpa)) {
         CopyFieldText(edited.WPALoginName, form.WpaUserName.c_str());
         CopyFieldText(edited.WPACertificate, form.WpaCertificate.c_str());
-    } else if (form.AuthIndex == ProfileAuthWpaPsk) {
+    } else if (form.AuthIndex == static_cast<int>(AuthModeWpaPsk)) {
         const PskCheck check = CheckPskPassphrase(form.Passphrase, form.Confirmation);
         if (!check.Passed())
             return check.Message;

@@ -8,15 +8,13 @@
 
 #include <string>
 
-enum ProfileAuthIndex { ProfileAuthOpen = 0, ProfileAuthShared = 1, ProfileAuthWpaPsk = 2, ProfileAuthWpa = 3 };
-
 struct ProfileForm {
     std::string Name;
     std::string Ssid;
-    int AuthIndex = ProfileAuthOpen;
+    int AuthIndex = AuthModeOpen;  // the authentication list's index, the record's AuthMode
     // The network half; read for the WEP modes only.
     std::string ChannelText;
-    int NetworkMode = 1;
+    int NetworkMode = NetworkModeInfrastructure;
     int RateIndex = 0;
     int Preamble = 0;
     int PowerMode = 0;

@@ -42,17 +42,17 @@ bool ScanHoldsNetwork(const ScanList& scan, const std::string& ssid)
 
 int InRangeImage(uint32_t networkMode)
 {
-    return NormalisedMode(networkMode) == 0 ? ImageAdHocInRange : ImageAccessPointInRange;
+    return NormalisedMode(networkMode) == NetworkModeAdHoc ? ImageAdHocInRange : ImageAccessPointInRange;
 }
 
 int AssociatedImage(uint32_t networkMode)
 {
-    return NormalisedMode(networkMode) == 0 ? ImageAdHocAssociated : ImageAccessPointAssociated;
+    return NormalisedMode(networkMode) == NetworkModeAdHoc ? ImageAdHocAssociated : ImageAccessPointAssociated;
 }
 
 int OutOfRangeImage(uint32_t networkMode)
 {
-    return NormalisedMode(networkMode) == 0 ? ImageAdHocOutOfRange : ImageAccessPointOutOfRange;
+    return NormalisedMode(networkMode) == NetworkModeAdHoc ? ImageAdHocOutOfRange : ImageAccessPointOutOfRange;
 }
 
 std::string SsidCellText(const char* ssid)
@@ -148,7 +148,7 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
 AdapterSettings SettingsForNetwork(const ScanEntry& entry)
 {
     AdapterSettings settings{};
-    settings.WepStatus = entry.Privacy != 0 ? 0 : 1;
+    settings.WepStatus = entry.Privacy != 0 ? WepStatusOn : WepStatusOff;
     settings.NetworkMode = NormalisedMode(entry.NetworkMode);
     CopyFieldText(settings.DesiredSSID, FieldString(entry.Ssid).c_str());
     settings.Channel = entry.Channel;
@@ -167,9 +167,9 @@ std::string ProfileNameForNetwork(const ScanEntry& entry)
 AdapterSettings NewProfileSettings()
 {
     AdapterSettings settings{};
-    settings.NetworkMode = 1;
+    settings.NetworkMode = NetworkModeInfrastructure;
     settings.Channel = 1;
-    settings.WepStatus = 1;
-    settings.WepKeyFormat = 0;
+    settings.WepStatus = WepStatusOff;
+    settings.WepKeyFormat = WepKeyFormatAscii;
     return settings;
 }

@@ -30,10 +30,10 @@ constexpr int NetworkColumnCount = 6;
 // Column headers of the network list, index 0 first.
 extern const char* const NetworkColumnHeaders[NetworkColumnCount];
 
-// Anything but ad-hoc (0) counts as infrastructure, as the list's "AP" column says.
+// Anything but ad-hoc counts as infrastructure, as the list's "AP" column says.
 inline uint32_t NormalisedMode(uint32_t networkMode)
 {
-    return networkMode == 0 ? 0 : 1;
+    return networkMode == NetworkModeAdHoc ? NetworkModeAdHoc : NetworkModeInfrastructure;
 }
 
 int InRangeImage(uint32_t networkMode);

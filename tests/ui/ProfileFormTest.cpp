@@ -39,7 +39,7 @@ TEST(ProfileFormOk, RefusalsInOrderChangeNothing)
         std::string message;
     };
     ProfileForm shortPsk = OpenForm("Home", "HomeNet");
-    shortPsk.AuthIndex = ProfileAuthWpaPsk;
+    shortPsk.AuthIndex = AuthModeWpaPsk;
     shortPsk.Passphrase = shortPsk.Confirmation = "seven77";
     ProfileForm mismatch = shortPsk;
     mismatch.Passphrase = "my passphrase";
@@ -93,7 +93,7 @@ TEST(ProfileFormOk, OtherSpellingsOfAnyAreNetworkNames)
 TEST(ProfileFormOk, EachModeTakesItsOwnFields)
 {
     ProfileForm psk = OpenForm("Home", "HomeNet");
-    psk.AuthIndex = ProfileAuthWpaPsk;
+    psk.AuthIndex = AuthModeWpaPsk;
     psk.Passphrase = psk.Confirmation = "my passphrase";
     AdapterSettings settings = Before();
     std::string name;
@@ -106,7 +106,7 @@ TEST(ProfileFormOk, EachModeTakesItsOwnFields)
     EXPECT_EQ(settings.NetworkMode, 0u);
 
     ProfileForm wpa = OpenForm("Corp", "CorpSecure");
-    wpa.AuthIndex = ProfileAuthWpa;
+    wpa.AuthIndex = AuthModeWpa;
     wpa.WpaUserName = "Jo User";
     wpa.WpaCertificate = "Corp CA";
     settings = Before();
@@ -117,7 +117,7 @@ TEST(ProfileFormOk, EachModeTakesItsOwnFields)
     EXPECT_EQ(settings.Channel, 11u);
 
     ProfileForm wep = OpenForm("Wep", "HomeWEP");
-    wep.AuthIndex = ProfileAuthShared;
+    wep.AuthIndex = AuthModeShared;
     wep.Encryption = true;
     wep.CheckedKey = 1;
     wep.LengthIndex = 1;
