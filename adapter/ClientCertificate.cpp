@@ -1,7 +1,7 @@
 #include "ClientCertificate.h"
 
 #include "framework/SystemLibrary.h"
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 #include "settings/TextField.h"
 
 #include <windows.h>

@@ -4,7 +4,7 @@
 #include "SelectCertDlg.h"
 #include "ViewCertDlg.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "controls/PointFont.h"
 #include "settings/TextField.h"
 

@@ -8,12 +8,12 @@
 #include "PendingApply.h"
 #include "SettingsLists.h"
 
-#include "keys/AsciiKeyEntry.h"
+#include "state/AsciiKeyEntry.h"
 #include "keys/PassphraseKeys.h"
 #include "keys/PskRules.h"
 #include "keys/WepKeyRules.h"
 #include "settings/DefaultSettings.h"
-#include "settings/WepKeySlots.h"
+#include "record/WepKeySlots.h"
 
 namespace {
 constexpr int RadioIds[] = {IDC_ENCRYPTION_APPLY, IDC_ENCRYPTION_CANCEL};
@@ -23,8 +23,6 @@ constexpr int PassphraseLength = 32;
 // Where the embedded pages sit, in pixels of this page's client area.
 constexpr POINT PskPagePlace = {16, 70};
 constexpr POINT EapPagePlace = {6, 70};
-
-enum AuthIndex { AuthOpen = 0, AuthShared = 1, AuthWpaPsk = 2, AuthWpa = 3 };
 
 constexpr int KeyIds[WepKeyCount] = {IDC_ENCRYPTION_KEY1, IDC_ENCRYPTION_KEY2, IDC_ENCRYPTION_KEY3,
                                      IDC_ENCRYPTION_KEY4};
@@ -141,7 +139,7 @@ void CEncryptionPage::LoadSettings()
     for (int i = 0; i < WepKeyCount; ++i)
         SetItemText(m_hWnd, KeyIds[i], WepKeySlotToText(WepKeySlot(settings, i), shownSize, settings.WepKeyFormat));
 
-    const bool encryption = settings.WepStatus == 0;
+    const bool encryption = settings.WepStatus == WepStatusOn;
     CheckItem(m_hWnd, IDC_ENCRYPTION_ENABLED, encryption);
     EnableItem(IDC_ENCRYPTION_AUTH_MODE, encryption);
 
@@ -154,8 +152,8 @@ void CEncryptionPage::LoadSettings()
     for (int id : KeyIds)
         SetPasswordChar(m_hWnd, id, KeyMask);
 
-    const int auth = ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE);
-    if (auth == AuthWpaPsk || auth == AuthWpa)
+    const uint32_t auth = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE));
+    if (auth == AuthModeWpaPsk || auth == AuthModeWpa)
         CheckItem(m_hWnd, IDC_ENCRYPTION_ENABLED, true);
 
     FollowEncryptionSwitch();
@@ -176,7 +174,7 @@ void CEncryptionPage::FollowEncryptionSwitch()
     const bool on = EncryptionChecked();
     EnableItem(IDC_ENCRYPTION_AUTH_MODE, on);
     if (!on) {
-        SelectComboItem(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, AuthOpen);
+        SelectComboItem(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, static_cast<int>(AuthModeOpen));
         ShowModeControls();
     }
     EnableItems(KeyControlIds, on);
@@ -184,15 +182,15 @@ void CEncryptionPage::FollowEncryptionSwitch()
 
 void CEncryptionPage::ShowModeControls()
 {
-    const int auth = ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE);
-    const bool wep = auth == AuthOpen || auth == AuthShared;
+    const uint32_t auth = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE));
+    const bool wep = auth == AuthModeOpen || auth == AuthModeShared;
     ShowItems(m_hWnd, WepControlIds, wep);
     if (m_pskPage.IsWindow())
-        m_pskPage.Show(auth == AuthWpaPsk ? SW_SHOW : SW_HIDE);
-    if (auth == AuthWpa)
+        m_pskPage.Show(auth == AuthModeWpaPsk ? SW_SHOW : SW_HIDE);
+    if (auth == AuthModeWpa)
         m_eapPage.OfferTlsOnly();
     if (m_eapPage.IsWindow())
-        m_eapPage.Show(auth == AuthWpa ? SW_SHOW : SW_HIDE);
+        m_eapPage.Show(auth == AuthModeWpa ? SW_SHOW : SW_HIDE);
 }
 
 int CEncryptionPage::KeyLengthSelection() const
@@ -268,12 +266,12 @@ int CEncryptionPage::CheckedDefaultKey() const
 bool CEncryptionPage::ApplySettings()
 {
     AdapterSettings settings = StoredSettings();
-    const int auth = ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE);
-    settings.AuthMode = static_cast<uint32_t>(auth);
+    const uint32_t auth = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE));
+    settings.AuthMode = auth;
 
-    if (auth == AuthWpa) {
+    if (auth == AuthModeWpa) {
         m_eapPage.Save(settings);
-    } else if (auth == AuthWpaPsk) {
+    } else if (auth == AuthModeWpaPsk) {
         const std::string passphrase = m_pskPage.Passphrase();
         const PskCheck check = CheckPskPassphrase(passphrase, m_pskPage.Confirmation());
         if (!check.Passed()) {
@@ -296,12 +294,12 @@ bool CEncryptionPage::ApplySettings()
                 ShowInputWarning(m_hWnd, check.Message);
                 return false;
             }
-            settings.WepStatus = 0;
+            settings.WepStatus = WepStatusOn;
             if (defaultKey >= 0)
                 settings.TxWepKey = static_cast<uint32_t>(defaultKey);
             StoreWepKeyTexts(keys, lengthIndex, format, settings);
         } else {
-            settings.WepStatus = 1;
+            settings.WepStatus = WepStatusOff;
         }
         settings.WepKeySize = WepKeySizeForLengthIndex(lengthIndex);
     }

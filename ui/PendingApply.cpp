@@ -1,6 +1,6 @@
 #include "ui/PendingApply.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "settings/DefaultSettings.h"
 
 void SaveAndRequestApply(AdapterSettings settings)
@@ -9,5 +9,5 @@ void SaveAndRequestApply(AdapterSettings settings)
     PendingSettings = settings;
     CurrentStatus.LinkState = LinkScanning;
     SaveDefaultSettings(settings);
-    ApplyRequest = 1;
+    ApplyRequest = ApplyRequested;
 }

@@ -3,7 +3,7 @@
 #ifndef SKYLOOK_UI_PENDING_APPLY_H
 #define SKYLOOK_UI_PENDING_APPLY_H
 
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 // Both halves are applied; the link shows as being set up until the next status query.
 // PendingSettings is complete before ApplyRequest is raised.

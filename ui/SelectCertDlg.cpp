@@ -4,7 +4,7 @@
 #include "ReportList.h"
 #include "ViewCertDlg.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "settings/TextField.h"
 
 #include <commctrl.h>

@@ -1,7 +1,7 @@
 #include "ui/SettingsLists.h"
 
 #include "adapter/AdapterWrappers.h"
-#include "settings/RateTable.h"
+#include "record/RateTable.h"
 
 #include <cstdio>
 

@@ -2,7 +2,8 @@
 #include "ModalScript.h"
 #include "TestCertificate.h"
 
-#include "app/ProgramState.h"
+#include "app/TickState.h"
+#include "state/ProgramState.h"
 #include "settings/TextField.h"
 #include "ui/CertificateDlgIds.h"
 #include "ui/EapPage.h"

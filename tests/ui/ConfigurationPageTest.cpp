@@ -3,7 +3,7 @@
 #include "MachineRegistry.h"
 #include "PageControls.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "settings/DefaultSettings.h"
 #include "ui/ConfigDialogOpener.h"
 #include "ui/ConfigurationPageIds.h"

@@ -1,4 +1,5 @@
-#include "app/ProgramState.h"
+#include "app/TickState.h"
+#include "state/ProgramState.h"
 #include "settings/TextField.h"
 #include "ui/EapPage.h"
 #include "ui/EapPageIds.h"
