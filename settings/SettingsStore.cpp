@@ -167,7 +167,7 @@ void ReadWepKeySize(const char* path, uint32_t& size)
 // may well begin with a zero byte (00AABBCCDD); it is empty only when all its bytes are.
 bool IsEmptyWepKey(const unsigned char* key, size_t size, uint32_t format)
 {
-    if (format != 1)
+    if (format != WepKeyFormatHex)
         return key[0] == 0;
     const size_t count = size < WepKeySlotSize ? size : WepKeySlotSize;
     for (size_t i = 0; i < count; ++i)

@@ -108,7 +108,8 @@ bool CConfigPage::ApplySettings()
 
 void CConfigPage::EnableChannelList()
 {
-    EnableItem(IDC_CONFIG_CHANNEL, ComboSelection(m_hWnd, IDC_CONFIG_NETWORK_TYPE) != 1);
+    EnableItem(IDC_CONFIG_CHANNEL,
+               ComboSelection(m_hWnd, IDC_CONFIG_NETWORK_TYPE) != static_cast<int>(NetworkModeInfrastructure));
 }
 
 bool CConfigPage::OnCommand(WORD id, WORD code, HWND control)

@@ -21,8 +21,6 @@ const COLORREF PageWhite = RGB(255, 255, 255);
 constexpr POINT PskPagePlace = {16, 70};
 constexpr POINT EapPagePlace = {6, 70};
 
-enum AuthIndex { AuthOpen = 0, AuthShared = 1, AuthWpaPsk = 2, AuthWpa = 3 };
-
 
 // Shown for the WEP modes only. The passphrase row is part of it: keys are generated only
 // for WEP.
@@ -123,12 +121,12 @@ void CEncryptionPage::LoadSettings()
     SelectComboItem(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, static_cast<int>(settings.AuthMode));
     m_keyControls.Load(settings);
 
-    const bool encryption = settings.WepStatus == 0;
+    const bool encryption = settings.WepStatus == WepStatusOn;
     CheckItem(m_hWnd, IDC_ENCRYPTION_ENABLED, encryption);
     EnableItem(IDC_ENCRYPTION_AUTH_MODE, encryption);
 
-    const int auth = ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE);
-    if (auth == AuthWpaPsk || auth == AuthWpa)
+    const uint32_t auth = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE));
+    if (auth == AuthModeWpaPsk || auth == AuthModeWpa)
         CheckItem(m_hWnd, IDC_ENCRYPTION_ENABLED, true);
 
     FollowEncryptionSwitch();
@@ -149,7 +147,7 @@ void CEncryptionPage::FollowEncryptionSwitch()
     const bool on = EncryptionChecked();
     EnableItem(IDC_ENCRYPTION_AUTH_MODE, on);
     if (!on) {
-        SelectComboItem(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, AuthOpen);
+        SelectComboItem(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, static_cast<int>(AuthModeOpen));
         ShowModeControls();
     }
     m_keyControls.Enable(on);
@@ -163,12 +161,12 @@ void CEncryptionPage::ShowModeControls()
 bool CEncryptionPage::ApplySettings()
 {
     AdapterSettings settings = StoredSettings();
-    const int auth = ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE);
-    settings.AuthMode = static_cast<uint32_t>(auth);
+    const uint32_t auth = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE));
+    settings.AuthMode = auth;
 
-    if (auth == AuthWpa) {
+    if (auth == AuthModeWpa) {
         m_eapPage.Save(settings);
-    } else if (auth == AuthWpaPsk) {
+    } else if (auth == AuthModeWpaPsk) {
         const std::string passphrase = m_pskPage.Passphrase();
         const PskCheck check = CheckPskPassphrase(passphrase, m_pskPage.Confirmation());
         if (!check.Passed()) {
@@ -189,12 +187,12 @@ bool CEncryptionPage::ApplySettings()
                 ShowInputWarning(m_hWnd, check.Message);
                 return false;
             }
-            settings.WepStatus = 0;
+            settings.WepStatus = WepStatusOn;
             if (defaultKey >= 0)
                 settings.TxWepKey = static_cast<uint32_t>(defaultKey);
             StoreWepKeyTexts(keys, lengthIndex, format, settings);
         } else {
-            settings.WepStatus = 1;
+            settings.WepStatus = WepStatusOff;
         }
         settings.WepKeySize = WepKeySizeForLengthIndex(lengthIndex);
     }

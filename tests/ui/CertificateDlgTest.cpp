@@ -2,6 +2,7 @@
 #include "ModalScript.h"
 #include "TestCertificate.h"
 
+#include "app/TickState.h"
 #include "state/ProgramState.h"
 #include "settings/TextField.h"
 #include "ui/CertificateDlgIds.h"
@@ -124,10 +125,10 @@ class CertificateDialogs : public testing::Test {
 protected:
     void SetUp() override
     {
-        ResetSharedState();
+        ResetProgramState();
         TestCertificate::RemoveLeftovers();
     }
-    void TearDown() override { ResetSharedState(); }
+    void TearDown() override { ResetProgramState(); }
 
     // Runs the Select Certificate dialog under script; returns its result.
     INT_PTR RunSelect(CModalScript& script)

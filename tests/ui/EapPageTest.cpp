@@ -1,3 +1,4 @@
+#include "app/TickState.h"
 #include "state/ProgramState.h"
 #include "settings/TextField.h"
 #include "ui/EapPage.h"
@@ -30,7 +31,7 @@ class EapPageTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ResetSharedState();
+        ResetProgramState();
         m_owner = ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr,
                                     nullptr);
         ASSERT_NE(nullptr, m_owner);
@@ -39,7 +40,7 @@ protected:
     void TearDown() override
     {
         ::DestroyWindow(m_owner);
-        ResetSharedState();
+        ResetProgramState();
     }
 
     HWND Page() const { return m_page.Handle(); }
