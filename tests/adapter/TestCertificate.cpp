@@ -37,6 +37,17 @@ void DeleteFromStore(std::vector<BYTE>& thumbprint)
 
 }  // namespace
 
+SYSTEMTIME CalendarDate(WORD year, WORD month, WORD day, WORD hour, WORD minute)
+{
+    SYSTEMTIME date = {};
+    date.wYear = year;
+    date.wMonth = month;
+    date.wDay = day;
+    date.wHour = hour;
+    date.wMinute = minute;
+    return date;
+}
+
 bool TestCertificate::CreateKey()
 {
     HCRYPTPROV stale = 0;

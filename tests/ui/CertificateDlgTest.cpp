@@ -100,16 +100,6 @@ bool ViewEnabled()
     return ::IsWindowEnabled(::GetDlgItem(SelectDialog(), IDC_SELECT_CERTIFICATE_VIEW)) != FALSE;
 }
 
-SYSTEMTIME Date(WORD year, WORD month, WORD day, WORD hour)
-{
-    SYSTEMTIME date = {};
-    date.wYear = year;
-    date.wMonth = month;
-    date.wDay = day;
-    date.wHour = hour;
-    return date;
-}
-
 const char* const ShapedSubject = "Skylook Test Shaped";
 const char* const ShapedIssuer = "Skylook Test Authority";
 
@@ -117,7 +107,7 @@ const char* const ShapedIssuer = "Skylook Test Authority";
 // ends late on the 5th of March 2030, UTC.
 TestCertificateShape Shape(const std::string& issuer = ShapedIssuer)
 {
-    return {issuer, {0x34, 0x12}, Date(2009, 1, 15, 10), Date(2030, 3, 5, 23)};
+    return {issuer, {0x34, 0x12}, CalendarDate(2009, 1, 15, 10), CalendarDate(2030, 3, 5, 23)};
 }
 
 class CertificateDialogs : public testing::Test {
