@@ -1,8 +1,8 @@
 #include "ClientCertificate.h"
 
 #include "framework/SystemLibrary.h"
-#include "settings/AdapterSettings.h"
-#include "settings/TextField.h"
+#include "record/AdapterSettings.h"
+#include "record/TextField.h"
 
 #include <windows.h>
 #include <wincrypt.h>

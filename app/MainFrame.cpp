@@ -1,9 +1,9 @@
 #include "MainFrame.h"
 
-#include "ProgramState.h"
 #include "TrayNotify.h"
 
 #include "adapter/AdapterLifetime.h"
+#include "state/ProgramState.h"
 #include "ui/ConfigDialogOpener.h"
 #include "res/resource.h"
 

@@ -2,7 +2,8 @@
 // timer message), and the CPU time and private memory of skylook.exe over 30 idle seconds
 // beside baseline_tray.exe, a program that only owns a tray icon and a one-second timer.
 #include "app/MainFrame.h"
-#include "app/ProgramState.h"
+#include "app/TickState.h"
+#include "state/ProgramState.h"
 #include "res/resource.h"
 
 #include <Vexa5200Control.h>

@@ -4,9 +4,9 @@
 #include "SelectCertDlg.h"
 #include "ViewCertDlg.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "controls/PointFont.h"
-#include "settings/TextField.h"
+#include "record/TextField.h"
 
 #include <windowsx.h>
 

@@ -13,7 +13,7 @@
 #include "controls/GroupFrame.h"
 #include "controls/SkinButton.h"
 #include "framework/Gdi.h"
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 #include <string>
 

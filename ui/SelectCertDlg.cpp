@@ -4,8 +4,8 @@
 #include "ReportList.h"
 #include "ViewCertDlg.h"
 
-#include "app/ProgramState.h"
-#include "settings/TextField.h"
+#include "state/ProgramState.h"
+#include "record/TextField.h"
 
 #include <commctrl.h>
 

@@ -2,8 +2,8 @@
 #include "ModalScript.h"
 #include "TestCertificate.h"
 
-#include "app/ProgramState.h"
-#include "settings/TextField.h"
+#include "state/ProgramState.h"
+#include "record/TextField.h"
 #include "ui/CertificateDlgIds.h"
 #include "ui/EapPage.h"
 #include "ui/EapPageIds.h"
@@ -114,10 +114,10 @@ class CertificateDialogs : public testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProgramState();
+        ResetSharedState();
         TestCertificate::RemoveLeftovers();
     }
-    void TearDown() override { ResetProgramState(); }
+    void TearDown() override { ResetSharedState(); }
 
     // Runs the Select Certificate dialog under script; returns its result.
     INT_PTR RunSelect(CModalScript& script)

@@ -1,6 +1,6 @@
 #include "TestCertificate.h"
 
-#include "settings/TextField.h"
+#include "record/TextField.h"
 #include "ui/CertificateText.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,11 @@
 // The state that the tray monitor, the tick and the configuration dialog share. One
-// instance of each; the only part of app/ that the dialog code may see.
-#ifndef SKYLOOK_PROGRAM_STATE_H
-#define SKYLOOK_PROGRAM_STATE_H
+// instance of each; what the tick alone keeps lives with the tick.
+#ifndef SKYLOOK_STATE_PROGRAM_STATE_H
+#define SKYLOOK_STATE_PROGRAM_STATE_H
 
-#include "adapter/AdapterHandle.h"
 #include "adapter/AdapterStatus.h"
 #include "adapter/ClientCertificate.h"
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 #include <windows.h>
 
@@ -14,24 +13,24 @@
 extern AdapterStatus CurrentStatus;
 // The record that the next apply pushes to the adapter.
 extern AdapterSettings PendingSettings;
-// 0 nothing to apply; a page sets 1; the tick counts it 2, 3, 4 and back to 0.
+
+// ApplyRequest: a page fills PendingSettings completely, then sets ApplyRequested; the tick
+// counts the request on and brings it back to ApplyIdle once the apply has settled.
+enum : int {
+    ApplyIdle = 0,
+    ApplyRequested = 1,
+};
 extern int ApplyRequest;
+
 // The user interface treats the radio as on.
 extern unsigned char RadioOn;
-// The configuration dialog's modal run is in progress.
+// The configuration dialog's modal run is in progress. Set by the dialog's opening; the tick
+// asks the dialog link instead.
 extern unsigned char ConfigDialogOpen;
-// The tray icon exists, so the next update modifies instead of adding.
-extern unsigned char TrayIconAdded;
 // The Zero Configuration service manages this adapter.
 extern int ZeroConfigActive;
-// The default settings were loaded into PendingSettings for an automatic apply.
-extern int DefaultsApplied;
-// The receive antenna has been set since the adapter was last found.
-extern int AntennaSet;
 // LinkState of the last tick that stored it; the configuration dialog sets -1 on opening.
 extern int PreviousLinkState;
-// Automatic re-applies after a lost association: 0 none pending, 1..3 may re-apply, 4 exhausted.
-extern int ReapplyCount;
 // The OS version as read on the last tick.
 extern OSVERSIONINFOA OsVersion;
 
@@ -45,7 +44,11 @@ struct EapCertificateSelection {
 };
 extern EapCertificateSelection EapSelection;
 
-// Everything back to its value before start-up (RadioOn is set by the main frame).
-void ResetProgramState();
+// Windows XP (5.1), the one version whose Zero Configuration service the program steps
+// aside for.
+bool IsWindowsXp(const OSVERSIONINFOA& version);
+
+// The shared state back to its value before start-up (RadioOn is set by the main frame).
+void ResetSharedState();
 
 #endif
