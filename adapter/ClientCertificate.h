@@ -2,7 +2,14 @@
 #ifndef SKYLOOK_CLIENT_CERTIFICATE_H
 #define SKYLOOK_CLIENT_CERTIFICATE_H
 
+#include <windows.h>
+#include <wincrypt.h>
+
 constexpr unsigned CertificateThumbprintSize = 20;
+
+// Fills thumbprint with the certificate's SHA-1 hash property, zero-padded; false, leaving
+// thumbprint as it was, when the property is missing or longer than the thumbprint.
+bool ReadCertificateThumbprint(PCCERT_CONTEXT certificate, unsigned char (&thumbprint)[CertificateThumbprintSize]);
 
 // Fills thumbprint with the SHA-1 hash of the first certificate whose simple display name
 // equals name exactly (case matters) and returns true. A display name longer than the

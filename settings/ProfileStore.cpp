@@ -1,5 +1,6 @@
 #include "settings/ProfileStore.h"
 
+#include "framework/Handles.h"
 #include "settings/RegistryTree.h"
 #include "settings/SettingsStore.h"
 
@@ -69,24 +70,22 @@ bool DeleteProfile(const char* name)
 {
     if (!NamesSubkey(name))
         return true;
-    HKEY root = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_ALL_ACCESS, &root) != ERROR_SUCCESS)
+    CRegistryKey root;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_ALL_ACCESS, root.Receive()) != ERROR_SUCCESS)
         return true;
     DeleteKeyTree(root, name);
-    RegCloseKey(root);
     return true;
 }
 
 bool EnumerateProfiles(ProfileList& list)
 {
-    HKEY root = nullptr;
-    LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_ALL_ACCESS, &root);
+    CRegistryKey root;
+    LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_ALL_ACCESS, root.Receive());
     if (result == ERROR_FILE_NOT_FOUND) {
-        if (RegCreateKeyA(HKEY_LOCAL_MACHINE, ProfileRootPath, &root) != ERROR_SUCCESS) {
+        if (RegCreateKeyA(HKEY_LOCAL_MACHINE, ProfileRootPath, root.Receive()) != ERROR_SUCCESS) {
             list.Count = -1;
             return false;
         }
-        RegCloseKey(root);
         list.Count = 0;
         return true;
     }
@@ -112,7 +111,7 @@ bool EnumerateProfiles(ProfileList& list)
         std::strcpy(list.Names[count], name);
         ++count;
     }
-    RegCloseKey(root);
+    root.Reset();
 
     // A listed name need not have a key of its own (a longer key name cut to the list's
     // width, a name the code page cannot hold): it lists with the defaults and creates nothing.

@@ -3,7 +3,7 @@
 #include "ConfigDlg.h"
 #include "ConfigurationPageIds.h"
 #include "DialogItems.h"
-#include "settings/TextField.h"
+#include "record/TextField.h"
 #include "InputWarning.h"
 #include "PendingApply.h"
 
@@ -52,7 +52,7 @@ bool CConfigPage::OnInitDialog()
 {
     LimitItemText(m_hWnd, IDC_CONFIG_SSID, SsidLength);
     for (const LabelText& label : Labels)
-        SetItemText(m_hWnd, label.Id, label.Text);
+        SetItemText(label.Id, label.Text);
     m_background = MakeSolidBrush(PageWhite);
     FillComboList(m_hWnd, IDC_CONFIG_NETWORK_TYPE, NetworkTypeItems);
     FillComboList(m_hWnd, IDC_CONFIG_RATE, RateItems());
@@ -77,7 +77,7 @@ void CConfigPage::LoadSettings()
     SelectComboItem(m_hWnd, IDC_CONFIG_POWER_MODE, static_cast<int>(settings.PowerMode));
 
     const std::string ssid = FieldString(settings.DesiredSSID);
-    SetItemText(m_hWnd, IDC_CONFIG_SSID, ssid.empty() ? AnyNetwork : ssid);
+    SetItemText(IDC_CONFIG_SSID, ssid.empty() ? AnyNetwork : ssid);
 
     EnableChannelList();
 }
@@ -93,7 +93,7 @@ bool CConfigPage::ApplySettings()
     settings.Preamble = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_CONFIG_PREAMBLE));
     settings.DataRate[0] = static_cast<unsigned char>(ComboSelection(m_hWnd, IDC_CONFIG_RATE));
 
-    const std::string ssid = ItemText(m_hWnd, IDC_CONFIG_SSID);
+    const std::string ssid = ItemText(IDC_CONFIG_SSID);
     if (ssid.empty()) {
         ShowInputWarning(m_hWnd, "SSID cannot be empty !");
         return false;

@@ -6,9 +6,8 @@
 
 #include "state/ProgramState.h"
 #include "controls/PointFont.h"
-#include "settings/TextField.h"
-
-#include <windowsx.h>
+#include "framework/StandardControls.h"
+#include "record/TextField.h"
 
 namespace {
 const COLORREF PageWhite = RGB(255, 255, 255);
@@ -52,10 +51,11 @@ bool CEapPage::OnInitDialog()
     const LOGFONTA frameFont = MakePointLogFont("Arial", 100, FW_BOLD);
     for (CGroupFrame* frame : {&m_protocolFrame, &m_passwordFrame, &m_certificateFrame})
         frame->SetCaptionFont(frameFont);
-    ::SendDlgItemMessageA(m_hWnd, IDC_EAP_USER_NAME, EM_LIMITTEXT, UserNameLimit, 0);
-    ::SendDlgItemMessageA(m_hWnd, IDC_EAP_LOGIN, EM_LIMITTEXT, CredentialLimit, 0);
-    ::SendDlgItemMessageA(m_hWnd, IDC_EAP_PASSWORD, EM_LIMITTEXT, CredentialLimit, 0);
-    ::SendDlgItemMessageA(m_hWnd, IDC_EAP_PASSWORD, EM_SETPASSWORDCHAR, '*', 0);
+    CEditView(Item(IDC_EAP_USER_NAME)).LimitText(UserNameLimit);
+    CEditView(Item(IDC_EAP_LOGIN)).LimitText(CredentialLimit);
+    const CEditView password(Item(IDC_EAP_PASSWORD));
+    password.LimitText(CredentialLimit);
+    password.SetPasswordChar('*');
     Refresh();
     return true;
 }
@@ -64,10 +64,9 @@ void CEapPage::OfferTlsOnly()
 {
     if (!IsWindow())
         return;
-    HWND protocols = Item(IDC_EAP_PROTOCOL);
-    ComboBox_ResetContent(protocols);
-    ComboBox_AddString(protocols, TlsProtocol);
-    ComboBox_SetCurSel(protocols, 0);
+    const CComboBoxView protocols(Item(IDC_EAP_PROTOCOL));
+    protocols.ResetContent();
+    protocols.SetCurSel(protocols.AddString(TlsProtocol));
     Refresh();
 }
 
@@ -77,9 +76,9 @@ void CEapPage::Load(const AdapterSettings& settings)
     m_certificateName = FieldString(settings.WPACertificate);
     if (!IsWindow())
         return;
-    ::SetDlgItemTextA(m_hWnd, IDC_EAP_LOGIN, FieldString(settings.EapLogin).c_str());
-    ::SetDlgItemTextA(m_hWnd, IDC_EAP_PASSWORD, FieldString(settings.EapPassword).c_str());
-    ComboBox_SetCurSel(Item(IDC_EAP_PROTOCOL), static_cast<int>(settings.EapProtocol));
+    SetItemText(IDC_EAP_LOGIN, FieldString(settings.EapLogin));
+    SetItemText(IDC_EAP_PASSWORD, FieldString(settings.EapPassword));
+    CComboBoxView(Item(IDC_EAP_PROTOCOL)).SetCurSel(static_cast<int>(settings.EapProtocol));
     EnableForProtocol();
     ShowNames();
 }
@@ -106,15 +105,8 @@ bool CEapPage::IsTlsSelected() const
 {
     if (!IsWindow())
         return false;
-    HWND protocols = Item(IDC_EAP_PROTOCOL);
-    const int selected = ComboBox_GetCurSel(protocols);
-    if (selected < 0)
-        return false;
-    char text[64] = {};
-    if (ComboBox_GetLBTextLen(protocols, selected) >= static_cast<int>(sizeof text))
-        return false;
-    ComboBox_GetLBText(protocols, selected, text);
-    return std::string(text) == TlsProtocol;
+    const CComboBoxView protocols(Item(IDC_EAP_PROTOCOL));
+    return protocols.ItemText(protocols.CurSel()) == TlsProtocol;
 }
 
 void CEapPage::EnableForProtocol()
@@ -126,8 +118,8 @@ void CEapPage::EnableForProtocol()
 
 void CEapPage::ShowNames()
 {
-    ::SetDlgItemTextA(m_hWnd, IDC_EAP_USER_NAME, m_userName.c_str());
-    ::SetDlgItemTextA(m_hWnd, IDC_EAP_AUTHORITY, m_certificateName.c_str());
+    SetItemText(IDC_EAP_USER_NAME, m_userName);
+    SetItemText(IDC_EAP_AUTHORITY, m_certificateName);
 }
 
 bool CEapPage::OnCommand(WORD id, WORD code, HWND control)
@@ -136,15 +128,21 @@ bool CEapPage::OnCommand(WORD id, WORD code, HWND control)
         EnableForProtocol();
         return true;
     }
-    if (id == IDC_EAP_BROWSE && code == BN_CLICKED) {
+    return CPageBase::OnCommand(id, code, control);
+}
+
+bool CEapPage::OnButtonClicked(WORD id)
+{
+    switch (id) {
+    case IDC_EAP_BROWSE:
         Browse();
         return true;
-    }
-    if (id == IDC_EAP_VIEW && code == BN_CLICKED) {
+    case IDC_EAP_VIEW:
         ViewWithoutCertificate();
         return true;
+    default:
+        return false;
     }
-    return CPageBase::OnCommand(id, code, control);
 }
 
 void CEapPage::Browse()

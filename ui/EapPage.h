@@ -49,6 +49,7 @@ protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnButtonClicked(WORD id) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
     void OnDestroy() override;
 

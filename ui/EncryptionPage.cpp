@@ -4,7 +4,7 @@
 #include "AuthModeControls.h"
 #include "DialogItems.h"
 #include "EncryptionPageIds.h"
-#include "settings/TextField.h"
+#include "record/TextField.h"
 #include "InputWarning.h"
 #include "PendingApply.h"
 #include "SettingsLists.h"
@@ -93,7 +93,7 @@ void CEncryptionPage::DoDataExchange()
 bool CEncryptionPage::OnInitDialog()
 {
     for (const LabelText& label : Labels)
-        SetItemText(m_hWnd, label.Id, label.Text);
+        SetItemText(label.Id, label.Text);
     m_background = MakeSolidBrush(PageWhite);
 
     FillComboList(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, AuthModeItems);
@@ -122,12 +122,12 @@ void CEncryptionPage::LoadSettings()
     m_keyControls.Load(settings);
 
     const bool encryption = settings.WepStatus == WepStatusOn;
-    CheckItem(m_hWnd, IDC_ENCRYPTION_ENABLED, encryption);
+    CheckItem(IDC_ENCRYPTION_ENABLED, encryption);
     EnableItem(IDC_ENCRYPTION_AUTH_MODE, encryption);
 
     const uint32_t auth = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE));
     if (auth == AuthModeWpaPsk || auth == AuthModeWpa)
-        CheckItem(m_hWnd, IDC_ENCRYPTION_ENABLED, true);
+        CheckItem(IDC_ENCRYPTION_ENABLED, true);
 
     FollowEncryptionSwitch();
     ShowModeControls();
@@ -139,7 +139,7 @@ void CEncryptionPage::LoadSettings()
 
 bool CEncryptionPage::EncryptionChecked() const
 {
-    return IsItemChecked(m_hWnd, IDC_ENCRYPTION_ENABLED);
+    return IsItemChecked(IDC_ENCRYPTION_ENABLED);
 }
 
 void CEncryptionPage::FollowEncryptionSwitch()

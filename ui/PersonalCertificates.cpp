@@ -2,61 +2,21 @@
 
 #include "CertificateText.h"
 
-#include "framework/SystemLibrary.h"
+#include "framework/CryptoApi.h"
 
 #include <cstring>
 
 namespace {
 
 constexpr DWORD NameBufferSize = 400;
-constexpr DWORD HashBufferSize = 400;
 
-// The store calls, bound on first use: crypt32.dll stays out of a process that never opens
-// the certificate dialogs.
-struct StoreCalls {
-    decltype(&::CertOpenSystemStoreA) OpenSystemStore = nullptr;
-    decltype(&::CertEnumCertificatesInStore) EnumCertificatesInStore = nullptr;
-    decltype(&::CertFindCertificateInStore) FindCertificateInStore = nullptr;
-    decltype(&::CertGetNameStringA) GetNameString = nullptr;
-    decltype(&::CertGetCertificateContextProperty) GetContextProperty = nullptr;
-    decltype(&::CertFreeCertificateContext) FreeCertificateContext = nullptr;
-    decltype(&::CertCloseStore) CloseStore = nullptr;
-    bool Bound = false;
-};
-
-const StoreCalls& Crypt32()
+// The user's "MY" store, or none when it cannot be opened. crypt32.dll is bound on first
+// use, so a process that never opens the certificate dialogs does not load it.
+CCertificateStore OpenPersonalStore()
 {
-    static const StoreCalls calls = [] {
-        const CSystemLibrary library("crypt32.dll");
-        StoreCalls found;
-        found.Bound = library.Find(found.OpenSystemStore, "CertOpenSystemStoreA") &&
-                      library.Find(found.EnumCertificatesInStore, "CertEnumCertificatesInStore") &&
-                      library.Find(found.FindCertificateInStore, "CertFindCertificateInStore") &&
-                      library.Find(found.GetNameString, "CertGetNameStringA") &&
-                      library.Find(found.GetContextProperty, "CertGetCertificateContextProperty") &&
-                      library.Find(found.FreeCertificateContext, "CertFreeCertificateContext") &&
-                      library.Find(found.CloseStore, "CertCloseStore");
-        return found;
-    }();
-    return calls;
+    const CertificateCalls& crypt32 = Crypt32();
+    return CCertificateStore(crypt32.Bound ? crypt32.OpenSystemStore(0, "MY") : nullptr);
 }
-
-// The user's "MY" store, closed when it goes.
-class CPersonalStore {
-public:
-    CPersonalStore() : m_store(Crypt32().Bound ? Crypt32().OpenSystemStore(0, "MY") : nullptr) {}
-    ~CPersonalStore()
-    {
-        if (m_store)
-            Crypt32().CloseStore(m_store, 0);
-    }
-    CPersonalStore(const CPersonalStore&) = delete;
-    CPersonalStore& operator=(const CPersonalStore&) = delete;
-    HCERTSTORE Get() const { return m_store; }
-
-private:
-    HCERTSTORE m_store;
-};
 
 std::string NameOf(PCCERT_CONTEXT certificate, DWORD flags)
 {
@@ -76,34 +36,21 @@ std::string SubjectOf(PCCERT_CONTEXT certificate)
     return NameOf(certificate, 0);
 }
 
-bool ReadHash(PCCERT_CONTEXT certificate, unsigned char (&hash)[CertificateThumbprintSize])
-{
-    BYTE property[HashBufferSize] = {};
-    DWORD size = sizeof property;
-    if (!Crypt32().GetContextProperty(certificate, CERT_SHA1_HASH_PROP_ID, property, &size))
-        return false;
-    if (size > CertificateThumbprintSize)
-        return false;
-    std::memset(hash, 0, sizeof hash);
-    std::memcpy(hash, property, size);
-    return true;
-}
-
 }  // namespace
 
 std::vector<CertificateRow> ListPersonalCertificates()
 {
     std::vector<CertificateRow> rows;
-    CPersonalStore store;
-    if (!store.Get())
+    const CCertificateStore store = OpenPersonalStore();
+    if (!store)
         return rows;
-    PCCERT_CONTEXT certificate = nullptr;
-    while ((certificate = Crypt32().EnumCertificatesInStore(store.Get(), certificate)) != nullptr) {
+    CCertificateContext certificate;
+    while (NextCertificate(store, certificate)) {
         CertificateRow row;
         row.Issuer = IssuerOf(certificate);
         row.Subject = SubjectOf(certificate);
-        row.ValidBefore = FormatCertificateDate(certificate->pCertInfo->NotAfter);
-        row.HasHash = ReadHash(certificate, row.Hash);
+        row.ValidBefore = FormatCertificateDate(certificate.Get()->pCertInfo->NotAfter);
+        row.HasHash = ReadCertificateThumbprint(certificate, row.Hash);
         rows.push_back(std::move(row));
     }
     return rows;
@@ -133,20 +80,22 @@ std::vector<CertificateField> DescribeCertificate(PCCERT_CONTEXT certificate)
 bool WithPersonalCertificate(const unsigned char (&hash)[CertificateThumbprintSize], const std::string& issuer,
                              const std::function<void(PCCERT_CONTEXT)>& show)
 {
-    CPersonalStore store;
-    if (!store.Get())
+    const CCertificateStore store = OpenPersonalStore();
+    if (!store)
         return false;
     unsigned char wanted[CertificateThumbprintSize];
     std::memcpy(wanted, hash, sizeof wanted);
     CRYPT_HASH_BLOB blob = {sizeof wanted, wanted};
-    PCCERT_CONTEXT certificate = nullptr;
-    while ((certificate = Crypt32().FindCertificateInStore(store.Get(), X509_ASN_ENCODING | PKCS_7_ASN_ENCODING, 0,
-                                                           CERT_FIND_SHA1_HASH, &blob, certificate)) != nullptr) {
+    // Each step frees the context it is handed, as the enumeration does.
+    CCertificateContext certificate;
+    for (;;) {
+        certificate = CCertificateContext(Crypt32().FindCertificateInStore(
+            store, X509_ASN_ENCODING | PKCS_7_ASN_ENCODING, 0, CERT_FIND_SHA1_HASH, &blob, certificate.Release()));
+        if (!certificate)
+            return false;
         if (IssuerOf(certificate) == issuer) {
             show(certificate);
-            Crypt32().FreeCertificateContext(certificate);
             return true;
         }
     }
-    return false;
 }

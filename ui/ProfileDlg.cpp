@@ -6,7 +6,7 @@
 #include "ProfileDlgIds.h"
 #include "SettingsLists.h"
 
-#include "settings/TextField.h"
+#include "record/TextField.h"
 
 namespace {
 const COLORREF DialogWhite = RGB(255, 255, 255);
@@ -93,7 +93,7 @@ bool CProfileDlg::OnInitDialog()
     LimitItemText(m_hWnd, IDC_PROFILE_NAME, NameLength);
     LimitItemText(m_hWnd, IDC_PROFILE_SSID, SsidLength);
     for (const LabelText& label : Labels)
-        SetItemText(m_hWnd, label.Id, label.Text);
+        SetItemText(label.Id, label.Text);
     m_background = MakeSolidBrush(DialogWhite);
     FillLists();
     CreateSubPages();
@@ -140,12 +140,12 @@ void CProfileDlg::LoadControls()
     SelectComboItem(m_hWnd, IDC_PROFILE_PREAMBLE, static_cast<int>(settings.Preamble));
     SelectComboItem(m_hWnd, IDC_PROFILE_POWER_MODE, static_cast<int>(settings.PowerMode));
     SelectComboItem(m_hWnd, IDC_PROFILE_AUTH_MODE, static_cast<int>(settings.AuthMode));
-    SetItemText(m_hWnd, IDC_PROFILE_SSID, FieldString(settings.DesiredSSID));
+    SetItemText(IDC_PROFILE_SSID, FieldString(settings.DesiredSSID));
     m_keyControls.Load(settings);
-    CheckItem(m_hWnd, IDC_PROFILE_ENCRYPTION, settings.WepStatus == WepStatusOn);
+    CheckItem(IDC_PROFILE_ENCRYPTION, settings.WepStatus == WepStatusOn);
 
     if (ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE) == static_cast<int>(AuthModeWpaPsk))
-        CheckItem(m_hWnd, IDC_PROFILE_ENCRYPTION, true);
+        CheckItem(IDC_PROFILE_ENCRYPTION, true);
     FollowEncryptionSwitch();
     ShowModeControls();
 
@@ -168,12 +168,12 @@ void CProfileDlg::ApplyMode()
         EnableDialogItems(m_hWnd, std::array{IDC_PROFILE_CHANNEL, IDC_PROFILE_ENCRYPTION, IDC_PROFILE_BSS_TYPE},
                           false);
     }
-    SetItemText(m_hWnd, IDC_PROFILE_NAME, FieldString(ProfileName));
+    SetItemText(IDC_PROFILE_NAME, FieldString(ProfileName));
 }
 
 bool CProfileDlg::EncryptionChecked() const
 {
-    return IsItemChecked(m_hWnd, IDC_PROFILE_ENCRYPTION);
+    return IsItemChecked(IDC_PROFILE_ENCRYPTION);
 }
 
 bool CProfileDlg::Infrastructure() const
@@ -205,8 +205,8 @@ void CProfileDlg::ShowModeControls()
 ProfileForm CProfileDlg::ReadForm() const
 {
     ProfileForm form;
-    form.Name = ItemText(m_hWnd, IDC_PROFILE_NAME);
-    form.Ssid = ItemText(m_hWnd, IDC_PROFILE_SSID);
+    form.Name = ItemText(IDC_PROFILE_NAME);
+    form.Ssid = ItemText(IDC_PROFILE_SSID);
     form.AuthIndex = ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE);
     form.ChannelText = ComboSelectionText(m_hWnd, IDC_PROFILE_CHANNEL);
     form.NetworkMode = ComboSelection(m_hWnd, IDC_PROFILE_BSS_TYPE);

@@ -5,7 +5,7 @@
 #include "record/WepKeySlots.h"
 
 #include "settings/ProfileStore.h"
-#include "settings/TextField.h"
+#include "record/TextField.h"
 
 #include "keys/PskRules.h"
 

@@ -19,17 +19,17 @@ CPskPage::CPskPage() : CDialog(IDD_PSK_PAGE) {}
 void CPskPage::SetPassphrase(const std::string& passphrase)
 {
     for (int field : PassphraseFields)
-        SetItemText(m_hWnd, field, passphrase);
+        SetItemText(field, passphrase);
 }
 
 std::string CPskPage::Passphrase() const
 {
-    return ItemText(m_hWnd, IDC_PSK_PASSPHRASE);
+    return ItemText(IDC_PSK_PASSPHRASE);
 }
 
 std::string CPskPage::Confirmation() const
 {
-    return ItemText(m_hWnd, IDC_PSK_CONFIRM);
+    return ItemText(IDC_PSK_CONFIRM);
 }
 
 void CPskPage::DoDataExchange()
@@ -53,7 +53,7 @@ bool CPskPage::OnInitDialog()
 bool CPskPage::OnCommand(WORD id, WORD code, HWND control)
 {
     if (id == IDC_PSK_UNMASK && code == BN_CLICKED) {
-        ShowFieldsInClear(IsItemChecked(m_hWnd, IDC_PSK_UNMASK));
+        ShowFieldsInClear(IsItemChecked(IDC_PSK_UNMASK));
         return true;
     }
     return CDialog::OnCommand(id, code, control);

@@ -1,11 +1,11 @@
 #include "SelectCertDlg.h"
 
 #include "CertificateDlgIds.h"
-#include "ReportList.h"
 #include "ViewCertDlg.h"
 
+#include "framework/StandardControls.h"
 #include "state/ProgramState.h"
-#include "settings/TextField.h"
+#include "record/TextField.h"
 
 #include <commctrl.h>
 
@@ -18,36 +18,40 @@ CSelectCertDlg::CSelectCertDlg(unsigned char (&chosenHash)[CertificateThumbprint
 
 bool CSelectCertDlg::OnInitDialog()
 {
-    HWND list = Item(IDC_SELECT_CERTIFICATE_LIST);
+    const CListViewView list(Item(IDC_SELECT_CERTIFICATE_LIST));
     // Thirds of the client area, so that the columns fill the list without a scroll bar.
-    const int third = ListClientWidth(list) / 3;
-    AddListColumn(list, 0, "Issuer", third - 1);
-    AddListColumn(list, 1, "Subject", third);
-    AddListColumn(list, 2, "Valid Before", third);
-    AddListExtendedStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    RECT client = {};
+    ::GetClientRect(list, &client);
+    const int third = client.right / 3;
+    list.InsertColumn(0, "Issuer", third - 1);
+    list.InsertColumn(1, "Subject", third);
+    list.InsertColumn(2, "Valid Before", third);
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     Fill();
-    ::EnableWindow(Item(IDC_SELECT_CERTIFICATE_VIEW), FALSE);
+    EnableItem(IDC_SELECT_CERTIFICATE_VIEW, false);
     return true;
 }
 
 void CSelectCertDlg::Fill()
 {
-    HWND list = Item(IDC_SELECT_CERTIFICATE_LIST);
-    DeleteAllListRows(list);
+    const CListViewView list(Item(IDC_SELECT_CERTIFICATE_LIST));
+    list.DeleteAllItems();
     m_rows = ListPersonalCertificates();
     for (size_t index = 0; index < m_rows.size(); ++index) {
         const CertificateRow& row = m_rows[index];
-        AppendListRow(list, {row.Issuer, row.Subject, row.ValidBefore}, static_cast<LPARAM>(index));
+        const int item = list.InsertItem(list.ItemCount(), row.Issuer.c_str(), -1, static_cast<LPARAM>(index));
+        list.SetItemText(item, 1, row.Subject.c_str());
+        list.SetItemText(item, 2, row.ValidBefore.c_str());
     }
 }
 
 const CertificateRow* CSelectCertDlg::SelectedCertificate() const
 {
-    HWND list = Item(IDC_SELECT_CERTIFICATE_LIST);
-    const int row = FirstSelectedListRow(list);
+    const CListViewView list(Item(IDC_SELECT_CERTIFICATE_LIST));
+    const int row = list.SelectedItem();
     if (row < 0)
         return nullptr;
-    const LPARAM index = ListRowData(list, row);
+    const LPARAM index = list.ItemData(row);
     if (index < 0 || static_cast<size_t>(index) >= m_rows.size())
         return nullptr;
     return &m_rows[static_cast<size_t>(index)];
@@ -59,20 +63,19 @@ bool CSelectCertDlg::OnNotify(NMHDR* header, LRESULT& result)
         return false;
     // Keyboard and mouse both change the selection; a click on an empty area clears it.
     if (header->code == LVN_ITEMCHANGED || header->code == NM_CLICK) {
-        ::EnableWindow(Item(IDC_SELECT_CERTIFICATE_VIEW), SelectedCertificate() ? TRUE : FALSE);
+        EnableItem(IDC_SELECT_CERTIFICATE_VIEW, SelectedCertificate() != nullptr);
         result = 0;
         return true;
     }
     return false;
 }
 
-bool CSelectCertDlg::OnCommand(WORD id, WORD code, HWND control)
+bool CSelectCertDlg::OnButtonClicked(WORD id)
 {
-    if (id == IDC_SELECT_CERTIFICATE_VIEW && code == BN_CLICKED) {
-        ViewSelected();
-        return true;
-    }
-    return CDialog::OnCommand(id, code, control);
+    if (id != IDC_SELECT_CERTIFICATE_VIEW)
+        return false;
+    ViewSelected();
+    return true;
 }
 
 void CSelectCertDlg::ViewSelected()

@@ -16,7 +16,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnButtonClicked(WORD id) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
     void OnOK() override;
 

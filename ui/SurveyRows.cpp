@@ -1,6 +1,6 @@
 #include "SurveyRows.h"
 
-#include "settings/TextField.h"
+#include "record/TextField.h"
 
 #include <cstdio>
 #include <cstring>

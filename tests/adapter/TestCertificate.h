@@ -11,6 +11,9 @@
 // Every test certificate's name starts with this, so leftovers of an aborted run can be found.
 constexpr const char* TestCertificatePrefix = "Skylook Test ";
 
+// A calendar date and time of day, UTC, for a certificate's validity.
+SYSTEMTIME CalendarDate(WORD year, WORD month, WORD day, WORD hour = 0, WORD minute = 0);
+
 // What a test may fix of its certificate; the rest is as a self-signed certificate has it.
 struct TestCertificateShape {
     std::string IssuerName;     // common name of the issuer

@@ -4,7 +4,7 @@
 
 #include "app/TickState.h"
 #include "state/ProgramState.h"
-#include "settings/TextField.h"
+#include "record/TextField.h"
 #include "ui/CertificateDlgIds.h"
 #include "ui/EapPage.h"
 #include "ui/EapPageIds.h"
@@ -101,16 +101,6 @@ bool ViewEnabled()
     return ::IsWindowEnabled(::GetDlgItem(SelectDialog(), IDC_SELECT_CERTIFICATE_VIEW)) != FALSE;
 }
 
-SYSTEMTIME Date(WORD year, WORD month, WORD day, WORD hour)
-{
-    SYSTEMTIME date = {};
-    date.wYear = year;
-    date.wMonth = month;
-    date.wDay = day;
-    date.wHour = hour;
-    return date;
-}
-
 const char* const ShapedSubject = "Skylook Test Shaped";
 const char* const ShapedIssuer = "Skylook Test Authority";
 
@@ -118,17 +108,17 @@ const char* const ShapedIssuer = "Skylook Test Authority";
 // ends late on the 5th of March 2030, UTC.
 TestCertificateShape Shape(const std::string& issuer = ShapedIssuer)
 {
-    return {issuer, {0x34, 0x12}, Date(2009, 1, 15, 10), Date(2030, 3, 5, 23)};
+    return {issuer, {0x34, 0x12}, CalendarDate(2009, 1, 15, 10), CalendarDate(2030, 3, 5, 23)};
 }
 
 class CertificateDialogs : public testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProgramState();
+        ResetSharedState();
         TestCertificate::RemoveLeftovers();
     }
-    void TearDown() override { ResetProgramState(); }
+    void TearDown() override { ResetSharedState(); }
 
     // Runs the Select Certificate dialog under script; returns its result.
     INT_PTR RunSelect(CModalScript& script)

@@ -9,7 +9,7 @@
 
 #include "state/ProgramState.h"
 #include "framework/CommonControls.h"
-#include "settings/TextField.h"
+#include "record/TextField.h"
 #include "ui/CertificateDlgIds.h"
 #include "ui/EapPage.h"
 #include "ui/SelectCertDlg.h"
@@ -26,15 +26,6 @@ namespace {
 
 const char* const ClientName = "Skylook Test Client";
 const char* const AuthorityName = "Skylook Test Authority";
-
-SYSTEMTIME Date(WORD year, WORD month, WORD day)
-{
-    SYSTEMTIME date = {};
-    date.wYear = year;
-    date.wMonth = month;
-    date.wDay = day;
-    return date;
-}
 
 UINT CloseAfter = 0;
 const char* ShownTitle = "";
@@ -152,7 +143,7 @@ int main(int argc, char** argv)
     CloseAfter = static_cast<UINT>(std::strtoul(argv[2], nullptr, 10));
     EnsureCommonControls();
     TestCertificate::RemoveLeftovers();
-    TestCertificateShape shape = {AuthorityName, {0x2A, 0x01}, Date(2024, 6, 1), Date(2031, 3, 5)};
+    TestCertificateShape shape = {AuthorityName, {0x2A, 0x01}, CalendarDate(2024, 6, 1), CalendarDate(2031, 3, 5)};
     TestCertificate client(ClientName, shape);
     TestCertificate laptop("Skylook Test Laptop");
     if (!client.Created() || !laptop.Created()) {

@@ -1,4 +1,6 @@
-#include "settings/TextField.h"
+#include "TestCertificate.h"
+
+#include "record/TextField.h"
 #include "ui/CertificateText.h"
 
 #include <gtest/gtest.h>
@@ -9,29 +11,18 @@
 
 namespace {
 
-SYSTEMTIME Date(WORD year, WORD month, WORD day, WORD hour = 0, WORD minute = 0)
-{
-    SYSTEMTIME date = {};
-    date.wYear = year;
-    date.wMonth = month;
-    date.wDay = day;
-    date.wHour = hour;
-    date.wMinute = minute;
-    return date;
-}
-
 TEST(CertificateText, DatesAreMonthDayAndYear)
 {
     const struct {
         SYSTEMTIME date;
         const char* text;
     } cases[] = {
-        {Date(2010, 3, 5), "Mar 5, 2010"},
-        {Date(1999, 12, 31), "Dec 31, 1999"},
-        {Date(2049, 1, 1), "Jan 1, 2049"},
+        {CalendarDate(2010, 3, 5), "Mar 5, 2010"},
+        {CalendarDate(1999, 12, 31), "Dec 31, 1999"},
+        {CalendarDate(2049, 1, 1), "Jan 1, 2049"},
         // A month outside the table must not read past it.
-        {Date(2010, 0, 5), "??? 5, 2010"},
-        {Date(2010, 13, 5), "??? 5, 2010"},
+        {CalendarDate(2010, 0, 5), "??? 5, 2010"},
+        {CalendarDate(2010, 13, 5), "??? 5, 2010"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.text, FormatCalendarDate(c.date));
@@ -41,7 +32,7 @@ TEST(CertificateText, CertificateTimesAreTheirUtcDateWithoutTimeZoneChange)
 {
     // Half an hour before midnight UTC: a conversion to local time east of Greenwich would
     // give the next day.
-    const SYSTEMTIME lateEvening = Date(2010, 3, 5, 23, 30);
+    const SYSTEMTIME lateEvening = CalendarDate(2010, 3, 5, 23, 30);
     FILETIME time = {};
     ASSERT_TRUE(::SystemTimeToFileTime(&lateEvening, &time));
     EXPECT_EQ("Mar 5, 2010", FormatCertificateDate(time));

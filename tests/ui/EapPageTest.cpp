@@ -1,6 +1,6 @@
 #include "app/TickState.h"
 #include "state/ProgramState.h"
-#include "settings/TextField.h"
+#include "record/TextField.h"
 #include "ui/EapPage.h"
 #include "ui/EapPageIds.h"
 
@@ -31,7 +31,7 @@ class EapPageTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProgramState();
+        ResetSharedState();
         m_owner = ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr,
                                     nullptr);
         ASSERT_NE(nullptr, m_owner);
@@ -40,7 +40,7 @@ protected:
     void TearDown() override
     {
         ::DestroyWindow(m_owner);
-        ResetProgramState();
+        ResetSharedState();
     }
 
     HWND Page() const { return m_page.Handle(); }

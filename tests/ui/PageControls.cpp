@@ -6,15 +6,6 @@
 
 #include <memory>
 
-namespace {
-std::string WindowText(HWND window)
-{
-    char text[512] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-}  // namespace
-
 HWND PageItem(int page, int id)
 {
     return ::GetDlgItem(PageWindow(page), id);

@@ -50,8 +50,8 @@ void ApplyAndReadWarning(CModalScript& script, std::shared_ptr<std::string> text
         .WaitFor("a warning", [] { return ProfileWarningBox() != nullptr; })
         .Do("read and close it", [text, caption] {
             HWND box = ProfileWarningBox();
-            *caption = TextOf(box);
-            *text = TextOf(::GetDlgItem(box, 0xFFFF));
+            *caption = WindowText(box);
+            *text = WindowText(::GetDlgItem(box, 0xFFFF));
             ::PostMessageA(box, WM_COMMAND, IDOK, 0);
         })
         .WaitFor("the warning gone", [] { return ProfileWarningBox() == nullptr; });
@@ -80,9 +80,9 @@ TEST_F(SiteSurvey, EachModesTitleAndDisabledControls)
         script.Do("Connect to the associated network", [] { ::PostMessageA(PageWindow(SurveyPageIndex), WM_COMMAND, ConnectButton, 0); });
         WaitForProfileDialog(script);
         script.Do("mode 3", [] {
-            EXPECT_EQ(TextOf(ProfileDialogWindow()), "Connect: Wireless");
-            EXPECT_EQ(TextOf(ProfileItem(IDC_PROFILE_NAME)), "Wireless");
-            EXPECT_EQ(TextOf(ProfileItem(IDC_PROFILE_SSID)), "Wireless");
+            EXPECT_EQ(WindowText(ProfileDialogWindow()), "Connect: Wireless");
+            EXPECT_EQ(WindowText(ProfileItem(IDC_PROFILE_NAME)), "Wireless");
+            EXPECT_EQ(WindowText(ProfileItem(IDC_PROFILE_SSID)), "Wireless");
             EXPECT_TRUE(ProfileItemEnabled(IDC_PROFILE_NAME));
             for (int id : {IDC_PROFILE_SSID, IDC_PROFILE_CHANNEL, IDC_PROFILE_ENCRYPTION, IDC_PROFILE_BSS_TYPE})
                 EXPECT_FALSE(ProfileItemEnabled(id)) << id;
@@ -99,8 +99,8 @@ TEST_F(SiteSurvey, EachModesTitleAndDisabledControls)
             });
         WaitForProfileDialog(script);
         script.Do("mode 0", [] {
-            EXPECT_EQ(TextOf(ProfileDialogWindow()), "Add New Profile");
-            EXPECT_EQ(TextOf(ProfileItem(IDC_PROFILE_NAME)), "");
+            EXPECT_EQ(WindowText(ProfileDialogWindow()), "Add New Profile");
+            EXPECT_EQ(WindowText(ProfileItem(IDC_PROFILE_NAME)), "");
             for (int id : {IDC_PROFILE_NAME, IDC_PROFILE_SSID, IDC_PROFILE_CHANNEL, IDC_PROFILE_ENCRYPTION, IDC_PROFILE_BSS_TYPE})
                 EXPECT_TRUE(ProfileItemEnabled(id)) << id;
             EXPECT_FALSE(ProfileItemEnabled(IDC_PROFILE_AUTH_MODE)) << "encryption is off";
@@ -129,10 +129,10 @@ TEST_F(SiteSurvey, EachModesTitleAndDisabledControls)
             });
         WaitForProfileDialog(script);
         script.Do("mode 2", [] {
-            EXPECT_EQ(TextOf(ProfileDialogWindow()), "Profile: Home");
+            EXPECT_EQ(WindowText(ProfileDialogWindow()), "Profile: Home");
             EXPECT_FALSE(ProfileItemEnabled(IDC_PROFILE_NAME));
             EXPECT_TRUE(ProfileItemEnabled(IDC_PROFILE_SSID));
-            EXPECT_EQ(TextOf(ProfileItem(IDC_PROFILE_CHANNEL)), "6");
+            EXPECT_EQ(WindowText(ProfileItem(IDC_PROFILE_CHANNEL)), "6");
             Press(IDCANCEL);
         });
         script.WaitFor("closed", [] { return ProfileDialogWindow() == nullptr; });
@@ -222,7 +222,7 @@ TEST_F(SiteSurvey, AddHomeNetAndConnectHomeWepEndToEnd)
             });
         WaitForProfileDialog(script);
         script.Do("HomeWEP with its key", [] {
-            EXPECT_EQ(TextOf(ProfileDialogWindow()), "Connect: HomeWEP");
+            EXPECT_EQ(WindowText(ProfileDialogWindow()), "Connect: HomeWEP");
             EXPECT_EQ(::SendMessageA(ProfileItem(IDC_PROFILE_ENCRYPTION), BM_GETCHECK, 0, 0), BST_CHECKED)
                 << "a protected network";
             ChooseProfileListItem(IDC_PROFILE_KEY_LENGTH, 1);

@@ -101,13 +101,6 @@ HWND ProfileWarningBox()
     return dialog ? DialogOwnedBy(dialog, true) : nullptr;
 }
 
-std::string TextOf(HWND window)
-{
-    char text[256] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 HWND ProfileItem(int id)
 {
     return ::GetDlgItem(ProfileDialogWindow(), id);

@@ -35,7 +35,6 @@ void DoubleClickList(int listId);
 // message box), or null; and the message box it owns.
 HWND ProfileDialogWindow();
 HWND ProfileWarningBox();
-std::string TextOf(HWND window);
 HWND ProfileItem(int id);
 bool ProfileItemEnabled(int id);
 // A drop-down choice and a click that notify the dialog as the user's do.

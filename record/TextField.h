@@ -1,7 +1,7 @@
 // Text into the record's fixed-size fields: cut to fit and always terminated, the rest of
 // the field cleared, so a long name can neither overrun a field nor leave stale bytes behind.
-#ifndef SKYLOOK_SETTINGS_TEXT_FIELD_H
-#define SKYLOOK_SETTINGS_TEXT_FIELD_H
+#ifndef SKYLOOK_RECORD_TEXT_FIELD_H
+#define SKYLOOK_RECORD_TEXT_FIELD_H
 
 #include <cstddef>
 #include <cstring>
