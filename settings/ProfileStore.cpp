@@ -58,10 +58,9 @@ bool LoadProfile(const char* name, AdapterSettings& settings)
         return false;
     // Opened, never created: a name without a key is no profile, and reading it must not
     // make it one.
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileKeyPath(name).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileKeyPath(name).c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return false;
-    RegCloseKey(key);
     ReadSettingsAt((ProfileKeyPath(name) + "\\").c_str(), settings);
     return true;
 }

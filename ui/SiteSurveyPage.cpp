@@ -34,14 +34,14 @@ std::vector<std::string> CellVector(const NetworkRow& row)
 
 CSiteSurveyPage::CSiteSurveyPage() : CPageBase(IDD_SITE_SURVEY_PAGE) {}
 
-HWND CSiteSurveyPage::NetworkListView() const
+CListViewView CSiteSurveyPage::NetworkListView() const
 {
-    return Item(IDC_SURVEY_NETWORK_LIST);
+    return CListViewView(Item(IDC_SURVEY_NETWORK_LIST));
 }
 
-HWND CSiteSurveyPage::ProfileListView() const
+CListViewView CSiteSurveyPage::ProfileListView() const
 {
-    return Item(IDC_SURVEY_PROFILE_LIST);
+    return CListViewView(Item(IDC_SURVEY_PROFILE_LIST));
 }
 
 std::span<const int> CSiteSurveyPage::RadioControls() const
@@ -102,8 +102,8 @@ void CSiteSurveyPage::SetUpImages()
 {
     // Lists without images still list; the rows only lose their pictures.
     m_images.Load(IDB_SURVEY_IMAGES, 16, ImageMask);
-    for (HWND list : {NetworkListView(), ProfileListView()})
-        SetSmallImages(list, m_images.Get());
+    for (const CListViewView& list : {NetworkListView(), ProfileListView()})
+        list.SetImageList(m_images.Get());
 }
 
 void CSiteSurveyPage::FillNetworkList()
@@ -118,18 +118,18 @@ void CSiteSurveyPage::FillNetworkList()
         return;
     LastScan = *scan;
 
-    HWND list = NetworkListView();
-    DeleteAllRows(list);
+    const CListViewView list = NetworkListView();
+    list.DeleteAllItems();
     m_shownNetworks.clear();
     if (CurrentStatus.LinkState == LinkRadioOff)
         return;
 
     for (const NetworkRow& row : BuildNetworkRows(LastScan, CurrentStatus)) {
         m_shownNetworks.push_back(LastScan.Entries[row.ScanIndex]);
-        InsertRow(list, RowCount(list), row.Image, CellVector(row), static_cast<LPARAM>(m_shownNetworks.size() - 1));
+        AppendRow(list, row.Image, CellVector(row), static_cast<LPARAM>(m_shownNetworks.size() - 1));
     }
     AutoSizeColumns(list);
-    SelectAndFocusRow(list, 0);
+    list.SelectOnly(0);
 }
 
 void CSiteSurveyPage::FillProfileList()
@@ -140,12 +140,12 @@ void CSiteSurveyPage::FillProfileList()
     std::memset(profiles.get(), 0, sizeof *profiles);
     EnumerateProfiles(*profiles);
 
-    HWND list = ProfileListView();
-    DeleteAllRows(list);
+    const CListViewView list = ProfileListView();
+    list.DeleteAllItems();
     m_shownProfiles.clear();
     for (const ProfileRow& row : BuildProfileRows(*profiles, LastScan, CurrentStatus)) {
         m_shownProfiles.push_back(row.Name);
-        InsertRow(list, RowCount(list), row.Image, {row.Name}, static_cast<LPARAM>(m_shownProfiles.size() - 1));
+        AppendRow(list, row.Image, {row.Name}, static_cast<LPARAM>(m_shownProfiles.size() - 1));
     }
     AutoSizeColumns(list);
 }
@@ -156,19 +156,16 @@ void CSiteSurveyPage::OnNetworksChanged()
     FillProfileList();
 }
 
-bool CSiteSurveyPage::OnCommand(WORD id, WORD code, HWND control)
+bool CSiteSurveyPage::OnButtonClicked(WORD id)
 {
-    if (code == BN_CLICKED) {
-        switch (id) {
-        case IDC_SURVEY_REFRESH: OnRefresh(); return true;
-        case IDC_SURVEY_CONNECT: OnConnect(); return true;
-        case IDC_SURVEY_ADD: OnAdd(); return true;
-        case IDC_SURVEY_PROPERTIES: OnProperties(); return true;
-        case IDC_SURVEY_REMOVE: OnRemove(); return true;
-        default: break;
-        }
+    switch (id) {
+    case IDC_SURVEY_REFRESH: OnRefresh(); return true;
+    case IDC_SURVEY_CONNECT: OnConnect(); return true;
+    case IDC_SURVEY_ADD: OnAdd(); return true;
+    case IDC_SURVEY_PROPERTIES: OnProperties(); return true;
+    case IDC_SURVEY_REMOVE: OnRemove(); return true;
+    default: return false;
     }
-    return CPageBase::OnCommand(id, code, control);
 }
 
 bool CSiteSurveyPage::OnNotify(NMHDR* header, LRESULT& result)
@@ -221,11 +218,11 @@ bool CSiteSurveyPage::RunProfileDialog(CProfileDlg& dialog)
 
 void CSiteSurveyPage::OnConnect()
 {
-    HWND list = NetworkListView();
-    const int row = FirstSelectedRow(list);
+    const CListViewView list = NetworkListView();
+    const int row = list.SelectedItem();
     if (row < 0)
         return;
-    const LPARAM shown = RowData(list, row);
+    const LPARAM shown = list.ItemData(row);
     if (shown < 0 || static_cast<size_t>(shown) >= m_shownNetworks.size())
         return;
     const ScanEntry network = m_shownNetworks[static_cast<size_t>(shown)];
@@ -308,11 +305,11 @@ void CSiteSurveyPage::OnRemove()
 
 bool CSiteSurveyPage::SelectedProfile(std::string& name) const
 {
-    HWND list = ProfileListView();
-    const int row = FirstSelectedRow(list);
+    const CListViewView list = ProfileListView();
+    const int row = list.SelectedItem();
     if (row < 0)
         return false;
-    const LPARAM shown = RowData(list, row);
+    const LPARAM shown = list.ItemData(row);
     if (shown < 0 || static_cast<size_t>(shown) >= m_shownProfiles.size())
         return false;
     name = m_shownProfiles[static_cast<size_t>(shown)];
@@ -337,8 +334,8 @@ void CSiteSurveyPage::OnDestroy()
     StopTimer(RefreshTimerId);
     m_scanWait = 0;
     // The lists share the images and do not own them (LVS_SHAREIMAGELISTS).
-    for (HWND list : {NetworkListView(), ProfileListView()})
-        SetSmallImages(list, nullptr);
+    for (const CListViewView& list : {NetworkListView(), ProfileListView()})
+        list.SetImageList(nullptr);
     m_images.Reset();
     m_backgroundBrush.Reset();
 }

@@ -8,6 +8,7 @@
 #include "controls/GroupFrame.h"
 #include "controls/SkinButton.h"
 #include "framework/Gdi.h"
+#include "framework/StandardControls.h"
 
 #include <string>
 #include <vector>
@@ -40,7 +41,7 @@ public:
 protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnButtonClicked(WORD id) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
     bool OnTimer(UINT_PTR id) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
@@ -65,8 +66,8 @@ private:
     void ApplyProfileFromDialog(const CProfileDlg& dialog);
     void ShowLinkInfo();
 
-    HWND NetworkListView() const;
-    HWND ProfileListView() const;
+    CListViewView NetworkListView() const;
+    CListViewView ProfileListView() const;
 
     COLORREF m_background = RGB(255, 255, 255);
     CBrush m_backgroundBrush;

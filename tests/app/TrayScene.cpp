@@ -224,7 +224,9 @@ int ClickSurveyButton(const char* which)
         ::PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(20, 6));
         ::Sleep(300);
     }
-    return ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0) ? 0 : 1;
+    return ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(page, id)))
+               ? 0
+               : 1;
 }
 
 BOOL CALLBACK FindProfileDialog(HWND window, LPARAM found)

@@ -42,11 +42,17 @@ void WaitForProfileDialog(CModalScript& script)
     script.WaitFor("the Profile dialog", [] { return ProfileDialogWindow() != nullptr; });
 }
 
+void Press(int id)
+{
+    ::PostMessageA(ProfileDialogWindow(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(ProfileItem(id)));
+}
+
 // Presses Apply and reads the warning it raises, then closes the box.
 void ApplyAndReadWarning(CModalScript& script, std::shared_ptr<std::string> text,
                          std::shared_ptr<std::string> caption)
 {
-    script.Do("Apply", [] { ::PostMessageA(ProfileDialogWindow(), WM_COMMAND, IDOK, 0); })
+    script.Do("Apply", [] { Press(IDOK); })
         .WaitFor("a warning", [] { return ProfileWarningBox() != nullptr; })
         .Do("read and close it", [text, caption] {
             HWND box = ProfileWarningBox();
@@ -55,11 +61,6 @@ void ApplyAndReadWarning(CModalScript& script, std::shared_ptr<std::string> text
             ::PostMessageA(box, WM_COMMAND, IDOK, 0);
         })
         .WaitFor("the warning gone", [] { return ProfileWarningBox() == nullptr; });
-}
-
-void Press(int id)
-{
-    ::PostMessageA(ProfileDialogWindow(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
 void ServeTicks(CTestFrame& frame, int count)
@@ -77,7 +78,7 @@ TEST_F(SiteSurvey, EachModesTitleAndDisabledControls)
     home.WepStatus = 1;
     SaveProfile("Home", home);
     Run([](CModalScript& script) {
-        script.Do("Connect to the associated network", [] { ::PostMessageA(PageWindow(SurveyPageIndex), WM_COMMAND, ConnectButton, 0); });
+        script.Do("Connect to the associated network", [] { PostSurveyClick(ConnectButton); });
         WaitForProfileDialog(script);
         script.Do("mode 3", [] {
             EXPECT_EQ(WindowText(ProfileDialogWindow()), "Connect: Wireless");
@@ -95,7 +96,7 @@ TEST_F(SiteSurvey, EachModesTitleAndDisabledControls)
                 EXPECT_EQ(0, ApplyRequest);
                 EXPECT_EQ(SurveyPageIndex, ShownPage());
                 EXPECT_EQ(ShownRows(ProfileListId).size(), 1u);
-                ::PostMessageA(PageWindow(SurveyPageIndex), WM_COMMAND, AddButton, 0);
+                PostSurveyClick(AddButton);
             });
         WaitForProfileDialog(script);
         script.Do("mode 0", [] {
@@ -125,7 +126,7 @@ TEST_F(SiteSurvey, EachModesTitleAndDisabledControls)
         script.WaitFor("closed", [] { return ProfileDialogWindow() == nullptr; })
             .Do("Properties of Home", [] {
                 SelectRow(ProfileListId, 0);
-                ::PostMessageA(PageWindow(SurveyPageIndex), WM_COMMAND, PropertiesButton, 0);
+                PostSurveyClick(PropertiesButton);
             });
         WaitForProfileDialog(script);
         script.Do("mode 2", [] {
@@ -147,7 +148,7 @@ TEST_F(SiteSurvey, ProfileDialogRefusals)
     auto caption = std::make_shared<std::string>();
     std::vector<std::string> seen;
     Run([&](CModalScript& script) {
-        script.Do("Add", [] { ::PostMessageA(PageWindow(SurveyPageIndex), WM_COMMAND, AddButton, 0); });
+        script.Do("Add", [] { PostSurveyClick(AddButton); });
         WaitForProfileDialog(script);
         const std::pair<const char*, const char*> inputs[] = {
             {"", "Net"}, {"a\\b", "Net"}, {"Home", "any"}, {"Home", ""}};
@@ -179,7 +180,7 @@ TEST_F(SiteSurvey, ProfileDialogRefusals)
 TEST_F(SiteSurvey, AddHomeNetAndConnectHomeWepEndToEnd)
 {
     Run([this](CModalScript& script) {
-        script.Do("Add", [] { ::PostMessageA(PageWindow(SurveyPageIndex), WM_COMMAND, AddButton, 0); });
+        script.Do("Add", [] { PostSurveyClick(AddButton); });
         WaitForProfileDialog(script);
         script.Do("HomeNet with WPA-PSK", [] {
             SetProfileText(IDC_PROFILE_NAME, "Home");

@@ -18,43 +18,47 @@ HWND SurveyItem(int id)
 
 std::vector<ShownRow> ShownRows(int listId)
 {
-    HWND list = SurveyItem(listId);
+    const CListViewView list(SurveyItem(listId));
     std::vector<ShownRow> rows;
-    for (int row = 0; row < RowCount(list); ++row)
-        rows.push_back({CellText(list, row, 0), RowImage(list, row)});
+    for (int row = 0; row < list.ItemCount(); ++row)
+        rows.push_back({list.ItemText(row, 0), RowImage(list, row)});
     return rows;
 }
 
 std::vector<std::string> RowCells(int listId, int row)
 {
-    HWND list = SurveyItem(listId);
+    const CListViewView list(SurveyItem(listId));
     std::vector<std::string> cells;
     for (int column = 0; column < ColumnCount(list); ++column)
-        cells.push_back(CellText(list, row, column));
+        cells.push_back(list.ItemText(row, column));
     return cells;
 }
 
 int SelectedRow(int listId)
 {
-    return FirstSelectedRow(SurveyItem(listId));
+    return CListViewView(SurveyItem(listId)).SelectedItem();
 }
 
 void SelectRow(int listId, int row)
 {
-    SelectAndFocusRow(SurveyItem(listId), row);
+    CListViewView(SurveyItem(listId)).SelectOnly(row);
 }
 
 void ClearSelection(int listId)
 {
-    LVITEMA item = {};
-    item.stateMask = LVIS_SELECTED;
-    ::SendMessageA(SurveyItem(listId), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    CListViewView(SurveyItem(listId)).SelectOnly(-1);
 }
 
 void ClickSurveyButton(int id)
 {
     HWND button = SurveyItem(id);
     ::SendMessageA(PageWindow(SurveyPageIndex), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+void PostSurveyClick(int id)
+{
+    ::PostMessageA(PageWindow(SurveyPageIndex), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(SurveyItem(id)));
 }
 
 void DoubleClickList(int listId)

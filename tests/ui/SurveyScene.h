@@ -28,6 +28,8 @@ void SelectRow(int listId, int row);
 void ClearSelection(int listId);
 // A click on a page button as BN_CLICKED reaches the page.
 void ClickSurveyButton(int id);
+// The same click posted, for a button that opens a modal dialog.
+void PostSurveyClick(int id);
 // A double click on a row of the list, as the list reports it.
 void DoubleClickList(int listId);
 
