@@ -5,6 +5,7 @@
 
 #include "AdapterJournal.h"
 #include "AdapterScene.h"
+#include "ScanAnswer.h"
 
 #include "state/ProgramState.h"
 #include "settings/DefaultSettings.h"
@@ -240,6 +241,70 @@ TEST_F(SiteSurvey, AddHomeNetAndConnectHomeWepEndToEnd)
                 EXPECT_EQ(LinkAssociated, CurrentStatus.LinkState) << AdapterStatusText();
                 EXPECT_STREQ(CurrentStatus.Ssid, "HomeWEP");
             });
+    });
+}
+
+// The next scan read answers a hidden network, a name with a control byte and a name of
+// the full 32 bytes (which the answer holds without a terminator).
+void InjectOddNetworks(const std::string& longName)
+{
+    ScanAnswer answer(3);
+    unsigned char last = 0x50;
+    for (const std::string& ssid : {std::string(), std::string("Tab\tNet"), longName}) {
+        RecordSpec record = Named(ssid);
+        const unsigned char mac[6] = {0x00, 0x1A, 0x2B, 0x3C, 0x00, last++};
+        std::memcpy(record.Mac, mac, sizeof mac);
+        answer.Add(record);
+    }
+    answer.Inject();
+}
+
+// A hidden network, a name with a control byte and a name of the full 32 bytes: each row
+// shows its name without garbling, and connecting takes the name whole.
+TEST_F(SiteSurvey, HiddenOddAndLongNetworkNames)
+{
+    const std::string longName(32, 'L');
+    Run([&longName](CModalScript& script) {
+        script.Do("the rows", [&longName] {
+            InjectOddNetworks(longName);
+            ConfigDialog().RefreshNetworkLists();
+            EXPECT_EQ(ShownRows(NetworkListId).size(), 3u);
+            ASSERT_GE(NetworkRowOf(""), 0);
+            ASSERT_GE(NetworkRowOf("Tab\\x09Net"), 0);
+            ASSERT_GE(NetworkRowOf(longName.c_str()), 0);
+            SelectRow(NetworkListId, NetworkRowOf(longName.c_str()));
+            PostSurveyClick(ConnectButton);
+        });
+        WaitForProfileDialog(script);
+        script.Do("the whole name", [&longName] {
+            EXPECT_EQ(WindowText(ProfileItem(IDC_PROFILE_SSID)), longName);
+            EXPECT_EQ(WindowText(ProfileItem(IDC_PROFILE_NAME)), longName);
+            Press(IDOK);
+        });
+        script.WaitFor("closed", [] { return ProfileDialogWindow() == nullptr; })
+            .Do("stored whole; now the hidden one", [&longName] {
+                AdapterSettings stored{};
+                ASSERT_TRUE(LoadProfile(longName.c_str(), stored));
+                EXPECT_EQ(std::string(stored.DesiredSSID), longName);
+                InjectOddNetworks(longName);
+                ClickLabel(PageLabels[SurveyPageIndex]);
+                SelectRow(NetworkListId, NetworkRowOf(""));
+                PostSurveyClick(ConnectButton);
+            });
+        WaitForProfileDialog(script);
+        script.Do("its name is for the user to type", [] {
+            EXPECT_TRUE(ProfileItemEnabled(IDC_PROFILE_SSID));
+            EXPECT_EQ(WindowText(ProfileItem(IDC_PROFILE_NAME)), "");
+            SetProfileText(IDC_PROFILE_NAME, "Hidden");
+            SetProfileText(IDC_PROFILE_SSID, "Secret");
+            Press(IDOK);
+        });
+        script.WaitFor("closed", [] { return ProfileDialogWindow() == nullptr; }).Do("stored", [] {
+            AdapterSettings stored{};
+            ASSERT_TRUE(LoadProfile("Hidden", stored));
+            EXPECT_STREQ(stored.DesiredSSID, "Secret");
+            EXPECT_STREQ(PendingSettings.DesiredSSID, "Secret");
+        });
     });
 }
 
