@@ -2,8 +2,8 @@
 #include "ModalScript.h"
 #include "TestCertificate.h"
 
-#include "state/ProgramState.h"
 #include "record/TextField.h"
+#include "state/ProgramState.h"
 #include "ui/CertificateDlgIds.h"
 #include "ui/EapPage.h"
 #include "ui/EapPageIds.h"

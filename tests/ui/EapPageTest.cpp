@@ -1,5 +1,5 @@
-#include "state/ProgramState.h"
 #include "record/TextField.h"
+#include "state/ProgramState.h"
 #include "ui/EapPage.h"
 #include "ui/EapPageIds.h"
 
