@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 
+#include "framework/Handles.h"
 #include "record/HexText.h"
 #include "record/RateTable.h"
 #include "record/WepKeySlots.h"
@@ -31,9 +32,8 @@ const char* const WepKeyValueNames[WepKeyCount] = {"WepKey1", "WepKey2", "WepKey
 
 void CreateKey(const char* path)
 {
-    HKEY key = nullptr;
-    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) == ERROR_SUCCESS)
-        RegCloseKey(key);
+    CRegistryKey key;
+    RegCreateKeyA(HKEY_LOCAL_MACHINE, path, key.Receive());
 }
 
 void WriteBytes(const char* path, const char* name, const void* bytes, unsigned long count)

@@ -6,6 +6,7 @@
 
 #include "controls/SkinButton.h"
 #include "framework/Gdi.h"
+#include "framework/StandardControls.h"
 
 // The network half of the default settings: network name, type, channel (by the adapter's
 // region), transmit rate, preamble and power mode.
@@ -25,11 +26,13 @@ public:
 protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
+    bool OnButtonClicked(WORD id) override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
     void OnDestroy() override;
 
 private:
+    CComboBoxView List(int id) const;
     // The channel only matters to an ad-hoc network, which the adapter starts itself.
     void EnableChannelList();
 

@@ -1,7 +1,7 @@
 #include "EncryptionPage.h"
 
 #include "ConfigDlg.h"
-#include "DialogItems.h"
+#include "ComboFill.h"
 #include "EncryptionPageIds.h"
 #include "settings/TextField.h"
 #include "InputWarning.h"
@@ -9,6 +9,7 @@
 #include "SettingsLists.h"
 
 #include "state/AsciiKeyEntry.h"
+#include "framework/StandardControls.h"
 #include "keys/PassphraseKeys.h"
 #include "keys/PskRules.h"
 #include "keys/WepKeyRules.h"
@@ -90,15 +91,15 @@ void CEncryptionPage::DoDataExchange()
 bool CEncryptionPage::OnInitDialog()
 {
     for (const LabelText& label : Labels)
-        SetItemText(m_hWnd, label.Id, label.Text);
+        SetItemText(label.Id, label.Text);
     m_background = MakeSolidBrush(PageWhite);
 
-    FillComboList(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, AuthModeItems);
-    FillComboList(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT, KeyFormatItems);
+    FillComboBox(List(IDC_ENCRYPTION_AUTH_MODE), AuthModeItems);
+    FillComboBox(List(IDC_ENCRYPTION_KEY_FORMAT), KeyFormatItems);
     for (int id : KeyLengthIds)
-        FillComboList(m_hWnd, id, KeyLengthItems);
-    FillComboList(m_hWnd, IDC_ENCRYPTION_TX_KEY_LIST, DefaultKeyItems);
-    LimitItemText(m_hWnd, IDC_ENCRYPTION_PASSPHRASE, PassphraseLength);
+        FillComboBox(List(id), KeyLengthItems);
+    FillComboBox(List(IDC_ENCRYPTION_TX_KEY_LIST), DefaultKeyItems);
+    CEditView(Item(IDC_ENCRYPTION_PASSPHRASE)).LimitText(PassphraseLength);
 
     // Tab goes from the authentication list into an embedded page, then on to Apply.
     if (m_pskPage.Create(m_hWnd)) {
@@ -119,42 +120,42 @@ void CEncryptionPage::LoadSettings()
         return;
     const AdapterSettings settings = StoredSettings();
 
-    SelectComboItem(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT, static_cast<int>(settings.WepKeyFormat));
+    List(IDC_ENCRYPTION_KEY_FORMAT).SetCurSel(static_cast<int>(settings.WepKeyFormat));
     AsciiKeyEntry = 1 - static_cast<int>(settings.WepKeyFormat);
-    SelectComboItem(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, static_cast<int>(settings.AuthMode));
-    m_keyFormat = ComboSelection(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT);
-    SelectComboItem(m_hWnd, IDC_ENCRYPTION_TX_KEY_LIST, static_cast<int>(settings.TxWepKey));
+    List(IDC_ENCRYPTION_AUTH_MODE).SetCurSel(static_cast<int>(settings.AuthMode));
+    m_keyFormat = List(IDC_ENCRYPTION_KEY_FORMAT).CurSel();
+    List(IDC_ENCRYPTION_TX_KEY_LIST).SetCurSel(static_cast<int>(settings.TxWepKey));
 
     for (CKeyEdit& key : m_keys)
         key.SetHexadecimalOnly(true);
 
     const int lengthIndex = KeyLengthIndex(settings.WepKeySize);
     for (int id : KeyLengthIds)
-        SelectComboItem(m_hWnd, id, lengthIndex);
+        List(id).SetCurSel(lengthIndex);
     LimitKeys();
 
     // The stored size gives the shown length; a size the lists do not offer still shows
     // what the slots hold.
     const uint32_t shownSize = settings.WepKeySize == 0 ? WepKeySize64 : settings.WepKeySize;
     for (int i = 0; i < WepKeyCount; ++i)
-        SetItemText(m_hWnd, KeyIds[i], WepKeySlotToText(WepKeySlot(settings, i), shownSize, settings.WepKeyFormat));
+        SetItemText(KeyIds[i], WepKeySlotToText(WepKeySlot(settings, i), shownSize, settings.WepKeyFormat));
 
     const bool encryption = settings.WepStatus == WepStatusOn;
-    CheckItem(m_hWnd, IDC_ENCRYPTION_ENABLED, encryption);
+    CheckItem(IDC_ENCRYPTION_ENABLED, encryption);
     EnableItem(IDC_ENCRYPTION_AUTH_MODE, encryption);
 
     for (int id : DefaultKeyIds)
-        CheckItem(m_hWnd, id, false);
+        CheckItem(id, false);
     if (settings.TxWepKey < WepKeyCount)
-        CheckItem(m_hWnd, DefaultKeyIds[settings.TxWepKey], true);
+        CheckItem(DefaultKeyIds[settings.TxWepKey], true);
 
-    SetItemText(m_hWnd, IDC_ENCRYPTION_PASSPHRASE, "");
+    SetItemText(IDC_ENCRYPTION_PASSPHRASE, "");
     for (int id : KeyIds)
-        SetPasswordChar(m_hWnd, id, KeyMask);
+        CEditView(Item(id)).SetPasswordChar(KeyMask);
 
-    const uint32_t auth = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE));
+    const uint32_t auth = static_cast<uint32_t>(List(IDC_ENCRYPTION_AUTH_MODE).CurSel());
     if (auth == AuthModeWpaPsk || auth == AuthModeWpa)
-        CheckItem(m_hWnd, IDC_ENCRYPTION_ENABLED, true);
+        CheckItem(IDC_ENCRYPTION_ENABLED, true);
 
     FollowEncryptionSwitch();
     ShowModeControls();
@@ -166,7 +167,7 @@ void CEncryptionPage::LoadSettings()
 
 bool CEncryptionPage::EncryptionChecked() const
 {
-    return IsItemChecked(m_hWnd, IDC_ENCRYPTION_ENABLED);
+    return IsItemChecked(IDC_ENCRYPTION_ENABLED);
 }
 
 void CEncryptionPage::FollowEncryptionSwitch()
@@ -174,7 +175,7 @@ void CEncryptionPage::FollowEncryptionSwitch()
     const bool on = EncryptionChecked();
     EnableItem(IDC_ENCRYPTION_AUTH_MODE, on);
     if (!on) {
-        SelectComboItem(m_hWnd, IDC_ENCRYPTION_AUTH_MODE, static_cast<int>(AuthModeOpen));
+        List(IDC_ENCRYPTION_AUTH_MODE).SetCurSel(static_cast<int>(AuthModeOpen));
         ShowModeControls();
     }
     EnableItems(KeyControlIds, on);
@@ -182,9 +183,10 @@ void CEncryptionPage::FollowEncryptionSwitch()
 
 void CEncryptionPage::ShowModeControls()
 {
-    const uint32_t auth = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE));
+    const uint32_t auth = static_cast<uint32_t>(List(IDC_ENCRYPTION_AUTH_MODE).CurSel());
     const bool wep = auth == AuthModeOpen || auth == AuthModeShared;
-    ShowItems(m_hWnd, WepControlIds, wep);
+    for (int id : WepControlIds)
+        ShowItem(id, wep);
     if (m_pskPage.IsWindow())
         m_pskPage.Show(auth == AuthModeWpaPsk ? SW_SHOW : SW_HIDE);
     if (auth == AuthModeWpa)
@@ -195,31 +197,31 @@ void CEncryptionPage::ShowModeControls()
 
 int CEncryptionPage::KeyLengthSelection() const
 {
-    return ComboSelection(m_hWnd, IDC_ENCRYPTION_KEY_LENGTH);
+    return List(IDC_ENCRYPTION_KEY_LENGTH).CurSel();
 }
 
 uint32_t CEncryptionPage::KeyFormatSelection() const
 {
-    return ComboSelection(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT) == 1 ? WepKeyFormatHex : WepKeyFormatAscii;
+    return List(IDC_ENCRYPTION_KEY_FORMAT).CurSel() == 1 ? WepKeyFormatHex : WepKeyFormatAscii;
 }
 
 void CEncryptionPage::LimitKeys()
 {
     const size_t chars = RequiredWepKeyChars(WepKeySizeForLengthIndex(KeyLengthSelection()), KeyFormatSelection());
     for (int id : KeyIds)
-        LimitItemText(m_hWnd, id, static_cast<int>(chars));
+        CEditView(Item(id)).LimitText(static_cast<int>(chars));
 }
 
 void CEncryptionPage::ClearKeys()
 {
     LimitKeys();
     for (int id : KeyIds)
-        SetItemText(m_hWnd, id, "");
+        SetItemText(id, "");
 }
 
 void CEncryptionPage::ChangeKeyFormat()
 {
-    const int index = ComboSelection(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT);
+    const int index = List(IDC_ENCRYPTION_KEY_FORMAT).CurSel();
     if (index == m_keyFormat)
         return;
     m_keyFormat = index;
@@ -231,34 +233,34 @@ void CEncryptionPage::ChangeKeyFormat()
 
 void CEncryptionPage::ChangeKeyLength(int changedList)
 {
-    const int index = ComboSelection(m_hWnd, changedList);
+    const int index = List(changedList).CurSel();
     for (int id : KeyLengthIds)
         if (id != changedList)
-            SelectComboItem(m_hWnd, id, index);
+            List(id).SetCurSel(index);
     ClearKeys();
 }
 
 void CEncryptionPage::GenerateKeys()
 {
     WepKeyTexts keys;
-    if (!GenerateWepKeys(ItemText(m_hWnd, IDC_ENCRYPTION_PASSPHRASE), KeyLengthSelection(), keys))
+    if (!GenerateWepKeys(ItemText(IDC_ENCRYPTION_PASSPHRASE), KeyLengthSelection(), keys))
         return;
     // Generated keys are arbitrary bytes, which only hexadecimal text can show.
     if (KeyFormatSelection() != WepKeyFormatHex) {
-        SelectComboItem(m_hWnd, IDC_ENCRYPTION_KEY_FORMAT, 1);
+        List(IDC_ENCRYPTION_KEY_FORMAT).SetCurSel(1);
         ChangeKeyFormat();
     }
     LimitKeys();
     for (int i = 0; i < WepKeyCount; ++i) {
-        SetPasswordChar(m_hWnd, KeyIds[i], '\0');
-        SetItemText(m_hWnd, KeyIds[i], keys[static_cast<size_t>(i)]);
+        CEditView(Item(KeyIds[i])).SetPasswordChar('\0');
+        SetItemText(KeyIds[i], keys[static_cast<size_t>(i)]);
     }
 }
 
 int CEncryptionPage::CheckedDefaultKey() const
 {
     for (int i = 0; i < WepKeyCount; ++i)
-        if (IsItemChecked(m_hWnd, DefaultKeyIds[i]))
+        if (IsItemChecked(DefaultKeyIds[i]))
             return i;
     return -1;
 }
@@ -266,7 +268,7 @@ int CEncryptionPage::CheckedDefaultKey() const
 bool CEncryptionPage::ApplySettings()
 {
     AdapterSettings settings = StoredSettings();
-    const uint32_t auth = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_ENCRYPTION_AUTH_MODE));
+    const uint32_t auth = static_cast<uint32_t>(List(IDC_ENCRYPTION_AUTH_MODE).CurSel());
     settings.AuthMode = auth;
 
     if (auth == AuthModeWpa) {
@@ -285,7 +287,7 @@ bool CEncryptionPage::ApplySettings()
         const uint32_t format = KeyFormatSelection();
         WepKeyTexts keys;
         for (int i = 0; i < WepKeyCount; ++i)
-            keys[static_cast<size_t>(i)] = ItemText(m_hWnd, KeyIds[i]);
+            keys[static_cast<size_t>(i)] = ItemText(KeyIds[i]);
         const int defaultKey = CheckedDefaultKey();
         if (encryption) {
             const WepKeyCheck check = ValidateWepKeys(keys, static_cast<uint32_t>(defaultKey),
@@ -311,25 +313,34 @@ bool CEncryptionPage::ApplySettings()
     return true;
 }
 
-bool CEncryptionPage::OnCommand(WORD id, WORD code, HWND control)
+CComboBoxView CEncryptionPage::List(int id) const
+{
+    return CComboBoxView(Item(id));
+}
+
+bool CEncryptionPage::OnButtonClicked(WORD id)
 {
     switch (id) {
     case IDC_ENCRYPTION_APPLY:
-        if (code == BN_CLICKED)
-            ApplySettings();
+        ApplySettings();
         return true;
     case IDC_ENCRYPTION_CANCEL:
-        if (code == BN_CLICKED)
-            LoadSettings();
+        LoadSettings();
         return true;
     case IDC_ENCRYPTION_ENABLED:
-        if (code == BN_CLICKED)
-            FollowEncryptionSwitch();
+        FollowEncryptionSwitch();
         return true;
     case IDC_ENCRYPTION_GENERATE:
-        if (code == BN_CLICKED)
-            GenerateKeys();
+        GenerateKeys();
         return true;
+    default:
+        return false;
+    }
+}
+
+bool CEncryptionPage::OnCommand(WORD id, WORD code, HWND control)
+{
+    switch (id) {
     case IDC_ENCRYPTION_AUTH_MODE:
         if (code == CBN_SELCHANGE)
             ShowModeControls();

@@ -8,6 +8,7 @@
 #include "controls/KeyEdit.h"
 #include "controls/SkinButton.h"
 #include "framework/Gdi.h"
+#include "framework/StandardControls.h"
 
 #include <array>
 
@@ -31,11 +32,13 @@ public:
 protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
+    bool OnButtonClicked(WORD id) override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
     void OnDestroy() override;
 
 private:
+    CComboBoxView List(int id) const;
     bool EncryptionChecked() const;
     // Enables the controls that only mean something with encryption on.
     void FollowEncryptionSwitch();

@@ -4,7 +4,7 @@
 
 #include "controls/PointFont.h"
 #include "keys/PskRules.h"
-#include "ui/DialogItems.h"
+#include "framework/StandardControls.h"
 
 namespace {
 const COLORREF PageWhite = RGB(255, 255, 255);
@@ -19,17 +19,17 @@ CPskPage::CPskPage() : CDialog(IDD_PSK_PAGE) {}
 void CPskPage::SetPassphrase(const std::string& passphrase)
 {
     for (int field : PassphraseFields)
-        SetItemText(m_hWnd, field, passphrase);
+        SetItemText(field, passphrase);
 }
 
 std::string CPskPage::Passphrase() const
 {
-    return ItemText(m_hWnd, IDC_PSK_PASSPHRASE);
+    return ItemText(IDC_PSK_PASSPHRASE);
 }
 
 std::string CPskPage::Confirmation() const
 {
-    return ItemText(m_hWnd, IDC_PSK_CONFIRM);
+    return ItemText(IDC_PSK_CONFIRM);
 }
 
 void CPskPage::DoDataExchange()
@@ -44,26 +44,26 @@ bool CPskPage::OnInitDialog()
     m_group.SetFrameColours(FrameGrey, FrameGrey, false);
     m_group.SetCaptionFont(MakePointLogFont("Arial", 100, FW_BOLD));
     for (int field : PassphraseFields) {
-        SetPasswordChar(m_hWnd, field, PasswordMask);
-        LimitItemText(m_hWnd, field, static_cast<int>(PskPassphraseMaxLength));
+        const CEditView edit(Item(field));
+        edit.SetPasswordChar(PasswordMask);
+        edit.LimitText(static_cast<int>(PskPassphraseMaxLength));
     }
     return false;
 }
 
-bool CPskPage::OnCommand(WORD id, WORD code, HWND control)
+bool CPskPage::OnButtonClicked(WORD id)
 {
-    if (id == IDC_PSK_UNMASK && code == BN_CLICKED) {
-        ShowFieldsInClear(IsItemChecked(m_hWnd, IDC_PSK_UNMASK));
-        return true;
-    }
-    return CDialog::OnCommand(id, code, control);
+    if (id != IDC_PSK_UNMASK)
+        return false;
+    ShowFieldsInClear(IsItemChecked(IDC_PSK_UNMASK));
+    return true;
 }
 
 void CPskPage::ShowFieldsInClear(bool clear)
 {
     for (int field : PassphraseFields) {
-        SetPasswordChar(m_hWnd, field, clear ? '\0' : PasswordMask);
-        // The edit keeps its old look until it is painted again; both change together now.
+        CEditView(Item(field)).SetPasswordChar(clear ? '\0' : PasswordMask);
+        // Both fields change at once, without waiting for the next paint.
         ::RedrawWindow(Item(field), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
 }

@@ -24,7 +24,7 @@ protected:
     bool OnInitDialog() override;
     void OnOK() override {}
     void OnCancel() override {}
-    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnButtonClicked(WORD id) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
     void OnDestroy() override;
 
