@@ -12,7 +12,6 @@
 
 namespace {
 constexpr int RadioIds[] = {IDC_CONFIG_APPLY, IDC_CONFIG_CANCEL};
-const COLORREF PageWhite = RGB(255, 255, 255);
 constexpr int SsidLength = sizeof(AdapterSettings::DesiredSSID) - 1;
 // What the page shows for an empty stored network name; stored as it stands when applied.
 constexpr char AnyNetwork[] = "Any";
@@ -36,7 +35,7 @@ AdapterSettings StoredSettings()
 }
 }  // namespace
 
-CConfigPage::CConfigPage() : CPageBase(IDD_CONFIGURATION_PAGE) {}
+CConfigPage::CConfigPage() : CWhiteBackground(IDD_CONFIGURATION_PAGE) {}
 
 std::span<const int> CConfigPage::RadioControls() const
 {
@@ -54,7 +53,6 @@ bool CConfigPage::OnInitDialog()
     CEditView(Item(IDC_CONFIG_SSID)).LimitText(SsidLength);
     for (const LabelText& label : Labels)
         SetItemText(label.Id, label.Text);
-    m_background = MakeSolidBrush(PageWhite);
     FillComboBox(List(IDC_CONFIG_NETWORK_TYPE), NetworkTypeItems);
     FillComboBox(List(IDC_CONFIG_RATE), RateItems());
     FillComboBox(List(IDC_CONFIG_PREAMBLE), PreambleItems);
@@ -136,16 +134,4 @@ bool CConfigPage::OnCommand(WORD id, WORD code, HWND control)
         return true;
     }
     return CPageBase::OnCommand(id, code, control);
-}
-
-HBRUSH CConfigPage::OnCtlColor(HDC dc, HWND control, UINT type)
-{
-    CPageBase::OnCtlColor(dc, control, type);
-    ::SetBkColor(dc, PageWhite);
-    return m_background.Get();
-}
-
-void CConfigPage::OnDestroy()
-{
-    m_background.Reset();
 }

@@ -18,7 +18,6 @@
 
 namespace {
 constexpr int RadioIds[] = {IDC_ENCRYPTION_APPLY, IDC_ENCRYPTION_CANCEL};
-const COLORREF PageWhite = RGB(255, 255, 255);
 constexpr char KeyMask = '*';
 constexpr int PassphraseLength = 32;
 // Where the embedded pages sit, in pixels of this page's client area.
@@ -73,7 +72,7 @@ AdapterSettings StoredSettings()
 }
 }  // namespace
 
-CEncryptionPage::CEncryptionPage() : CPageBase(IDD_ENCRYPTION_PAGE) {}
+CEncryptionPage::CEncryptionPage() : CWhiteBackground(IDD_ENCRYPTION_PAGE) {}
 
 std::span<const int> CEncryptionPage::RadioControls() const
 {
@@ -92,7 +91,6 @@ bool CEncryptionPage::OnInitDialog()
 {
     for (const LabelText& label : Labels)
         SetItemText(label.Id, label.Text);
-    m_background = MakeSolidBrush(PageWhite);
 
     FillComboBox(List(IDC_ENCRYPTION_AUTH_MODE), AuthModeItems);
     FillComboBox(List(IDC_ENCRYPTION_KEY_FORMAT), KeyFormatItems);
@@ -359,16 +357,4 @@ bool CEncryptionPage::OnCommand(WORD id, WORD code, HWND control)
     default:
         return CPageBase::OnCommand(id, code, control);
     }
-}
-
-HBRUSH CEncryptionPage::OnCtlColor(HDC dc, HWND control, UINT type)
-{
-    CPageBase::OnCtlColor(dc, control, type);
-    ::SetBkColor(dc, PageWhite);
-    return m_background.Get();
-}
-
-void CEncryptionPage::OnDestroy()
-{
-    m_background.Reset();
 }

@@ -1,6 +1,7 @@
 #ifndef SKYLOOK_UI_ENCRYPTION_PAGE_H
 #define SKYLOOK_UI_ENCRYPTION_PAGE_H
 
+#include "WhiteBackground.h"
 #include "EapPage.h"
 #include "PageBase.h"
 #include "PskPage.h"
@@ -16,7 +17,7 @@
 // four WEP keys (typed or generated from a passphrase) with their size, format and transmit
 // key, the WPA-PSK passphrase on an embedded Pre-shared key page and the WPA client
 // certificate on an embedded 802.1X page.
-class CEncryptionPage : public CPageBase {
+class CEncryptionPage : public CWhiteBackground<CPageBase> {
 public:
     CEncryptionPage();
 
@@ -34,8 +35,6 @@ protected:
     bool OnInitDialog() override;
     bool OnButtonClicked(WORD id) override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
-    void OnDestroy() override;
 
 private:
     CComboBoxView List(int id) const;
@@ -56,7 +55,6 @@ private:
     // 0-3 for the first checked default-key button; -1 for none.
     int CheckedDefaultKey() const;
 
-    CBrush m_background;
     CSkinButton m_apply;
     CSkinButton m_cancel;
     std::array<CKeyEdit, 4> m_keys;

@@ -7,14 +7,13 @@
 #include "framework/StandardControls.h"
 
 namespace {
-const COLORREF PageWhite = RGB(255, 255, 255);
 const COLORREF CaptionBlue = RGB(0, 0, 128);
 const COLORREF FrameGrey = RGB(128, 128, 128);
 constexpr char PasswordMask = '*';
 constexpr int PassphraseFields[] = {IDC_PSK_PASSPHRASE, IDC_PSK_CONFIRM};
 }  // namespace
 
-CPskPage::CPskPage() : CDialog(IDD_PSK_PAGE) {}
+CPskPage::CPskPage() : CWhiteBackground(IDD_PSK_PAGE) {}
 
 void CPskPage::SetPassphrase(const std::string& passphrase)
 {
@@ -39,7 +38,6 @@ void CPskPage::DoDataExchange()
 
 bool CPskPage::OnInitDialog()
 {
-    m_background = MakeSolidBrush(PageWhite);
     m_group.SetCaptionColour(CaptionBlue, false);
     m_group.SetFrameColours(FrameGrey, FrameGrey, false);
     m_group.SetCaptionFont(MakePointLogFont("Arial", 100, FW_BOLD));
@@ -66,16 +64,4 @@ void CPskPage::ShowFieldsInClear(bool clear)
         // Both fields change at once, without waiting for the next paint.
         ::RedrawWindow(Item(field), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
-}
-
-HBRUSH CPskPage::OnCtlColor(HDC dc, HWND control, UINT type)
-{
-    CDialog::OnCtlColor(dc, control, type);
-    ::SetBkColor(dc, PageWhite);
-    return m_background.Get();
-}
-
-void CPskPage::OnDestroy()
-{
-    m_background.Reset();
 }

@@ -289,8 +289,9 @@ TEST_F(EncryptionPage, RefusedInputShowsItsMessageAndStoresNothing)
             ReadAndCloseMessageBox(script, box);
             script.Do("the page keeps its contents", [&c] {
                 EXPECT_EQ(2, ConfigDialog().CurrentPage());
-                if (c.Mode != 2)
+                if (c.Mode != 2) {
                     EXPECT_EQ(c.Keys[0], KeyText(0));
+                }
             });
         });
         EXPECT_EQ("Warning", box.Caption);
