@@ -26,13 +26,6 @@ constexpr LabelText Labels[] = {
     {IDC_CONFIG_PREAMBLE_LABEL, "Preamble"}, {IDC_CONFIG_POWER_MODE_LABEL, "Power Mode"},
     {IDC_CONFIG_APPLY, "Apply"},             {IDC_CONFIG_CANCEL, "Cancel"},
 };
-
-AdapterSettings StoredSettings()
-{
-    AdapterSettings settings{};
-    LoadDefaultSettings(settings);
-    return settings;
-}
 }  // namespace
 
 CConfigPage::CConfigPage() : CWhiteBackground(IDD_CONFIGURATION_PAGE) {}
@@ -64,7 +57,7 @@ void CConfigPage::LoadSettings()
 {
     if (!IsWindow())
         return;
-    const AdapterSettings settings = StoredSettings();
+    const AdapterSettings settings = StoredDefaultSettings();
 
     m_channels = AdapterChannelRange();
     FillComboBox(List(IDC_CONFIG_CHANNEL), ChannelItems(m_channels));
@@ -83,7 +76,7 @@ void CConfigPage::LoadSettings()
 
 bool CConfigPage::ApplySettings()
 {
-    AdapterSettings settings = StoredSettings();
+    AdapterSettings settings = StoredDefaultSettings();
 
     // A list without a selection stores its no-selection index, and the channel list 0.
     settings.Channel = ChannelFromItemText(SelectedText(List(IDC_CONFIG_CHANNEL)));

@@ -63,13 +63,6 @@ constexpr LabelText Labels[] = {
     {IDC_ENCRYPTION_KEY_FORMAT_LABEL, "Key Format"},  {IDC_ENCRYPTION_APPLY, "Apply"},
     {IDC_ENCRYPTION_CANCEL, "Cancel"},
 };
-
-AdapterSettings StoredSettings()
-{
-    AdapterSettings settings{};
-    LoadDefaultSettings(settings);
-    return settings;
-}
 }  // namespace
 
 CEncryptionPage::CEncryptionPage() : CWhiteBackground(IDD_ENCRYPTION_PAGE) {}
@@ -116,7 +109,7 @@ void CEncryptionPage::LoadSettings()
 {
     if (!IsWindow())
         return;
-    const AdapterSettings settings = StoredSettings();
+    const AdapterSettings settings = StoredDefaultSettings();
 
     List(IDC_ENCRYPTION_KEY_FORMAT).SetCurSel(static_cast<int>(settings.WepKeyFormat));
     AsciiKeyEntry = 1 - static_cast<int>(settings.WepKeyFormat);
@@ -265,7 +258,7 @@ int CEncryptionPage::CheckedDefaultKey() const
 
 bool CEncryptionPage::ApplySettings()
 {
-    AdapterSettings settings = StoredSettings();
+    AdapterSettings settings = StoredDefaultSettings();
     const uint32_t auth = static_cast<uint32_t>(List(IDC_ENCRYPTION_AUTH_MODE).CurSel());
     settings.AuthMode = auth;
 
