@@ -128,6 +128,10 @@ TEST_F(EncryptionPage, EachModeShowsItsOwnControls)
                       ListItems(Page, IDC_ENCRYPTION_AUTH_MODE));
             ASSERT_NE(nullptr, PskPage());
             ASSERT_NE(nullptr, EapPage());
+            PressEnter(Page);
+            EXPECT_TRUE(DialogShown());
+            EXPECT_EQ(2, ConfigDialog().CurrentPage());
+            EXPECT_EQ(0, ApplyRequest) << "Enter does not apply";
             for (int mode : {2, 3, 1, 0}) {
                 SCOPED_TRACE(testing::Message() << "mode " << mode);
                 ChooseListItem(Page, IDC_ENCRYPTION_AUTH_MODE, mode);
