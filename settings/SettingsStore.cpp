@@ -163,15 +163,28 @@ void ReadWepKeySize(const char* path, uint32_t& size)
         size = stored;
 }
 
-// Keys without a first byte become WepKeySize characters '0'; in HEX format each key is
-// then replaced by the hex text of its first WepKeySize bytes.
+// An ASCII key ends at its first zero byte, so one without a first byte is empty. A HEX key
+// may well begin with a zero byte (00AABBCCDD); it is empty only when all its bytes are.
+bool IsEmptyWepKey(const unsigned char* key, size_t size, uint32_t format)
+{
+    if (format != WepKeyFormatHex)
+        return key[0] == 0;
+    const size_t count = size < WepKeySlotSize ? size : WepKeySlotSize;
+    for (size_t i = 0; i < count; ++i)
+        if (key[i] != 0)
+            return false;
+    return true;
+}
+
+// Empty keys become WepKeySize characters '0', the form stored files have for them; in HEX
+// format each key is then replaced by the hex text of its first WepKeySize bytes.
 void PrepareWepKeys(const AdapterSettings& settings, unsigned char (&prepared)[WepKeyCount][WepKeySlotSize])
 {
     const size_t size = settings.WepKeySize;
     for (int i = 0; i < WepKeyCount; ++i) {
         unsigned char* key = prepared[i];
         std::memcpy(key, WepKeySlot(settings, i), WepKeySlotSize);
-        if (key[0] == 0) {
+        if (IsEmptyWepKey(key, size, settings.WepKeyFormat)) {
             const size_t zeros = size < WepKeySlotSize ? size : WepKeySlotSize - 1;
             std::memset(key, 0, WepKeySlotSize);
             std::memset(key, '0', zeros);
