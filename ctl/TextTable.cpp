@@ -23,6 +23,8 @@ void CTextTable::Print(std::ostream& stream) const
             if (i + 1 < row.size())
                 line += std::string(widths[i] - row[i].size() + 2, ' ');
         }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
         stream << line << "\n";
     }
 }
