@@ -10,13 +10,14 @@ CAdapterSession::CAdapterSession()
 {
     // The status and scan figures draw their jitter from this generator.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    // The recovery step opens the adapter and checks the hardware without touching the link.
-    m_usable = ReopenAdapter();
+    m_usable = OpenUsableAdapter();
 }
 
 CAdapterSession::~CAdapterSession()
 {
-    CloseAdapterAtEnd();
+    // An adapter found unusable has been closed already.
+    if (m_usable)
+        CloseAdapterAtEnd();
 }
 
 void ReportNoCard(std::ostream& err)
