@@ -1,4 +1,5 @@
 #include "ctl/Commands.h"
+#include "ctl/JsonOutput.h"
 #include "ctl/ProfileText.h"
 #include "ctl/SkylookCtl.h"
 #include "ctl/TextTable.h"
@@ -6,7 +7,6 @@
 #include "settings/ProfileSelection.h"
 #include "settings/ProfileStore.h"
 
-#include <nlohmann/json.hpp>
 
 #include <cstring>
 #include <memory>
@@ -36,7 +36,7 @@ int RunProfiles(const CommandLine& command)
                                 {"mode", ModeText(settings)},
                                 {"security", SecurityText(settings)}});
         }
-        command.Out << profiles.dump(2) << "\n";
+        WriteJson(command.Out, profiles);
         return ExitOk;
     }
     if (list->Count == 0) {
@@ -66,7 +66,7 @@ int RunShow(const CommandLine& command)
         nlohmann::json json = {{"name", name}};
         for (const SettingLine& line : lines)
             json[line.JsonKey] = line.Text;
-        command.Out << json.dump(2) << "\n";
+        WriteJson(command.Out, json);
         return ExitOk;
     }
     CTextTable table;

@@ -2,6 +2,7 @@
 
 #include "record/HexText.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace {
@@ -33,9 +34,10 @@ std::string ValueLine(const ScriptValue& value)
     }
     size_t lineStart = 0;
     for (size_t i = 0; i < value.Bytes.size(); ++i) {
+        // Lower case, as the registry editor writes its scripts.
         std::string byte = BytesToHexText(&value.Bytes[i], 1);
-        byte[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(byte[0])));
-        byte[1] = static_cast<char>(std::tolower(static_cast<unsigned char>(byte[1])));
+        for (char& c : byte)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (i + 1 < value.Bytes.size())
             byte += ',';
         if (line.size() - lineStart + byte.size() > LineLimit) {

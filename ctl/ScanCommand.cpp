@@ -1,12 +1,12 @@
 #include "ctl/AdapterSession.h"
 #include "ctl/Commands.h"
+#include "ctl/JsonOutput.h"
 #include "ctl/ScanOrder.h"
 #include "ctl/SkylookCtl.h"
 #include "ctl/TextTable.h"
 
 #include "adapter/AdapterWrappers.h"
 
-#include <nlohmann/json.hpp>
 
 #include <cstring>
 #include <ostream>
@@ -56,7 +56,7 @@ int RunScan(const CommandLine& command)
                                 {"channel", entry.Channel},
                                 {"signal", entry.SignalStrength}});
         }
-        command.Out << networks.dump(2) << "\n";
+        WriteJson(command.Out, networks);
         return ExitOk;
     }
     if (order.empty()) {

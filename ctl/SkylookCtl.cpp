@@ -2,6 +2,7 @@
 
 #include "ctl/Commands.h"
 
+#include <exception>
 #include <ostream>
 
 namespace {
@@ -124,5 +125,12 @@ int RunSkylookCtl(const std::vector<std::string>& arguments, std::ostream& out, 
                           helpCommand.c_str(), err);
     if (command.Operands.size() > entry->MostOperands)
         return UsageError("too many arguments for \"" + name + "\".", helpCommand.c_str(), err);
-    return entry->Run(command);
+    // Nothing the commands call is expected to throw; should it happen (memory, say), the
+    // user gets a sentence rather than an abort.
+    try {
+        return entry->Run(command);
+    } catch (const std::exception& error) {
+        err << "skylookctl: \"" << name << "\" stopped: " << error.what() << ". Nothing more was done.\n";
+        return ExitFailed;
+    }
 }

@@ -1,5 +1,6 @@
 #include "ctl/AdapterSession.h"
 #include "ctl/Commands.h"
+#include "ctl/JsonOutput.h"
 #include "ctl/SkylookCtl.h"
 #include "ctl/TextTable.h"
 
@@ -7,7 +8,6 @@
 #include "adapter/AdapterWrappers.h"
 #include "settings/DefaultSettings.h"
 
-#include <nlohmann/json.hpp>
 
 #include <cstring>
 #include <ostream>
@@ -87,7 +87,7 @@ int RunStatus(const CommandLine& command)
             json["signal"] = status.SignalStrength;
             json["linkQuality"] = status.LinkQuality;
         }
-        command.Out << json.dump(2) << "\n";
+        WriteJson(command.Out, json);
         return ExitStatusFor(status.LinkState);
     }
 

@@ -150,6 +150,17 @@ TEST_F(AdapterCommands, ScanWithoutCardOrRadioSaysSoOnTheErrorStream)
     EXPECT_NE(std::string::npos, result.Err.find("no wireless adapter"));
 }
 
+TEST_F(AdapterCommands, JsonCarriesANameThatIsNotUtf8AsAReplacementCharacter)
+{
+    SaveProfile("Cafe", PskRecord("Caf\xE9", "a passphrase"));
+    const CtlResult result = RunCtl({"profiles", "--json"});
+    ASSERT_EQ(ExitOk, result.Status) << result.Err;
+    const nlohmann::json profiles = nlohmann::json::parse(result.Out);
+    ASSERT_EQ(1u, profiles.size());
+    EXPECT_EQ("Caf\xEF\xBF\xBD", profiles[0]["network"]);
+    EXPECT_EQ("WPA-PSK", profiles[0]["security"]);
+}
+
 struct UsageCase {
     std::vector<std::string> Arguments;
     const char* Fragment;
