@@ -41,7 +41,8 @@ const CommandEntry Commands[] = {
      "--secrets is given.\n"},
     {"use", RunUse, 0, 1, 1, "use NAME",
      "Makes the profile the default settings and applies it. When skylook.exe runs, it applies\n"
-     "the profile on its next tick; otherwise this tool applies it to the adapter itself.\n"},
+     "the profile on its next tick; otherwise this tool applies it to the adapter itself.\n"
+     "Nothing changes while the radio is off or the card is missing.\n"},
     {"export", RunExport, FlagDefaults, 1, AnyNumber, "export FILE [NAME...] [--defaults]",
      "Writes the named profiles (all of them when none is named), and with --defaults the\n"
      "default settings, to FILE as a REGEDIT4 registry script that Windows' \"reg import\" reads.\n"},

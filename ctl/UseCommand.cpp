@@ -12,11 +12,10 @@
 
 namespace {
 
-// Without the program the tool stands in for its tick: the same checks the apply step makes
-// before it pushes a record, and the same apply procedures.
-int ApplyWithoutProgram(const std::string& name, const CommandLine& command)
+// The program's tick would count a request out without applying it while the radio is off or
+// the card is missing, so the tool refuses then, with or without the program.
+int CheckAdapterTakesSettings(const CAdapterSession& session, const CommandLine& command)
 {
-    CAdapterSession session;
     AdapterStatus status;
     std::memset(&status, 0, sizeof status);
     if (!session.Usable() || !QueryAdapterStatus(status)) {
@@ -27,12 +26,6 @@ int ApplyWithoutProgram(const std::string& name, const CommandLine& command)
         ReportRadioOff(command.Err);
         return ExitFailed;
     }
-    AdapterSettings settings;
-    if (!MakeProfileDefault(name.c_str(), settings))
-        return ReportMissingProfile(name, command.Err);
-    ApplyPendingSettings(settings);
-    command.Out << "Profile \"" << name << "\" is now the default settings and was applied; the adapter joins \""
-                << settings.DesiredSSID << "\".\n";
     return ExitOk;
 }
 
@@ -44,14 +37,28 @@ int RunUse(const CommandLine& command)
     if (!ProfileExists(name.c_str()))
         return ReportMissingProfile(name, command.Err);
 
-    const HWND program = FindRunningProgram();
-    if (!program)
-        return ApplyWithoutProgram(name, command);
-    if (!SendProfileRequest(program, name.c_str())) {
-        command.Err << "skylookctl: skylook.exe did not take profile \"" << name
-                    << "\". It may be busy or have just ended; try again.\n";
-        return ExitFailed;
+    CAdapterSession session;
+    const int adapter = CheckAdapterTakesSettings(session, command);
+    if (adapter != ExitOk)
+        return adapter;
+
+    if (const HWND program = FindRunningProgram()) {
+        if (!SendProfileRequest(program, name.c_str())) {
+            command.Err << "skylookctl: skylook.exe did not take profile \"" << name
+                        << "\". It may be busy or have just ended; try again.\n";
+            return ExitFailed;
+        }
+        command.Out << "Profile \"" << name
+                    << "\" is now the default settings; skylook.exe applies it on its next tick.\n";
+        return ExitOk;
     }
-    command.Out << "Profile \"" << name << "\" is now the default settings; skylook.exe applies it on its next tick.\n";
+
+    // Without the program the tool stands in for its tick, with the same apply procedures.
+    AdapterSettings settings;
+    if (!MakeProfileDefault(name.c_str(), settings))
+        return ReportMissingProfile(name, command.Err);
+    ApplyPendingSettings(settings);
+    command.Out << "Profile \"" << name << "\" is now the default settings and was applied; the adapter joins \""
+                << settings.DesiredSSID << "\".\n";
     return ExitOk;
 }

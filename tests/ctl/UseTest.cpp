@@ -74,8 +74,10 @@ TEST_F(UseProfile, WithTheProgramRunningTheProgramAppliesItOnItsTick)
     EXPECT_NE(std::string::npos, result.Out.find("applies it on its next tick"));
     EXPECT_EQ("HomeNet", StoredDefaultNetwork());
     ASSERT_TRUE(program.WaitUntil([] { return JournalHas("SetSsid \"HomeNet\" 7 0"); })) << JournalText();
-    // The tool itself never opened the adapter: the calls are the program's apply.
-    EXPECT_EQ(std::vector<std::string>(std::begin(PskApply), std::end(PskApply)), AdapterCalls());
+    // The tool only looked at the adapter, and had closed it before the calls of the program's apply.
+    std::vector<std::string> expected = {"OpenAdapter", "CloseAdapter"};
+    expected.insert(expected.end(), std::begin(PskApply), std::end(PskApply));
+    EXPECT_EQ(expected, AdapterCalls());
 
     ASSERT_TRUE(program.Exit(frame));
 }
@@ -117,6 +119,13 @@ TEST_F(UseProfile, TheProgramTakesOnlyTheNameOfAStoredProfile)
     }
     // A request taken makes the profile the default settings at once, before any tick.
     EXPECT_EQ(before, SnapshotSettings());
+
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+    const CtlResult radioOff = RunCtl({"use", "Home"});
+    EXPECT_EQ(ExitFailed, radioOff.Status);
+    EXPECT_NE(std::string::npos, radioOff.Err.find("radio is off"));
+    EXPECT_EQ(before, SnapshotSettings());
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
 
     EXPECT_TRUE(SendProfileRequest(frame, "Home"));
     EXPECT_EQ("HomeNet", StoredDefaultNetwork());
