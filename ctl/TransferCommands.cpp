@@ -51,14 +51,15 @@ std::string ProfilePath(const std::string& name)
     return std::string(ProfileRootPath) + name;
 }
 
-void CreateMachineKey(const std::string& path)
+bool CreateMachineKey(const std::string& path)
 {
     CRegistryKey key;
-    RegCreateKeyA(HKEY_LOCAL_MACHINE, path.c_str(), key.Receive());
+    return RegCreateKeyA(HKEY_LOCAL_MACHINE, path.c_str(), key.Receive()) == ERROR_SUCCESS;
 }
 
 // The stored key is replaced whole, so that it holds exactly the file's values afterwards.
-void WriteTarget(const ImportTarget& target)
+// False, naming what failed, when the registry refused a write.
+bool WriteTarget(const ImportTarget& target, std::string& failure)
 {
     std::string path;
     if (target.Defaults) {
@@ -71,10 +72,18 @@ void WriteTarget(const ImportTarget& target)
         DeleteProfile(target.Profile.c_str());
         path = ProfilePath(target.Profile);
     }
-    CreateMachineKey(path);
-    for (const ScriptValue& value : target.Key->Values)
-        WriteStoredBytes(path.c_str(), value.Name.c_str(), value.Bytes.data(),
-                         static_cast<unsigned long>(value.Bytes.size()));
+    if (!CreateMachineKey(path)) {
+        failure = "the key HKEY_LOCAL_MACHINE\\" + path + " could not be created";
+        return false;
+    }
+    for (const ScriptValue& value : target.Key->Values) {
+        if (!WriteStoredBytes(path.c_str(), value.Name.c_str(), value.Bytes.data(),
+                              static_cast<unsigned long>(value.Bytes.size()))) {
+            failure = "the value \"" + value.Name + "\" could not be written (line " + std::to_string(value.Line) + ")";
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -129,8 +138,15 @@ int RunImport(const CommandLine& command)
         }
     }
     int profiles = 0;
-    for (const ImportTarget& target : targets) {
-        WriteTarget(target);
+    for (size_t written = 0; written < targets.size(); ++written) {
+        const ImportTarget& target = targets[written];
+        std::string failure;
+        if (!WriteTarget(target, failure)) {
+            command.Err << "skylookctl: " << failure << "; the import stopped after " << written << " of "
+                        << targets.size() << " keys. Run it as a user who may write HKEY_LOCAL_MACHINE, with\n"
+                           "--replace, to finish it.\n";
+            return ExitFailed;
+        }
         profiles += target.Defaults ? 0 : 1;
     }
     const bool defaults = static_cast<size_t>(profiles) != targets.size();

@@ -156,7 +156,7 @@ std::string CheckStoredBytes(const StoredValue& value, const unsigned char* byte
     return CheckForm(value, bytes, wepKeyFormat);
 }
 
-void WriteStoredBytes(const char* path, const char* name, const void* bytes, unsigned long count)
+bool WriteStoredBytes(const char* path, const char* name, const void* bytes, unsigned long count)
 {
-    Vexa5200SetRegistry(path, name, bytes, count, 0);
+    return Vexa5200SetRegistry(path, name, bytes, count, 0) == 0;
 }

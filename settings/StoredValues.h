@@ -57,7 +57,7 @@ std::string CheckStoredBytes(const StoredValue& value, const unsigned char* byte
                              uint32_t wepKeyFormat);
 
 // Writes raw bytes as a value below HKEY_LOCAL_MACHINE through the adapter library, as the
-// store keeps every value.
-void WriteStoredBytes(const char* path, const char* name, const void* bytes, unsigned long count);
+// store keeps every value; true when the library stored them.
+bool WriteStoredBytes(const char* path, const char* name, const void* bytes, unsigned long count);
 
 #endif

@@ -179,4 +179,17 @@ TEST_F(Transfer, AnExistingProfileIsReplacedOnlyWhenAskedAndThenHoldsJustTheFile
     EXPECT_FALSE(ValueExists("SOFTWARE\\KT60\\PROFILE\\Home", "DesiredSSID"));
 }
 
+TEST_F(Transfer, AWriteTheRegistryRefusesIsReportedNotPassedOver)
+{
+    CTempFile script("refused.reg");
+    script.Write("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE\\Home]\r\n"
+                 "\"AuthMode\"=hex:32,00,00,00\r\n");
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+    const CtlResult result = RunCtl({"import", script.Path()});
+    VexaSimClearFailures();
+    EXPECT_EQ(ExitFailed, result.Status);
+    EXPECT_NE(std::string::npos, result.Err.find("\"AuthMode\" could not be written (line 4)")) << result.Err;
+    EXPECT_NE(std::string::npos, result.Err.find("stopped after 0 of 1 keys"));
+}
+
 }  // namespace
