@@ -99,8 +99,16 @@ int RunSkylookCtl(const std::vector<std::string>& arguments, std::ostream& out, 
 
     const std::string helpCommand = name + " --help";
     CommandLine command{{}, false, false, false, false, out, err};
+    bool optionsEnded = false;
     for (size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        // After "--" every argument is a name or file, for a profile whose name begins with "--".
+        if (optionsEnded || argument == "--") {
+            if (optionsEnded)
+                command.Operands.push_back(argument);
+            optionsEnded = true;
+            continue;
+        }
         if (argument == "--help" || argument == "-h") {
             PrintCommandHelp(*entry, out);
             return ExitOk;

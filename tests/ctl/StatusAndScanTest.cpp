@@ -200,6 +200,10 @@ TEST_F(AdapterCommands, BadCommandLinesExitTwoAndChangeNothing)
     EXPECT_EQ(before, SnapshotSettings());
     EXPECT_TRUE(JournalLines().empty()) << JournalText();
     EXPECT_TRUE(script.Read().empty());
+
+    const CtlResult dashed = RunCtl({"show", "--", "--json"});
+    EXPECT_EQ(ExitFailed, dashed.Status);
+    EXPECT_NE(std::string::npos, dashed.Err.find("no profile named \"--json\"")) << dashed.Err;
 }
 
 TEST_F(AdapterCommands, EveryCommandExplainsItselfWithHelp)
