@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES := mscoree=;mshtml=;winemenubuilder.exe=
 JOBS ?= 2
 CTEST_ARGS ?=
 
-.PHONY: all deps configure build prefix test run shot gallery bench clean
+.PHONY: all deps configure build prefix test run shot gallery bench dist clean
 
 all: build
 
@@ -50,6 +50,11 @@ gallery: build prefix
 
 bench: build prefix
 	@tools/with-display tools/run-benchmarks $(BUILD_ABS)
+
+# The installer and the zip, in $(BUILD)/dist.
+dist: build
+	@cmake --build $(BUILD_ABS) --target dist
+	@ls $(BUILD_ABS)/dist/*-setup.exe $(BUILD_ABS)/dist/*.zip
 
 clean:
 	rm -rf $(BUILD_ABS)
