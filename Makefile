@@ -22,7 +22,8 @@ $(BUILD_ABS)/CMakeCache.txt: | deps
 
 configure: $(BUILD_ABS)/CMakeCache.txt
 
-build: configure
+# deps again: a tree configured before a tool was added still gets it.
+build: deps configure
 	@cmake --build $(BUILD_ABS) -j $(JOBS)
 
 $(WINEPREFIX)/.ready: | deps
