@@ -70,13 +70,20 @@ Section "Skylook" SecProgram
     ; A reinstall without the shortcut or the start at log-on takes them away.
     Delete "${SHORTCUT}"
     DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
+    ; Which library an earlier install put in, holds only for its own folder.
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != $INSTDIR
+        DeleteRegValue HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
+    ${EndIf}
 SectionEnd
 
 Section /o "Software adapter (to try Skylook without the card)" SecAdapter
     File "${BINDIR}/vexasim.exe"
-    ; A Vexa5200.dll already beside the program may be the card's own library: it stays, and
-    ; only a library put here by this installer is removed again by the uninstaller.
-    ${IfNot} ${FileExists} "$INSTDIR\Vexa5200.dll"
+    ; A Vexa5200.dll already beside the program may be the card's own library: it stays. Only
+    ; one that an install put here is updated, and removed again by the uninstaller.
+    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
+    ${If} $0 = 1
+    ${OrIfNot} ${FileExists} "$INSTDIR\Vexa5200.dll"
         File "${BINDIR}/Vexa5200.dll"
         WriteRegDWORD HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary" 1
     ${EndIf}

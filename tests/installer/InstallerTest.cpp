@@ -196,6 +196,18 @@ protected:
         DeleteKeyTree(SettingsKey + "\\PROFILE\\Installer test");
     }
 
+    // As the uninstaller runs itself: from a copy elsewhere, told the folder, so that it can
+    // remove its own file.
+    DWORD RunUninstaller()
+    {
+        const std::string copy = TempFolder() + "skylook-uninstall.exe";
+        if (!::CopyFileA((m_folder + "\\uninstall.exe").c_str(), copy.c_str(), FALSE))
+            return ::GetLastError();
+        const DWORD result = RunToEnd(Quoted(copy) + " /S _?=" + m_folder);
+        ::DeleteFileA(copy.c_str());
+        return result;
+    }
+
     const std::string m_build = BuildProgramFolder();
     const std::string m_setup = Quoted(m_build + "..\\dist\\skylook-" SKYLOOK_VERSION_TEXT "-setup.exe");
     const std::string m_folder = InstallFolder();
@@ -254,12 +266,7 @@ TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSett
         ASSERT_TRUE(running.Start());
         ASSERT_NE(nullptr, running.WaitForFrame());
 
-        // As the uninstaller runs itself: from a copy elsewhere, told the folder, so that it can
-        // remove its own file.
-        const std::string copy = TempFolder() + "skylook-uninstall.exe";
-        ASSERT_TRUE(::CopyFileA((m_folder + "\\uninstall.exe").c_str(), copy.c_str(), FALSE));
-        EXPECT_EQ(0u, RunToEnd(Quoted(copy) + " /S _?=" + m_folder));
-        ::DeleteFileA(copy.c_str());
+        EXPECT_EQ(0u, RunUninstaller());
 
         EXPECT_FALSE(running.Running());
         // The library that was there before the software adapter was installed stays.
@@ -269,6 +276,24 @@ TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSett
         EXPECT_FALSE(KeyExists(UninstallKey));
         EXPECT_EQ(settings, KeyDump(SettingsKey));
     }
+}
+
+TEST_F(Installer, UpdatesAndRemovesTheSoftwareAdapterLibraryItPutThereAndLeavesOutWhatIsDeselected)
+{
+    const std::string library = m_folder + "\\Vexa5200.dll";
+    const std::string quietSetup = m_setup + " /S /ADAPTER /NOSHORTCUT /NOAUTOSTART /D=" + m_folder;
+    ASSERT_EQ(0u, RunToEnd(quietSetup));
+    EXPECT_EQ(FileBytes(m_build + "Vexa5200.dll"), FileBytes(library));
+    EXPECT_FALSE(FileExists(ShortcutPath()));
+    EXPECT_FALSE(ValueExists(RunKey, RunValue));
+
+    // As an older version of the library would be.
+    WriteFileBytes(library, Marked(FileBytes(library)));
+    ASSERT_EQ(0u, RunToEnd(quietSetup));
+    EXPECT_EQ(FileBytes(m_build + "Vexa5200.dll"), FileBytes(library));
+
+    EXPECT_EQ(0u, RunUninstaller());
+    EXPECT_FALSE(FileExists(m_folder));
 }
 
 }  // namespace
