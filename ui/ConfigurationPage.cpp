@@ -2,16 +2,16 @@
 
 #include "ConfigDlg.h"
 #include "ConfigurationPageIds.h"
-#include "DialogItems.h"
+#include "ComboFill.h"
 #include "record/TextField.h"
 #include "InputWarning.h"
 #include "PendingApply.h"
 
+#include "framework/StandardControls.h"
 #include "settings/DefaultSettings.h"
 
 namespace {
 constexpr int RadioIds[] = {IDC_CONFIG_APPLY, IDC_CONFIG_CANCEL};
-const COLORREF PageWhite = RGB(255, 255, 255);
 constexpr int SsidLength = sizeof(AdapterSettings::DesiredSSID) - 1;
 // What the page shows for an empty stored network name; stored as it stands when applied.
 constexpr char AnyNetwork[] = "Any";
@@ -26,16 +26,9 @@ constexpr LabelText Labels[] = {
     {IDC_CONFIG_PREAMBLE_LABEL, "Preamble"}, {IDC_CONFIG_POWER_MODE_LABEL, "Power Mode"},
     {IDC_CONFIG_APPLY, "Apply"},             {IDC_CONFIG_CANCEL, "Cancel"},
 };
-
-AdapterSettings StoredSettings()
-{
-    AdapterSettings settings{};
-    LoadDefaultSettings(settings);
-    return settings;
-}
 }  // namespace
 
-CConfigPage::CConfigPage() : CPageBase(IDD_CONFIGURATION_PAGE) {}
+CConfigPage::CConfigPage() : CWhiteBackground(IDD_CONFIGURATION_PAGE) {}
 
 std::span<const int> CConfigPage::RadioControls() const
 {
@@ -50,14 +43,13 @@ void CConfigPage::DoDataExchange()
 
 bool CConfigPage::OnInitDialog()
 {
-    LimitItemText(m_hWnd, IDC_CONFIG_SSID, SsidLength);
+    CEditView(Item(IDC_CONFIG_SSID)).LimitText(SsidLength);
     for (const LabelText& label : Labels)
         SetItemText(label.Id, label.Text);
-    m_background = MakeSolidBrush(PageWhite);
-    FillComboList(m_hWnd, IDC_CONFIG_NETWORK_TYPE, NetworkTypeItems);
-    FillComboList(m_hWnd, IDC_CONFIG_RATE, RateItems());
-    FillComboList(m_hWnd, IDC_CONFIG_PREAMBLE, PreambleItems);
-    FillComboList(m_hWnd, IDC_CONFIG_POWER_MODE, PowerModeItems);
+    FillComboBox(List(IDC_CONFIG_NETWORK_TYPE), NetworkTypeItems);
+    FillComboBox(List(IDC_CONFIG_RATE), RateItems());
+    FillComboBox(List(IDC_CONFIG_PREAMBLE), PreambleItems);
+    FillComboBox(List(IDC_CONFIG_POWER_MODE), PowerModeItems);
     return false;
 }
 
@@ -65,16 +57,16 @@ void CConfigPage::LoadSettings()
 {
     if (!IsWindow())
         return;
-    const AdapterSettings settings = StoredSettings();
+    const AdapterSettings settings = StoredDefaultSettings();
 
     m_channels = AdapterChannelRange();
-    FillComboList(m_hWnd, IDC_CONFIG_CHANNEL, ChannelItems(m_channels));
-    SelectComboItem(m_hWnd, IDC_CONFIG_CHANNEL, ChannelItemIndex(m_channels, settings.Channel));
+    FillComboBox(List(IDC_CONFIG_CHANNEL), ChannelItems(m_channels));
+    List(IDC_CONFIG_CHANNEL).SetCurSel(ChannelItemIndex(m_channels, settings.Channel));
 
-    SelectComboItem(m_hWnd, IDC_CONFIG_NETWORK_TYPE, static_cast<int>(settings.NetworkMode));
-    SelectComboItem(m_hWnd, IDC_CONFIG_RATE, settings.DataRate[0]);
-    SelectComboItem(m_hWnd, IDC_CONFIG_PREAMBLE, static_cast<int>(settings.Preamble));
-    SelectComboItem(m_hWnd, IDC_CONFIG_POWER_MODE, static_cast<int>(settings.PowerMode));
+    List(IDC_CONFIG_NETWORK_TYPE).SetCurSel(static_cast<int>(settings.NetworkMode));
+    List(IDC_CONFIG_RATE).SetCurSel(settings.DataRate[0]);
+    List(IDC_CONFIG_PREAMBLE).SetCurSel(static_cast<int>(settings.Preamble));
+    List(IDC_CONFIG_POWER_MODE).SetCurSel(static_cast<int>(settings.PowerMode));
 
     const std::string ssid = FieldString(settings.DesiredSSID);
     SetItemText(IDC_CONFIG_SSID, ssid.empty() ? AnyNetwork : ssid);
@@ -84,14 +76,14 @@ void CConfigPage::LoadSettings()
 
 bool CConfigPage::ApplySettings()
 {
-    AdapterSettings settings = StoredSettings();
+    AdapterSettings settings = StoredDefaultSettings();
 
     // A list without a selection stores its no-selection index, and the channel list 0.
-    settings.Channel = ChannelFromItemText(ComboSelectionText(m_hWnd, IDC_CONFIG_CHANNEL));
-    settings.NetworkMode = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_CONFIG_NETWORK_TYPE));
-    settings.PowerMode = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_CONFIG_POWER_MODE));
-    settings.Preamble = static_cast<uint32_t>(ComboSelection(m_hWnd, IDC_CONFIG_PREAMBLE));
-    settings.DataRate[0] = static_cast<unsigned char>(ComboSelection(m_hWnd, IDC_CONFIG_RATE));
+    settings.Channel = ChannelFromItemText(SelectedText(List(IDC_CONFIG_CHANNEL)));
+    settings.NetworkMode = static_cast<uint32_t>(List(IDC_CONFIG_NETWORK_TYPE).CurSel());
+    settings.PowerMode = static_cast<uint32_t>(List(IDC_CONFIG_POWER_MODE).CurSel());
+    settings.Preamble = static_cast<uint32_t>(List(IDC_CONFIG_PREAMBLE).CurSel());
+    settings.DataRate[0] = static_cast<unsigned char>(List(IDC_CONFIG_RATE).CurSel());
 
     const std::string ssid = ItemText(IDC_CONFIG_SSID);
     if (ssid.empty()) {
@@ -109,34 +101,30 @@ bool CConfigPage::ApplySettings()
 void CConfigPage::EnableChannelList()
 {
     EnableItem(IDC_CONFIG_CHANNEL,
-               ComboSelection(m_hWnd, IDC_CONFIG_NETWORK_TYPE) != static_cast<int>(NetworkModeInfrastructure));
+               List(IDC_CONFIG_NETWORK_TYPE).CurSel() != static_cast<int>(NetworkModeInfrastructure));
+}
+
+CComboBoxView CConfigPage::List(int id) const
+{
+    return CComboBoxView(Item(id));
+}
+
+bool CConfigPage::OnButtonClicked(WORD id)
+{
+    if (id == IDC_CONFIG_APPLY)
+        ApplySettings();
+    else if (id == IDC_CONFIG_CANCEL)
+        LoadSettings();
+    else
+        return false;
+    return true;
 }
 
 bool CConfigPage::OnCommand(WORD id, WORD code, HWND control)
 {
-    if (id == IDC_CONFIG_APPLY && code == BN_CLICKED) {
-        ApplySettings();
-        return true;
-    }
-    if (id == IDC_CONFIG_CANCEL && code == BN_CLICKED) {
-        LoadSettings();
-        return true;
-    }
     if (id == IDC_CONFIG_NETWORK_TYPE && code == CBN_SELCHANGE) {
         EnableChannelList();
         return true;
     }
     return CPageBase::OnCommand(id, code, control);
-}
-
-HBRUSH CConfigPage::OnCtlColor(HDC dc, HWND control, UINT type)
-{
-    CPageBase::OnCtlColor(dc, control, type);
-    ::SetBkColor(dc, PageWhite);
-    return m_background.Get();
-}
-
-void CConfigPage::OnDestroy()
-{
-    m_background.Reset();
 }

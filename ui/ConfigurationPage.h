@@ -1,15 +1,17 @@
 #ifndef SKYLOOK_UI_CONFIGURATION_PAGE_H
 #define SKYLOOK_UI_CONFIGURATION_PAGE_H
 
+#include "WhiteBackground.h"
 #include "PageBase.h"
 #include "SettingsLists.h"
 
 #include "controls/SkinButton.h"
 #include "framework/Gdi.h"
+#include "framework/StandardControls.h"
 
 // The network half of the default settings: network name, type, channel (by the adapter's
 // region), transmit rate, preamble and power mode.
-class CConfigPage : public CPageBase {
+class CConfigPage : public CWhiteBackground<CPageBase> {
 public:
     CConfigPage();
 
@@ -25,15 +27,14 @@ public:
 protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
+    bool OnButtonClicked(WORD id) override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
-    void OnDestroy() override;
 
 private:
+    CComboBoxView List(int id) const;
     // The channel only matters to an ad-hoc network, which the adapter starts itself.
     void EnableChannelList();
 
-    CBrush m_background;
     CSkinButton m_apply;
     CSkinButton m_cancel;
     ChannelRange m_channels = DefaultChannelRange;

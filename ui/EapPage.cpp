@@ -4,10 +4,10 @@
 #include "SelectCertDlg.h"
 #include "ViewCertDlg.h"
 
-#include "state/ProgramState.h"
 #include "controls/PointFont.h"
 #include "framework/StandardControls.h"
 #include "record/TextField.h"
+#include "state/ProgramState.h"
 
 namespace {
 const COLORREF PageWhite = RGB(255, 255, 255);

@@ -1,7 +1,7 @@
 #include "ProfileDlg.h"
 
 #include "AuthModeControls.h"
-#include "DialogItems.h"
+#include "ComboFill.h"
 #include "InputWarning.h"
 #include "ProfileDlgIds.h"
 #include "SettingsLists.h"
@@ -9,7 +9,6 @@
 #include "record/TextField.h"
 
 namespace {
-const COLORREF DialogWhite = RGB(255, 255, 255);
 constexpr int NameLength = 32;
 constexpr int SsidLength = 32;
 // Where the embedded pages sit, in dialog units: over the key rows they replace.
@@ -64,7 +63,7 @@ constexpr LabelText Labels[] = {
 };
 }  // namespace
 
-CProfileDlg::CProfileDlg() : CDialog(IDD_PROFILE_DIALOG), m_keyControls(KeyControls, m_keys) {}
+CProfileDlg::CProfileDlg() : CWhiteBackground(IDD_PROFILE_DIALOG), m_keyControls(KeyControls, m_keys) {}
 
 CProfileDlg::~CProfileDlg() = default;
 
@@ -90,11 +89,10 @@ void CProfileDlg::DoDataExchange()
 
 bool CProfileDlg::OnInitDialog()
 {
-    LimitItemText(m_hWnd, IDC_PROFILE_NAME, NameLength);
-    LimitItemText(m_hWnd, IDC_PROFILE_SSID, SsidLength);
+    CEditView(Item(IDC_PROFILE_NAME)).LimitText(NameLength);
+    CEditView(Item(IDC_PROFILE_SSID)).LimitText(SsidLength);
     for (const LabelText& label : Labels)
         SetItemText(label.Id, label.Text);
-    m_background = MakeSolidBrush(DialogWhite);
     FillLists();
     CreateSubPages();
     LoadControls();
@@ -104,11 +102,11 @@ bool CProfileDlg::OnInitDialog()
 
 void CProfileDlg::FillLists()
 {
-    FillComboList(m_hWnd, IDC_PROFILE_BSS_TYPE, NetworkTypeItems);
-    FillComboList(m_hWnd, IDC_PROFILE_TX_RATE, RateItems());
-    FillComboList(m_hWnd, IDC_PROFILE_PREAMBLE, PreambleItems);
-    FillComboList(m_hWnd, IDC_PROFILE_POWER_MODE, PowerModeItems);
-    FillComboList(m_hWnd, IDC_PROFILE_AUTH_MODE, AuthModeItems);
+    FillComboBox(CComboBoxView(Item(IDC_PROFILE_BSS_TYPE)), NetworkTypeItems);
+    FillComboBox(CComboBoxView(Item(IDC_PROFILE_TX_RATE)), RateItems());
+    FillComboBox(CComboBoxView(Item(IDC_PROFILE_PREAMBLE)), PreambleItems);
+    FillComboBox(CComboBoxView(Item(IDC_PROFILE_POWER_MODE)), PowerModeItems);
+    FillComboBox(CComboBoxView(Item(IDC_PROFILE_AUTH_MODE)), AuthModeItems);
     m_keyControls.SetUp(m_hWnd);
 }
 
@@ -132,19 +130,19 @@ void CProfileDlg::LoadControls()
 {
     const AdapterSettings& settings = EditSettings;
     const ChannelRange range = AdapterChannelRange();
-    FillComboList(m_hWnd, IDC_PROFILE_CHANNEL, ChannelItems(range));
-    SelectComboItem(m_hWnd, IDC_PROFILE_CHANNEL, ChannelItemIndex(range, settings.Channel));
+    FillComboBox(CComboBoxView(Item(IDC_PROFILE_CHANNEL)), ChannelItems(range));
+    CComboBoxView(Item(IDC_PROFILE_CHANNEL)).SetCurSel(ChannelItemIndex(range, settings.Channel));
 
-    SelectComboItem(m_hWnd, IDC_PROFILE_BSS_TYPE, static_cast<int>(settings.NetworkMode));
-    SelectComboItem(m_hWnd, IDC_PROFILE_TX_RATE, settings.DataRate[0]);
-    SelectComboItem(m_hWnd, IDC_PROFILE_PREAMBLE, static_cast<int>(settings.Preamble));
-    SelectComboItem(m_hWnd, IDC_PROFILE_POWER_MODE, static_cast<int>(settings.PowerMode));
-    SelectComboItem(m_hWnd, IDC_PROFILE_AUTH_MODE, static_cast<int>(settings.AuthMode));
+    CComboBoxView(Item(IDC_PROFILE_BSS_TYPE)).SetCurSel(static_cast<int>(settings.NetworkMode));
+    CComboBoxView(Item(IDC_PROFILE_TX_RATE)).SetCurSel(settings.DataRate[0]);
+    CComboBoxView(Item(IDC_PROFILE_PREAMBLE)).SetCurSel(static_cast<int>(settings.Preamble));
+    CComboBoxView(Item(IDC_PROFILE_POWER_MODE)).SetCurSel(static_cast<int>(settings.PowerMode));
+    CComboBoxView(Item(IDC_PROFILE_AUTH_MODE)).SetCurSel(static_cast<int>(settings.AuthMode));
     SetItemText(IDC_PROFILE_SSID, FieldString(settings.DesiredSSID));
     m_keyControls.Load(settings);
     CheckItem(IDC_PROFILE_ENCRYPTION, settings.WepStatus == WepStatusOn);
 
-    if (ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE) == static_cast<int>(AuthModeWpaPsk))
+    if (CComboBoxView(Item(IDC_PROFILE_AUTH_MODE)).CurSel() == static_cast<int>(AuthModeWpaPsk))
         CheckItem(IDC_PROFILE_ENCRYPTION, true);
     FollowEncryptionSwitch();
     ShowModeControls();
@@ -160,13 +158,13 @@ void CProfileDlg::ApplyMode()
         CopyFieldText(ProfileName, FieldString(EditSettings.DesiredSSID).c_str());
     SetText(TitleFor(Mode, FieldString(ProfileName).c_str()).c_str());
     if (Mode == ProfileModeEdit)
-        EnableDialogItems(m_hWnd, std::array{IDC_PROFILE_NAME}, false);
+        EnableItem(IDC_PROFILE_NAME, false);
     if (Mode == ProfileModeConnect) {
         // The network is the one of the scan; a hidden one's name is for the user to type.
         const bool hidden = EditSettings.DesiredSSID[0] == 0;
-        EnableDialogItems(m_hWnd, std::array{IDC_PROFILE_SSID}, hidden);
-        EnableDialogItems(m_hWnd, std::array{IDC_PROFILE_CHANNEL, IDC_PROFILE_ENCRYPTION, IDC_PROFILE_BSS_TYPE},
-                          false);
+        EnableItem(IDC_PROFILE_SSID, hidden);
+        for (int id : {IDC_PROFILE_CHANNEL, IDC_PROFILE_ENCRYPTION, IDC_PROFILE_BSS_TYPE})
+            EnableItem(id, false);
     }
     SetItemText(IDC_PROFILE_NAME, FieldString(ProfileName));
 }
@@ -178,12 +176,12 @@ bool CProfileDlg::EncryptionChecked() const
 
 bool CProfileDlg::Infrastructure() const
 {
-    return ComboSelection(m_hWnd, IDC_PROFILE_BSS_TYPE) == static_cast<int>(NetworkModeInfrastructure);
+    return CComboBoxView(Item(IDC_PROFILE_BSS_TYPE)).CurSel() == static_cast<int>(NetworkModeInfrastructure);
 }
 
 void CProfileDlg::EnableAuthList()
 {
-    EnableDialogItems(m_hWnd, std::array{IDC_PROFILE_AUTH_MODE}, EncryptionChecked() && Infrastructure());
+    EnableItem(IDC_PROFILE_AUTH_MODE, EncryptionChecked() && Infrastructure());
 }
 
 void CProfileDlg::FollowEncryptionSwitch()
@@ -191,7 +189,7 @@ void CProfileDlg::FollowEncryptionSwitch()
     const bool on = EncryptionChecked();
     EnableAuthList();
     if (!on) {
-        SelectComboItem(m_hWnd, IDC_PROFILE_AUTH_MODE, static_cast<int>(AuthModeOpen));
+        CComboBoxView(Item(IDC_PROFILE_AUTH_MODE)).SetCurSel(static_cast<int>(AuthModeOpen));
         ShowModeControls();
     }
     m_keyControls.Enable(on);
@@ -199,7 +197,7 @@ void CProfileDlg::FollowEncryptionSwitch()
 
 void CProfileDlg::ShowModeControls()
 {
-    ShowAuthModeControls(ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE), m_keyControls, m_pskPage, m_eapPage);
+    ShowAuthModeControls(CComboBoxView(Item(IDC_PROFILE_AUTH_MODE)).CurSel(), m_keyControls, m_pskPage, m_eapPage);
 }
 
 ProfileForm CProfileDlg::ReadForm() const
@@ -207,12 +205,12 @@ ProfileForm CProfileDlg::ReadForm() const
     ProfileForm form;
     form.Name = ItemText(IDC_PROFILE_NAME);
     form.Ssid = ItemText(IDC_PROFILE_SSID);
-    form.AuthIndex = ComboSelection(m_hWnd, IDC_PROFILE_AUTH_MODE);
-    form.ChannelText = ComboSelectionText(m_hWnd, IDC_PROFILE_CHANNEL);
-    form.NetworkMode = ComboSelection(m_hWnd, IDC_PROFILE_BSS_TYPE);
-    form.RateIndex = ComboSelection(m_hWnd, IDC_PROFILE_TX_RATE);
-    form.Preamble = ComboSelection(m_hWnd, IDC_PROFILE_PREAMBLE);
-    form.PowerMode = ComboSelection(m_hWnd, IDC_PROFILE_POWER_MODE);
+    form.AuthIndex = CComboBoxView(Item(IDC_PROFILE_AUTH_MODE)).CurSel();
+    form.ChannelText = SelectedText(CComboBoxView(Item(IDC_PROFILE_CHANNEL)));
+    form.NetworkMode = CComboBoxView(Item(IDC_PROFILE_BSS_TYPE)).CurSel();
+    form.RateIndex = CComboBoxView(Item(IDC_PROFILE_TX_RATE)).CurSel();
+    form.Preamble = CComboBoxView(Item(IDC_PROFILE_PREAMBLE)).CurSel();
+    form.PowerMode = CComboBoxView(Item(IDC_PROFILE_POWER_MODE)).CurSel();
     form.Encryption = EncryptionChecked();
     form.CheckedKey = m_keyControls.CheckedDefaultKey();
     form.LengthIndex = m_keyControls.LengthSelection();
@@ -257,18 +255,7 @@ bool CProfileDlg::OnCommand(WORD id, WORD code, HWND control)
             EnableAuthList();
         return true;
     default:
-        return CDialog::OnCommand(id, code, control);
+        return CWhiteBackground::OnCommand(id, code, control);
     }
 }
 
-HBRUSH CProfileDlg::OnCtlColor(HDC dc, HWND control, UINT type)
-{
-    CDialog::OnCtlColor(dc, control, type);
-    ::SetBkColor(dc, DialogWhite);
-    return m_background.Get();
-}
-
-void CProfileDlg::OnDestroy()
-{
-    m_background.Reset();
-}

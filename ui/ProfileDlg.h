@@ -7,6 +7,7 @@
 #include "EapPage.h"
 #include "ProfileForm.h"
 #include "PskPage.h"
+#include "WhiteBackground.h"
 #include "WepKeyControls.h"
 
 #include "controls/KeyEdit.h"
@@ -24,7 +25,7 @@ enum ProfileDlgMode : int32_t {
     ProfileModeConnect = 3,
 };
 
-class CProfileDlg : public CDialog {
+class CProfileDlg : public CWhiteBackground<CDialog> {
 public:
     CProfileDlg();
     ~CProfileDlg() override;
@@ -41,8 +42,6 @@ protected:
     bool OnInitDialog() override;
     void OnOK() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
-    void OnDestroy() override;
 
 private:
     void FillLists();
@@ -61,7 +60,6 @@ private:
     void ShowModeControls();
     ProfileForm ReadForm() const;
 
-    CBrush m_background;
     CSkinButton m_apply;
     CSkinButton m_cancel;
     std::array<CKeyEdit, 4> m_keys;

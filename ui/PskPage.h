@@ -1,6 +1,7 @@
 #ifndef SKYLOOK_UI_PSK_PAGE_H
 #define SKYLOOK_UI_PSK_PAGE_H
 
+#include "WhiteBackground.h"
 #include "controls/GroupFrame.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
@@ -10,7 +11,7 @@
 // The WPA pre-shared passphrase typed twice, masked until "Unmask" is checked. A child of
 // the editor that owns it (the Encryption page, the Profile dialog), which loads both fields
 // and checks them on its own Apply; the page keeps no copy of the passphrase.
-class CPskPage : public CDialog {
+class CPskPage : public CWhiteBackground<CDialog> {
 public:
     CPskPage();
 
@@ -24,14 +25,11 @@ protected:
     bool OnInitDialog() override;
     void OnOK() override {}
     void OnCancel() override {}
-    bool OnCommand(WORD id, WORD code, HWND control) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
-    void OnDestroy() override;
+    bool OnButtonClicked(WORD id) override;
 
 private:
     void ShowFieldsInClear(bool clear);
 
-    CBrush m_background;
     CGroupFrame m_group;
 };
 

@@ -4,8 +4,8 @@
 #include "ViewCertDlg.h"
 
 #include "framework/StandardControls.h"
-#include "state/ProgramState.h"
 #include "record/TextField.h"
+#include "state/ProgramState.h"
 
 #include <commctrl.h>
 

@@ -32,7 +32,7 @@ std::vector<std::string> CellVector(const NetworkRow& row)
 }
 }  // namespace
 
-CSiteSurveyPage::CSiteSurveyPage() : CPageBase(IDD_SITE_SURVEY_PAGE) {}
+CSiteSurveyPage::CSiteSurveyPage() : CWhiteBackground(IDD_SITE_SURVEY_PAGE) {}
 
 CListViewView CSiteSurveyPage::NetworkListView() const
 {
@@ -69,9 +69,6 @@ bool CSiteSurveyPage::OnInitDialog()
     m_addButton.SetText("Add");
     m_removeButton.SetText("Remove");
     m_propertiesButton.SetText("Properties");
-
-    m_background = RGB(255, 255, 255);
-    m_backgroundBrush = MakeSolidBrush(m_background);
 
     SetUpColumns(NetworkListView(), std::vector<const char*>(std::begin(NetworkColumnHeaders),
                                                          std::end(NetworkColumnHeaders)));
@@ -322,13 +319,6 @@ void CSiteSurveyPage::ShowLinkInfo()
         owner->ShowPage(LinkInfoPageIndex);
 }
 
-HBRUSH CSiteSurveyPage::OnCtlColor(HDC dc, HWND control, UINT type)
-{
-    CPageBase::OnCtlColor(dc, control, type);
-    ::SetBkColor(dc, m_background);
-    return m_backgroundBrush.Get();
-}
-
 void CSiteSurveyPage::OnDestroy()
 {
     StopTimer(RefreshTimerId);
@@ -337,5 +327,5 @@ void CSiteSurveyPage::OnDestroy()
     for (const CListViewView& list : {NetworkListView(), ProfileListView()})
         list.SetImageList(nullptr);
     m_images.Reset();
-    m_backgroundBrush.Reset();
+    CWhiteBackground::OnDestroy();
 }

@@ -3,6 +3,7 @@
 
 #include "ImageStrip.h"
 #include "PageBase.h"
+#include "WhiteBackground.h"
 
 #include "adapter/ScanList.h"
 #include "controls/GroupFrame.h"
@@ -18,7 +19,7 @@ class CProfileDlg;
 // The networks of the last scan and the stored profiles: scan again, connect to a network,
 // add, edit, use and remove profiles. Every connection ends in the same hand-over to the
 // tick and a switch to the Link Info page.
-class CSiteSurveyPage : public CPageBase {
+class CSiteSurveyPage : public CWhiteBackground<CPageBase> {
 public:
     // Period and timer of the wait for a scan to finish after Refresh.
     static constexpr UINT_PTR RefreshTimerId = 100;
@@ -44,7 +45,6 @@ protected:
     bool OnButtonClicked(WORD id) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
     bool OnTimer(UINT_PTR id) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
     void OnDestroy() override;
 
 private:
@@ -69,8 +69,6 @@ private:
     CListViewView NetworkListView() const;
     CListViewView ProfileListView() const;
 
-    COLORREF m_background = RGB(255, 255, 255);
-    CBrush m_backgroundBrush;
     CImageStrip m_images;
     CGroupFrame m_networkGroup;
     CGroupFrame m_profileGroup;

@@ -1,6 +1,6 @@
 #include "WepKeyControls.h"
 
-#include "DialogItems.h"
+#include "ComboFill.h"
 #include "SettingsLists.h"
 
 #include "keys/PassphraseKeys.h"
@@ -13,26 +13,26 @@ constexpr int PassphraseLength = 32;
 
 void CWepKeyControls::SetUp(HWND dialog)
 {
-    m_dialog = dialog;
-    FillComboList(m_dialog, m_ids.KeyFormat, KeyFormatItems);
+    m_dialog = CWindowView(dialog);
+    FillComboBox(CComboBoxView(m_dialog.Item(m_ids.KeyFormat)), KeyFormatItems);
     for (int id : m_ids.KeyLengths)
-        FillComboList(m_dialog, id, KeyLengthItems);
-    FillComboList(m_dialog, m_ids.TxKeyList, DefaultKeyItems);
-    LimitItemText(m_dialog, m_ids.Passphrase, PassphraseLength);
+        FillComboBox(CComboBoxView(m_dialog.Item(id)), KeyLengthItems);
+    FillComboBox(CComboBoxView(m_dialog.Item(m_ids.TxKeyList)), DefaultKeyItems);
+    CEditView(m_dialog.Item(m_ids.Passphrase)).LimitText(PassphraseLength);
 }
 
 void CWepKeyControls::Load(const AdapterSettings& settings)
 {
-    SelectComboItem(m_dialog, m_ids.KeyFormat, static_cast<int>(settings.WepKeyFormat));
+    CComboBoxView(m_dialog.Item(m_ids.KeyFormat)).SetCurSel(static_cast<int>(settings.WepKeyFormat));
     AsciiKeyEntry = 1 - static_cast<int>(settings.WepKeyFormat);
-    m_format = ComboSelection(m_dialog, m_ids.KeyFormat);
-    SelectComboItem(m_dialog, m_ids.TxKeyList, static_cast<int>(settings.TxWepKey));
+    m_format = CComboBoxView(m_dialog.Item(m_ids.KeyFormat)).CurSel();
+    CComboBoxView(m_dialog.Item(m_ids.TxKeyList)).SetCurSel(static_cast<int>(settings.TxWepKey));
 
     for (CKeyEdit& key : m_keys)
         key.SetHexadecimalOnly(true);
     const int lengthIndex = KeyLengthIndex(settings.WepKeySize);
     for (int id : m_ids.KeyLengths)
-        SelectComboItem(m_dialog, id, lengthIndex);
+        CComboBoxView(m_dialog.Item(id)).SetCurSel(lengthIndex);
     LimitKeys();
 
     // The stored size gives the shown length; a size the lists do not offer still shows
@@ -40,25 +40,27 @@ void CWepKeyControls::Load(const AdapterSettings& settings)
     const uint32_t shownSize = settings.WepKeySize == 0 ? WepKeySize64 : settings.WepKeySize;
     for (int i = 0; i < WepKeyCount; ++i) {
         const int id = m_ids.Keys[static_cast<size_t>(i)];
-        SetItemText(m_dialog, id, WepKeySlotToText(WepKeySlot(settings, i), shownSize, settings.WepKeyFormat));
-        SetPasswordChar(m_dialog, id, KeyMask);
+        m_dialog.SetItemText(id, WepKeySlotToText(WepKeySlot(settings, i), shownSize, settings.WepKeyFormat));
+        CEditView(m_dialog.Item(id)).SetPasswordChar(KeyMask);
     }
 
     for (int id : m_ids.DefaultKeys)
-        CheckItem(m_dialog, id, false);
+        m_dialog.CheckItem(id, false);
     if (settings.TxWepKey < WepKeyCount)
-        CheckItem(m_dialog, m_ids.DefaultKeys[settings.TxWepKey], true);
-    SetItemText(m_dialog, m_ids.Passphrase, "");
+        m_dialog.CheckItem(m_ids.DefaultKeys[settings.TxWepKey], true);
+    m_dialog.SetItemText(m_ids.Passphrase, "");
 }
 
 void CWepKeyControls::Show(bool show) const
 {
-    ShowItems(m_dialog, m_ids.Shown, show);
+    for (int id : m_ids.Shown)
+        m_dialog.ShowItem(id, show);
 }
 
 void CWepKeyControls::Enable(bool enable) const
 {
-    EnableDialogItems(m_dialog, m_ids.Enabled, enable);
+    for (int id : m_ids.Enabled)
+        m_dialog.EnableItem(id, enable);
 }
 
 bool CWepKeyControls::OnCommand(WORD id, WORD code)
@@ -85,7 +87,7 @@ bool CWepKeyControls::OnCommand(WORD id, WORD code)
 
 int CWepKeyControls::LengthSelection() const
 {
-    return ComboSelection(m_dialog, m_ids.KeyLengths[0]);
+    return CComboBoxView(m_dialog.Item(m_ids.KeyLengths[0])).CurSel();
 }
 
 uint32_t CWepKeyControls::FormatSelection() const
@@ -95,13 +97,13 @@ uint32_t CWepKeyControls::FormatSelection() const
 
 int CWepKeyControls::FormatIndex() const
 {
-    return ComboSelection(m_dialog, m_ids.KeyFormat);
+    return CComboBoxView(m_dialog.Item(m_ids.KeyFormat)).CurSel();
 }
 
 int CWepKeyControls::CheckedDefaultKey() const
 {
     for (int i = 0; i < WepKeyCount; ++i)
-        if (IsItemChecked(m_dialog, m_ids.DefaultKeys[static_cast<size_t>(i)]))
+        if (m_dialog.IsItemChecked(m_ids.DefaultKeys[static_cast<size_t>(i)]))
             return i;
     return -1;
 }
@@ -110,7 +112,7 @@ WepKeyTexts CWepKeyControls::Texts() const
 {
     WepKeyTexts texts;
     for (int i = 0; i < WepKeyCount; ++i)
-        texts[static_cast<size_t>(i)] = ItemText(m_dialog, m_ids.Keys[static_cast<size_t>(i)]);
+        texts[static_cast<size_t>(i)] = m_dialog.ItemText(m_ids.Keys[static_cast<size_t>(i)]);
     return texts;
 }
 
@@ -118,14 +120,14 @@ void CWepKeyControls::LimitKeys() const
 {
     const size_t chars = RequiredWepKeyChars(WepKeySizeForLengthIndex(LengthSelection()), FormatSelection());
     for (int id : m_ids.Keys)
-        LimitItemText(m_dialog, id, static_cast<int>(chars));
+        CEditView(m_dialog.Item(id)).LimitText(static_cast<int>(chars));
 }
 
 void CWepKeyControls::ClearKeys() const
 {
     LimitKeys();
     for (int id : m_ids.Keys)
-        SetItemText(m_dialog, id, "");
+        m_dialog.SetItemText(id, "");
 }
 
 void CWepKeyControls::ChangeFormat()
@@ -142,27 +144,27 @@ void CWepKeyControls::ChangeFormat()
 
 void CWepKeyControls::ChangeLength(int changedList)
 {
-    const int index = ComboSelection(m_dialog, changedList);
+    const int index = CComboBoxView(m_dialog.Item(changedList)).CurSel();
     for (int id : m_ids.KeyLengths)
         if (id != changedList)
-            SelectComboItem(m_dialog, id, index);
+            CComboBoxView(m_dialog.Item(id)).SetCurSel(index);
     ClearKeys();
 }
 
 void CWepKeyControls::Generate()
 {
     WepKeyTexts keys;
-    if (!GenerateWepKeys(ItemText(m_dialog, m_ids.Passphrase), LengthSelection(), keys))
+    if (!GenerateWepKeys(m_dialog.ItemText(m_ids.Passphrase), LengthSelection(), keys))
         return;
     // Generated keys are arbitrary bytes, which only hexadecimal text can show.
     if (FormatSelection() != WepKeyFormatHex) {
-        SelectComboItem(m_dialog, m_ids.KeyFormat, 1);
+        CComboBoxView(m_dialog.Item(m_ids.KeyFormat)).SetCurSel(1);
         ChangeFormat();
     }
     LimitKeys();
     for (int i = 0; i < WepKeyCount; ++i) {
         const int id = m_ids.Keys[static_cast<size_t>(i)];
-        SetPasswordChar(m_dialog, id, '\0');
-        SetItemText(m_dialog, id, keys[static_cast<size_t>(i)]);
+        CEditView(m_dialog.Item(id)).SetPasswordChar('\0');
+        m_dialog.SetItemText(id, keys[static_cast<size_t>(i)]);
     }
 }

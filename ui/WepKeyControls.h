@@ -5,6 +5,7 @@
 #define SKYLOOK_UI_WEP_KEY_CONTROLS_H
 
 #include "controls/KeyEdit.h"
+#include "framework/WindowView.h"
 #include "keys/WepKeyRules.h"
 #include "record/AdapterSettings.h"
 #include "record/WepKeySlots.h"
@@ -57,7 +58,7 @@ private:
 
     WepKeyControlIds m_ids;
     std::array<CKeyEdit, WepKeyCount>& m_keys;
-    HWND m_dialog = nullptr;
+    CWindowView m_dialog;
     // The format in force; choosing it again changes nothing.
     int m_format = 0;
 };

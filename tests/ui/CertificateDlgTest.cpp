@@ -2,9 +2,9 @@
 #include "ModalScript.h"
 #include "TestCertificate.h"
 
-#include "app/TickState.h"
-#include "state/ProgramState.h"
+#include "framework/StandardControls.h"
 #include "record/TextField.h"
+#include "state/ProgramState.h"
 #include "ui/CertificateDlgIds.h"
 #include "ui/EapPage.h"
 #include "ui/EapPageIds.h"
@@ -36,59 +36,35 @@ HWND ViewDialog()
     return ThreadDialog("View Certificate");
 }
 
-HWND CertificateList()
+CListViewView CertificateList()
 {
-    return ::GetDlgItem(SelectDialog(), IDC_SELECT_CERTIFICATE_LIST);
+    return CListViewView(::GetDlgItem(SelectDialog(), IDC_SELECT_CERTIFICATE_LIST));
 }
 
-int RowCount(HWND list)
-{
-    return static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-}
-
-std::string Cell(HWND list, int row, int column)
-{
-    char text[1024] = {};
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
-
-std::string ColumnTitle(HWND list, int column)
+std::string ColumnTitle(const CListViewView& list, int column)
 {
     char text[64] = {};
     LVCOLUMNA header = {};
     header.mask = LVCF_TEXT;
     header.pszText = text;
     header.cchTextMax = sizeof text;
-    ::SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&header));
+    list.Send(LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&header));
     return text;
 }
 
 // The row whose subject is subject, -1 for none.
-int RowOfSubject(HWND list, const std::string& subject)
+int RowOfSubject(const CListViewView& list, const std::string& subject)
 {
-    for (int row = 0; row < RowCount(list); ++row)
-        if (Cell(list, row, 1) == subject)
+    for (int row = 0; row < list.ItemCount(); ++row)
+        if (list.ItemText(row, 1) == subject)
             return row;
     return -1;
 }
 
-// Selects row alone, or clears the selection for -1, as the user's click would.
-void SelectRow(HWND list, int row)
+// Selects the row of subject alone, as the user's click would.
+void SelectSubject(const std::string& subject)
 {
-    LVITEMA none = {};
-    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-    if (row < 0)
-        return;
-    LVITEMA chosen = {};
-    chosen.state = LVIS_SELECTED | LVIS_FOCUSED;
-    chosen.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&chosen));
+    CertificateList().SelectOnly(RowOfSubject(CertificateList(), subject));
 }
 
 void Click(HWND dialog, int id)
@@ -142,23 +118,23 @@ TEST_F(CertificateDialogs, ListEachCertificateWithIssuerSubjectAndEndOfValidity)
     script.WaitFor("the dialog", [] { return SelectDialog() != nullptr; })
         .Do("read the list",
             [] {
-                HWND list = CertificateList();
+                const CListViewView list = CertificateList();
                 EXPECT_EQ("Issuer", ColumnTitle(list, 0));
                 EXPECT_EQ("Subject", ColumnTitle(list, 1));
                 EXPECT_EQ("Valid Before", ColumnTitle(list, 2));
-                EXPECT_EQ(2, RowCount(list)) << "the prefix's personal store holds only the test's certificates";
+                EXPECT_EQ(2, list.ItemCount()) << "the prefix's personal store holds only the test's certificates";
                 const int row = RowOfSubject(list, ShapedSubject);
                 ASSERT_LE(0, row);
-                EXPECT_EQ(ShapedIssuer, Cell(list, row, 0));
-                EXPECT_EQ("Mar 5, 2030", Cell(list, row, 2));
+                EXPECT_EQ(ShapedIssuer, list.ItemText(row, 0));
+                EXPECT_EQ("Mar 5, 2030", list.ItemText(row, 2));
                 EXPECT_LE(0, RowOfSubject(list, "Skylook Test Plain"));
                 EXPECT_FALSE(ViewEnabled()) << "no row is selected yet";
                 EXPECT_EQ(list, ::GetFocus()) << "the keyboard starts in the list";
             })
         .Do("tab once a row is selected",
             [] {
-                HWND list = CertificateList();
-                SelectRow(list, 0);
+                const CListViewView list = CertificateList();
+                list.SelectOnly(0);
                 HWND dialog = SelectDialog();
                 std::vector<int> order;
                 for (HWND control = list; order.size() < 4; control = ::GetNextDlgTabItem(dialog, control, FALSE))
@@ -180,12 +156,12 @@ TEST_F(CertificateDialogs, SelectTakesTheChosenRowsNamesAndHash)
     script.WaitFor("the dialog", [] { return SelectDialog() != nullptr; })
         .Do("select, clear and select again",
             [] {
-                HWND list = CertificateList();
-                SelectRow(list, RowOfSubject(list, "Skylook Test Plain"));
+                const CListViewView list = CertificateList();
+                list.SelectOnly(RowOfSubject(list, "Skylook Test Plain"));
                 EXPECT_TRUE(ViewEnabled());
-                SelectRow(list, -1);
+                list.SelectOnly(-1);
                 EXPECT_FALSE(ViewEnabled()) << "View goes with the selection";
-                SelectRow(list, RowOfSubject(list, ShapedSubject));
+                list.SelectOnly(RowOfSubject(list, ShapedSubject));
                 EXPECT_TRUE(ViewEnabled());
             })
         .Do("press Select", [] { Click(SelectDialog(), IDOK); });
@@ -216,7 +192,7 @@ TEST_F(CertificateDialogs, CancelOrSelectWithoutARowChangesNothing)
             .Do("choose a row or none",
                 [&c] {
                     if (c.selectRow)
-                        SelectRow(CertificateList(), RowOfSubject(CertificateList(), ShapedSubject));
+                        SelectSubject(ShapedSubject);
                 })
             .Do("close", [&c] { Click(SelectDialog(), c.button); });
         EXPECT_EQ(c.button, RunSelect(script));
@@ -233,7 +209,7 @@ TEST_F(CertificateDialogs, SelectCutsNamesLongerThanTheRecordsFields)
 
     CModalScript script;
     script.WaitFor("the dialog", [] { return SelectDialog() != nullptr; })
-        .Do("select it", [&subject] { SelectRow(CertificateList(), RowOfSubject(CertificateList(), subject)); })
+        .Do("select it", [&subject] { SelectSubject(subject); })
         .Do("press Select", [] { Click(SelectDialog(), IDOK); });
     EXPECT_EQ(IDOK, RunSelect(script));
     EXPECT_EQ(subject.substr(0, sizeof EapSelection.UserName - 1), EapSelection.UserName);
@@ -248,14 +224,14 @@ TEST_F(CertificateDialogs, ViewShowsTheNineFieldsOfTheSelectedCertificate)
     std::vector<std::pair<std::string, std::string>> rows;
     CModalScript script;
     script.WaitFor("the dialog", [] { return SelectDialog() != nullptr; })
-        .Do("select it", [] { SelectRow(CertificateList(), RowOfSubject(CertificateList(), ShapedSubject)); })
+        .Do("select it", [] { SelectSubject(ShapedSubject); })
         .Do("press View", [] { Click(SelectDialog(), IDC_SELECT_CERTIFICATE_VIEW); })
         .WaitFor("the view", [] { return ViewDialog() != nullptr; })
         .Do("read the view and close it",
             [&rows] {
-                HWND list = ::GetDlgItem(ViewDialog(), IDC_VIEW_CERTIFICATE_FIELDS);
-                for (int row = 0; row < RowCount(list); ++row)
-                    rows.emplace_back(Cell(list, row, 0), Cell(list, row, 1));
+                const CListViewView list(::GetDlgItem(ViewDialog(), IDC_VIEW_CERTIFICATE_FIELDS));
+                for (int row = 0; row < list.ItemCount(); ++row)
+                    rows.emplace_back(list.ItemText(row, 0), list.ItemText(row, 1));
                 Click(ViewDialog(), IDOK);
             })
         .WaitFor("the view closed", [] { return ViewDialog() == nullptr; })
@@ -293,7 +269,7 @@ TEST_F(CertificateDialogs, AnEmptyStoreGivesAnEmptyListAndSelectChangesNothing)
     script.WaitFor("the dialog", [] { return SelectDialog() != nullptr; })
         .Do("look at the list",
             [] {
-                EXPECT_EQ(0, RowCount(CertificateList())) << "the prefix's personal store holds no certificate";
+                EXPECT_EQ(0, CertificateList().ItemCount()) << "the prefix's personal store holds no certificate";
                 EXPECT_FALSE(ViewEnabled());
                 Click(SelectDialog(), IDC_SELECT_CERTIFICATE_VIEW);
                 EXPECT_EQ(nullptr, ViewDialog());
@@ -336,7 +312,7 @@ TEST_F(CertificateDialogs, BrowseOnThePageShowsTheChosenNamesAndKeepsThemOnCance
         SCOPED_TRACE(c.what);
         CModalScript script;
         script.WaitFor("the dialog", [] { return SelectDialog() != nullptr; })
-            .Do("select it", [] { SelectRow(CertificateList(), RowOfSubject(CertificateList(), ShapedSubject)); })
+            .Do("select it", [] { SelectSubject(ShapedSubject); })
             .Do("close", [&c] { Click(SelectDialog(), c.button); });
         script.Start();
         Click(page.Handle(), IDC_EAP_BROWSE);

@@ -7,9 +7,9 @@
 //   certificate_scene page <ms>     (the 802.1X page after the client certificate was chosen)
 #include "TestCertificate.h"
 
-#include "state/ProgramState.h"
 #include "framework/CommonControls.h"
 #include "record/TextField.h"
+#include "state/ProgramState.h"
 #include "ui/CertificateDlgIds.h"
 #include "ui/EapPage.h"
 #include "ui/SelectCertDlg.h"

@@ -39,13 +39,6 @@ AdapterSettings StoredWepNetwork(const char* ssid, uint32_t channel)
     return settings;
 }
 
-AdapterSettings Stored()
-{
-    AdapterSettings settings{};
-    LoadDefaultSettings(settings);
-    return settings;
-}
-
 class ConfigurationPage : public PageRun {
 protected:
     void Run(const std::function<void(CModalScript&)>& steps) { PageRun::Run(Page, steps); }
@@ -194,7 +187,7 @@ TEST_F(ConfigurationPage, ApplyStoresTheNetworkKeepsTheSecurityAndTheNextTicksAp
     EXPECT_TRUE(JournalHas("SetSsid \"Lighthouse\" 10 0"));
     EXPECT_TRUE(JournalHas("SetAuthMode 1")) << "the stored security goes with it";
 
-    const AdapterSettings after = Stored();
+    const AdapterSettings after = StoredDefaultSettings();
     EXPECT_STREQ("Lighthouse", after.DesiredSSID);
     EXPECT_EQ(0u, after.NetworkMode);
     EXPECT_EQ(9u, after.Channel);
@@ -230,7 +223,7 @@ TEST_F(ConfigurationPage, CancelRestoresTheStoredValuesAndEnterDoesNothing)
             EXPECT_EQ(0, ApplyRequest);
         });
     });
-    EXPECT_STREQ("Harbour", Stored().DesiredSSID);
+    EXPECT_STREQ("Harbour", StoredDefaultSettings().DesiredSSID);
 }
 
 TEST_F(ConfigurationPage, TheNameTakesThirtyTwoCharactersAndAnyIsStoredAsItStands)
@@ -239,7 +232,7 @@ TEST_F(ConfigurationPage, TheNameTakesThirtyTwoCharactersAndAnyIsStoredAsItStand
     Run([](CModalScript& script) {
         script.Do("apply Any", [] { ClickPageItem(Page, IDC_CONFIG_APPLY); });
     });
-    EXPECT_STREQ("Any", Stored().DesiredSSID);
+    EXPECT_STREQ("Any", StoredDefaultSettings().DesiredSSID);
 
     Run([](CModalScript& script) {
         script.Do("type 33 characters", [] {
@@ -249,7 +242,7 @@ TEST_F(ConfigurationPage, TheNameTakesThirtyTwoCharactersAndAnyIsStoredAsItStand
             ClickPageItem(Page, IDC_CONFIG_APPLY);
         });
     });
-    EXPECT_EQ(std::string(32, 'n'), Stored().DesiredSSID);
+    EXPECT_EQ(std::string(32, 'n'), StoredDefaultSettings().DesiredSSID);
 }
 
 }  // namespace

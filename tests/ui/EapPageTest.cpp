@@ -1,6 +1,5 @@
-#include "app/TickState.h"
-#include "state/ProgramState.h"
 #include "record/TextField.h"
+#include "state/ProgramState.h"
 #include "ui/EapPage.h"
 #include "ui/EapPageIds.h"
 
@@ -51,6 +50,7 @@ protected:
 
 TEST_F(EapPageTest, IsCreatedHiddenAtTheOwnersPositionWithItsFieldsLimitedAndThePasswordMasked)
 {
+    EXPECT_TRUE(m_page.UnboundControls().empty()) << "the template has every control the page binds";
     EXPECT_FALSE(::IsWindowVisible(Page()));
     EXPECT_EQ(m_owner, ::GetParent(Page()));
     RECT frame = {};

@@ -93,13 +93,6 @@ AdapterSettings WepRecord(uint32_t size, uint32_t format)
     return settings;
 }
 
-AdapterSettings Stored()
-{
-    AdapterSettings settings{};
-    LoadDefaultSettings(settings);
-    return settings;
-}
-
 VexaSimNetwork Network(const char* ssid, int security)
 {
     VexaSimNetwork network{};
@@ -135,6 +128,10 @@ TEST_F(EncryptionPage, EachModeShowsItsOwnControls)
                       ListItems(Page, IDC_ENCRYPTION_AUTH_MODE));
             ASSERT_NE(nullptr, PskPage());
             ASSERT_NE(nullptr, EapPage());
+            PressEnter(Page);
+            EXPECT_TRUE(DialogShown());
+            EXPECT_EQ(2, ConfigDialog().CurrentPage());
+            EXPECT_EQ(0, ApplyRequest) << "Enter does not apply";
             for (int mode : {2, 3, 1, 0}) {
                 SCOPED_TRACE(testing::Message() << "mode " << mode);
                 ChooseListItem(Page, IDC_ENCRYPTION_AUTH_MODE, mode);
@@ -289,8 +286,9 @@ TEST_F(EncryptionPage, RefusedInputShowsItsMessageAndStoresNothing)
             ReadAndCloseMessageBox(script, box);
             script.Do("the page keeps its contents", [&c] {
                 EXPECT_EQ(2, ConfigDialog().CurrentPage());
-                if (c.Mode != 2)
+                if (c.Mode != 2) {
                     EXPECT_EQ(c.Keys[0], KeyText(0));
+                }
             });
         });
         EXPECT_EQ("Warning", box.Caption);
@@ -322,8 +320,8 @@ TEST_F(EncryptionPage, EncryptionOffSelectsOpenAndStoresWepOffWithoutTouchingThe
             EXPECT_EQ(0, ConfigDialog().CurrentPage());
         });
     });
-    EXPECT_EQ(1u, Stored().WepStatus);
-    EXPECT_EQ(0u, Stored().AuthMode);
+    EXPECT_EQ(1u, StoredDefaultSettings().WepStatus);
+    EXPECT_EQ(0u, StoredDefaultSettings().AuthMode);
     EXPECT_EQ(storedKey, ReadValue(DefaultKey, "WepKey2"));
     EXPECT_EQ(1u, PendingSettings.WepStatus);
 }
@@ -355,7 +353,7 @@ TEST_F(EncryptionPage, WpaBeforeAnyCertificateWasChosenStoresEmptyNames)
             EXPECT_EQ(0, ConfigDialog().CurrentPage());
         });
     });
-    const AdapterSettings stored = Stored();
+    const AdapterSettings stored = StoredDefaultSettings();
     EXPECT_EQ(3u, stored.AuthMode);
     EXPECT_STREQ("", stored.WPALoginName);
     EXPECT_STREQ("", stored.WPACertificate);
@@ -396,7 +394,7 @@ TEST_F(EncryptionPage, GeneratedKeysFillTheEditsAndJoinTheAdaptersWepNetwork)
         script.Do("the next tick sees the link", [this] { frame.ManualTick(); });
     });
     EXPECT_TRUE(AssociatedWith("Attic")) << AdapterStatusText();
-    const AdapterSettings after = Stored();
+    const AdapterSettings after = StoredDefaultSettings();
     EXPECT_EQ(0u, after.WepStatus);
     EXPECT_EQ(1u, after.WepKeyFormat);
     EXPECT_EQ(0, std::memcmp(attic.WepKey, after.WepKey1, 5));
@@ -442,7 +440,7 @@ TEST_F(EncryptionPage, HomeNetWithWpaPskAndAWepNetworkAreSetUpThroughThePagesAnd
         SetPskFields("correct horse battery staple", "correct horse battery staple");
     });
     EXPECT_TRUE(AssociatedWith("HomeNet")) << AdapterStatusText();
-    EXPECT_STREQ("correct horse battery staple", Stored().PskPassphrase);
+    EXPECT_STREQ("correct horse battery staple", StoredDefaultSettings().PskPassphrase);
 
     setUp("Harbour", [] {
         if (!PageItemChecked(Page, IDC_ENCRYPTION_ENABLED))
@@ -473,7 +471,7 @@ TEST_F(EncryptionPage, ASixtyThreeCharacterPassphraseIsStoredWhole)
             EXPECT_EQ(longest, text);
         });
     });
-    EXPECT_EQ(longest, Stored().PskPassphrase);
+    EXPECT_EQ(longest, StoredDefaultSettings().PskPassphrase);
     EXPECT_EQ(longest, PendingSettings.PskPassphrase);
 }
 

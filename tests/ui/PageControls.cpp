@@ -2,9 +2,11 @@
 
 #include "DialogScene.h"
 
+#include "framework/StandardControls.h"
 #include "ui/ConfigDialogOpener.h"
 
 #include <memory>
+
 
 HWND PageItem(int page, int id)
 {
@@ -33,32 +35,28 @@ bool PageItemEnabled(int page, int id)
 
 bool PageItemChecked(int page, int id)
 {
-    return ::SendMessageA(PageItem(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return CButtonView(PageItem(page, id)).IsChecked();
 }
 
 std::vector<std::string> ListItems(int page, int id)
 {
-    HWND list = PageItem(page, id);
+    const CComboBoxView list(PageItem(page, id));
     std::vector<std::string> items;
-    const LRESULT count = ::SendMessageA(list, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        char text[256] = {};
-        ::SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
+    for (int i = 0; i < list.Count(); ++i)
+        items.push_back(list.ItemText(i));
     return items;
 }
 
 int ListSelection(int page, int id)
 {
-    return static_cast<int>(::SendMessageA(PageItem(page, id), CB_GETCURSEL, 0, 0));
+    return CComboBoxView(PageItem(page, id)).CurSel();
 }
 
 void ChooseListItem(int page, int id, int index)
 {
-    HWND list = PageItem(page, id);
-    ::SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    ::SendMessageA(::GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    const CComboBoxView list(PageItem(page, id));
+    list.SetCurSel(index);
+    ::SendMessageA(::GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list.Handle()));
 }
 
 std::vector<int> TabOrder(int page, int first)
