@@ -5,6 +5,7 @@
 #include "EapPage.h"
 #include "PageBase.h"
 #include "PskPage.h"
+#include "WepKeyControls.h"
 
 #include "controls/KeyEdit.h"
 #include "controls/SkinButton.h"
@@ -43,25 +44,13 @@ private:
     void FollowEncryptionSwitch();
     // Shows the controls of the selected authentication mode.
     void ShowModeControls();
-    void ChangeKeyFormat();
-    void ChangeKeyLength(int changedList);
-    void GenerateKeys();
-
-    int KeyLengthSelection() const;
-    uint32_t KeyFormatSelection() const;
-    // Every key edit limited to what the size and format take, emptied.
-    void ClearKeys();
-    void LimitKeys();
-    // 0-3 for the first checked default-key button; -1 for none.
-    int CheckedDefaultKey() const;
 
     CSkinButton m_apply;
     CSkinButton m_cancel;
     std::array<CKeyEdit, 4> m_keys;
     CPskPage m_pskPage;
     CEapPage m_eapPage;
-    // The format in force; choosing it again changes nothing.
-    int m_keyFormat = 0;
+    CWepKeyControls m_keyControls;
 };
 
 #endif
