@@ -15,10 +15,7 @@
 namespace {
 
 constexpr int Openings = 200;
-// What the system caches on demand (device contexts above all) keeps growing over the first
-// several openings now that the pages fill lists and measure text; by the tenth it has
-// settled. A leak grows with every opening and still shows.
-constexpr int WarmUpOpenings = 10;
+constexpr int WarmUpOpenings = 2;
 constexpr ULONGLONG CardChangeMs = 700;
 
 HWND g_frame = nullptr;
