@@ -66,6 +66,13 @@ void ZeroConfigWatch(IConfigDialogLink& dialog)
 void StateChangeStep(IConfigDialogLink& dialog)
 {
     const int state = CurrentStatus.LinkState;
+    // The hardware switch gave the radio back. Without this the step would end below on
+    // every tick from now on, and the program would never apply or reconnect by itself; the
+    // state change that follows switches the open dialog back to radio-on.
+    if (!RadioOn && RadioOffByAdapter && state != LinkRadioOff && state != LinkNoAdapter) {
+        RadioOn = 1;
+        RadioOffByAdapter = 0;
+    }
     if (!RadioOn) {
         PreviousLinkState = state;
         return;
@@ -85,7 +92,7 @@ void StateChangeStep(IConfigDialogLink& dialog)
 
     if (state == LinkAssociated) {
         ReapplyCount = 0;
-    } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == 0) {
+    } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == 0 && !ZeroConfigActive) {
         ++ReapplyCount;
         LoadDefaultsIntoPending();
         // An ad-hoc network is not chased after it was lost.
@@ -96,6 +103,7 @@ void StateChangeStep(IConfigDialogLink& dialog)
     if (ConfigDialogOpen) {
         if (state == LinkRadioOff) {
             RadioOn = 0;
+            RadioOffByAdapter = 1;
             dialog.SwitchRadioSet(false);
         } else if (previous == LinkRadioOff || previous == LinkNoAdapter) {
             RadioOn = 1;

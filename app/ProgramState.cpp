@@ -6,6 +6,7 @@ AdapterStatus CurrentStatus = {};
 AdapterSettings PendingSettings = {};
 int ApplyRequest = 0;
 unsigned char RadioOn = 0;
+unsigned char RadioOffByAdapter = 0;
 unsigned char ConfigDialogOpen = 0;
 unsigned char TrayIconAdded = 0;
 int ZeroConfigActive = 0;
@@ -21,6 +22,7 @@ void ResetProgramState()
     std::memset(&PendingSettings, 0, sizeof PendingSettings);
     ApplyRequest = 0;
     RadioOn = 0;
+    RadioOffByAdapter = 0;
     ConfigDialogOpen = 0;
     TrayIconAdded = 0;
     ZeroConfigActive = 0;

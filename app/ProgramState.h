@@ -17,6 +17,9 @@ extern AdapterSettings PendingSettings;
 extern int ApplyRequest;
 // The user interface treats the radio as on.
 extern unsigned char RadioOn;
+// RadioOn was cleared by the tick because the adapter reported its radio off (the hardware
+// switch), not by the user; the tick sets RadioOn again once the radio is back.
+extern unsigned char RadioOffByAdapter;
 // The configuration dialog's modal run is in progress.
 extern unsigned char ConfigDialogOpen;
 // The tray icon exists, so the next update modifies instead of adding.

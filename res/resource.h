@@ -11,6 +11,9 @@
 #define IDI_SIGNAL_FAIR 159
 #define IDI_SIGNAL_POOR 160       // weakest signal
 
+// Bitmaps
+#define IDB_ABOUT 149               // the About page's picture
+
 // Cursors
 #define IDC_HAND_CURSOR 142         // over the configuration dialog's side labels
 
