@@ -3,6 +3,7 @@
 // until painted; each beside a plain dialog of the same size with standard controls, in the
 // same run. "Painted" is the modal loop's first idle moment with no paint pending.
 #include "BaselineDialogIds.h"
+#include "BenchClock.h"
 
 #include "app/MainFrame.h"
 #include "app/ProgramState.h"
@@ -25,18 +26,6 @@ namespace {
 
 constexpr int Rounds = 21;
 constexpr int AboutPage = 4;
-
-double Now()
-{
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER counter;
-    ::QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / frequency;
-}
 
 double Median(std::vector<double> samples)
 {

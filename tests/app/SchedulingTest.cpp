@@ -264,19 +264,27 @@ TEST_F(Scheduling, ZeroConfigurationOnWindowsXpTakesOverClosesTheDialogAndStopsT
     EXPECT_EQ(1, DefaultsApplied);
 }
 
-TEST_F(Scheduling, NoReapplyAfterALostAssociationWhileZeroConfigurationManagesTheAdapter)
+// Associated with "Wireless", then out of its range; the journal starts at the loss.
+class LinkLoss : public Scheduling {
+protected:
+    void AssociateThenLeaveRange()
+    {
+        Join("Wireless");
+        Tick();
+        ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
+        ASSERT_EQ(0, VexaSimClearJournal());
+        ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -120));
+    }
+};
+
+TEST_F(LinkLoss, NoReapplyWhileZeroConfigurationManagesTheAdapter)
 {
     CZeroConfigFlags flags;
     flags.Write(0x8000);
     OsVersion.dwMajorVersion = 5;
     OsVersion.dwMinorVersion = 1;
-    Join("Wireless");
-    Tick();
-    ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
+    AssociateThenLeaveRange();
     ASSERT_EQ(1, ZeroConfigActive);
-    ASSERT_EQ(0, VexaSimClearJournal());
-
-    ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -120));
     for (int i = 0; i < 8; ++i)
         Tick();
     EXPECT_NE(LinkAssociated, CurrentStatus.LinkState);
@@ -286,7 +294,7 @@ TEST_F(Scheduling, NoReapplyAfterALostAssociationWhileZeroConfigurationManagesTh
 
 // The tick switches the open dialog to radio-off for the hardware switch; the radio comes
 // back with the dialog open, or after it closed.
-class HardwareRadio : public Scheduling {
+class HardwareRadio : public LinkLoss {
 protected:
     void SwitchOffAndBackOn(bool closeFirst)
     {
@@ -318,11 +326,7 @@ TEST_F(HardwareRadio, ComingBackWithTheDialogOpenSwitchesTheDialogToRadioOn)
 TEST_F(HardwareRadio, ComingBackAfterTheDialogClosedLetsTheProgramReapplyAgain)
 {
     SwitchOffAndBackOn(true);
-    Join("Wireless");
-    Tick();
-    ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
-    ASSERT_EQ(0, VexaSimClearJournal());
-    ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -120));
+    AssociateThenLeaveRange();
     for (int i = 0; i < 4; ++i)
         Tick();
     EXPECT_LE(1, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0")) << "the lost link is re-applied";

@@ -35,10 +35,8 @@ void ExpectVersions(const char* firmware, const char* driver)
                 EXPECT_NE("", AboutText(1046));
                 HWND picture = ::GetDlgItem(PageWindow(4), 1040);
                 EXPECT_NE(0, ::SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)) << "bitmap 149 shows";
-            })
-        .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
-    RunConfigDialog(script);
-    EXPECT_TRUE(script.Finished()) << script.Position();
+            });
+    RunAndClose(script);
 }
 
 using AboutPage = DialogScene;

@@ -81,11 +81,9 @@ TEST_F(DialogKeys, TabWalksTheShownPagesButtonsAndControlKeysSwitchPages)
             [] {
                 EXPECT_EQ(0, ConfigDialog().CurrentPage());
                 ConfigDialog().EnableBusySet(true);
-            })
-        .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
-    RunConfigDialog(script);
+            });
+    RunAndClose(script);
     HoldKeys(false, false);
-    EXPECT_TRUE(script.Finished()) << script.Position();
 }
 
 TEST_F(DialogKeys, ALabelUnderTheMouseWhenTheDialogClosedIsNotHoveredAtTheNextOpening)
@@ -108,10 +106,8 @@ TEST_F(DialogKeys, ALabelUnderTheMouseWhenTheDialogClosedIsNotHoveredAtTheNextOp
             [&label] {
                 EXPECT_FALSE(label()->IsHovering());
                 EXPECT_EQ(RGB(128, 128, 128), label()->ShownTextColour());
-            })
-        .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
-    RunConfigDialog(second);
-    EXPECT_TRUE(second.Finished()) << second.Position();
+            });
+    RunAndClose(second);
 }
 
 }  // namespace

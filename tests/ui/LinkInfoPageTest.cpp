@@ -68,6 +68,26 @@ int BarPosition(int id)
 
 using LinkInfoPage = DialogScene;
 
+// With the program's main frame, whose ticks come only when the test asks; the stored
+// defaults count as applied, so no apply runs unasked.
+class TickedLinkInfoPage : public DialogScene {
+protected:
+    void SetUp() override
+    {
+        DialogScene::SetUp();
+        frame.manualTicks = true;
+        ASSERT_TRUE(frame.Create());
+        DefaultsApplied = 1;
+    }
+    void TearDown() override
+    {
+        frame.DestroyWindow();
+        DialogScene::TearDown();
+    }
+
+    CTestFrame frame;
+};
+
 TEST_F(LinkInfoPage, EveryControlIsBoundAndSetUp)
 {
     CModalScript script;
@@ -110,22 +130,16 @@ TEST_F(LinkInfoPage, EveryControlIsBoundAndSetUp)
                 EXPECT_EQ("Link Quality/Signal Strength", LinkControl<CGroupFrame>(1014)->Caption());
                 EXPECT_EQ(RGB(0, 0, 128), LinkControl<CGroupFrame>(1004)->CaptionColour());
                 EXPECT_NE(nullptr, LinkControl<CSkinButton>(RadioButton));
-            })
-        .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
-    RunConfigDialog(script);
-    EXPECT_TRUE(script.Finished()) << script.Position();
+            });
+    RunAndClose(script);
 }
 
-TEST_F(LinkInfoPage, ShowsTheAssociatedLinkAfterATick)
+TEST_F(TickedLinkInfoPage, ShowsTheAssociatedLinkAfterATick)
 {
-    CTestFrame frame;
-    frame.manualTicks = true;
-    ASSERT_TRUE(frame.Create());
-    DefaultsApplied = 1;
     CModalScript script;
     script.WaitFor("the dialog shows", DialogShown)
         .Do("not associated",
-            [&frame] {
+            [this] {
                 frame.ManualTick();
                 PageTimer(CLinkInfoPage::RefreshTimerId);
                 EXPECT_EQ("No Connection to Network", LinkText(1010));
@@ -133,7 +147,7 @@ TEST_F(LinkInfoPage, ShowsTheAssociatedLinkAfterATick)
                 EXPECT_EQ("0", LinkText(1019));
             })
         .Do("join and tick",
-            [&frame] {
+            [this] {
                 ASSERT_EQ(0, VexaSimSetTrafficRate(500));
                 Join("Wireless");
                 frame.ManualTick();
@@ -150,19 +164,15 @@ TEST_F(LinkInfoPage, ShowsTheAssociatedLinkAfterATick)
                 EXPECT_GT(CurrentStatus.SignalStrength, 0);
             })
         .Do("traffic flows",
-            [&frame] {
+            [this] {
                 ::Sleep(300);
                 frame.ManualTick();
                 PageTimer(CLinkInfoPage::RefreshTimerId);
                 EXPECT_GT(std::stoi(LinkText(1018)), 0);
                 EXPECT_GT(std::stoi(LinkText(1019)), 0);
                 EXPECT_GT(LinkControl<CThroughputGraph>(1042)->Pos(), 0u);
-            })
-        .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
-    script.Start();
-    frame.DoubleClick();
-    EXPECT_TRUE(script.Finished()) << script.Position();
-    frame.DestroyWindow();
+            });
+    RunAndClose(script, &frame);
 }
 
 TEST_F(LinkInfoPage, TheRadioButtonWaitsForTheAdapterToConfirm)
@@ -201,10 +211,8 @@ TEST_F(LinkInfoPage, TheRadioButtonWaitsForTheAdapterToConfirm)
                 PageTimer(CLinkInfoPage::RadioTimerId);
                 EXPECT_TRUE(LinkEnabled(RadioButton));
                 EXPECT_EQ("Radio Off", LinkText(RadioButton));
-            })
-        .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
-    RunConfigDialog(script);
-    EXPECT_TRUE(script.Finished()) << script.Position();
+            });
+    RunAndClose(script);
 }
 
 TEST_F(LinkInfoPage, RescanStaysDisabledUntilItsFourthTick)
@@ -230,22 +238,16 @@ TEST_F(LinkInfoPage, RescanStaysDisabledUntilItsFourthTick)
                 EXPECT_TRUE(LinkEnabled(Rescan));
                 ConfigDialog().EnableBusySet(false);
                 EXPECT_FALSE(LinkEnabled(Rescan)) << "back in the busy set";
-            })
-        .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
-    RunConfigDialog(script);
-    EXPECT_TRUE(script.Finished()) << script.Position();
+            });
+    RunAndClose(script);
 }
 
-TEST_F(LinkInfoPage, TheHardwareRadioSwitchTurnsThePageOffAndOnAgain)
+TEST_F(TickedLinkInfoPage, TheHardwareRadioSwitchTurnsThePageOffAndOnAgain)
 {
-    CTestFrame frame;
-    frame.manualTicks = true;
-    ASSERT_TRUE(frame.Create());
-    DefaultsApplied = 1;
     CModalScript script;
     script.WaitFor("the dialog shows", DialogShown)
         .Do("the switch goes off",
-            [&frame] {
+            [this] {
                 frame.ManualTick();
                 Sim("radio off");
                 frame.ManualTick();
@@ -255,18 +257,14 @@ TEST_F(LinkInfoPage, TheHardwareRadioSwitchTurnsThePageOffAndOnAgain)
                 frame.ManualTick();
             })
         .Do("and on again",
-            [&frame] {
+            [this] {
                 Sim("radio on");
                 frame.ManualTick();
                 EXPECT_EQ(1, RadioOn);
                 EXPECT_EQ("Radio Off", LinkText(RadioButton));
                 EXPECT_TRUE(LinkEnabled(Rescan));
-            })
-        .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
-    script.Start();
-    frame.DoubleClick();
-    EXPECT_TRUE(script.Finished()) << script.Position();
-    frame.DestroyWindow();
+            });
+    RunAndClose(script, &frame);
 }
 
 }  // namespace
