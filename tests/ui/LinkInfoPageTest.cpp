@@ -200,6 +200,15 @@ TEST_F(LinkInfoPage, TheRadioButtonWaitsForTheAdapterToConfirm)
                 PageTimer(CLinkInfoPage::RadioTimerId);
                 EXPECT_TRUE(LinkEnabled(RadioButton));
                 EXPECT_EQ("Radio On", LinkText(RadioButton));
+            });
+    RunAndClose(script);
+
+    CModalScript reopened;
+    reopened.WaitFor("the dialog shows again", DialogShown)
+        .Do("the radio is still off",
+            [] {
+                EXPECT_EQ("Radio On", LinkText(RadioButton));
+                EXPECT_FALSE(LinkEnabled(Rescan)) << "nothing that needs the radio";
             })
         .Do("switch it on",
             [] {
@@ -212,7 +221,7 @@ TEST_F(LinkInfoPage, TheRadioButtonWaitsForTheAdapterToConfirm)
                 EXPECT_TRUE(LinkEnabled(RadioButton));
                 EXPECT_EQ("Radio Off", LinkText(RadioButton));
             });
-    RunAndClose(script);
+    RunAndClose(reopened);
 }
 
 TEST_F(LinkInfoPage, RescanStaysDisabledUntilItsFourthTick)
