@@ -26,10 +26,6 @@ constexpr int BusyIdsWithoutRescan[] = {IDC_LINK_RADIO};
 constexpr int BusyIdsWithoutRadio[] = {IDC_LINK_RESCAN};
 constexpr int RadioIds[] = {IDC_LINK_RESCAN};
 
-// In the order the page makes them read-only and blue.
-constexpr int EditIds[] = {IDC_LINK_STATUS, IDC_LINK_SSID, IDC_LINK_RECEIVE,
-                           IDC_LINK_TRANSMIT, IDC_LINK_CHANNEL, IDC_LINK_TX_RATE};
-
 constexpr int ScaleIds[] = {IDC_LINK_SCALE_0, IDC_LINK_SCALE_10, IDC_LINK_SCALE_100, IDC_LINK_SCALE_1000,
                             IDC_LINK_SCALE_10000};
 constexpr const char* ScaleTexts[] = {"0", "10", "100", "1000", "10000"};
@@ -100,10 +96,9 @@ void CLinkInfoPage::SetUpTexts()
 
 void CLinkInfoPage::SetUpEdits()
 {
-    for (int id : EditIds) {
-        ::SendDlgItemMessageA(m_hWnd, id, EM_SETREADONLY, TRUE, 0);
-        if (auto* edit = dynamic_cast<CEditEx*>(CWindow::FromHandle(Item(id))))
-            edit->SetTextColour(Blue);
+    for (CEditEx* edit : {&m_status, &m_ssid, &m_receive, &m_transmit, &m_channel, &m_txRate}) {
+        edit->Send(EM_SETREADONLY, TRUE);
+        edit->SetTextColour(Blue);
     }
 }
 
