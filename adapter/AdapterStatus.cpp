@@ -47,7 +47,7 @@ bool QueryAdapterStatus(AdapterStatus& status)
     }
 
     unsigned long value = 0;
-    status.NetworkMode = 1;
+    status.NetworkMode = NetworkModeInfrastructure;
     if (Vexa5200QueryNetworkMode(AdapterHandle, &value) == 0)
         status.NetworkMode = static_cast<uint32_t>(value);
 
@@ -58,7 +58,7 @@ bool QueryAdapterStatus(AdapterStatus& status)
     if (Vexa5200GetConnectStatus(AdapterHandle) != 0)
         status.LinkState = LinkAssociated;
     else
-        status.LinkState = status.NetworkMode == 0 ? LinkNotAssociatedAdHoc : LinkNotAssociated;
+        status.LinkState = status.NetworkMode == NetworkModeAdHoc ? LinkNotAssociatedAdHoc : LinkNotAssociated;
 
     status.Ssid[0] = '\0';
     char ssid[sizeof status.Ssid] = {};

@@ -2,6 +2,8 @@
 #ifndef SKYLOOK_ADAPTER_STATUS_H
 #define SKYLOOK_ADAPTER_STATUS_H
 
+#include "record/AdapterSettings.h"
+
 #include <cstdint>
 
 // LinkState values. The query yields NoAdapter, NotAssociated, Associated, RadioOff and
@@ -20,7 +22,7 @@ struct AdapterStatus {
     int32_t LinkState;
     char Ssid[33];
     char Bssid[18];        // "%02X-%02X-%02X-%02X-%02X-%02X"
-    uint32_t NetworkMode;  // 0 ad-hoc, 1 infrastructure
+    uint32_t NetworkMode;  // NetworkModeAdHoc, NetworkModeInfrastructure
     uint32_t Channel;
     char TxRate[12];       // Mbit/s with a trailing blank ("54 ", "5.5 "), or "Auto"
     int32_t LinkQuality;     // 0-100

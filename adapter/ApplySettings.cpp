@@ -2,7 +2,7 @@
 
 #include "AdapterHandle.h"
 #include "ClientCertificate.h"
-#include "settings/RateTable.h"
+#include "record/RateTable.h"
 
 #include <windows.h>
 
@@ -10,16 +10,10 @@
 
 namespace {
 
-constexpr unsigned long AuthOpen = 0;
-constexpr unsigned long AuthShared = 1;
-constexpr unsigned long AuthWpaPsk = 2;
-constexpr unsigned long AuthWpaTls = 3;
-
 // NDIS 802.11 numbering as the library takes it.
 constexpr unsigned long NdisAuthWpa = 3;
 constexpr unsigned long NdisAuthWpaPsk = 4;
 constexpr unsigned long NdisEncryptionTkip = 4;
-constexpr unsigned long NdisWepOn = 0;
 constexpr unsigned long NdisInfrastructure = 1;
 constexpr unsigned long WpaMethodPsk = 2;
 constexpr unsigned long WpaMethodTls = 5;
@@ -76,14 +70,14 @@ void SleepMilliseconds(unsigned long milliseconds)
 void ApplyPendingSettings(const AdapterSettings& settings)
 {
     switch (settings.AuthMode) {
-    case AuthOpen:
-    case AuthShared:
+    case AuthModeOpen:
+    case AuthModeShared:
         ApplySettings(settings);
         break;
-    case AuthWpaPsk:
+    case AuthModeWpaPsk:
         ApplyPskSettings(settings);
         break;
-    case AuthWpaTls:
+    case AuthModeWpa:
         ApplyTlsSettings(settings);
         break;
     default:
@@ -98,7 +92,7 @@ void ApplySettings(const AdapterSettings& settings)
     if (settings.ApplyScope == ApplyScopeSecurity || settings.ApplyScope == ApplyScopeAll) {
         Vexa5200SetAuthMode(AdapterHandle, settings.AuthMode);
         Vexa5200SetWepStatus(AdapterHandle, settings.WepStatus);
-        if (settings.WepStatus == NdisWepOn)
+        if (settings.WepStatus == WepStatusOn)
             PushWepKeys(settings);
     }
 

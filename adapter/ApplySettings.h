@@ -3,7 +3,7 @@
 #ifndef SKYLOOK_APPLY_SETTINGS_H
 #define SKYLOOK_APPLY_SETTINGS_H
 
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 // How the EAP-TLS apply waits for the 802.1X identity to settle; tests pass a recorder.
 using ApplyWaitFunction = void (*)(unsigned long milliseconds);
@@ -11,12 +11,12 @@ void SleepMilliseconds(unsigned long milliseconds);
 
 constexpr unsigned long TlsSettleMilliseconds = 1000;
 
-// Chooses the procedure by AuthMode: 0 or 1 ApplySettings, 2 ApplyPskSettings,
-// 3 ApplyTlsSettings; any other mode sends nothing.
+// Chooses the procedure by AuthMode: open or shared ApplySettings, WPA-PSK ApplyPskSettings,
+// WPA ApplyTlsSettings; any other mode sends nothing.
 void ApplyPendingSettings(const AdapterSettings& settings);
 
-// Open or shared authentication, WEP on or off. ApplyScope picks the security half (0x20),
-// the network half (0x10) or both (0x30); a scan is always started.
+// Open or shared authentication, WEP on or off. ApplyScope picks the security half, the
+// network half or both; a scan is always started.
 void ApplySettings(const AdapterSettings& settings);
 
 // WPA-PSK, always in infrastructure mode; ApplyScope is not consulted.

@@ -2,6 +2,7 @@
 
 #include "AdapterHandle.h"
 
+#include "framework/Handles.h"
 #include "framework/SystemLibrary.h"
 
 #include <windows.h>
@@ -57,16 +58,13 @@ bool InvokeWirelessProperties(const ComCalls& ole32, IShellFolder* folder, wchar
         return false;
 
     bool invoked = false;
-    IContextMenu* menu = nullptr;
     PCUITEMID_CHILD items[1] = {static_cast<PCUITEMID_CHILD>(item)};
-    if (SUCCEEDED(folder->GetUIObjectOf(nullptr, 1, items, IID_IContextMenu, nullptr,
-                                        reinterpret_cast<void**>(&menu))) &&
-        menu) {
+    if (CComPtr<IContextMenu> menu;
+        SUCCEEDED(folder->GetUIObjectOf(nullptr, 1, items, IID_IContextMenu, nullptr, menu.ReceiveVoid())) && menu) {
         CMINVOKECOMMANDINFO command = {};
         command.cbSize = sizeof(command);
         command.lpVerb = "wzcproperties";
         invoked = SUCCEEDED(menu->InvokeCommand(&command));
-        menu->Release();
     }
     ole32.TaskMemFree(item);
     return invoked;
@@ -78,8 +76,8 @@ bool IsZeroConfigManaging()
 {
     const std::string path = std::string(ZeroConfigInterfacesKey) + InstanceIdText();
 
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return true;
 
     DWORD flags = 0;
@@ -87,7 +85,6 @@ bool IsZeroConfigManaging()
     DWORD size = sizeof(flags);
     const LONG result =
         RegQueryValueExA(key, "ControlFlags", nullptr, &type, reinterpret_cast<BYTE*>(&flags), &size);
-    RegCloseKey(key);
 
     // Anything but a 32-bit number counts as no readable flags.
     if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof(flags))
@@ -104,15 +101,15 @@ bool OpenZeroConfigProperties()
     const HRESULT initialised = ole32.Initialize(nullptr);
 
     bool invoked = false;
-    IShellFolder* folder = nullptr;
-    if (SUCCEEDED(ole32.CreateInstance(NetworkConnectionsFolder, nullptr, CLSCTX_INPROC_SERVER, IID_IShellFolder,
-                                       reinterpret_cast<void**>(&folder))) &&
+    // The folder goes at the end of the if, before COM is let go.
+    if (CComPtr<IShellFolder> folder;
+        SUCCEEDED(ole32.CreateInstance(NetworkConnectionsFolder, nullptr, CLSCTX_INPROC_SERVER, IID_IShellFolder,
+                                       folder.ReceiveVoid())) &&
         folder) {
         const std::string id = InstanceIdText();
         wchar_t parseName[2 + AdapterInstanceIdSize] = L"::";
         if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, id.c_str(), -1, parseName + 2, AdapterInstanceIdSize) > 0)
             invoked = InvokeWirelessProperties(ole32, folder, parseName);
-        folder->Release();
     }
 
     if (SUCCEEDED(initialised))

@@ -1,26 +1,21 @@
 #include "ApplyScheduling.h"
 
-#include "ProgramState.h"
+#include "TickState.h"
 
 #include "adapter/ApplySettings.h"
 #include "adapter/ZeroConfig.h"
 #include "settings/DefaultSettings.h"
+#include "state/ProgramState.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr int ApplyRequested = 1;
+// The counts of ApplyRequest after ApplyRequested: the tick that applies and the tick that
+// lets the dialog go again.
 constexpr int ApplyDue = 2;
 constexpr int ApplySettled = 4;
 constexpr int ReapplyLimit = 3;
-constexpr uint32_t InfrastructureMode = 1;
-constexpr uint32_t AdHocMode = 0;
-
-bool IsWindowsXp()
-{
-    return OsVersion.dwMajorVersion == 5 && OsVersion.dwMinorVersion == 1;
-}
 
 // The stored defaults, ready to be pushed whole.
 void LoadDefaultsIntoPending()
@@ -34,24 +29,24 @@ void LoadDefaultsIntoPending()
 
 void ApplyStep(IConfigDialogLink& dialog)
 {
-    if (ApplyRequest != 0)
+    if (ApplyRequest != ApplyIdle)
         ++ApplyRequest;
     // A request made while the radio is off is counted out without reaching the adapter.
     if (ApplyRequest == ApplyDue && RadioOn) {
-        if (ConfigDialogOpen)
+        if (dialog.IsOpen())
             dialog.EnableBusySet(false);
         ApplyPendingSettings(PendingSettings);
     }
     if (ApplyRequest == ApplySettled) {
-        ApplyRequest = 0;
-        if (ConfigDialogOpen)
+        ApplyRequest = ApplyIdle;
+        if (dialog.IsOpen())
             dialog.EnableBusySet(true);
     }
 }
 
 void ZeroConfigWatch(IConfigDialogLink& dialog)
 {
-    if (IsWindowsXp() && CurrentStatus.LinkState != LinkNoAdapter) {
+    if (IsWindowsXp(OsVersion) && CurrentStatus.LinkState != LinkNoAdapter) {
         bool managing = IsZeroConfigManaging();
         if (managing != (ZeroConfigActive != 0)) {
             // Asked twice so that a passing registry state does not flip the program's role.
@@ -59,17 +54,21 @@ void ZeroConfigWatch(IConfigDialogLink& dialog)
             DefaultsApplied = 0;
         }
     }
-    if (ConfigDialogOpen && ZeroConfigActive)
+    if (dialog.IsOpen() && ZeroConfigActive)
         dialog.Close();
 }
 
 void StateChangeStep(IConfigDialogLink& dialog)
 {
     const int state = CurrentStatus.LinkState;
+    // Only a radio-off of the tick's own counts: since then the user may have switched the
+    // radio on, and off again, with the Link Info page's button.
+    if (RadioOn)
+        RadioOffByAdapter = 0;
     // The hardware switch gave the radio back. Without this the step would end below on
     // every tick from now on, and the program would never apply or reconnect by itself; the
     // state change that follows switches the open dialog back to radio-on.
-    if (!RadioOn && RadioOffByAdapter && state != LinkRadioOff && state != LinkNoAdapter) {
+    if (RadioOffByAdapter && state != LinkRadioOff && state != LinkNoAdapter) {
         RadioOn = 1;
         RadioOffByAdapter = 0;
     }
@@ -81,10 +80,10 @@ void StateChangeStep(IConfigDialogLink& dialog)
         return;
 
     const int previous = PreviousLinkState;
-    if (CurrentStatus.Ssid[0] == '\0' && CurrentStatus.NetworkMode == AdHocMode)
+    if (CurrentStatus.Ssid[0] == '\0' && CurrentStatus.NetworkMode == NetworkModeAdHoc)
         DefaultsApplied = 0;
 
-    if (ConfigDialogOpen && (previous == LinkAssociated || state == LinkAssociated))
+    if (dialog.IsOpen() && (previous == LinkAssociated || state == LinkAssociated))
         dialog.RefreshSiteSurvey();
 
     if (previous == LinkAssociated)
@@ -92,15 +91,15 @@ void StateChangeStep(IConfigDialogLink& dialog)
 
     if (state == LinkAssociated) {
         ReapplyCount = 0;
-    } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == 0 && !ZeroConfigActive) {
+    } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == ApplyIdle && !ZeroConfigActive) {
         ++ReapplyCount;
         LoadDefaultsIntoPending();
         // An ad-hoc network is not chased after it was lost.
-        if (PendingSettings.NetworkMode == InfrastructureMode)
+        if (PendingSettings.NetworkMode == NetworkModeInfrastructure)
             ApplyRequest = ApplyRequested;
     }
 
-    if (ConfigDialogOpen) {
+    if (dialog.IsOpen()) {
         if (state == LinkRadioOff) {
             RadioOn = 0;
             RadioOffByAdapter = 1;

@@ -4,7 +4,7 @@
 #ifndef SKYLOOK_APPLY_SCHEDULING_H
 #define SKYLOOK_APPLY_SCHEDULING_H
 
-#include "ConfigDialogLink.h"
+#include "state/ConfigDialogLink.h"
 
 void ApplyStep(IConfigDialogLink& dialog);
 void ZeroConfigWatch(IConfigDialogLink& dialog);

@@ -1,7 +1,6 @@
 #include "ConfigDialogBridge.h"
 
-#include "ProgramState.h"
-
+#include "state/ProgramState.h"
 #include "ui/ConfigDialogOpener.h"
 #include "ui/ConfigDlg.h"
 

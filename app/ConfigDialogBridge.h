@@ -2,7 +2,7 @@
 #ifndef SKYLOOK_CONFIG_DIALOG_BRIDGE_H
 #define SKYLOOK_CONFIG_DIALOG_BRIDGE_H
 
-#include "ConfigDialogLink.h"
+#include "state/ConfigDialogLink.h"
 
 class CConfigDialogBridge : public IConfigDialogLink {
 public:

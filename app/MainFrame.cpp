@@ -1,9 +1,10 @@
 #include "MainFrame.h"
 
-#include "ProgramState.h"
 #include "TrayNotify.h"
 
 #include "adapter/AdapterLifetime.h"
+#include "framework/Handles.h"
+#include "state/ProgramState.h"
 #include "ui/ConfigDialogOpener.h"
 #include "res/resource.h"
 
@@ -121,7 +122,7 @@ void CMainFrame::ShowTrayMenu()
 {
     POINT cursor = {};
     ::GetCursorPos(&cursor);
-    HMENU menu = ::CreatePopupMenu();
+    const CMenu menu(::CreatePopupMenu());
     if (!menu)
         return;
     ::AppendMenuA(menu, MF_STRING, ID_TRAY_EXIT, "Exit");
@@ -129,7 +130,6 @@ void CMainFrame::ShowTrayMenu()
     ::SetForegroundWindow(m_hWnd);
     ::TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, m_hWnd, nullptr);
     Post(WM_NULL);
-    ::DestroyMenu(menu);
 }
 
 bool CMainFrame::NotifyTray(DWORD action, int iconId, const char* tooltip)

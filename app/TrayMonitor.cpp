@@ -1,10 +1,11 @@
 #include "TrayMonitor.h"
 
 #include "ApplyScheduling.h"
-#include "ProgramState.h"
+#include "TickState.h"
 
 #include "adapter/AdapterLifetime.h"
 #include "adapter/AdapterWrappers.h"
+#include "state/ProgramState.h"
 #include "res/resource.h"
 
 #include <cstring>
@@ -81,7 +82,7 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
 
         std::memset(&CurrentStatus, 0, sizeof CurrentStatus);
         QueryAdapterStatus(CurrentStatus);
-        if (CurrentStatus.LinkState != LinkAssociated && ApplyRequest != 0)
+        if (CurrentStatus.LinkState != LinkAssociated && ApplyRequest != ApplyIdle)
             CurrentStatus.LinkState = LinkConnecting;
 
         std::memset(&OsVersion, 0, sizeof OsVersion);

@@ -4,7 +4,7 @@
 #ifndef SKYLOOK_TRAY_MONITOR_H
 #define SKYLOOK_TRAY_MONITOR_H
 
-#include "ConfigDialogLink.h"
+#include "state/ConfigDialogLink.h"
 #include "TrayPresentation.h"
 
 #include <windows.h>

@@ -33,7 +33,7 @@ TrayPicture ChooseTrayPicture(const AdapterStatus& status, TooltipForm form)
         return {IDI_NOT_CONNECTED, "Skylook / Radio Off"};
     case LinkAssociated:
     case LinkNotAssociatedAdHoc:
-        if (status.NetworkMode == 1) {
+        if (status.NetworkMode == NetworkModeInfrastructure) {
             const char* detail =
                 status.SignalStrength > 50 ? "Signal Strength : Good" : "Signal Strength : Poor";
             return {SignalIconId(status.SignalStrength), TwoPartTooltip(form, detail)};

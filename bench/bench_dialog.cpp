@@ -6,7 +6,7 @@
 #include "BenchClock.h"
 
 #include "app/MainFrame.h"
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "app/TrayNotify.h"
 #include "framework/CommonControls.h"
 #include "framework/Dialog.h"

@@ -3,7 +3,8 @@
 // beside baseline_tray.exe, a program that only owns a tray icon and a one-second timer.
 #include "BenchClock.h"
 #include "app/MainFrame.h"
-#include "app/ProgramState.h"
+#include "app/TickState.h"
+#include "state/ProgramState.h"
 #include "res/resource.h"
 
 #include <Vexa5200Control.h>

@@ -1,7 +1,7 @@
 #include "controls/KeyEdit.h"
 
 #include "controls/KeyFilter.h"
-#include "keys/AsciiKeyEntry.h"
+#include "state/AsciiKeyEntry.h"
 
 bool CKeyEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {

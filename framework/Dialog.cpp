@@ -2,6 +2,8 @@
 
 #include "Control.h"
 
+#include <string>
+
 INT_PTR CDialog::DoModal(HWND owner)
 {
     if (IsWindow())
@@ -35,7 +37,16 @@ void CDialog::EndDialog(INT_PTR result)
 
 bool CDialog::BindControl(CControl& control, int id)
 {
-    return control.SubclassItem(m_hWnd, id);
+    if (control.SubclassItem(m_hWnd, id))
+        return true;
+    // Release builds keep the record for the tests; a debug build also says so at once.
+    m_unboundControls.push_back(id);
+#ifndef NDEBUG
+    const std::string report = "Skylook: dialog " + std::to_string(m_templateId) + " cannot bind control " +
+                               std::to_string(id) + "\n";
+    ::OutputDebugStringA(report.c_str());
+#endif
+    return false;
 }
 
 bool CDialog::OnCommand(WORD id, WORD code, HWND control)
@@ -50,6 +61,9 @@ bool CDialog::OnCommand(WORD id, WORD code, HWND control)
             return true;
         }
     }
+    // A menu or accelerator command has no control and is not a click.
+    if (code == BN_CLICKED && control != nullptr)
+        return OnButtonClicked(id);
     return false;
 }
 
@@ -86,6 +100,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         if (!dialog)
             return TRUE;
         dialog->Bind(hWnd);
+        dialog->m_unboundControls.clear();
         try {
             dialog->DoDataExchange();
             return dialog->OnInitDialog() ? TRUE : FALSE;

@@ -32,15 +32,6 @@ void CWindow::Unbind()
     m_hWnd = nullptr;
 }
 
-std::string CWindow::GetText() const
-{
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
-}
-
 bool CWindow::DestroyWindow()
 {
     return m_hWnd && ::DestroyWindow(m_hWnd) != FALSE;

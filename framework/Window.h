@@ -1,13 +1,15 @@
 // A window object bound to an HWND that it does not own by default. Messages arrive through
 // one flat switch in WindowProc and go to virtual handlers; a handler that does not handle
-// its message leaves it to DefaultProc. No exception crosses a window procedure.
+// its message leaves it to DefaultProc. No exception crosses a window procedure. Unlike its
+// base, the view, a window object is the one C++ object of its window and is not copied.
 #ifndef SKYLOOK_FRAMEWORK_WINDOW_H
 #define SKYLOOK_FRAMEWORK_WINDOW_H
 
-#include <windows.h>
-#include <string>
+#include "WindowView.h"
 
-class CWindow {
+#include <windows.h>
+
+class CWindow : public CWindowView {
 public:
     CWindow() = default;
     // A window that outlives its object falls back to its class's default handling.
@@ -15,34 +17,10 @@ public:
     CWindow(const CWindow&) = delete;
     CWindow& operator=(const CWindow&) = delete;
 
-    HWND Handle() const { return m_hWnd; }
-    operator HWND() const { return m_hWnd; }
-    bool IsWindow() const { return m_hWnd != nullptr && ::IsWindow(m_hWnd); }
+    // The operations on the window itself and on its items come from CWindowView.
 
     // The C++ object bound to a window of this framework, or null.
     static CWindow* FromHandle(HWND hWnd);
-
-    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
-    }
-    bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return ::PostMessageA(m_hWnd, message, wParam, lParam) != FALSE;
-    }
-    bool Show(int command) const { return ::ShowWindow(m_hWnd, command) != FALSE; }
-    bool IsVisible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
-    void Enable(bool enable) const { ::EnableWindow(m_hWnd, enable ? TRUE : FALSE); }
-    bool IsEnabled() const { return ::IsWindowEnabled(m_hWnd) != FALSE; }
-    void SetText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
-    std::string GetText() const;
-    HWND Item(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    bool StartTimer(UINT_PTR id, UINT milliseconds) const
-    {
-        return ::SetTimer(m_hWnd, id, milliseconds, nullptr) != 0;
-    }
-    void StopTimer(UINT_PTR id) const { ::KillTimer(m_hWnd, id); }
-    void Invalidate(bool erase = true) const { ::InvalidateRect(m_hWnd, nullptr, erase ? TRUE : FALSE); }
 
     // Destroys the window; virtual so that owners of extra resources (a tray icon) can
     // release them while the window still exists.
@@ -82,8 +60,6 @@ protected:
 
     void Bind(HWND hWnd);
     void Unbind();
-
-    HWND m_hWnd = nullptr;
 
     friend class CControl;
     friend class CDialog;

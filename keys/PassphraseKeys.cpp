@@ -1,6 +1,6 @@
 #include "keys/PassphraseKeys.h"
 
-#include "keys/HexText.h"
+#include "record/HexText.h"
 #include "keys/Md5Digest.h"
 
 #include <cstdint>

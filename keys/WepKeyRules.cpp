@@ -1,7 +1,7 @@
 #include "keys/WepKeyRules.h"
 
-#include "keys/HexText.h"
-#include "settings/WepKeySlots.h"
+#include "record/HexText.h"
+#include "record/WepKeySlots.h"
 
 #include <algorithm>
 #include <cstdio>

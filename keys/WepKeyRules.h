@@ -3,22 +3,12 @@
 #ifndef SKYLOOK_WEP_KEY_RULES_H
 #define SKYLOOK_WEP_KEY_RULES_H
 
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-enum : uint32_t {
-    WepKeyFormatAscii = 0,
-    WepKeyFormatHex = 1,
-};
-
-enum : uint32_t {
-    WepKeySize64 = 5,    // "64 bits"
-    WepKeySize128 = 13,  // "128 bits"
-};
 
 using WepKeyTexts = std::array<std::string, 4>;
 

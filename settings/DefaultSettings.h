@@ -3,7 +3,7 @@
 #ifndef SKYLOOK_DEFAULT_SETTINGS_H
 #define SKYLOOK_DEFAULT_SETTINGS_H
 
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 // Below HKEY_LOCAL_MACHINE; the trailing backslash is part of the path the values use.
 constexpr const char DefaultSettingsPath[] = "SOFTWARE\\KT60\\DEFAULT\\";

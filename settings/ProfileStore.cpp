@@ -1,5 +1,6 @@
 #include "settings/ProfileStore.h"
 
+#include "framework/Handles.h"
 #include "settings/RegistryTree.h"
 #include "settings/SettingsStore.h"
 
@@ -58,24 +59,22 @@ bool DeleteProfile(const char* name)
 {
     if (!NamesSubkey(name))
         return true;
-    HKEY root = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_ALL_ACCESS, &root) != ERROR_SUCCESS)
+    CRegistryKey root;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_ALL_ACCESS, root.Receive()) != ERROR_SUCCESS)
         return true;
     DeleteKeyTree(root, name);
-    RegCloseKey(root);
     return true;
 }
 
 bool EnumerateProfiles(ProfileList& list)
 {
-    HKEY root = nullptr;
-    LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_ALL_ACCESS, &root);
+    CRegistryKey root;
+    LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_ALL_ACCESS, root.Receive());
     if (result == ERROR_FILE_NOT_FOUND) {
-        if (RegCreateKeyA(HKEY_LOCAL_MACHINE, ProfileRootPath, &root) != ERROR_SUCCESS) {
+        if (RegCreateKeyA(HKEY_LOCAL_MACHINE, ProfileRootPath, root.Receive()) != ERROR_SUCCESS) {
             list.Count = -1;
             return false;
         }
-        RegCloseKey(root);
         list.Count = 0;
         return true;
     }
@@ -102,7 +101,7 @@ bool EnumerateProfiles(ProfileList& list)
         std::strcpy(list.Names[count], name);
         ++count;
     }
-    RegCloseKey(root);
+    root.Reset();
 
     for (int i = 0; i < count; ++i) {
         std::memset(&list.Settings[i], 0, sizeof list.Settings[i]);

@@ -3,7 +3,7 @@
 #ifndef SKYLOOK_PROFILE_STORE_H
 #define SKYLOOK_PROFILE_STORE_H
 
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 #include <cstddef>
 #include <cstdint>

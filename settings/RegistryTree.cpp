@@ -1,9 +1,11 @@
 #include "settings/RegistryTree.h"
 
+#include "framework/Handles.h"
+
 LONG DeleteKeyTree(HKEY parent, const char* name)
 {
-    HKEY key = nullptr;
-    LONG result = RegOpenKeyA(parent, name, &key);
+    CRegistryKey key;
+    LONG result = RegOpenKeyA(parent, name, key.Receive());
     if (result != ERROR_SUCCESS)
         return result;
 
@@ -19,6 +21,5 @@ LONG DeleteKeyTree(HKEY parent, const char* name)
     }
     if (result == ERROR_NO_MORE_ITEMS || result == ERROR_BADKEY)
         result = RegDeleteKeyA(parent, name);
-    RegCloseKey(key);
     return result;
 }

@@ -1,8 +1,9 @@
 #include "settings/SettingsStore.h"
 
-#include "keys/HexText.h"
-#include "settings/RateTable.h"
-#include "settings/WepKeySlots.h"
+#include "framework/Handles.h"
+#include "record/HexText.h"
+#include "record/RateTable.h"
+#include "record/WepKeySlots.h"
 
 #include <Vexa5200.h>
 
@@ -12,12 +13,12 @@
 
 namespace {
 
-constexpr uint32_t HighestNetworkMode = 1;
+constexpr uint32_t HighestNetworkMode = NetworkModeInfrastructure;
 constexpr uint32_t HighestPowerMode = 2;
 constexpr uint32_t HighestPreamble = 2;
-constexpr uint32_t HighestAuthMode = 3;
-constexpr uint32_t HighestWepStatus = 1;
-constexpr uint32_t HighestWepKeyFormat = 1;
+constexpr uint32_t HighestAuthMode = AuthModeWpa;
+constexpr uint32_t HighestWepStatus = WepStatusOff;
+constexpr uint32_t HighestWepKeyFormat = WepKeyFormatHex;
 constexpr uint32_t HighestChannel = 14;
 constexpr size_t DataRateValueSize = 10;
 constexpr size_t LongestTextValue = 160;
@@ -31,9 +32,8 @@ const char* const WepKeyValueNames[WepKeyCount] = {"WepKey1", "WepKey2", "WepKey
 
 void CreateKey(const char* path)
 {
-    HKEY key = nullptr;
-    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) == ERROR_SUCCESS)
-        RegCloseKey(key);
+    CRegistryKey key;
+    RegCreateKeyA(HKEY_LOCAL_MACHINE, path, key.Receive());
 }
 
 void WriteBytes(const char* path, const char* name, const void* bytes, unsigned long count)
@@ -142,9 +142,9 @@ unsigned char RateIndexForStoredText(const char* text)
 // as its raw bytes, so that it comes back unchanged.
 void WriteWepKeySize(const char* path, uint32_t size)
 {
-    if (size == 5)
+    if (size == WepKeySize64)
         WriteNumber(path, "WepKeySize", CharacterPair('5', 0));
-    else if (size == 13)
+    else if (size == WepKeySize128)
         WriteNumber(path, "WepKeySize", CharacterPair('1', '3'));
     else
         WriteNumber(path, "WepKeySize", size);
@@ -156,9 +156,9 @@ void ReadWepKeySize(const char* path, uint32_t& size)
     if (!ReadNumber(path, "WepKeySize", stored))
         return;
     if (stored == CharacterPair('5', 0))
-        size = 5;
+        size = WepKeySize64;
     else if (stored == CharacterPair('1', '3'))
-        size = 13;
+        size = WepKeySize128;
     else if (stored <= MaxWepKeySize)
         size = stored;
 }
@@ -176,7 +176,7 @@ void PrepareWepKeys(const AdapterSettings& settings, unsigned char (&prepared)[W
             std::memset(key, 0, WepKeySlotSize);
             std::memset(key, '0', zeros);
         }
-        if (settings.WepKeyFormat == 1) {
+        if (settings.WepKeyFormat == WepKeyFormatHex) {
             const size_t count = size < MaxWepKeySize ? size : MaxWepKeySize;
             const std::string text = BytesToHexText(key, count);
             std::memset(key, 0, WepKeySlotSize);
@@ -192,7 +192,7 @@ void ReadWepKey(const char* path, int index, uint32_t format, unsigned char* slo
     char text[WepKeySlotSize];
     if (!ReadText(path, WepKeyValueNames[index], text, sizeof text))
         return;
-    if (format != 1) {
+    if (format != WepKeyFormatHex) {
         std::memcpy(slot, text, WepKeySlotSize);
         return;
     }
@@ -228,7 +228,7 @@ void SaveSettingsAt(const char* path, const AdapterSettings& settings)
     WriteNumber(path, "TxWepKey", '0' + settings.TxWepKey);
     WriteNumber(path, "WepKeyFormat", '0' + settings.WepKeyFormat);
 
-    if (settings.WepStatus == 0) {
+    if (settings.WepStatus == WepStatusOn) {
         unsigned char keys[WepKeyCount][WepKeySlotSize];
         PrepareWepKeys(settings, keys);
         for (int i = 0; i < WepKeyCount; ++i)
@@ -253,7 +253,7 @@ void LoadSettingsAt(const char* path, AdapterSettings& settings)
         std::strcpy(settings.DesiredSSID, "Wireless");
 
     if (!ReadCharacter(path, "NetworkMode", '0', HighestNetworkMode, settings.NetworkMode))
-        settings.NetworkMode = 1;
+        settings.NetworkMode = NetworkModeInfrastructure;
     if (!ReadChannel(path, settings.Channel))
         settings.Channel = 1;
 
@@ -265,7 +265,7 @@ void LoadSettingsAt(const char* path, AdapterSettings& settings)
     ReadCharacter(path, "PowerMode", '0', HighestPowerMode, settings.PowerMode);
     ReadCharacter(path, "Preamble", '1', HighestPreamble, settings.Preamble);
     if (!ReadCharacter(path, "WepStatus", '0', HighestWepStatus, settings.WepStatus))
-        settings.WepStatus = 1;
+        settings.WepStatus = WepStatusOff;
     ReadCharacter(path, "AuthMode", '0', HighestAuthMode, settings.AuthMode);
     ReadCharacter(path, "TxWepKey", '0', WepKeyCount - 1, settings.TxWepKey);
     ReadWepKeySize(path, settings.WepKeySize);

@@ -3,7 +3,7 @@
 #ifndef SKYLOOK_SETTINGS_STORE_H
 #define SKYLOOK_SETTINGS_STORE_H
 
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 // Creates the key, then writes every stored value of the record. The four WEP keys are
 // written only while WEP is on (WepStatus 0); otherwise the stored keys stay as they were.

@@ -27,9 +27,9 @@ void CAboutPage::DoDataExchange()
 
 bool CAboutPage::OnInitDialog()
 {
-    ::SetDlgItemTextA(m_hWnd, IDC_ABOUT_BANNER, Banner);
-    ::SetDlgItemTextA(m_hWnd, IDC_ABOUT_FIRMWARE_LABEL, "Firmware Version");
-    ::SetDlgItemTextA(m_hWnd, IDC_ABOUT_UTILITY_LABEL, "Utility Version");
+    SetItemText(IDC_ABOUT_BANNER, Banner);
+    SetItemText(IDC_ABOUT_FIRMWARE_LABEL, "Firmware Version");
+    SetItemText(IDC_ABOUT_UTILITY_LABEL, "Utility Version");
     m_versionFrame.SetCaption("Version Information", false);
     m_background = White;
     m_backgroundBrush = MakeSolidBrush(m_background);
@@ -42,15 +42,15 @@ bool CAboutPage::OnInitDialog()
 
 void CAboutPage::FillVersionTexts()
 {
-    ::SetDlgItemTextA(m_hWnd, IDC_ABOUT_UTILITY_VERSION, UtilityVersionText);
+    SetItemText(IDC_ABOUT_UTILITY_VERSION, UtilityVersionText);
 
     char driver[DriverVersionSize] = {};
     if (GetDriverVersion(driver, sizeof driver))
-        ::SetDlgItemTextA(m_hWnd, IDC_ABOUT_DRIVER_VERSION, DriverVersionText(driver, sizeof driver).c_str());
+        SetItemText(IDC_ABOUT_DRIVER_VERSION, DriverVersionText(driver, sizeof driver));
 
     uint32_t firmware = 0;
     if (GetFirmwareVersion(firmware))
-        ::SetDlgItemTextA(m_hWnd, IDC_ABOUT_FIRMWARE_VERSION, FirmwareVersionText(firmware).c_str());
+        SetItemText(IDC_ABOUT_FIRMWARE_VERSION, FirmwareVersionText(firmware));
 }
 
 HBRUSH CAboutPage::OnCtlColor(HDC dc, HWND control, UINT type)

@@ -3,7 +3,7 @@
 #include "ConfigDlg.h"
 
 #include "adapter/ZeroConfig.h"
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "framework/CommonControls.h"
 
 CConfigDlg& ConfigDialog()
@@ -14,8 +14,7 @@ CConfigDlg& ConfigDialog()
 
 void OpenConfigDialog(HWND owner)
 {
-    const bool windowsXp = OsVersion.dwMajorVersion == 5 && OsVersion.dwMinorVersion == 1;
-    if (windowsXp && CurrentStatus.LinkState != LinkNoAdapter && IsZeroConfigManaging()) {
+    if (IsWindowsXp(OsVersion) && CurrentStatus.LinkState != LinkNoAdapter && IsZeroConfigManaging()) {
         ZeroConfigActive = 1;
         OpenZeroConfigProperties();
         return;

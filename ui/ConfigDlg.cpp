@@ -8,8 +8,8 @@
 #include "SiteSurveyPage.h"
 #include "StatisticsPage.h"
 
-#include "app/ProgramState.h"
 #include "res/resource.h"
+#include "state/ProgramState.h"
 
 #include <commctrl.h>
 

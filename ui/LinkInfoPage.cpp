@@ -4,7 +4,7 @@
 #include "LinkInfoPageIds.h"
 
 #include "adapter/AdapterWrappers.h"
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "controls/PointFont.h"
 
 #include <commctrl.h>
@@ -89,7 +89,7 @@ void CLinkInfoPage::SetUpTexts()
                   {IDC_LINK_SIGNAL_LABEL, "Signal Strength"}, {IDC_LINK_TRANSMIT_LABEL, "Transmit"},
                   {IDC_LINK_RECEIVE_LABEL, "Receive"},   {IDC_LINK_RESCAN, "Rescan"}};
     for (const auto& label : Labels)
-        ::SetDlgItemTextA(m_hWnd, label.id, label.text);
+        SetItemText(label.id, label.text);
     m_levelFrame.SetCaption("Link Quality/Signal Strength", false);
     m_rateFrame.SetCaption("Data Rate", false);
 }
@@ -145,15 +145,15 @@ void CLinkInfoPage::RefreshLinkInfo()
 
 void CLinkInfoPage::ShowLink(const LinkDisplay& display)
 {
-    ::SetDlgItemTextA(m_hWnd, IDC_LINK_QUALITY_TEXT, display.LinkQualityText.c_str());
-    ::SetDlgItemTextA(m_hWnd, IDC_LINK_SIGNAL_TEXT, display.SignalStrengthText.c_str());
+    SetItemText(IDC_LINK_QUALITY_TEXT, display.LinkQualityText);
+    SetItemText(IDC_LINK_SIGNAL_TEXT, display.SignalStrengthText);
     m_signalBar.Send(PBM_SETPOS, static_cast<WPARAM>(display.SignalStrengthBar));
     m_qualityBar.Send(PBM_SETPOS, static_cast<WPARAM>(display.LinkQualityBar));
-    m_ssid.SetText(display.Ssid.c_str());
-    m_status.SetText(display.Status.c_str());
+    m_ssid.SetText(display.Ssid);
+    m_status.SetText(display.Status);
     if (display.Channel)
-        m_channel.SetText(display.Channel->c_str());
-    m_txRate.SetText(display.TxRate.c_str());
+        m_channel.SetText(*display.Channel);
+    m_txRate.SetText(display.TxRate);
 }
 
 void CLinkInfoPage::UpdateThroughput()
@@ -166,23 +166,24 @@ void CLinkInfoPage::UpdateThroughput()
 
 void CLinkInfoPage::ShowThroughput(const ThroughputDisplay& display)
 {
-    m_transmit.SetText(std::to_string(display.TransmitRate).c_str());
-    m_receive.SetText(std::to_string(display.ReceiveRate).c_str());
+    m_transmit.SetText(std::to_string(display.TransmitRate));
+    m_receive.SetText(std::to_string(display.ReceiveRate));
     m_receiveGraph.SetPos(display.ReceiveGraph);
     m_transmitGraph.SetPos(display.TransmitGraph);
 }
 
-bool CLinkInfoPage::OnCommand(WORD id, WORD code, HWND control)
+bool CLinkInfoPage::OnButtonClicked(WORD id)
 {
-    if (code == BN_CLICKED && id == IDC_LINK_RADIO) {
+    switch (id) {
+    case IDC_LINK_RADIO:
         OnRadioClicked();
         return true;
-    }
-    if (code == BN_CLICKED && id == IDC_LINK_RESCAN) {
+    case IDC_LINK_RESCAN:
         OnRescanClicked();
         return true;
+    default:
+        return false;
     }
-    return CPageBase::OnCommand(id, code, control);
 }
 
 void CLinkInfoPage::OnRadioClicked()
@@ -192,9 +193,8 @@ void CLinkInfoPage::OnRadioClicked()
     } else {
         SetRadio(1);
         // The settings went with the radio; the next tick puts them back.
-        ApplyRequest = 1;
+        ApplyRequest = ApplyRequested;
     }
-    RadioOffByAdapter = 0;
     m_radioPending = true;
     m_radioButton.Enable(false);
     StartTimer(RadioTimerId, RadioPollInterval);
@@ -220,7 +220,7 @@ void CLinkInfoPage::OnRescanClicked()
     m_rescanPending = true;
     m_rescanCount = 0;
     // Applying the pending settings again makes the adapter search anew.
-    ApplyRequest = 1;
+    ApplyRequest = ApplyRequested;
     StartTimer(RescanTimerId, RescanInterval);
 }
 

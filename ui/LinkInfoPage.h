@@ -36,7 +36,7 @@ public:
 protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnButtonClicked(WORD id) override;
     bool OnTimer(UINT_PTR id) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
     void OnDestroy() override;

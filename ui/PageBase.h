@@ -31,8 +31,7 @@ public:
     // The button that switches the radio, captioned by the radio's state; 0 for none.
     virtual int RadioButtonId() const { return 0; }
 
-    // Enables or disables one of the page's controls; a control the page lacks is skipped.
-    void EnableItem(int id, bool enable) const;
+    // Enables or disables the page's controls of ids; a control the page lacks is skipped.
     void EnableItems(std::span<const int> ids, bool enable) const;
 
 protected:

@@ -25,10 +25,10 @@ AdapterSettings DefaultLikeSettings()
     AdapterSettings settings = {};
     settings.ApplyScope = ApplyScopeAll;
     CopyText(settings.DesiredSSID, "Wireless");
-    settings.NetworkMode = 1;
+    settings.NetworkMode = NetworkModeInfrastructure;
     settings.Channel = 1;
-    settings.WepStatus = 1;
-    settings.WepKeySize = 5;
+    settings.WepStatus = WepStatusOff;
+    settings.WepKeySize = WepKeySize64;
     return settings;
 }
 

@@ -5,7 +5,7 @@
 
 #include "AdapterJournal.h"
 #include "adapter/AdapterHandle.h"
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 #include <Vexa5200Control.h>
 #include <gtest/gtest.h>

@@ -10,9 +10,9 @@ namespace {
 AdapterSettings WepSettings()
 {
     AdapterSettings settings = DefaultLikeSettings();
-    settings.AuthMode = 1;
-    settings.WepStatus = 0;
-    settings.WepKeySize = 13;
+    settings.AuthMode = AuthModeShared;
+    settings.WepStatus = WepStatusOn;
+    settings.WepKeySize = WepKeySize128;
     settings.TxWepKey = 2;
     std::memcpy(settings.WepKey1, "aaaaaaaaaaaaa", 13);
     std::memcpy(settings.WepKey2, "bbbbbbbbbbbbb", 13);
@@ -89,7 +89,7 @@ TEST_F(ApplySettingsTest, WepKeyEdgeCases)
     // A transmit index outside 0-3 flags no key and sends no fifth one.
     AdapterSettings settings = WepSettings();
     settings.ApplyScope = ApplyScopeSecurity;
-    settings.WepKeySize = 5;
+    settings.WepKeySize = WepKeySize64;
     settings.TxWepKey = 4;
     EXPECT_EQ((Lines{"Scan", "SetAuthMode 1", "SetWepStatus 0", "SetWepKey 1 6161616161 5 0",
                      "SetWepKey 2 6262626262 5 0", "SetWepKey 3 3132333435 5 0", "SetWepKey 4 6464646464 5 0"}),
@@ -108,7 +108,7 @@ TEST_F(ApplySettingsTest, NetworkValuesArePassedAsTheAdapterTakesThem)
 {
     AdapterSettings settings = DefaultLikeSettings();
     settings.ApplyScope = ApplyScopeNetwork;
-    settings.NetworkMode = 0;
+    settings.NetworkMode = NetworkModeAdHoc;
     settings.Channel = 11;
     settings.DataRate[0] = 12;
     settings.PowerMode = 2;
@@ -134,9 +134,9 @@ TEST_F(ApplySettingsTest, UnterminatedSsidIsCutAt32Characters)
 TEST_F(ApplySettingsTest, PskAlwaysSetsInfrastructureWhateverTheScope)
 {
     AdapterSettings settings = DefaultLikeSettings();
-    settings.AuthMode = 2;
+    settings.AuthMode = AuthModeWpaPsk;
     settings.ApplyScope = 0;
-    settings.NetworkMode = 0;
+    settings.NetworkMode = NetworkModeAdHoc;
     settings.Channel = 6;
     settings.DataRate[0] = 3;
     settings.PowerMode = 1;

@@ -29,7 +29,7 @@ void RecordWait(unsigned long milliseconds)
 AdapterSettings TlsSettings(const char* loginName)
 {
     AdapterSettings settings = DefaultLikeSettings();
-    settings.AuthMode = 3;
+    settings.AuthMode = AuthModeWpa;
     CopyText(settings.DesiredSSID, "CorpNet");
     CopyText(settings.WPALoginName, loginName);
     return settings;

@@ -73,7 +73,7 @@ TEST_F(EndToEndTest, WpaPskJoinsOnlyWithTheRightPassphrase)
     ASSERT_EQ(0, VexaSimAddNetwork(&home));
 
     AdapterSettings settings = DefaultLikeSettings();
-    settings.AuthMode = 2;
+    settings.AuthMode = AuthModeWpaPsk;
     CopyText(settings.DesiredSSID, "SkyHome");
     CopyText(settings.PskPassphrase, "wrong horse battery");
     ApplyPendingSettings(settings);
@@ -95,9 +95,9 @@ TEST_F(EndToEndTest, WepJoinsWithTheRightKeys)
 
     AdapterSettings settings = DefaultLikeSettings();
     CopyText(settings.DesiredSSID, "SkyOffice");
-    settings.AuthMode = 0;
-    settings.WepStatus = 0;
-    settings.WepKeySize = 13;
+    settings.AuthMode = AuthModeOpen;
+    settings.WepStatus = WepStatusOn;
+    settings.WepKeySize = WepKeySize128;
     settings.TxWepKey = 1;
     std::memcpy(settings.WepKey2, "1234567890123", 13);
     ApplyPendingSettings(settings);

@@ -2,6 +2,8 @@
 
 #include "AdapterTestSupport.h"
 
+#include "framework/CryptoApi.h"
+
 #include <cstring>
 #include <vector>
 
@@ -23,7 +25,7 @@ std::vector<BYTE> EncodeSubject(const std::string& commonName)
 
 void DeleteFromStore(std::vector<BYTE>& thumbprint)
 {
-    HCERTSTORE store = CertOpenSystemStoreA(0, "MY");
+    const CCertificateStore store(CertOpenSystemStoreA(0, "MY"));
     if (!store)
         return;
     CRYPT_HASH_BLOB hash = {static_cast<DWORD>(thumbprint.size()), thumbprint.data()};
@@ -32,7 +34,6 @@ void DeleteFromStore(std::vector<BYTE>& thumbprint)
         CertDeleteCertificateFromStore(stored);
     // Without an explicit commit the deletion may never reach the registry.
     CertControlStore(store, 0, CERT_STORE_CTRL_COMMIT, nullptr);
-    CertCloseStore(store, 0);
 }
 
 }  // namespace
@@ -52,25 +53,21 @@ TestCertificate::TestCertificate(const std::string& commonName) : container_("sk
     if (subject.empty())
         return;
     CERT_NAME_BLOB subjectBlob = {static_cast<DWORD>(subject.size()), subject.data()};
-    PCCERT_CONTEXT created =
-        CertCreateSelfSignCertificate(provider_, &subjectBlob, 0, nullptr, nullptr, nullptr, nullptr, nullptr);
+    const CCertificateContext created(
+        CertCreateSelfSignCertificate(provider_, &subjectBlob, 0, nullptr, nullptr, nullptr, nullptr, nullptr));
     if (!created)
         return;
 
     // The test keeps the thumbprint rather than a context: a context held open keeps the
     // store from writing the certificate out.
-    HCERTSTORE store = CertOpenSystemStoreA(0, "MY");
-    PCCERT_CONTEXT stored = nullptr;
-    if (store && CertAddCertificateContextToStore(store, created, CERT_STORE_ADD_REPLACE_EXISTING, &stored)) {
+    const CCertificateStore store(CertOpenSystemStoreA(0, "MY"));
+    CCertificateContext stored;
+    if (store && CertAddCertificateContextToStore(store, created, CERT_STORE_ADD_REPLACE_EXISTING, stored.Receive())) {
         BYTE hash[20] = {};
         DWORD size = sizeof(hash);
         if (CertGetCertificateContextProperty(stored, CERT_SHA1_HASH_PROP_ID, hash, &size))
             thumbprint_.assign(hash, hash + size);
-        CertFreeCertificateContext(stored);
     }
-    if (store)
-        CertCloseStore(store, 0);
-    CertFreeCertificateContext(created);
 }
 
 TestCertificate::~TestCertificate()
@@ -93,7 +90,7 @@ void TestCertificate::RemoveLeftovers()
 {
     // Collected first and deleted afterwards: deleting during the walk upsets it.
     std::vector<std::vector<BYTE>> leftovers;
-    if (HCERTSTORE store = CertOpenSystemStoreA(0, "MY")) {
+    if (const CCertificateStore store{CertOpenSystemStoreA(0, "MY")}) {
         PCCERT_CONTEXT certificate = nullptr;
         while ((certificate = CertEnumCertificatesInStore(store, certificate)) != nullptr) {
             char name[400] = {};
@@ -104,7 +101,6 @@ void TestCertificate::RemoveLeftovers()
                 CertGetCertificateContextProperty(certificate, CERT_SHA1_HASH_PROP_ID, hash, &size))
                 leftovers.emplace_back(hash, hash + size);
         }
-        CertCloseStore(store, 0);
     }
     for (std::vector<BYTE>& thumbprint : leftovers)
         DeleteFromStore(thumbprint);

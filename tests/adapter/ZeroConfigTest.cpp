@@ -1,6 +1,7 @@
 #include "AdapterTestSupport.h"
 #include "MachineRegistry.h"
 #include "adapter/ZeroConfig.h"
+#include "framework/Handles.h"
 
 #include <windows.h>
 
@@ -117,11 +118,9 @@ int VisibleWindowsOfThisThread()
 
 TEST_F(ZeroConfigTest, PropertiesPageFailsSilentlyWithoutTheShellFolder)
 {
-    HKEY classKey = nullptr;
+    CRegistryKey classKey;
     const bool folderRegistered = RegOpenKeyExA(HKEY_CLASSES_ROOT, "CLSID\\{7007ACC7-3202-11D1-AAD2-00805FC1270E}",
-                                                0, KEY_READ, &classKey) == ERROR_SUCCESS;
-    if (classKey)
-        RegCloseKey(classKey);
+                                                0, KEY_READ, classKey.Receive()) == ERROR_SUCCESS;
     if (folderRegistered)
         GTEST_SKIP() << "this system's shell has the Network Connections folder";
 

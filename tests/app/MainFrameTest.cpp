@@ -3,9 +3,10 @@
 #include "Waiting.h"
 
 #include "app/MainFrame.h"
-#include "app/ProgramState.h"
 #include "app/SkylookApp.h"
+#include "app/TickState.h"
 #include "app/TrayNotify.h"
+#include "state/ProgramState.h"
 #include "res/resource.h"
 
 #include <string>

@@ -1,9 +1,9 @@
-// A configuration dialog stand-in that records what the program asks of it, in order.
+// A configuration dialog stand-in that records what the program asks of it, in order. Whether
+// it is open is its own state, as the real dialog's is.
 #ifndef SKYLOOK_TESTS_APP_RECORDING_DIALOG_LINK_H
 #define SKYLOOK_TESTS_APP_RECORDING_DIALOG_LINK_H
 
-#include "app/ConfigDialogLink.h"
-#include "app/ProgramState.h"
+#include "state/ConfigDialogLink.h"
 
 #include <algorithm>
 #include <string>
@@ -19,7 +19,6 @@ public:
     {
         calls.push_back("close");
         open = false;
-        ConfigDialogOpen = 0;
     }
     void EnableBusySet(bool enable) override { calls.push_back(enable ? "busy on" : "busy off"); }
     void SwitchRadioSet(bool radioOn) override { calls.push_back(radioOn ? "radio on" : "radio off"); }

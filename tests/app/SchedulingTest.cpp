@@ -6,8 +6,9 @@
 #include "adapter/AdapterStatus.h"
 #include "adapter/AdapterWrappers.h"
 #include "app/ApplyScheduling.h"
-#include "app/ProgramState.h"
+#include "app/TickState.h"
 #include "settings/DefaultSettings.h"
+#include "state/ProgramState.h"
 
 #include <algorithm>
 #include <cstring>
@@ -73,7 +74,6 @@ protected:
     void OpenDialog()
     {
         link.open = true;
-        ConfigDialogOpen = 1;
         PreviousLinkState = -1;
     }
 
@@ -85,7 +85,7 @@ TEST_F(Scheduling, TheApplyCycleKeepsTheBusySetDisabledFromTheApplyingTickUntilT
     OpenDialog();
     LoadDefaultSettings(PendingSettings);
     PendingSettings.ApplyScope = ApplyScopeAll;
-    ApplyRequest = 1;
+    ApplyRequest = ApplyRequested;
 
     const struct {
         int request;
@@ -107,8 +107,7 @@ TEST_F(Scheduling, TheApplyCycleKeepsTheBusySetDisabledFromTheApplyingTickUntilT
 
     // Without the dialog the apply happens all the same and nothing reaches the dialog.
     link.open = false;
-    ConfigDialogOpen = 0;
-    ApplyRequest = 1;
+    ApplyRequest = ApplyRequested;
     for (int i = 0; i < 3; ++i)
         ApplyStep(link);
     EXPECT_EQ(0, ApplyRequest);
@@ -122,7 +121,7 @@ TEST_F(Scheduling, AnApplyWhileTheRadioIsOffSendsNothingAndDisablesNothing)
     RadioOn = 0;
     LoadDefaultSettings(PendingSettings);
     PendingSettings.ApplyScope = ApplyScopeAll;
-    ApplyRequest = 1;
+    ApplyRequest = ApplyRequested;
     for (int i = 0; i < 3; ++i)
         ApplyStep(link);
     EXPECT_EQ(0, ApplyRequest) << "the request is counted out";
@@ -166,7 +165,7 @@ TEST_F(Scheduling, AStoredAdHocDefaultIsAppliedWhenIdleButNotChasedAfterALoss)
     AdapterSettings adHoc = {};
     LoadDefaultSettings(adHoc);
     std::strcpy(adHoc.DesiredSSID, "LabAdHoc");
-    adHoc.NetworkMode = 0;
+    adHoc.NetworkMode = NetworkModeAdHoc;
     adHoc.Channel = 10;
     ASSERT_TRUE(SaveDefaultSettings(adHoc));
     ASSERT_EQ(0, VexaSimClearJournal());
@@ -240,7 +239,7 @@ TEST_F(Scheduling, ZeroConfigurationOnWindowsXpTakesOverClosesTheDialogAndStopsT
     // Only on XP does the program step aside.
     Tick();
     EXPECT_EQ(0, ZeroConfigActive);
-    EXPECT_EQ(1, ConfigDialogOpen);
+    EXPECT_TRUE(link.IsOpen());
     link.Take();
 
     OsVersion.dwMajorVersion = 5;
@@ -249,7 +248,7 @@ TEST_F(Scheduling, ZeroConfigurationOnWindowsXpTakesOverClosesTheDialogAndStopsT
     EXPECT_EQ(1, ZeroConfigActive);
     EXPECT_EQ(0, DefaultsApplied);
     EXPECT_EQ(std::vector<std::string>{"close"}, link.Take());
-    EXPECT_EQ(0, ConfigDialogOpen);
+    EXPECT_FALSE(link.IsOpen());
 
     IdleApply();
     EXPECT_EQ(0, ApplyRequest);

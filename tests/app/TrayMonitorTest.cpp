@@ -1,8 +1,9 @@
 #include "AdapterScene.h"
 #include "RecordingDialogLink.h"
 
-#include "app/ProgramState.h"
+#include "app/TickState.h"
 #include "app/TrayMonitor.h"
+#include "state/ProgramState.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -157,7 +158,7 @@ TEST_F(TrayMonitor, AnAdHocLinkShowsTheAdHocTooltip)
 TEST_F(TrayMonitor, APendingApplyReadsAsConnectingAndKeepsTheIcon)
 {
     TickCalls();
-    ApplyRequest = 1;
+    ApplyRequest = ApplyRequested;
     monitor.Tick(TickTimerId);
     EXPECT_EQ(LinkConnecting, CurrentStatus.LinkState);
     EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_NOT_CONNECTED, "Skylook")}, NewCalls());
@@ -210,7 +211,7 @@ TEST_F(TrayMonitor, ABusyFirstTickAfterTheCardReturnsKeepsTheNoCardIcon)
     monitor.Tick(TickTimerId);
     ASSERT_EQ(0, VexaSimSetCardPresent(1));
     TickCalls();
-    ApplyRequest = 1;
+    ApplyRequest = ApplyRequested;
     monitor.Tick(TickTimerId);
     EXPECT_EQ(LinkConnecting, CurrentStatus.LinkState);
     EXPECT_EQ(Calls{Call(NIM_MODIFY, IDI_NO_CARD, "Skylook")}, NewCalls());

@@ -6,7 +6,7 @@
 #include "controls/KeyEdit.h"
 #include "controls/KeyFilter.h"
 #include "controls/PictureBox.h"
-#include "keys/AsciiKeyEntry.h"
+#include "state/AsciiKeyEntry.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -145,6 +146,94 @@ TEST(ModelessDialog, CreatesHiddenAndEndDialogDestroysIt)
     // The object can make a new window.
     ASSERT_TRUE(dialog.Create(nullptr));
     dialog.DestroyWindow();
+}
+
+// Records which handler a command reached; nothing ends the dialog.
+class CCommandDialog : public CDialog {
+public:
+    CCommandDialog() : CDialog(IDD_FRAMEWORK_TEST) {}
+    std::vector<std::string> log;
+
+protected:
+    void OnOK() override { log.push_back("ok"); }
+    void OnCancel() override { log.push_back("cancel"); }
+    bool OnButtonClicked(WORD id) override
+    {
+        log.push_back("clicked " + std::to_string(id));
+        return true;
+    }
+};
+
+// A WM_COMMAND as the dialog receives it, and the handler it must reach (none: "").
+struct CommandCase {
+    const char* name;
+    WORD id;
+    WORD code;
+    bool fromControl;
+    const char* reached;
+};
+
+const CommandCase CommandCases[] = {
+    {"a button clicked", IDC_TEST_OWNERDRAWN, BN_CLICKED, true, "clicked 1002"},
+    {"OK clicked", IDOK, BN_CLICKED, true, "ok"},
+    {"Cancel clicked", IDCANCEL, BN_CLICKED, true, "cancel"},
+    {"Enter, from no control", IDOK, 0, false, "ok"},
+    {"Escape or close, from no control", IDCANCEL, 0, false, "cancel"},
+    {"a menu command with a button's id", IDC_TEST_OWNERDRAWN, 0, false, ""},
+    {"a button double-clicked", IDC_TEST_OWNERDRAWN, BN_DOUBLECLICKED, true, ""},
+    {"an edit changed", IDC_TEST_EDIT, EN_CHANGE, true, ""},
+};
+
+TEST(DialogCommands, ClicksReachOnButtonClickedAndOkAndCancelTheirOwnHandlers)
+{
+    CCommandDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    for (const CommandCase& row : CommandCases) {
+        dialog.log.clear();
+        HWND control = row.fromControl ? dialog.Item(row.id) : nullptr;
+        dialog.Send(WM_COMMAND, MAKEWPARAM(row.id, row.code), reinterpret_cast<LPARAM>(control));
+        const std::vector<std::string> expected =
+            *row.reached ? std::vector<std::string>{row.reached} : std::vector<std::string>{};
+        EXPECT_EQ(expected, dialog.log) << row.name;
+    }
+
+    // A real click goes the same way.
+    dialog.Show(SW_SHOWNOACTIVATE);
+    dialog.log.clear();
+    dialog.SendItem(IDC_TEST_OWNERDRAWN, BM_CLICK);
+    EXPECT_EQ(std::vector<std::string>{"clicked 1002"}, dialog.log);
+    dialog.DestroyWindow();
+}
+
+// Binds one control that the template has, one it lacks, and the first one again.
+class CMisboundDialog : public CDialog {
+public:
+    CMisboundDialog() : CDialog(IDD_FRAMEWORK_TEST) {}
+    CControl label;
+
+protected:
+    void DoDataExchange() override
+    {
+        BindControl(label, IDC_TEST_LABEL);
+        BindControl(m_missing, IDC_TEST_MISSING);
+        BindControl(label, IDC_TEST_LABEL);
+    }
+
+private:
+    CControl m_missing;
+};
+
+TEST(DialogBinding, EachControlThatCannotBeBoundIsRecordedForTheOpening)
+{
+    CMisboundDialog dialog;
+    EXPECT_TRUE(dialog.UnboundControls().empty());
+    const std::vector<int> unbound = {IDC_TEST_MISSING, IDC_TEST_LABEL};
+    for (int opening = 1; opening <= 2; ++opening) {
+        ASSERT_TRUE(dialog.Create(nullptr));
+        EXPECT_EQ(dialog.Item(IDC_TEST_LABEL), dialog.label.Handle());
+        EXPECT_EQ(unbound, dialog.UnboundControls()) << "opening " << opening;
+        dialog.DestroyWindow();
+    }
 }
 
 TEST(ModalDialog, AMissingTemplateFailsToStart)

@@ -1,6 +1,6 @@
 #include "keys/WepKeyRules.h"
 
-#include "settings/WepKeySlots.h"
+#include "record/WepKeySlots.h"
 
 #include <gtest/gtest.h>
 

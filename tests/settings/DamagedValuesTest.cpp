@@ -156,7 +156,7 @@ TEST_F(DamagedValues, UnusableKeySizeKeepsTheRecordValue)
     EXPECT_EQ(s.WepKeySize, 13u);
 
     WriteValue(DefaultKey, "WepKeySize", RawText("64"));
-    s.WepKeySize = 5;
+    s.WepKeySize = WepKeySize64;
     LoadDefaultSettings(s);
     EXPECT_EQ(s.WepKeySize, 5u);
 }

@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -22,16 +23,16 @@ protected:
     {
         CleanRegistry::SetUp();
         std::strcpy(settings_.DesiredSSID, "Harbour Office");
-        settings_.NetworkMode = 1;
+        settings_.NetworkMode = NetworkModeInfrastructure;
         settings_.Channel = 11;
         settings_.DataRate[0] = 12;
         settings_.PowerMode = 2;
         settings_.Preamble = 0;
-        settings_.AuthMode = 1;
-        settings_.WepStatus = 0;
+        settings_.AuthMode = AuthModeShared;
+        settings_.WepStatus = WepStatusOn;
         settings_.TxWepKey = 2;
-        settings_.WepKeySize = 13;
-        settings_.WepKeyFormat = 1;
+        settings_.WepKeySize = WepKeySize128;
+        settings_.WepKeyFormat = WepKeyFormatHex;
         std::strcpy(settings_.PskPassphrase, "correct horse battery");
         std::strcpy(settings_.WPALoginName, "Ada Lovelace");
         std::strcpy(settings_.WPACertificate, "Kelbrin Test CA");
@@ -139,9 +140,9 @@ TEST_F(DefaultSettingsEncoding, RateIndexIsStoredAsHexRateCode)
 TEST_F(DefaultSettingsEncoding, PreambleAndModesAreOffsetCharacters)
 {
     settings_.Preamble = 2;
-    settings_.NetworkMode = 0;
-    settings_.WepStatus = 1;
-    settings_.AuthMode = 3;
+    settings_.NetworkMode = NetworkModeAdHoc;
+    settings_.WepStatus = WepStatusOff;
+    settings_.AuthMode = AuthModeWpa;
     SaveDefaultSettings(settings_);
     EXPECT_EQ(Stored("Preamble"), Character('3'));
     EXPECT_EQ(Stored("NetworkMode"), Character('0'));
@@ -149,9 +150,46 @@ TEST_F(DefaultSettingsEncoding, PreambleAndModesAreOffsetCharacters)
     EXPECT_EQ(Stored("AuthMode"), Character('3'));
 }
 
+// The record's named values are the stored ones: other copies of the program read these
+// texts, so a renumbered name would change what the registry holds.
+TEST_F(DefaultSettingsEncoding, EveryNamedValueIsStoredAsItsTextAndLoadsBackAsItself)
+{
+    const struct {
+        const char* value;
+        uint32_t AdapterSettings::*field;
+        uint32_t named;
+        Bytes stored;
+    } cases[] = {
+        {"NetworkMode", &AdapterSettings::NetworkMode, NetworkModeAdHoc, Character('0')},
+        {"NetworkMode", &AdapterSettings::NetworkMode, NetworkModeInfrastructure, Character('1')},
+        {"AuthMode", &AdapterSettings::AuthMode, AuthModeOpen, Character('0')},
+        {"AuthMode", &AdapterSettings::AuthMode, AuthModeShared, Character('1')},
+        {"AuthMode", &AdapterSettings::AuthMode, AuthModeWpaPsk, Character('2')},
+        {"AuthMode", &AdapterSettings::AuthMode, AuthModeWpa, Character('3')},
+        {"WepStatus", &AdapterSettings::WepStatus, WepStatusOn, Character('0')},
+        {"WepStatus", &AdapterSettings::WepStatus, WepStatusOff, Character('1')},
+        {"WepKeyFormat", &AdapterSettings::WepKeyFormat, WepKeyFormatAscii, Character('0')},
+        {"WepKeyFormat", &AdapterSettings::WepKeyFormat, WepKeyFormatHex, Character('1')},
+        {"WepKeySize", &AdapterSettings::WepKeySize, WepKeySize64, Text("5", 4)},
+        {"WepKeySize", &AdapterSettings::WepKeySize, WepKeySize128, Text("13", 4)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.value) + " " + std::to_string(c.named));
+        AdapterSettings saved = settings_;
+        saved.*c.field = c.named;
+        ASSERT_TRUE(SaveDefaultSettings(saved));
+        EXPECT_EQ(Stored(c.value), c.stored);
+
+        AdapterSettings loaded{};
+        loaded.*c.field = 0xEEEE;
+        LoadDefaultSettings(loaded);
+        EXPECT_EQ(loaded.*c.field, c.named);
+    }
+}
+
 TEST_F(DefaultSettingsEncoding, KeySizeIsTextForTheTwoSizesAndRawOtherwise)
 {
-    settings_.WepKeySize = 5;
+    settings_.WepKeySize = WepKeySize64;
     SaveDefaultSettings(settings_);
     EXPECT_EQ(Stored("WepKeySize"), Text("5", 4));
 
@@ -166,14 +204,14 @@ TEST_F(DefaultSettingsEncoding, KeySizeIsTextForTheTwoSizesAndRawOtherwise)
 
 TEST_F(DefaultSettingsEncoding, EmptyKeyBecomesZeroCharacters)
 {
-    settings_.WepKeySize = 5;
-    settings_.WepKeyFormat = 0;
+    settings_.WepKeySize = WepKeySize64;
+    settings_.WepKeyFormat = WepKeyFormatAscii;
     std::memcpy(settings_.WepKey1, "abcde", 5);
     SaveDefaultSettings(settings_);
     EXPECT_EQ(Stored("WepKey1"), Text("abcde", 128));
     EXPECT_EQ(Stored("WepKey2"), Text("00000", 128));
 
-    settings_.WepKeyFormat = 1;
+    settings_.WepKeyFormat = WepKeyFormatHex;
     SaveDefaultSettings(settings_);
     EXPECT_EQ(Stored("WepKey1"), Text("6162636465", 128));
     EXPECT_EQ(Stored("WepKey2"), Text("3030303030", 128));
@@ -181,13 +219,13 @@ TEST_F(DefaultSettingsEncoding, EmptyKeyBecomesZeroCharacters)
 
 TEST_F(DefaultSettingsEncoding, WepOffLeavesStoredKeysUntouched)
 {
-    settings_.WepKeyFormat = 0;
-    settings_.WepKeySize = 5;
+    settings_.WepKeyFormat = WepKeyFormatAscii;
+    settings_.WepKeySize = WepKeySize64;
     std::memcpy(settings_.WepKey3, "first", 5);
     SaveDefaultSettings(settings_);
 
     std::memcpy(settings_.WepKey3, "other", 5);
-    settings_.WepStatus = 1;
+    settings_.WepStatus = WepStatusOff;
     SaveDefaultSettings(settings_);
 
     EXPECT_EQ(Stored("WepKey3"), Text("first", 128));
@@ -201,7 +239,7 @@ TEST_F(DefaultSettingsEncoding, WepOffLeavesStoredKeysUntouched)
 
 TEST_F(DefaultSettingsEncoding, NoValueOnAFreshRegistryWithWepOff)
 {
-    settings_.WepStatus = 1;
+    settings_.WepStatus = WepStatusOff;
     SaveDefaultSettings(settings_);
     for (const char* name : {"WepKey1", "WepKey2", "WepKey3", "WepKey4"})
         EXPECT_FALSE(ValueExists(DefaultKey, name)) << name;
@@ -223,7 +261,7 @@ TEST_F(DefaultSettingsEncoding, OversizedKeySizeStaysWithinTheSlot)
         hex += "5A";
     EXPECT_EQ(key1, Text(hex, 128));
 
-    settings_.WepKeyFormat = 0;
+    settings_.WepKeyFormat = WepKeyFormatAscii;
     SaveDefaultSettings(settings_);
     EXPECT_EQ(Stored("WepKey2"), Text(std::string(127, '0'), 128));
 }

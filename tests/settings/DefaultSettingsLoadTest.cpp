@@ -52,9 +52,9 @@ TEST_F(DefaultSettingsLoad, EmptyRegistryGivesTheDefaults)
 
     AdapterSettings expected{};
     std::strcpy(expected.DesiredSSID, "Wireless");
-    expected.NetworkMode = 1;
+    expected.NetworkMode = NetworkModeInfrastructure;
     expected.Channel = 1;
-    expected.WepStatus = 1;
+    expected.WepStatus = WepStatusOff;
     EXPECT_EQ(0, std::memcmp(&settings, &expected, sizeof settings));
 }
 
@@ -104,16 +104,16 @@ TEST_F(DefaultSettingsLoad, RecordComesBackEqualInHexFormat)
 {
     AdapterSettings saved{};
     std::strcpy(saved.DesiredSSID, "0123456789abcdef0123456789ABCDEF");
-    saved.NetworkMode = 0;
+    saved.NetworkMode = NetworkModeAdHoc;
     saved.Channel = 14;
     saved.DataRate[0] = 5;
     saved.PowerMode = 1;
     saved.Preamble = 1;
-    saved.AuthMode = 1;
-    saved.WepStatus = 0;
+    saved.AuthMode = AuthModeShared;
+    saved.WepStatus = WepStatusOn;
     saved.TxWepKey = 3;
-    saved.WepKeySize = 13;
-    saved.WepKeyFormat = 1;
+    saved.WepKeySize = WepKeySize128;
+    saved.WepKeyFormat = WepKeyFormatHex;
     for (int i = 0; i < 13; ++i) {
         saved.WepKey1[i] = static_cast<unsigned char>(0xF0 + i);
         saved.WepKey2[i] = static_cast<unsigned char>(i == 0 ? 0x80 : i * 64);  // zero bytes inside
@@ -133,15 +133,15 @@ TEST_F(DefaultSettingsLoad, RecordComesBackEqualInAsciiFormat)
     for (unsigned rate = 0; rate < 13; ++rate) {
         AdapterSettings saved{};
         std::strcpy(saved.DesiredSSID, "ascii");
-        saved.NetworkMode = 1;
+        saved.NetworkMode = NetworkModeInfrastructure;
         saved.Channel = 3;
         saved.DataRate[0] = static_cast<unsigned char>(rate);
         saved.PowerMode = 2;
         saved.Preamble = 2;
-        saved.AuthMode = 2;
-        saved.WepStatus = 0;
+        saved.AuthMode = AuthModeWpaPsk;
+        saved.WepStatus = WepStatusOn;
         saved.TxWepKey = 1;
-        saved.WepKeySize = 5;
+        saved.WepKeySize = WepKeySize64;
         std::memcpy(saved.WepKey1, "k1k1k", 5);
         std::memcpy(saved.WepKey2, "k2k2k", 5);
         std::memcpy(saved.WepKey3, "k3k3k", 5);
@@ -182,8 +182,8 @@ TEST_F(DefaultSettingsLoad, OddKeySizesSurvive)
     for (uint32_t size : {0u, 1u, 16u, 29u, 63u}) {
         AdapterSettings saved{};
         saved.WepKeySize = size;
-        saved.WepStatus = 0;
-        saved.WepKeyFormat = 1;
+        saved.WepStatus = WepStatusOn;
+        saved.WepKeyFormat = WepKeyFormatHex;
         std::memset(saved.WepKey1, 0xC3, size);
         SaveDefaultSettings(saved);
         const AdapterSettings loaded = Loaded();

@@ -26,15 +26,15 @@ AdapterSettings SampleSettings()
 {
     AdapterSettings settings{};
     std::strcpy(settings.DesiredSSID, "Roaming");
-    settings.NetworkMode = 0;
+    settings.NetworkMode = NetworkModeAdHoc;
     settings.Channel = 9;
     settings.DataRate[0] = 7;
     settings.Preamble = 2;
-    settings.AuthMode = 1;
-    settings.WepStatus = 0;
+    settings.AuthMode = AuthModeShared;
+    settings.WepStatus = WepStatusOn;
     settings.TxWepKey = 1;
-    settings.WepKeySize = 13;
-    settings.WepKeyFormat = 1;
+    settings.WepKeySize = WepKeySize128;
+    settings.WepKeyFormat = WepKeyFormatHex;
     std::memcpy(settings.WepKey2, "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D", 13);
     std::strcpy(settings.PskPassphrase, "roaming passphrase");
     return settings;
@@ -79,8 +79,8 @@ TEST_F(ProfileStore, ListsEveryProfileWithItsSettings)
     AdapterSettings home = SampleSettings();
     std::strcpy(home.DesiredSSID, "HomeNet");
     AdapterSettings work = SampleSettings();
-    work.WepStatus = 1;
-    work.AuthMode = 2;
+    work.WepStatus = WepStatusOff;
+    work.AuthMode = AuthModeWpaPsk;
     std::strcpy(work.DesiredSSID, "WorkNet");
     SaveProfile("Home", home);
     SaveProfile("Work", work);
@@ -128,7 +128,7 @@ TEST_F(ProfileStore, WepOffKeepsKeysStoredEarlier)
     AdapterSettings settings = SampleSettings();
     SaveProfile("Cafe", settings);
     const Bytes before = ReadValue(ProfilePath("Cafe"), "WepKey2");
-    settings.WepStatus = 1;
+    settings.WepStatus = WepStatusOff;
     settings.WepKey2[0] = 0xEE;
     SaveProfile("Cafe", settings);
     EXPECT_EQ(ReadValue(ProfilePath("Cafe"), "WepKey2"), before);

@@ -1,5 +1,7 @@
 #include "MachineRegistry.h"
 
+#include "framework/Handles.h"
+
 #include <gtest/gtest.h>
 
 Bytes Number(uint32_t value)
@@ -10,11 +12,8 @@ Bytes Number(uint32_t value)
 
 bool KeyExists(const std::string& path)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    CRegistryKey key;
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
 }
 
 bool ValueExists(const std::string& path, const char* name)
@@ -25,15 +24,14 @@ bool ValueExists(const std::string& path, const char* name)
 
 Bytes ReadValue(const std::string& path, const char* name, DWORD* type)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) {
         ADD_FAILURE() << "no key " << path;
         return {};
     }
     Bytes bytes(4096);
     DWORD size = static_cast<DWORD>(bytes.size());
     const LONG result = RegQueryValueExA(key, name, nullptr, type, bytes.data(), &size);
-    RegCloseKey(key);
     if (result != ERROR_SUCCESS) {
         ADD_FAILURE() << "no value " << name << " under " << path;
         return {};
@@ -44,26 +42,26 @@ Bytes ReadValue(const std::string& path, const char* name, DWORD* type)
 
 void WriteValue(const std::string& path, const char* name, const Bytes& bytes, DWORD type)
 {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
+    CRegistryKey key;
+    ASSERT_EQ(
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.Receive(), nullptr),
+        ERROR_SUCCESS);
     EXPECT_EQ(RegSetValueExA(key, name, 0, type, bytes.data(), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
-    RegCloseKey(key);
 }
 
 void CreateKeyPath(const std::string& path)
 {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    CRegistryKey key;
+    ASSERT_EQ(
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.Receive(), nullptr),
+        ERROR_SUCCESS);
 }
 
 std::vector<std::string> SubkeyNames(const std::string& path)
 {
     std::vector<std::string> names;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return names;
     for (DWORD index = 0;; ++index) {
         char name[256];
@@ -72,7 +70,6 @@ std::vector<std::string> SubkeyNames(const std::string& path)
             break;
         names.emplace_back(name, length);
     }
-    RegCloseKey(key);
     return names;
 }
 

@@ -2,7 +2,7 @@
 #include "UiTestResources.h"
 #include "ZeroConfigFlags.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "ui/ConfigDialogOpener.h"
 
 #include <Vexa5200Control.h>

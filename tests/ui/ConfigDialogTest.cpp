@@ -2,7 +2,7 @@
 
 #include "MessageLog.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "ui/ConfigDialogOpener.h"
 
 #include <commctrl.h>

@@ -1,7 +1,7 @@
 #include "AdapterScene.h"
 #include "DialogScene.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "ui/ConfigDialogOpener.h"
 #include "ui/ConfigDlg.h"
 

@@ -1,8 +1,10 @@
 #include "DialogScene.h"
 #include "MachineRegistry.h"
 
-#include "app/ProgramState.h"
+#include "adapter/AdapterHandle.h"
+#include "app/TickState.h"
 #include "app/TrayNotify.h"
+#include "state/ProgramState.h"
 #include "ui/AboutPage.h"
 #include "ui/ConfigDialogOpener.h"
 #include "ui/ConfigurationPage.h"

@@ -2,7 +2,8 @@
 #include "AdapterScene.h"
 #include "DialogScene.h"
 
-#include "app/ProgramState.h"
+#include "app/TickState.h"
+#include "state/ProgramState.h"
 #include "controls/ColorLabel.h"
 #include "controls/EditEx.h"
 #include "controls/GroupFrame.h"

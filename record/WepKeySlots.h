@@ -1,8 +1,8 @@
 // The four WEP key fields of AdapterSettings addressed by index 0-3.
-#ifndef SKYLOOK_WEP_KEY_SLOTS_H
-#define SKYLOOK_WEP_KEY_SLOTS_H
+#ifndef SKYLOOK_RECORD_WEP_KEY_SLOTS_H
+#define SKYLOOK_RECORD_WEP_KEY_SLOTS_H
 
-#include "settings/AdapterSettings.h"
+#include "record/AdapterSettings.h"
 
 #include <cstddef>
 

@@ -1,6 +1,7 @@
-// Key bytes as hexadecimal text and back, shared by the key editors and the settings store.
-#ifndef SKYLOOK_HEX_TEXT_H
-#define SKYLOOK_HEX_TEXT_H
+// Key bytes as hexadecimal text and back: the form of HEX keys in the store and in the key
+// editors.
+#ifndef SKYLOOK_RECORD_HEX_TEXT_H
+#define SKYLOOK_RECORD_HEX_TEXT_H
 
 #include <cstddef>
 #include <string>

@@ -1,4 +1,4 @@
-#include "keys/HexText.h"
+#include "record/HexText.h"
 
 int HexDigitValue(char c)
 {

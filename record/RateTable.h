@@ -1,7 +1,7 @@
 // Transmit rates: the index kept in AdapterSettings::DataRate[0], the 802.11 rate code in
 // units of 500 kbit/s that the adapter takes, and the text stored in the registry.
-#ifndef SKYLOOK_RATE_TABLE_H
-#define SKYLOOK_RATE_TABLE_H
+#ifndef SKYLOOK_RECORD_RATE_TABLE_H
+#define SKYLOOK_RECORD_RATE_TABLE_H
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The few things the tick does to the open configuration dialog. The tick reaches the
 // dialog only through this, so the scheduling can run without one.
-#ifndef SKYLOOK_CONFIG_DIALOG_LINK_H
-#define SKYLOOK_CONFIG_DIALOG_LINK_H
+#ifndef SKYLOOK_STATE_CONFIG_DIALOG_LINK_H
+#define SKYLOOK_STATE_CONFIG_DIALOG_LINK_H
 
 class IConfigDialogLink {
 public:

@@ -1,0 +1,19 @@
+#include "TickState.h"
+
+#include "state/ProgramState.h"
+
+unsigned char TrayIconAdded = 0;
+int DefaultsApplied = 0;
+int AntennaSet = 0;
+unsigned char RadioOffByAdapter = 0;
+int ReapplyCount = 0;
+
+void ResetProgramState()
+{
+    ResetSharedState();
+    TrayIconAdded = 0;
+    DefaultsApplied = 0;
+    AntennaSet = 0;
+    RadioOffByAdapter = 0;
+    ReapplyCount = 0;
+}

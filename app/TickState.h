@@ -1,0 +1,21 @@
+// What the tick keeps for itself between ticks; the dialog never sees it.
+#ifndef SKYLOOK_TICK_STATE_H
+#define SKYLOOK_TICK_STATE_H
+
+// The tray icon exists, so the next update modifies instead of adding.
+extern unsigned char TrayIconAdded;
+// The default settings were loaded into PendingSettings for an automatic apply.
+extern int DefaultsApplied;
+// The receive antenna has been set since the adapter was last found.
+extern int AntennaSet;
+// RadioOn was cleared because the adapter reported its radio off (the hardware switch), not
+// by the user; RadioOn is set again once the radio is back. Meaningless while RadioOn is set.
+extern unsigned char RadioOffByAdapter;
+// Automatic re-applies after a lost association: 0 none pending, 1..3 may re-apply, 4 exhausted.
+extern int ReapplyCount;
+
+// The shared state and the tick's own back to their values before start-up (RadioOn is set
+// by the main frame).
+void ResetProgramState();
+
+#endif

@@ -1,3 +1,0 @@
-#include "keys/AsciiKeyEntry.h"
-
-int AsciiKeyEntry = 0;

@@ -1,0 +1,3 @@
+#include "state/AsciiKeyEntry.h"
+
+int AsciiKeyEntry = 0;

@@ -1,0 +1,43 @@
+// The state that the tray monitor, the tick and the configuration dialog share. One
+// instance of each; what the tick alone keeps lives with the tick.
+#ifndef SKYLOOK_STATE_PROGRAM_STATE_H
+#define SKYLOOK_STATE_PROGRAM_STATE_H
+
+#include "adapter/AdapterStatus.h"
+#include "record/AdapterSettings.h"
+
+#include <windows.h>
+
+// The snapshot of this tick; the pages read it and never query the adapter themselves.
+extern AdapterStatus CurrentStatus;
+// The record that the next apply pushes to the adapter.
+extern AdapterSettings PendingSettings;
+
+// ApplyRequest: a page fills PendingSettings completely, then sets ApplyRequested; the tick
+// counts the request on and brings it back to ApplyIdle once the apply has settled.
+enum : int {
+    ApplyIdle = 0,
+    ApplyRequested = 1,
+};
+extern int ApplyRequest;
+
+// The user interface treats the radio as on.
+extern unsigned char RadioOn;
+// The configuration dialog's modal run is in progress. Set by the dialog's opening; the tick
+// asks the dialog link instead.
+extern unsigned char ConfigDialogOpen;
+// The Zero Configuration service manages this adapter.
+extern int ZeroConfigActive;
+// LinkState of the last tick that stored it; the configuration dialog sets -1 on opening.
+extern int PreviousLinkState;
+// The OS version as read on the last tick.
+extern OSVERSIONINFOA OsVersion;
+
+// Windows XP (5.1), the one version whose Zero Configuration service the program steps
+// aside for.
+bool IsWindowsXp(const OSVERSIONINFOA& version);
+
+// The shared state back to its value before start-up (RadioOn is set by the main frame).
+void ResetSharedState();
+
+#endif
