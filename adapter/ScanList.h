@@ -33,7 +33,8 @@ bool ReadScanList(ScanList& list);
 // runs past the answer; Count is the number of entries converted.
 void ConvertScanAnswer(const unsigned char* answer, size_t size, ScanList& list);
 
-// 802.11b/g channel of a DS frequency in kHz: 2412 MHz is 1, each 5 MHz one more, 2484 MHz is 14.
+// 802.11b/g channel of a DS frequency in kHz: 2412 MHz is 1, each 5 MHz one more, 2484 MHz is
+// 14; 0 for a frequency outside the 2.4 GHz channels.
 uint32_t ChannelFromFrequency(unsigned long kilohertz);
 
 #endif

@@ -1,16 +1,24 @@
 #include "SkylookApp.h"
 
+namespace {
+// True, after the warning beep with which this copy then ends, when a top-level window
+// already carries the frame's caption, whatever program owns it.
+bool RunningCopyFound()
+{
+    if (!::FindWindowA(nullptr, MainFrameCaption))
+        return false;
+    ::MessageBeep(MB_ICONEXCLAMATION);
+    return true;
+}
+}  // namespace
+
 bool ClaimSingleInstance(CWindow& frame)
 {
     // The search must not find this very window.
     frame.SetText(StartingCaption);
-    HWND other = ::FindWindowA(nullptr, MainFrameCaption);
+    const bool found = RunningCopyFound();
     frame.SetText(MainFrameCaption);
-    if (other) {
-        ::MessageBeep(MB_ICONEXCLAMATION);
-        return false;
-    }
-    return true;
+    return !found;
 }
 
 bool CSkylookApp::InitInstance()
@@ -18,8 +26,13 @@ bool CSkylookApp::InitInstance()
     // The common controls are loaded with the configuration dialog: an idle tray program
     // does not need them.
 
+    // Opening the adapter drops its association, which would cut a running copy's link: a
+    // start beside a running copy ends before it touches the adapter.
+    if (RunningCopyFound())
+        return false;
+
     // Constructing the frame opens the adapter; creating it adds the tray icon and starts
-    // the tick. Only then is another copy looked for.
+    // the tick. Another copy is looked for again then, as one may have started meanwhile.
     m_frame = std::make_unique<CMainFrame>();
     if (!m_frame->Create())
         return false;

@@ -147,7 +147,9 @@ TEST_F(ScanListTest, ChannelsFromFrequencies)
     const struct {
         ULONG Khz;
         uint32_t Channel;
-    } cases[] = {{2412000, 1}, {2437000, 6}, {2467000, 12}, {2472000, 13}, {2484000, 14}, {2484999, 14}};
+    } cases[] = {{2412000, 1}, {2437000, 6}, {2467000, 12}, {2472000, 13}, {2484000, 14}, {2484999, 14},
+                 // Outside the band: no channel rather than a wrapped or invented number.
+                 {0, 0}, {2000, 0}, {2411999, 0}, {2477000, 0}, {2485000, 0}, {5180000, 0}, {0xFFFFFFFF, 0}};
     std::vector<RecordSpec> records;
     for (const auto& c : cases) {
         records.push_back(Named("f"));

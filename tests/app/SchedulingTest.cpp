@@ -182,8 +182,10 @@ TEST_F(Scheduling, AStoredAdHocDefaultIsAppliedWhenIdleButNotChasedAfterALoss)
     ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
     ASSERT_EQ(0, ApplyRequest);
 
-    // The loss allows a re-apply, but a re-apply pushes only an infrastructure default.
-    ASSERT_EQ(0, VexaSimSetNetworkRssi("LabAdHoc", -120));
+    // The loss allows a re-apply, but a re-apply pushes only an infrastructure default. The
+    // IBSS turns to WEP: the adapter can neither stay in it nor start one of its own by that
+    // name on the channel, so it stays without a network for all its trying.
+    ASSERT_EQ(0, VexaSimCommand("network change LabAdHoc key=12345", nullptr, 0));
     ApplyStep(link);
     std::memset(&CurrentStatus, 0, sizeof CurrentStatus);
     QueryAdapterStatus(CurrentStatus);

@@ -36,9 +36,9 @@ TEST_F(LinkTest, DropsWhenTheSignalFadesBelowTheEdge)
     EXPECT_TRUE(Associated());
     ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -96));
     EXPECT_FALSE(Associated());
-    // Coming back does not rejoin by itself.
+    // Coming back, it is joined again, as a card keeps trying for the network it was given.
     ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -50));
-    EXPECT_FALSE(Associated());
+    EXPECT_TRUE(Associated());
 }
 
 TEST_F(LinkTest, DropsWhenTheRadioGoesOff)
@@ -94,13 +94,29 @@ TEST_F(LinkTest, DropsWhenTheNetworkChangesItsSecurity)
 
 TEST_F(LinkTest, DropsWhenTheModeChangesAndOnPortDownOfAnEapLink)
 {
+    // Still trying for "Wireless", now in ad-hoc mode: a network of its own on the channel.
     Vexa5200SetNetworkMode(handle_, 0);
-    EXPECT_FALSE(Associated());
+    EXPECT_NE("00-1A-2B-3C-00-01", BssidText());
+    EXPECT_EQ(1u, Channel());
 
     // An open link does not rest on the 802.1X port.
     Vexa5200SetNetworkMode(handle_, 1);
     Join("Wireless");
     Vexa5200WPAPortDown(handle_);
+    EXPECT_TRUE(Associated());
+
+    // An EAP-TLS link goes down with the port and is joined again after the join delay.
+    const unsigned char thumbprint[20] = {0x3A, 0x11};
+    Vexa5200SetAuthMode(handle_, 3);
+    Vexa5200WPACreateIdentityTLS("Test User", thumbprint);
+    Vexa5200SetWPAInformation(handle_, 5, 2, "", "CorpSecure");
+    Vexa5200SetWepStatus(handle_, 4);
+    Join("CorpSecure");
+    ASSERT_TRUE(Associated());
+    ASSERT_EQ(0, VexaSimSetJoinDelay(60000));
+    Vexa5200WPAPortDown(handle_);
+    EXPECT_FALSE(Associated());
+    ASSERT_EQ(0, VexaSimSetJoinDelay(0));
     EXPECT_TRUE(Associated());
 }
 

@@ -1,5 +1,6 @@
 #include "AdapterFixture.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
@@ -31,7 +32,9 @@ protected:
             std::memcpy(&s.Record, buffer.data() + offset, sizeof s.Record);
             s.Length = s.Record.Length;
             EXPECT_GE(s.Length, sizeof(NDIS_WLAN_BSSID));
-            std::string ssid(reinterpret_cast<const char*>(s.Record.Ssid.Ssid), s.Record.Ssid.SsidLength);
+            // The length field is the answer's word, not a promise: never read past the 32 bytes.
+            const ULONG ssidLength = std::min<ULONG>(s.Record.Ssid.SsidLength, sizeof s.Record.Ssid.Ssid);
+            std::string ssid(reinterpret_cast<const char*>(s.Record.Ssid.Ssid), ssidLength);
             seen[ssid] = s;
             offset += s.Length;
         }
@@ -114,4 +117,21 @@ TEST_F(ScanListTest, InjectedAnswerIsGivenExactlyOnce)
     EXPECT_EQ(6u, ReadList().size());
     std::vector<unsigned char> tooBig(24577);
     EXPECT_NE(0, VexaSimInjectScanAnswer(tooBig.data(), static_cast<unsigned long>(tooBig.size())));
+}
+
+TEST_F(ScanListTest, AnSsidLengthBeyondTheFieldIsReadAsTheFieldsThirtyTwoBytes)
+{
+    NDIS_WLAN_BSSID record{};
+    record.Length = sizeof record;
+    record.Ssid.SsidLength = 0xFFFFFFFF;
+    std::memset(record.Ssid.Ssid, 'Z', sizeof record.Ssid.Ssid);
+    std::vector<unsigned char> answer(sizeof(ULONG) + sizeof record);
+    const ULONG items = 1;
+    std::memcpy(answer.data(), &items, sizeof items);
+    std::memcpy(answer.data() + sizeof items, &record, sizeof record);
+    ASSERT_EQ(0, VexaSimInjectScanAnswer(answer.data(), static_cast<unsigned long>(answer.size())));
+
+    std::map<std::string, Seen> list = ReadList();
+    ASSERT_EQ(1u, list.size());
+    EXPECT_EQ(std::string(32, 'Z'), list.begin()->first);
 }

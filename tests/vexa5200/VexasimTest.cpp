@@ -127,6 +127,7 @@ TEST_F(VexasimTest, BadArgumentsExitWithTwoAndChangeNothing)
         "fail QueryEverything",
         "fail QueryRssi maybe",
         "inject-scan xyz-not-hex-nor-a-file",
+        "inject-scan \"\"",
         "load C:\\no\\such\\scenario.txt",
         "status now",
         "journal --erase",

@@ -11,6 +11,11 @@
 extern "C" {
 #endif
 
+// The named mutex that guards the adapter's machine-wide state, after "Global\" (or "Local\"
+// where the session may not create global objects). A process that holds it stands for a
+// caller stuck inside the library: the library's calls wait about two seconds for it, then fail.
+#define VEXASIM_LOCK_NAME "Vexa5200.Adapter.Mutex"
+
 enum VexaSimSecurity {
     VEXASIM_OPEN = 0,     // no encryption
     VEXASIM_WEP = 1,      // WEP, open or shared authentication; key in WepKey

@@ -130,7 +130,7 @@ VEXA5200_API int Vexa5200CloseAdapter(VEXA5200_HANDLE* handle)
 VEXA5200_API int Vexa5200SetDisassociate(VEXA5200_HANDLE handle)
 {
     return Act(Fn::SetDisassociate, handle, JournalLine("SetDisassociate"), [](AdapterState& s, uint64_t) {
-        DropLink(s);
+        ForgetTarget(s);
         return true;
     });
 }
@@ -228,7 +228,7 @@ VEXA5200_API int Vexa5200SetRadioControl(VEXA5200_HANDLE handle, unsigned long o
             return false;
         s.SoftwareRadio = static_cast<int>(on);
         if (!on)
-            DropLink(s);
+            ForgetTarget(s);
         return true;
     });
 }

@@ -55,6 +55,7 @@ struct AdapterConfig {
 struct LinkInfo {
     LinkPhase Phase;
     char TargetSsid[33];        // empty: any network
+    int Seeking;                // the target is joined whenever it fits, until told otherwise
     uint64_t JoinStart;
     unsigned char Bssid[6];
     int OwnIbss;                // an IBSS this adapter created

@@ -317,6 +317,11 @@ bool InjectCommand(AdapterState& s, const Words& w, std::string& error)
 {
     if (!Expect(w, 2, error))
         return false;
+    // An empty word would pass as zero hex bytes; it is far more likely a name that was left out.
+    if (w[1].empty()) {
+        error = "inject-scan: expected hex bytes or a file, got an empty argument";
+        return false;
+    }
     std::vector<unsigned char> bytes;
     if (!ParseHexBytes(w[1], bytes)) {
         std::string content, fileError;

@@ -66,7 +66,9 @@ VEXA5200_API int VexaSimCommand(const char* commandLine, char* output, unsigned 
     std::vector<std::string> words = SplitCommandLine(commandLine);
     AdapterLock lock;
     if (!lock.Ok()) {
-        CopyOut("the software adapter's shared state cannot be set up", output, outputSize);
+        CopyOut(lock.TimedOut() ? "another process holds the software adapter's lock; try again later\n"
+                                : "the software adapter's shared state cannot be set up\n",
+                output, outputSize);
         return Refused;
     }
     // Work on a copy, so that a command refused half way leaves the adapter as it was.

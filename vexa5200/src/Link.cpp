@@ -126,18 +126,24 @@ bool CanCreateIbss(const AdapterState& s, const char* target)
     return true;
 }
 
+// The strongest network that fits the target, or -1.
+int BestFit(const AdapterState& s, const char* target)
+{
+    int best = -1;
+    for (int i = 0; i < s.NetworkCount; ++i) {
+        if (NetworkFits(s, s.Networks[i], target) && (best < 0 || s.Networks[i].RssiDbm > s.Networks[best].RssiDbm))
+            best = i;
+    }
+    return best;
+}
+
 void CompleteJoin(AdapterState& s, uint64_t when)
 {
     LinkInfo& l = s.Link;
     l.Phase = LinkPhase::Idle;
     if (!RadioUsable(s))
         return;
-    int best = -1;
-    for (int i = 0; i < s.NetworkCount; ++i) {
-        if (NetworkFits(s, s.Networks[i], l.TargetSsid) &&
-            (best < 0 || s.Networks[i].RssiDbm > s.Networks[best].RssiDbm))
-            best = i;
-    }
+    int best = BestFit(s, l.TargetSsid);
     if (best >= 0) {
         const VexaSimNetwork& n = s.Networks[best];
         std::memcpy(l.Bssid, n.Bssid, 6);
@@ -160,6 +166,25 @@ void CompleteJoin(AdapterState& s, uint64_t when)
     }
     l.Phase = LinkPhase::Associated;
     l.CounterTick = when;
+}
+
+void CompleteDueJoin(AdapterState& s, uint64_t now)
+{
+    LinkInfo& l = s.Link;
+    if (l.Phase != LinkPhase::Joining)
+        return;
+    uint64_t due = l.JoinStart + s.JoinDelayMs;
+    if (!RadioUsable(s))
+        l.Phase = LinkPhase::Idle;
+    else if (now >= due)
+        CompleteJoin(s, due);
+}
+
+// A join that would succeed now, by the same rules as the first one.
+bool TargetInReach(const AdapterState& s)
+{
+    const char* target = s.Link.TargetSsid;
+    return RadioUsable(s) && (BestFit(s, target) >= 0 || CanCreateIbss(s, target));
 }
 
 bool LinkHolds(AdapterState& s)
@@ -210,17 +235,18 @@ bool SecurityMatches(const AdapterConfig& c, const VexaSimNetwork& n)
 void AdvanceLink(AdapterState& s, uint64_t now)
 {
     LinkInfo& l = s.Link;
-    if (l.Phase == LinkPhase::Joining) {
-        uint64_t due = l.JoinStart + s.JoinDelayMs;
-        if (!RadioUsable(s))
-            l.Phase = LinkPhase::Idle;
-        else if (now >= due)
-            CompleteJoin(s, due);
-    }
+    CompleteDueJoin(s, now);
     if (l.Phase == LinkPhase::Associated) {
         CountTraffic(s, now);
         if (!LinkHolds(s))
             DropLink(s);
+    }
+    // Every change of the scene or the settings passes here, so a network that comes into
+    // reach is noticed at the moment it does.
+    if (l.Phase == LinkPhase::Idle && l.Seeking && TargetInReach(s)) {
+        l.Phase = LinkPhase::Joining;
+        l.JoinStart = now;
+        CompleteDueJoin(s, now);
     }
     l.CounterTick = std::max(l.CounterTick, now);
 }
@@ -232,6 +258,7 @@ void StartJoin(AdapterState& s, const char* ssid, unsigned long length, uint64_t
     std::memset(l.TargetSsid, 0, sizeof l.TargetSsid);
     if (ssid)
         std::memcpy(l.TargetSsid, ssid, strnlen(ssid, std::min<unsigned long>(length, 32)));
+    l.Seeking = 1;
     l.JoinStart = now;
     l.Phase = RadioUsable(s) ? LinkPhase::Joining : LinkPhase::Idle;
     AdvanceLink(s, now);
@@ -244,6 +271,12 @@ void DropLink(AdapterState& s)
     l.OwnIbss = 0;
     std::memset(l.Bssid, 0, sizeof l.Bssid);
     std::memset(l.Ssid, 0, sizeof l.Ssid);
+}
+
+void ForgetTarget(AdapterState& s)
+{
+    DropLink(s);
+    s.Link.Seeking = 0;
 }
 
 bool IsAssociated(const AdapterCore& s)

@@ -10,9 +10,14 @@ namespace vexa {
 
 void AdvanceLink(AdapterState& s, uint64_t now);
 
-// Starts a join to ssid (empty: any network that fits); completes after the join delay.
+// Starts a join to ssid (empty: any network that fits); completes after the join delay. As a
+// real card does, the adapter keeps trying: whenever it is not associated and a network that
+// fits is in range, it joins again, until ForgetTarget.
 void StartJoin(AdapterState& s, const char* ssid, unsigned long length, uint64_t now);
+// The link goes down (the network left, or no longer fits); the adapter keeps trying.
 void DropLink(AdapterState& s);
+// The link goes down and the adapter stops trying: disassociation, radio off, card removal.
+void ForgetTarget(AdapterState& s);
 
 bool IsAssociated(const AdapterCore& s);
 // True when a join is due to complete: the state must then be brought up to date under the lock.

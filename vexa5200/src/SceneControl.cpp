@@ -38,7 +38,7 @@ void SetCardPresent(AdapterState& s, bool present)
     if (present == static_cast<bool>(s.CardPresent))
         return;
     if (!present) {
-        DropLink(s);
+        ForgetTarget(s);
         ++s.CardGeneration;
         s.CardPresent = 0;
         return;
@@ -53,7 +53,7 @@ void SetHardwareRadio(AdapterState& s, bool on)
 {
     s.HardwareRadio = on ? 1 : 0;
     if (!on)
-        DropLink(s);
+        ForgetTarget(s);
 }
 
 bool SetTrafficRate(AdapterState& s, unsigned long rate, std::string& error)

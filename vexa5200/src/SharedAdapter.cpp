@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <mutex>
 #include <string>
 
 namespace vexa {
@@ -16,19 +17,17 @@ namespace {
 constexpr uint32_t AreaMagic = 0x56583532;  // "VX52"
 constexpr const char* SessionKeyPath = "SOFTWARE\\Vexa5200\\Session";
 
-struct Attachment {
-    HANDLE Mutex = nullptr;
-    HANDLE Mapping = nullptr;
-    SharedArea* Area = nullptr;
-};
+// A caller never waits on the lock for longer than this: a process stuck inside the library
+// (hung, or stopped in a debugger) must not wedge every other user of the card.
+constexpr DWORD LockWaitMs = 2000;
 
 // Machine-wide names; a session without the right to create global objects falls back to
 // its own namespace.
 HANDLE CreateNamedMutex()
 {
-    HANDLE h = CreateMutexA(nullptr, FALSE, "Global\\Vexa5200.Adapter.Mutex");
+    HANDLE h = CreateMutexA(nullptr, FALSE, "Global\\" VEXASIM_LOCK_NAME);
     if (!h && GetLastError() == ERROR_ACCESS_DENIED)
-        h = CreateMutexA(nullptr, FALSE, "Local\\Vexa5200.Adapter.Mutex");
+        h = CreateMutexA(nullptr, FALSE, "Local\\" VEXASIM_LOCK_NAME);
     return h;
 }
 
@@ -107,55 +106,94 @@ void RepairAfterAbandon(SharedArea& area)
     JournalRepair(area.Journal);
 }
 
-bool Acquire(HANDLE mutex, SharedArea* area)
+// Set when a wait ran out. Until the lock is had again, calls only try it: otherwise every
+// call of a busy caller would cost the full wait while the holder stays stuck.
+std::atomic<bool> HolderStuck{false};
+
+Acquired WaitForLock(HANDLE mutex)
 {
-    DWORD r = WaitForSingleObject(mutex, INFINITE);
-    if (r == WAIT_ABANDONED) {
-        RepairAfterAbandon(*area);
-        return true;
+    switch (WaitForSingleObject(mutex, HolderStuck.load() ? 0 : LockWaitMs)) {
+    case WAIT_OBJECT_0:
+        HolderStuck.store(false);
+        return Acquired::Yes;
+    case WAIT_ABANDONED:
+        HolderStuck.store(false);
+        return Acquired::Abandoned;
+    case WAIT_TIMEOUT:
+        HolderStuck.store(true);
+        return Acquired::TimedOut;
+    default:
+        return Acquired::Failed;
     }
-    return r == WAIT_OBJECT_0;
 }
 
-Attachment Attach()
+// Maps the shared area and brings it up to this machine session; runs under the lock.
+SharedArea* MapArea(HANDLE& mapping)
 {
-    Attachment a;
-    a.Mutex = CreateNamedMutex();
-    if (!a.Mutex)
-        return a;
     uint64_t session = SessionId();
-    // Creating the mapping under the mutex: the first process sizes the file and sets it up.
-    if (WaitForSingleObject(a.Mutex, INFINITE) == WAIT_FAILED)
-        return a;
-    a.Mapping = CreateNamedMapping();
-    auto* area = a.Mapping ? static_cast<SharedArea*>(MapViewOfFile(a.Mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0))
-                           : nullptr;
-    if (area) {
-        if (area->Magic != AreaMagic || area->Size != sizeof(SharedArea) || area->SessionId != session) {
-            area->State.CardGeneration = 0;
-            ResetAdapter(area->State, GetTickCount64());
-            JournalClear(area->Journal);
-            area->Magic = AreaMagic;
-            area->Size = sizeof(SharedArea);
-            area->SessionId = session;
-            area->Sequence.store(0);
-        } else {
-            RepairAfterAbandon(*area);
-            if (area->Sequence.load() & 1)
-                area->Sequence.fetch_add(1);
-        }
-    }
-    ReleaseMutex(a.Mutex);
+    mapping = CreateNamedMapping();
+    auto* area = mapping ? static_cast<SharedArea*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0)) : nullptr;
     if (!area)
-        return a;
-    EnsureDriverKey();
-    a.Area = area;
-    return a;
+        return nullptr;
+    if (area->Magic != AreaMagic || area->Size != sizeof(SharedArea) || area->SessionId != session) {
+        area->State.CardGeneration = 0;
+        ResetAdapter(area->State, GetTickCount64());
+        JournalClear(area->Journal);
+        area->Magic = AreaMagic;
+        area->Size = sizeof(SharedArea);
+        area->SessionId = session;
+        area->Sequence.store(0);
+    } else {
+        RepairAfterAbandon(*area);
+        if (area->Sequence.load() & 1)
+            area->Sequence.fetch_add(1);
+    }
+    return area;
 }
 
-const Attachment& TheAttachment()
+// The process's attachment to the shared area, made on first use. A first use that finds
+// the lock held past the wait fails its call and leaves the setting up to the next call.
+class CAttachment {
+public:
+    HANDLE Mutex() const { return mutex_; }
+
+    SharedArea* Area(Acquired& outcome)
+    {
+        outcome = Acquired::Yes;
+        if (SharedArea* area = area_.load(std::memory_order_acquire))
+            return area;
+        std::lock_guard<std::mutex> guard(setup_);
+        if (SharedArea* area = area_.load(std::memory_order_relaxed))
+            return area;
+        if (!mutex_)
+            mutex_ = CreateNamedMutex();
+        outcome = mutex_ ? WaitForLock(mutex_) : Acquired::Failed;
+        if (outcome == Acquired::TimedOut || outcome == Acquired::Failed)
+            return nullptr;
+        // Mapped under the lock: the first process sizes the file and sets it up.
+        HANDLE mapping = nullptr;
+        SharedArea* area = MapArea(mapping);
+        ReleaseMutex(mutex_);
+        if (!area) {
+            if (mapping)
+                CloseHandle(mapping);
+            outcome = Acquired::Failed;
+            return nullptr;
+        }
+        EnsureDriverKey();
+        area_.store(area, std::memory_order_release);
+        return area;
+    }
+
+private:
+    std::mutex setup_;
+    HANDLE mutex_ = nullptr;
+    std::atomic<SharedArea*> area_{nullptr};
+};
+
+CAttachment& TheAttachment()
 {
-    static const Attachment attachment = Attach();
+    static CAttachment attachment;
     return attachment;
 }
 
@@ -163,13 +201,17 @@ const Attachment& TheAttachment()
 
 AdapterLock::AdapterLock()
 {
-    const Attachment& a = TheAttachment();
-    if (!a.Area)
+    CAttachment& attachment = TheAttachment();
+    SharedArea* area = attachment.Area(outcome_);
+    if (!area)
         return;
-    if (!Acquire(a.Mutex, a.Area))
+    outcome_ = WaitForLock(attachment.Mutex());
+    if (outcome_ == Acquired::Abandoned)
+        RepairAfterAbandon(*area);
+    else if (outcome_ != Acquired::Yes)
         return;
-    mutex_ = a.Mutex;
-    area_ = a.Area;
+    mutex_ = attachment.Mutex();
+    area_ = area;
     // Odd while held; a holder that died left it odd already.
     if ((area_->Sequence.load() & 1) == 0)
         area_->Sequence.fetch_add(1);
@@ -187,18 +229,19 @@ AdapterLock::~AdapterLock()
 
 bool SnapshotCore(AdapterCore& core)
 {
-    const Attachment& a = TheAttachment();
-    if (!a.Area)
+    Acquired ignored;
+    SharedArea* area = TheAttachment().Area(ignored);
+    if (!area)
         return false;
     for (int attempt = 0; attempt < 64; ++attempt) {
-        uint32_t before = a.Area->Sequence.load(std::memory_order_acquire);
+        uint32_t before = area->Sequence.load(std::memory_order_acquire);
         if (before & 1) {
             YieldProcessor();
             continue;
         }
-        std::memcpy(&core, static_cast<const AdapterCore*>(&a.Area->State), sizeof core);
+        std::memcpy(&core, static_cast<const AdapterCore*>(&area->State), sizeof core);
         std::atomic_thread_fence(std::memory_order_acquire);
-        if (a.Area->Sequence.load(std::memory_order_relaxed) == before)
+        if (area->Sequence.load(std::memory_order_relaxed) == before)
             return true;
     }
     return false;

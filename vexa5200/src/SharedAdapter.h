@@ -26,9 +26,11 @@ struct SharedArea {
     JournalRing Journal;
 };
 
+enum class Acquired { Yes, Abandoned, TimedOut, Failed };
+
 // Holds the adapter's mutex for its lifetime and brings the simulation up to the current
-// time on entry. Ok() is false when the shared area could not be set up; then nothing may
-// be touched.
+// time on entry. Ok() is false when the shared area could not be set up or another process
+// kept the lock past the bounded wait (TimedOut()); then nothing may be touched.
 class AdapterLock {
 public:
     AdapterLock();
@@ -37,6 +39,7 @@ public:
     AdapterLock& operator=(const AdapterLock&) = delete;
 
     bool Ok() const { return area_ != nullptr; }
+    bool TimedOut() const { return outcome_ == Acquired::TimedOut; }
     AdapterState& State() { return area_->State; }
     JournalRing& Journal() { return area_->Journal; }
     uint64_t Now() const { return now_; }
@@ -45,6 +48,7 @@ private:
     SharedArea* area_ = nullptr;
     HANDLE mutex_ = nullptr;
     uint64_t now_ = 0;
+    Acquired outcome_ = Acquired::Failed;
 };
 
 // A consistent copy of the core taken without the mutex; false when the area is not set up

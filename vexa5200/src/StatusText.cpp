@@ -106,10 +106,14 @@ std::string FormatStatus(const AdapterState& s, uint64_t now)
                std::to_string(l.Channel) + ", " + std::to_string(LinkRssi(s, now)) + " dBm, " +
                std::to_string(LinkSpeed(s) / 10000) + (LinkSpeed(s) % 10000 ? ".5" : "") + " Mbit/s" +
                (l.OwnIbss ? " (own ad-hoc network)" : "") + "\n";
-    } else if (l.Phase == LinkPhase::Joining) {
-        out += "link: joining " + (l.TargetSsid[0] ? Quoted(l.TargetSsid) : std::string("any network")) + "\n";
     } else {
-        out += "link: not associated\n";
+        const std::string target = l.TargetSsid[0] ? Quoted(l.TargetSsid) : std::string("any network");
+        if (l.Phase == LinkPhase::Joining)
+            out += "link: joining " + target + "\n";
+        else if (l.Seeking)
+            out += "link: not associated, joins " + target + " when it comes into reach\n";
+        else
+            out += "link: not associated\n";
     }
     out += "counters: " + std::to_string(l.RxFragments) + " fragments received, " + std::to_string(l.TxFragments) +
            " sent\n";

@@ -1,0 +1,33 @@
+// Another process holding the software adapter's lock, as a caller stuck inside the library
+// (hung, or stopped in a debugger) would, until it is released or ended.
+#ifndef SKYLOOK_TESTS_ADAPTER_LOCK_HOLDER_H
+#define SKYLOOK_TESTS_ADAPTER_LOCK_HOLDER_H
+
+#include <windows.h>
+
+class CAdapterLockHolder {
+public:
+    CAdapterLockHolder();
+    // Lets the lock go if it is still held.
+    ~CAdapterLockHolder();
+    CAdapterLockHolder(const CAdapterLockHolder&) = delete;
+    CAdapterLockHolder& operator=(const CAdapterLockHolder&) = delete;
+
+    // Starts the holder; true once it holds the lock.
+    bool Hold();
+    // The holder releases the lock and ends; true when it did.
+    bool Release();
+    // The holder ends without releasing the lock, which the system then marks abandoned.
+    bool Kill();
+
+private:
+    void CloseProcess();
+
+    HANDLE m_release = nullptr;
+    HANDLE m_ready = nullptr;
+    char m_releaseName[64] = {};
+    char m_readyName[64] = {};
+    PROCESS_INFORMATION m_process = {};
+};
+
+#endif
