@@ -6,10 +6,10 @@
 #include "BenchClock.h"
 
 #include "app/MainFrame.h"
-#include "state/ProgramState.h"
 #include "app/TrayNotify.h"
 #include "framework/CommonControls.h"
 #include "framework/Dialog.h"
+#include "state/ProgramState.h"
 #include "ui/ConfigDialogOpener.h"
 #include "ui/ConfigDlg.h"
 

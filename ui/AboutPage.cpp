@@ -62,5 +62,8 @@ HBRUSH CAboutPage::OnCtlColor(HDC dc, HWND control, UINT type)
 
 void CAboutPage::OnDestroy()
 {
+    // The picture static loaded the template's bitmap itself and does not free it when it
+    // goes: one bitmap would be lost at every opening. Taken back, it is deleted here.
+    CBitmap picture(reinterpret_cast<HBITMAP>(SendItem(IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, 0)));
     m_backgroundBrush.Reset();
 }

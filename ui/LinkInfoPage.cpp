@@ -4,8 +4,8 @@
 #include "LinkInfoPageIds.h"
 
 #include "adapter/AdapterWrappers.h"
-#include "state/ProgramState.h"
 #include "controls/PointFont.h"
+#include "state/ProgramState.h"
 
 #include <commctrl.h>
 

@@ -3,13 +3,13 @@
 #include "DialogScene.h"
 
 #include "app/TickState.h"
-#include "state/ProgramState.h"
 #include "controls/ColorLabel.h"
 #include "controls/EditEx.h"
 #include "controls/GroupFrame.h"
 #include "controls/LevelBar.h"
 #include "controls/SkinButton.h"
 #include "controls/ThroughputGraph.h"
+#include "state/ProgramState.h"
 #include "ui/ConfigDialogOpener.h"
 #include "ui/LinkInfoPage.h"
 
