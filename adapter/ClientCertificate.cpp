@@ -1,6 +1,8 @@
 #include "ClientCertificate.h"
 
 #include "framework/CryptoApi.h"
+#include "record/AdapterSettings.h"
+#include "record/TextField.h"
 
 #include <windows.h>
 #include <wincrypt.h>
@@ -8,24 +10,25 @@
 #include <cstring>
 
 namespace {
-
 constexpr DWORD NameBufferSize = 400;
 constexpr DWORD HashBufferSize = 400;
+}  // namespace
 
-bool ReadThumbprint(const CertificateCalls& crypt32, PCCERT_CONTEXT certificate,
-                    unsigned char (&thumbprint)[CertificateThumbprintSize])
+bool ReadCertificateThumbprint(PCCERT_CONTEXT certificate, unsigned char (&thumbprint)[CertificateThumbprintSize])
 {
+    const CertificateCalls& crypt32 = Crypt32();
+    if (!crypt32.Bound)
+        return false;
     BYTE hash[HashBufferSize] = {};
     DWORD size = sizeof(hash);
     if (!crypt32.GetContextProperty(certificate, CERT_SHA1_HASH_PROP_ID, hash, &size))
         return false;
     if (size > CertificateThumbprintSize)
         return false;
+    std::memset(thumbprint, 0, sizeof(thumbprint));
     std::memcpy(thumbprint, hash, size);
     return true;
 }
-
-}  // namespace
 
 bool FindCertificateThumbprint(const char* name, unsigned char (&thumbprint)[CertificateThumbprintSize])
 {
@@ -47,8 +50,11 @@ bool FindCertificateThumbprint(const char* name, unsigned char (&thumbprint)[Cer
         char displayName[NameBufferSize] = {};
         crypt32.GetNameString(certificate, CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr, displayName,
                               sizeof(displayName));
-        if (std::strcmp(displayName, name) == 0) {
-            found = ReadThumbprint(crypt32, certificate, thumbprint);
+        // The record holds the name cut to its field; a longer name matches in that form.
+        char heldName[sizeof(AdapterSettings::WPALoginName)];
+        CopyFieldText(heldName, displayName);
+        if (std::strcmp(heldName, name) == 0) {
+            found = ReadCertificateThumbprint(certificate, thumbprint);
             break;
         }
     }

@@ -9,6 +9,7 @@ const CertificateCalls& Crypt32()
         CertificateCalls found;
         found.Bound = library.Find(found.OpenSystemStore, "CertOpenSystemStoreA") &&
                       library.Find(found.EnumCertificatesInStore, "CertEnumCertificatesInStore") &&
+                      library.Find(found.FindCertificateInStore, "CertFindCertificateInStore") &&
                       library.Find(found.GetNameString, "CertGetNameStringA") &&
                       library.Find(found.GetContextProperty, "CertGetCertificateContextProperty") &&
                       library.Find(found.FreeCertificateContext, "CertFreeCertificateContext") &&

@@ -12,6 +12,7 @@
 struct CertificateCalls {
     decltype(&::CertOpenSystemStoreA) OpenSystemStore = nullptr;
     decltype(&::CertEnumCertificatesInStore) EnumCertificatesInStore = nullptr;
+    decltype(&::CertFindCertificateInStore) FindCertificateInStore = nullptr;
     decltype(&::CertGetNameStringA) GetNameString = nullptr;
     decltype(&::CertGetCertificateContextProperty) GetContextProperty = nullptr;
     decltype(&::CertFreeCertificateContext) FreeCertificateContext = nullptr;

@@ -10,6 +10,7 @@ unsigned char ConfigDialogOpen = 0;
 int ZeroConfigActive = 0;
 int PreviousLinkState = 0;
 OSVERSIONINFOA OsVersion = {};
+EapCertificateSelection EapSelection = {};
 
 bool IsWindowsXp(const OSVERSIONINFOA& version)
 {
@@ -26,4 +27,5 @@ void ResetSharedState()
     ZeroConfigActive = 0;
     PreviousLinkState = 0;
     std::memset(&OsVersion, 0, sizeof OsVersion);
+    std::memset(&EapSelection, 0, sizeof EapSelection);
 }

@@ -4,6 +4,7 @@
 #define SKYLOOK_STATE_PROGRAM_STATE_H
 
 #include "adapter/AdapterStatus.h"
+#include "adapter/ClientCertificate.h"
 #include "record/AdapterSettings.h"
 
 #include <windows.h>
@@ -32,6 +33,16 @@ extern int ZeroConfigActive;
 extern int PreviousLinkState;
 // The OS version as read on the last tick.
 extern OSVERSIONINFOA OsVersion;
+
+// The client certificate chosen for 802.1X in the Select Certificate dialog: its subject
+// (the user name) and issuer (the certificate name), cut to the record's fields, and its
+// SHA-1 hash. Empty until the user chooses one; every 802.1X page shows the same choice.
+struct EapCertificateSelection {
+    char UserName[sizeof(AdapterSettings::WPALoginName)];
+    char CertificateName[sizeof(AdapterSettings::WPACertificate)];
+    unsigned char Hash[CertificateThumbprintSize];
+};
+extern EapCertificateSelection EapSelection;
 
 // Windows XP (5.1), the one version whose Zero Configuration service the program steps
 // aside for.

@@ -92,6 +92,22 @@ TEST_F(ClientCertificateTest, NoMatchingNameGivesAZeroThumbprint)
     EXPECT_EQ(bob.ThumbprintHex(), Hex(thumbprint, sizeof(thumbprint)));
 }
 
+// The 802.1X choice stores a long subject cut to the record's field; the apply must still
+// find that certificate, and not one whose name merely starts the same.
+TEST_F(ClientCertificateTest, ASubjectLongerThanTheRecordsFieldIsFoundByItsStoredForm)
+{
+    const std::string subject = "Skylook Test " + std::string(40, 'L');
+    TestCertificate longName(subject);
+    TestCertificate prefix("Skylook Test LLL");
+    ASSERT_TRUE(longName.Created() && prefix.Created());
+
+    AdapterSettings settings = TlsSettings(subject.c_str());
+    const std::string stored(settings.WPALoginName);
+    ASSERT_EQ(sizeof(settings.WPALoginName) - 1, stored.size());
+    ApplyTlsSettings(settings, RecordWait);
+    EXPECT_EQ(ExpectedTlsCalls(stored, longName.ThumbprintHex()), JournalLines());
+}
+
 TEST_F(ClientCertificateTest, WithoutTestCertificatesTheThumbprintIsZero)
 {
     unsigned char thumbprint[CertificateThumbprintSize];

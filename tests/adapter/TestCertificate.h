@@ -11,9 +11,23 @@
 // Every test certificate's name starts with this, so leftovers of an aborted run can be found.
 constexpr const char* TestCertificatePrefix = "Skylook Test ";
 
+// A calendar date and time of day, UTC, for a certificate's validity.
+SYSTEMTIME CalendarDate(WORD year, WORD month, WORD day, WORD hour = 0, WORD minute = 0);
+
+// What a test may fix of its certificate; the rest is as a self-signed certificate has it.
+struct TestCertificateShape {
+    std::string IssuerName;     // common name of the issuer
+    std::vector<BYTE> Serial;   // lowest byte first, as the certificate interface holds it
+    SYSTEMTIME NotBefore;
+    SYSTEMTIME NotAfter;
+};
+
 class TestCertificate {
 public:
     explicit TestCertificate(const std::string& commonName);
+    // A version 3 certificate of commonName with the issuer, serial and validity of shape,
+    // signed with its own key.
+    TestCertificate(const std::string& commonName, const TestCertificateShape& shape);
     ~TestCertificate();
     TestCertificate(const TestCertificate&) = delete;
     TestCertificate& operator=(const TestCertificate&) = delete;
@@ -25,6 +39,9 @@ public:
     static void RemoveLeftovers();
 
 private:
+    bool CreateKey();
+    void AddToStore(PCCERT_CONTEXT certificate);
+
     std::string container_;
     HCRYPTPROV provider_ = 0;
     std::vector<BYTE> thumbprint_;

@@ -1,0 +1,12 @@
+// Resource ids of the Select Certificate and View Certificate dialogs.
+#ifndef SKYLOOK_UI_CERTIFICATE_DLG_IDS_H
+#define SKYLOOK_UI_CERTIFICATE_DLG_IDS_H
+
+#define IDD_VIEW_CERTIFICATE 169
+#define IDD_SELECT_CERTIFICATE 170
+
+#define IDC_VIEW_CERTIFICATE_FIELDS 1090
+#define IDC_SELECT_CERTIFICATE_LIST 1091
+#define IDC_SELECT_CERTIFICATE_VIEW 1093
+
+#endif
