@@ -13,6 +13,11 @@ void OpenAdapterAtStart()
 bool ReopenAdapter()
 {
     Vexa5200CloseAdapter(&AdapterHandle);
+    return OpenUsableAdapter();
+}
+
+bool OpenUsableAdapter()
+{
     if (Vexa5200OpenAdapter(&AdapterHandle) == 0)
         GetAdapterInstanceId(AdapterInstanceId, sizeof AdapterInstanceId);
 

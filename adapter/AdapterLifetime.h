@@ -11,6 +11,10 @@ void OpenAdapterAtStart();
 // True when the adapter is open and usable afterwards.
 bool ReopenAdapter();
 
+// Opens the adapter and reads its identifier without touching the link; the handle is
+// closed again unless the hardware reports itself usable. True when it is open and usable.
+bool OpenUsableAdapter();
+
 void CloseAdapterAtEnd();
 
 #endif

@@ -42,7 +42,7 @@ uint32_t ChannelFromFrequency(unsigned long kilohertz)
     return static_cast<uint32_t>(channel);
 }
 
-void ConvertScanAnswer(const unsigned char* answer, size_t size, ScanList& list)
+void ConvertScanAnswer(const unsigned char* answer, size_t size, ScanList& list, NetworkSecurity* security)
 {
     if (size < ListHeaderSize) {
         list.Count = 0;
@@ -64,17 +64,20 @@ void ConvertScanAnswer(const unsigned char* answer, size_t size, ScanList& list)
         if (record.Length < sizeof(NDIS_WLAN_BSSID) || record.Length > size - offset)
             break;
         ConvertRecord(record, list.Entries[converted]);
+        if (security)
+            security[converted] = SecurityFromBeacon(list.Entries[converted].Privacy, answer + offset + sizeof record,
+                                                     record.Length - sizeof record);
         ++converted;
         offset += record.Length;
     }
     list.Count = converted;
 }
 
-bool ReadScanList(ScanList& list)
+bool ReadScanList(ScanList& list, NetworkSecurity* security)
 {
     auto answer = std::make_unique<unsigned char[]>(ScanAnswerSize);  // zero-filled
     if (Vexa5200QueryScanList(AdapterHandle, answer.get(), ScanAnswerSize) != 0)
         return false;
-    ConvertScanAnswer(answer.get(), ScanAnswerSize, list);
+    ConvertScanAnswer(answer.get(), ScanAnswerSize, list, security);
     return true;
 }

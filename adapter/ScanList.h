@@ -2,6 +2,8 @@
 #ifndef SKYLOOK_SCAN_LIST_H
 #define SKYLOOK_SCAN_LIST_H
 
+#include "ScanSecurity.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -25,13 +27,15 @@ struct ScanList {
 constexpr unsigned long ScanAnswerSize = 0x6000;
 
 // Reads the adapter's last scan into list. False when the library call failed; the list is
-// then untouched. Entries from Count on keep what the caller left in them.
-bool ReadScanList(ScanList& list);
+// then untouched. Entries from Count on keep what the caller left in them. security, when
+// given, receives what each converted entry asks of a client, entry by entry.
+bool ReadScanList(ScanList& list, NetworkSecurity* security = nullptr);
 
 // Converts an NDIS 802.11 BSSID list of size bytes into list (the part of ReadScanList that
 // needs no adapter). The walk stops at the first record that is shorter than a record or
 // runs past the answer; Count is the number of entries converted.
-void ConvertScanAnswer(const unsigned char* answer, size_t size, ScanList& list);
+void ConvertScanAnswer(const unsigned char* answer, size_t size, ScanList& list,
+                       NetworkSecurity* security = nullptr);
 
 // 802.11b/g channel of a DS frequency in kHz: 2412 MHz is 1, each 5 MHz one more, 2484 MHz is
 // 14; 0 for a frequency outside the 2.4 GHz channels.

@@ -1,5 +1,6 @@
 #include "MainFrame.h"
 
+#include "ProfileRequest.h"
 #include "TrayNotify.h"
 
 #include "adapter/AdapterLifetime.h"
@@ -100,6 +101,11 @@ bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     if (message == TaskbarCreatedMessage() && message != 0) {
         m_monitor.OnTrayRecreated();
         result = 0;
+        return true;
+    }
+    if (message == WM_COPYDATA) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        result = data && AcceptProfileRequest(*data) ? TRUE : FALSE;
         return true;
     }
     if (message == WM_POWERBROADCAST) {

@@ -42,6 +42,10 @@ WepKeyCheck ValidateWepKeys(const WepKeyTexts& keys, uint32_t txKey, uint32_t ke
 void WepKeyTextToSlot(const std::string& text, uint32_t format, unsigned char* slot)
 {
     if (format == WepKeyFormatHex) {
+        // A key the user emptied must not keep its old bytes: it becomes an empty key, as
+        // an emptied ASCII key does.
+        if (text.empty())
+            std::memset(slot, 0, WepKeySlotSize);
         HexPairsToBytes(text.data(), text.size(), slot, WepKeySlotSize);
         return;
     }

@@ -30,8 +30,8 @@ struct WepKeyCheck {
 WepKeyCheck ValidateWepKeys(const WepKeyTexts& keys, uint32_t txKey, uint32_t keySize, uint32_t format);
 
 // HEX: each pair of characters from the start gives one byte and replaces the start of the
-// slot (the rest keeps its content); ASCII: the characters and a terminating zero. Never
-// writes past the slot's WepKeySlotSize bytes.
+// slot (the rest keeps its content), and an empty text clears the slot; ASCII: the characters
+// and a terminating zero. Never writes past the slot's WepKeySlotSize bytes.
 void WepKeyTextToSlot(const std::string& text, uint32_t format, unsigned char* slot);
 
 // Puts four validated key texts into the record with the size chosen by lengthIndex and

@@ -13,3 +13,10 @@ bool LoadDefaultSettings(AdapterSettings& settings)
     LoadSettingsAt(DefaultSettingsPath, settings);
     return true;
 }
+
+AdapterSettings StoredDefaultSettings()
+{
+    AdapterSettings settings{};
+    LoadDefaultSettings(settings);
+    return settings;
+}

@@ -15,4 +15,7 @@ bool SaveDefaultSettings(const AdapterSettings& settings);
 // Always true.
 bool LoadDefaultSettings(AdapterSettings& settings);
 
+// A cleared record filled with the default settings.
+AdapterSettings StoredDefaultSettings();
+
 #endif

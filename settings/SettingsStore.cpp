@@ -4,6 +4,7 @@
 #include "record/HexText.h"
 #include "record/RateTable.h"
 #include "record/WepKeySlots.h"
+#include "settings/StoredValues.h"
 
 #include <Vexa5200.h>
 
@@ -13,20 +14,8 @@
 
 namespace {
 
-constexpr uint32_t HighestNetworkMode = NetworkModeInfrastructure;
-constexpr uint32_t HighestPowerMode = 2;
-constexpr uint32_t HighestPreamble = 2;
-constexpr uint32_t HighestAuthMode = AuthModeWpa;
-constexpr uint32_t HighestWepStatus = WepStatusOff;
-constexpr uint32_t HighestWepKeyFormat = WepKeyFormatHex;
-constexpr uint32_t HighestChannel = 14;
 constexpr size_t DataRateValueSize = 10;
 constexpr size_t LongestTextValue = 160;
-
-constexpr uint32_t CharacterPair(char first, char second)
-{
-    return static_cast<unsigned char>(first) | (uint32_t{static_cast<unsigned char>(second)} << 8);
-}
 
 const char* const WepKeyValueNames[WepKeyCount] = {"WepKey1", "WepKey2", "WepKey3", "WepKey4"};
 
@@ -38,7 +27,7 @@ void CreateKey(const char* path)
 
 void WriteBytes(const char* path, const char* name, const void* bytes, unsigned long count)
 {
-    Vexa5200SetRegistry(path, name, bytes, count, 0);
+    WriteStoredBytes(path, name, bytes, count);
 }
 
 // A 32-bit number as its 4 little-endian bytes; for the single-character values this is the
@@ -70,18 +59,13 @@ bool ReadNumber(const char* path, const char* name, uint32_t& number)
     return true;
 }
 
-// A single character stored as 4 bytes: the field takes character minus base when that lies
-// in 0..highest, and keeps its value otherwise.
-bool ReadCharacter(const char* path, const char* name, char base, uint32_t highest, uint32_t& field)
+// A single character stored as 4 bytes: the field takes it when it lies in the value's range
+// and keeps its value otherwise.
+bool ReadDigit(const char* path, const char* name, uint32_t& field)
 {
+    const StoredValue& value = *FindStoredValue(name);
     uint32_t stored = 0;
-    if (!ReadNumber(path, name, stored))
-        return false;
-    const uint32_t first = static_cast<unsigned char>(base);
-    if (stored < first || stored - first > highest)
-        return false;
-    field = stored - first;
-    return true;
+    return ReadNumber(path, name, stored) && DigitFromStored(stored, value.Base, value.Highest, field);
 }
 
 // Text of at most size bytes (terminator included), into a buffer the caller provides.
@@ -109,33 +93,7 @@ void ReadTextField(const char* path, const char* name, char (&field)[Size])
 bool ReadChannel(const char* path, uint32_t& channel)
 {
     uint32_t stored = 0;
-    if (!ReadNumber(path, "Channel", stored))
-        return false;
-    uint32_t value = 0;
-    int digits = 0;
-    for (int i = 0; i < 4; ++i) {
-        const char c = static_cast<char>(stored >> (8 * i));
-        if (c == 0)
-            break;
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + static_cast<uint32_t>(c - '0');
-        ++digits;
-    }
-    if (digits == 0 || value < 1 || value > HighestChannel)
-        return false;
-    channel = value;
-    return true;
-}
-
-// Case matters: only the exact texts of the table give an index; anything else is Auto.
-unsigned char RateIndexForStoredText(const char* text)
-{
-    for (unsigned index = 1; index < RateIndexCount; ++index) {
-        if (std::strcmp(text, RateTable[index].StoredText) == 0)
-            return static_cast<unsigned char>(index);
-    }
-    return 0;
+    return ReadNumber(path, "Channel", stored) && ChannelFromStored(stored, channel);
 }
 
 // The two sizes the key editors offer are stored as the texts "5" and "13"; any other size
@@ -153,25 +111,32 @@ void WriteWepKeySize(const char* path, uint32_t size)
 void ReadWepKeySize(const char* path, uint32_t& size)
 {
     uint32_t stored = 0;
-    if (!ReadNumber(path, "WepKeySize", stored))
-        return;
-    if (stored == CharacterPair('5', 0))
-        size = WepKeySize64;
-    else if (stored == CharacterPair('1', '3'))
-        size = WepKeySize128;
-    else if (stored <= MaxWepKeySize)
-        size = stored;
+    if (ReadNumber(path, "WepKeySize", stored))
+        WepKeySizeFromStored(stored, size);
 }
 
-// Keys without a first byte become WepKeySize characters '0'; in HEX format each key is
-// then replaced by the hex text of its first WepKeySize bytes.
+// An ASCII key ends at its first zero byte, so one without a first byte is empty. A HEX key
+// may well begin with a zero byte (00AABBCCDD); it is empty only when all its bytes are.
+bool IsEmptyWepKey(const unsigned char* key, size_t size, uint32_t format)
+{
+    if (format != WepKeyFormatHex)
+        return key[0] == 0;
+    const size_t count = size < WepKeySlotSize ? size : WepKeySlotSize;
+    for (size_t i = 0; i < count; ++i)
+        if (key[i] != 0)
+            return false;
+    return true;
+}
+
+// Empty keys become WepKeySize characters '0', the form stored files have for them; in HEX
+// format each key is then replaced by the hex text of its first WepKeySize bytes.
 void PrepareWepKeys(const AdapterSettings& settings, unsigned char (&prepared)[WepKeyCount][WepKeySlotSize])
 {
     const size_t size = settings.WepKeySize;
     for (int i = 0; i < WepKeyCount; ++i) {
         unsigned char* key = prepared[i];
         std::memcpy(key, WepKeySlot(settings, i), WepKeySlotSize);
-        if (key[0] == 0) {
+        if (IsEmptyWepKey(key, size, settings.WepKeyFormat)) {
             const size_t zeros = size < WepKeySlotSize ? size : WepKeySlotSize - 1;
             std::memset(key, 0, WepKeySlotSize);
             std::memset(key, '0', zeros);
@@ -252,7 +217,7 @@ void LoadSettingsAt(const char* path, AdapterSettings& settings)
     else
         std::strcpy(settings.DesiredSSID, "Wireless");
 
-    if (!ReadCharacter(path, "NetworkMode", '0', HighestNetworkMode, settings.NetworkMode))
+    if (!ReadDigit(path, "NetworkMode", settings.NetworkMode))
         settings.NetworkMode = NetworkModeInfrastructure;
     if (!ReadChannel(path, settings.Channel))
         settings.Channel = 1;
@@ -262,14 +227,14 @@ void LoadSettingsAt(const char* path, AdapterSettings& settings)
     settings.DataRate[0] = RateIndexForStoredText(rate);
     settings.DataRate[1] = 0;
 
-    ReadCharacter(path, "PowerMode", '0', HighestPowerMode, settings.PowerMode);
-    ReadCharacter(path, "Preamble", '1', HighestPreamble, settings.Preamble);
-    if (!ReadCharacter(path, "WepStatus", '0', HighestWepStatus, settings.WepStatus))
+    ReadDigit(path, "PowerMode", settings.PowerMode);
+    ReadDigit(path, "Preamble", settings.Preamble);
+    if (!ReadDigit(path, "WepStatus", settings.WepStatus))
         settings.WepStatus = WepStatusOff;
-    ReadCharacter(path, "AuthMode", '0', HighestAuthMode, settings.AuthMode);
-    ReadCharacter(path, "TxWepKey", '0', WepKeyCount - 1, settings.TxWepKey);
+    ReadDigit(path, "AuthMode", settings.AuthMode);
+    ReadDigit(path, "TxWepKey", settings.TxWepKey);
     ReadWepKeySize(path, settings.WepKeySize);
-    ReadCharacter(path, "WepKeyFormat", '0', HighestWepKeyFormat, settings.WepKeyFormat);
+    ReadDigit(path, "WepKeyFormat", settings.WepKeyFormat);
 
     for (int i = 0; i < WepKeyCount; ++i)
         ReadWepKey(path, i, settings.WepKeyFormat, WepKeySlot(settings, i));

@@ -6,6 +6,7 @@
 //   tray_scene open        (a double-click on the tray icon: the configuration dialog)
 //   tray_scene page <n>    (the open dialog's side label n, 0 Link Info. to 4 About)
 //   tray_scene dialog      (prints the open dialog's geometry as WxH+X+Y; fails without one)
+//   tray_scene auth <n>    (on the shown Encryption page: encryption on, authentication mode n)
 #include <Vexa5200.h>
 #include <windows.h>
 
@@ -101,6 +102,43 @@ int SelectPage(const char* index)
     return 0;
 }
 
+// The page the open dialog shows: a visible child of its page container (1000).
+HWND ShownPage(HWND dialog)
+{
+    HWND container = ::GetDlgItem(dialog, 1000);
+    for (HWND page = ::GetWindow(container, GW_CHILD); page; page = ::GetWindow(page, GW_HWNDNEXT))
+        if (::IsWindowVisible(page))
+            return page;
+    return nullptr;
+}
+
+int SelectAuthMode(const char* index)
+{
+    const int mode = std::atoi(index);
+    HWND dialog = ConfigurationDialog();
+    if (!dialog)
+        return 1;
+    // The Encryption page: "Data Encryption" (1030) and the four authentication modes (1029).
+    HWND page = ShownPage(dialog);
+    HWND encryption = page ? ::GetDlgItem(page, 1030) : nullptr;
+    HWND modes = page ? ::GetDlgItem(page, 1029) : nullptr;
+    if (!encryption || !modes || ::SendMessageA(modes, CB_GETCOUNT, 0, 0) != 4 || mode < 0 || mode > 3) {
+        std::fprintf(stderr, "tray_scene: the Encryption page is not shown or has no mode %s\n", index);
+        return 1;
+    }
+    if (::SendMessageA(encryption, BM_GETCHECK, 0, 0) != BST_CHECKED) {
+        ::SendMessageA(encryption, BM_SETCHECK, BST_CHECKED, 0);
+        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(1030, BN_CLICKED), reinterpret_cast<LPARAM>(encryption));
+    }
+    ::SendMessageA(modes, CB_SETCURSEL, static_cast<WPARAM>(mode), 0);
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(1029, CBN_SELCHANGE), reinterpret_cast<LPARAM>(modes));
+    if (::SendMessageA(modes, CB_GETCURSEL, 0, 0) != mode) {
+        std::fprintf(stderr, "tray_scene: mode %s was not taken\n", index);
+        return 1;
+    }
+    return 0;
+}
+
 int PrintDialogGeometry()
 {
     HWND dialog = ConfigurationDialog();
@@ -129,6 +167,8 @@ int main(int argc, char** argv)
         return SelectPage(argv[2]);
     if (argc == 2 && std::strcmp(argv[1], "dialog") == 0)
         return PrintDialogGeometry();
-    std::fprintf(stderr, "usage: tray_scene join <ssid> | hover | exit | open | page <n> | dialog\n");
+    if (argc == 3 && std::strcmp(argv[1], "auth") == 0)
+        return SelectAuthMode(argv[2]);
+    std::fprintf(stderr, "usage: tray_scene join <ssid> | hover | exit | open | page <n> | dialog | auth <n>\n");
     return 2;
 }

@@ -76,6 +76,18 @@ TEST(WepKeyRules, HexOddLastCharacterIsIgnored)
     EXPECT_EQ(Bytes(slot, slot + 2), (Bytes{0x12, 0}));
 }
 
+TEST(WepKeyRules, AnEmptiedKeyKeepsNoOldBytes)
+{
+    unsigned char slot[WepKeySlotSize];
+    std::memset(slot, 0xAB, sizeof slot);
+    WepKeyTextToSlot("", WepKeyFormatHex, slot);
+    EXPECT_EQ(Bytes(slot, slot + WepKeySlotSize), Bytes(WepKeySlotSize, 0));
+
+    std::memset(slot, 0xAB, sizeof slot);
+    WepKeyTextToSlot("", WepKeyFormatAscii, slot);
+    EXPECT_EQ(WepKeySlotToText(slot, 5, WepKeyFormatAscii), "");
+}
+
 TEST(WepKeyRules, AsciiTextIsCopiedWithATerminator)
 {
     unsigned char slot[WepKeySlotSize];

@@ -217,6 +217,34 @@ TEST_F(DefaultSettingsEncoding, EmptyKeyBecomesZeroCharacters)
     EXPECT_EQ(Stored("WepKey2"), Text("3030303030", 128));
 }
 
+// Only a key with no byte at all is empty; a HEX key may begin with a zero byte, as one in
+// four generated 64-bit keys does.
+TEST_F(DefaultSettingsEncoding, HexKeyBeginningWithAZeroByteIsStoredAsItself)
+{
+    const struct {
+        const char* What;
+        unsigned char Key[5];
+        const char* StoredHex;
+    } cases[] = {
+        {"zero first byte", {0x00, 0xAA, 0xBB, 0xCC, 0xDD}, "00AABBCCDD"},
+        {"zero last byte only", {0x12, 0x00, 0x00, 0x00, 0x00}, "1200000000"},
+        {"every byte zero", {0, 0, 0, 0, 0}, "3030303030"},
+    };
+    settings_.WepKeySize = 5;
+    settings_.WepKeyFormat = 1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        std::memcpy(settings_.WepKey1, c.Key, sizeof c.Key);
+        SaveDefaultSettings(settings_);
+        EXPECT_EQ(Stored("WepKey1"), Text(c.StoredHex, 128));
+        if (c.Key[1] != 0) {
+            AdapterSettings loaded{};
+            LoadDefaultSettings(loaded);
+            EXPECT_EQ(0, std::memcmp(loaded.WepKey1, c.Key, sizeof c.Key)) << "loads back as typed";
+        }
+    }
+}
+
 TEST_F(DefaultSettingsEncoding, WepOffLeavesStoredKeysUntouched)
 {
     settings_.WepKeyFormat = WepKeyFormatAscii;

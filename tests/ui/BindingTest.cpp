@@ -23,8 +23,10 @@ std::vector<CDialog*> DialogAndPages()
 std::string Unbound(const CDialog& dialog)
 {
     std::string ids;
-    for (int id : dialog.UnboundControls())
-        ids += " " + std::to_string(id);
+    for (int id : dialog.UnboundControls()) {
+        ids += ' ';
+        ids += std::to_string(id);
+    }
     return ids;
 }
 

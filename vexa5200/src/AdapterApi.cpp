@@ -5,6 +5,7 @@
 #include "Environment.h"
 #include "Failures.h"
 #include "Link.h"
+#include "Region.h"
 #include "ScanList.h"
 #include "Sessions.h"
 #include "SharedAdapter.h"
@@ -240,7 +241,14 @@ VEXA5200_API int Vexa5200SetNetworkMode(VEXA5200_HANDLE handle, unsigned long mo
 
 VEXA5200_API int Vexa5200SetChannel(VEXA5200_HANDLE handle, unsigned long channel)
 {
-    return SetValue(Fn::SetChannel, "SetChannel", handle, channel, 1, 14, &AdapterConfig::Channel);
+    return Act(Fn::SetChannel, handle, JournalLine("SetChannel").Number(channel), [&](AdapterState& s, uint64_t) {
+        // The card transmits only where its region allows.
+        const RegionChannels allowed = ChannelsOfRegion(s.RegionCode);
+        if (channel < allowed.First || channel > allowed.Last)
+            return false;
+        s.Config.Channel = channel;
+        return true;
+    });
 }
 
 VEXA5200_API int Vexa5200SetDataRate(VEXA5200_HANDLE handle, unsigned long rateCode)

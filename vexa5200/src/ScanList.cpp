@@ -37,6 +37,15 @@ std::vector<unsigned char> InformationElements(const VexaSimNetwork& n, const st
     ies.push_back(3);
     ies.push_back(1);
     ies.push_back(static_cast<unsigned char>(n.Channel));
+    if (n.Security == VEXASIM_WPA_PSK || n.Security == VEXASIM_WPA_TLS) {
+        // The WPA element: version 1, TKIP group and pairwise cipher, PSK or 802.1X key management.
+        const unsigned char keyManagement = n.Security == VEXASIM_WPA_PSK ? 0x02 : 0x01;
+        const unsigned char wpa[] = {0x00, 0x50, 0xF2, 0x01, 0x01, 0x00, 0x00, 0x50, 0xF2, 0x02, 0x01, 0x00,
+                                     0x00, 0x50, 0xF2, 0x02, 0x01, 0x00, 0x00, 0x50, 0xF2, keyManagement};
+        ies.push_back(221);
+        ies.push_back(static_cast<unsigned char>(sizeof wpa));
+        ies.insert(ies.end(), wpa, wpa + sizeof wpa);
+    }
     while (ies.size() % 4)
         ies.push_back(0);
     return ies;

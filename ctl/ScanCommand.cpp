@@ -1,0 +1,75 @@
+#include "ctl/AdapterSession.h"
+#include "ctl/Commands.h"
+#include "ctl/JsonOutput.h"
+#include "ctl/ScanOrder.h"
+#include "ctl/SkylookCtl.h"
+#include "ctl/TextTable.h"
+
+#include "adapter/AdapterWrappers.h"
+
+
+#include <cstring>
+#include <ostream>
+#include <string>
+
+namespace {
+
+const char* ModeText(uint32_t mode)
+{
+    return mode == 0 ? "ad-hoc" : "infrastructure";
+}
+
+}  // namespace
+
+int RunScan(const CommandLine& command)
+{
+    ScanList list;
+    std::memset(&list, 0, sizeof list);
+    NetworkSecurity security[ScanListCapacity] = {};
+    {
+        CAdapterSession session;
+        if (!session.Usable()) {
+            ReportNoCard(command.Err);
+            return ExitNoCard;
+        }
+        uint32_t radio = 0;
+        if (GetRadio(radio) && radio == 0) {
+            ReportRadioOff(command.Err);
+            return ExitFailed;
+        }
+        if (!StartScan() || !ReadScanList(list, security)) {
+            command.Err << "skylookctl: the adapter did not answer the scan. Try again; if it keeps failing,\n"
+                           "remove and insert the card.\n";
+            return ExitFailed;
+        }
+    }
+
+    const std::vector<int> order = StrongestFirst(list);
+    if (command.Json) {
+        nlohmann::json networks = nlohmann::json::array();
+        for (int i : order) {
+            const ScanEntry& entry = list.Entries[i];
+            networks.push_back({{"bssid", entry.Bssid},
+                                {"ssid", entry.Ssid},
+                                {"security", NetworkSecurityName(security[i])},
+                                {"mode", ModeText(entry.NetworkMode)},
+                                {"channel", entry.Channel},
+                                {"signal", entry.SignalStrength}});
+        }
+        WriteJson(command.Out, networks);
+        return ExitOk;
+    }
+    if (order.empty()) {
+        command.Out << "No networks heard.\n";
+        return ExitOk;
+    }
+    CTextTable table;
+    table.AddRow({"BSSID", "SSID", "Security", "Mode", "Channel", "Signal"});
+    for (int i : order) {
+        const ScanEntry& entry = list.Entries[i];
+        table.AddRow({entry.Bssid, entry.Ssid, NetworkSecurityName(security[i]), ModeText(entry.NetworkMode),
+                      std::to_string(entry.Channel), std::to_string(entry.SignalStrength) + "%"});
+    }
+    table.Print(command.Out);
+    return ExitOk;
+}

@@ -1,0 +1,112 @@
+#include "ctl/AdapterSession.h"
+#include "ctl/Commands.h"
+#include "ctl/JsonOutput.h"
+#include "ctl/SkylookCtl.h"
+#include "ctl/TextTable.h"
+
+#include "adapter/AdapterStatus.h"
+#include "adapter/AdapterWrappers.h"
+#include "settings/DefaultSettings.h"
+
+
+#include <cstring>
+#include <ostream>
+#include <string>
+
+namespace {
+
+const char* LinkStateText(int32_t state)
+{
+    switch (state) {
+    case LinkNoAdapter:
+        return "No Card Found";
+    case LinkAssociated:
+        return "Associated";
+    case LinkRadioOff:
+        return "Radio Off";
+    case LinkNotAssociatedAdHoc:
+        return "No Connect (ad-hoc)";
+    default:
+        return "No Connect";
+    }
+}
+
+// "54 " or "5.5 " as the query leaves it, "Auto" when the adapter did not say.
+std::string RateText(const char* rate)
+{
+    std::string text = rate;
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text == "Auto" || text.empty() ? text : text + " Mbit/s";
+}
+
+int ExitStatusFor(int32_t state)
+{
+    if (state == LinkNoAdapter)
+        return ExitNoCard;
+    return state == LinkAssociated ? ExitOk : ExitFailed;
+}
+
+}  // namespace
+
+int RunStatus(const CommandLine& command)
+{
+    AdapterStatus status;
+    std::memset(&status, 0, sizeof status);
+    uint32_t radio = 0;
+    bool radioKnown = false;
+    {
+        CAdapterSession session;
+        if (session.Usable() && QueryAdapterStatus(status))
+            radioKnown = GetRadio(radio);
+        else
+            status.LinkState = LinkNoAdapter;
+    }
+    AdapterSettings defaults;
+    std::memset(&defaults, 0, sizeof defaults);
+    LoadDefaultSettings(defaults);
+
+    const bool associated = status.LinkState == LinkAssociated;
+    const char* mode = status.NetworkMode == NetworkModeAdHoc ? "ad-hoc" : "infrastructure";
+    if (command.Json) {
+        nlohmann::json json = {
+            {"state", LinkStateText(status.LinkState)},
+            {"linkState", status.LinkState},
+            {"associated", associated},
+            {"radio", radioKnown ? (radio ? "on" : "off") : "unknown"},
+            {"defaultNetwork", defaults.DesiredSSID},
+        };
+        if (status.LinkState != LinkNoAdapter && status.LinkState != LinkRadioOff) {
+            json["ssid"] = status.Ssid;
+            json["bssid"] = status.Bssid;
+            json["mode"] = mode;
+            json["channel"] = status.Channel;
+            json["rate"] = RateText(status.TxRate);
+        }
+        if (associated) {
+            json["signal"] = status.SignalStrength;
+            json["linkQuality"] = status.LinkQuality;
+        }
+        WriteJson(command.Out, json);
+        return ExitStatusFor(status.LinkState);
+    }
+
+    CTextTable table;
+    table.AddRow({"State:", LinkStateText(status.LinkState)});
+    if (associated) {
+        table.AddRow({"SSID:", status.Ssid});
+        table.AddRow({"BSSID:", status.Bssid});
+        table.AddRow({"Mode:", mode});
+        table.AddRow({"Channel:", std::to_string(status.Channel)});
+        table.AddRow({"Rate:", RateText(status.TxRate)});
+        table.AddRow({"Signal:", std::to_string(status.SignalStrength) + "%"});
+        table.AddRow({"Link quality:", std::to_string(status.LinkQuality) + "%"});
+    } else if (status.Ssid[0]) {
+        table.AddRow({"Joining:", status.Ssid});
+    }
+    if (radioKnown)
+        table.AddRow({"Radio:", radio ? "on" : "off"});
+    table.AddRow({"Default network:", defaults.DesiredSSID});
+    table.Print(command.Out);
+    return ExitStatusFor(status.LinkState);
+}

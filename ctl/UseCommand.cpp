@@ -1,0 +1,64 @@
+#include "ctl/AdapterSession.h"
+#include "ctl/Commands.h"
+#include "ctl/SkylookCtl.h"
+
+#include "adapter/AdapterStatus.h"
+#include "adapter/ApplySettings.h"
+#include "app/ProfileRequest.h"
+#include "settings/ProfileSelection.h"
+
+#include <cstring>
+#include <ostream>
+
+namespace {
+
+// The program's tick would count a request out without applying it while the radio is off or
+// the card is missing, so the tool refuses then, with or without the program.
+int CheckAdapterTakesSettings(const CAdapterSession& session, const CommandLine& command)
+{
+    AdapterStatus status;
+    std::memset(&status, 0, sizeof status);
+    if (!session.Usable() || !QueryAdapterStatus(status)) {
+        ReportNoCard(command.Err);
+        return ExitNoCard;
+    }
+    if (status.LinkState == LinkRadioOff) {
+        ReportRadioOff(command.Err);
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+}  // namespace
+
+int RunUse(const CommandLine& command)
+{
+    const std::string& name = command.Operands[0];
+    if (!ProfileExists(name.c_str()))
+        return ReportMissingProfile(name, command.Err);
+
+    CAdapterSession session;
+    const int adapter = CheckAdapterTakesSettings(session, command);
+    if (adapter != ExitOk)
+        return adapter;
+
+    if (const HWND program = FindRunningProgram()) {
+        if (!SendProfileRequest(program, name.c_str())) {
+            command.Err << "skylookctl: skylook.exe did not take profile \"" << name
+                        << "\". It may be busy or have just ended; try again.\n";
+            return ExitFailed;
+        }
+        command.Out << "Profile \"" << name
+                    << "\" is now the default settings; skylook.exe applies it on its next tick.\n";
+        return ExitOk;
+    }
+
+    // Without the program the tool stands in for its tick, with the same apply procedures.
+    AdapterSettings settings;
+    if (!MakeProfileDefault(name.c_str(), settings))
+        return ReportMissingProfile(name, command.Err);
+    ApplyPendingSettings(settings);
+    command.Out << "Profile \"" << name << "\" is now the default settings and was applied; the adapter joins \""
+                << settings.DesiredSSID << "\".\n";
+    return ExitOk;
+}

@@ -1,0 +1,30 @@
+#include "settings/ProfileSelection.h"
+
+#include "framework/Handles.h"
+#include "settings/DefaultSettings.h"
+#include "settings/ProfileStore.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+bool ProfileExists(const char* name)
+{
+    if (!name || !*name || std::strlen(name) > ProfileNameMaxLength || std::strchr(name, '\\'))
+        return false;
+    CRegistryKey key;
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, (std::string(ProfileRootPath) + name).c_str(), 0, KEY_READ,
+                         key.Receive()) == ERROR_SUCCESS;
+}
+
+bool MakeProfileDefault(const char* name, AdapterSettings& settings)
+{
+    if (!ProfileExists(name))
+        return false;
+    std::memset(&settings, 0, sizeof settings);
+    LoadProfile(name, settings);
+    settings.ApplyScope = ApplyScopeAll;
+    SaveDefaultSettings(settings);
+    return true;
+}

@@ -1,0 +1,16 @@
+// Choosing a stored profile as the default settings, for callers outside the dialog: the
+// command-line tool and the running program on the tool's request.
+#ifndef SKYLOOK_PROFILE_SELECTION_H
+#define SKYLOOK_PROFILE_SELECTION_H
+
+#include "record/AdapterSettings.h"
+
+// True when a profile of exactly this name is stored: at most ProfileNameMaxLength
+// characters, no backslash, and its key present. Looking does not create the key.
+bool ProfileExists(const char* name);
+
+// Loads the stored profile into settings (cleared first, ApplyScope all) and saves it as
+// the default settings. False, with nothing written, when no such profile exists.
+bool MakeProfileDefault(const char* name, AdapterSettings& settings);
+
+#endif

@@ -1,0 +1,12 @@
+// Hands an edited record to the tray timer: stored as the default settings and applied on
+// the next tick.
+#ifndef SKYLOOK_UI_PENDING_APPLY_H
+#define SKYLOOK_UI_PENDING_APPLY_H
+
+#include "record/AdapterSettings.h"
+
+// Both halves are applied; the link shows as being set up until the next status query.
+// PendingSettings is complete before ApplyRequest is raised.
+void SaveAndRequestApply(AdapterSettings settings);
+
+#endif

@@ -1,0 +1,14 @@
+// Resource ids of the Pre-shared key page.
+#ifndef SKYLOOK_UI_PSK_PAGE_IDS_H
+#define SKYLOOK_UI_PSK_PAGE_IDS_H
+
+#define IDD_PSK_PAGE 167
+
+#define IDC_PSK_UNMASK 1013
+#define IDC_PSK_GROUP 1091
+#define IDC_PSK_PASSPHRASE_LABEL 1092
+#define IDC_PSK_CONFIRM_LABEL 1093
+#define IDC_PSK_PASSPHRASE 1094
+#define IDC_PSK_CONFIRM 1095
+
+#endif
