@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES := mscoree=;mshtml=;winemenubuilder.exe=
 JOBS ?= 2
 CTEST_ARGS ?=
 
-.PHONY: all deps configure build prefix test run shot gallery bench clean
+.PHONY: all deps configure build prefix test run shot gallery bench dist clean
 
 all: build
 
@@ -22,7 +22,8 @@ $(BUILD_ABS)/CMakeCache.txt: | deps
 
 configure: $(BUILD_ABS)/CMakeCache.txt
 
-build: configure
+# deps again: a tree configured before a tool was added still gets it.
+build: deps configure
 	@cmake --build $(BUILD_ABS) -j $(JOBS)
 
 $(WINEPREFIX)/.ready: | deps
@@ -50,6 +51,11 @@ gallery: build prefix
 
 bench: build prefix
 	@tools/with-display tools/run-benchmarks $(BUILD_ABS)
+
+# The installer and the zip, in $(BUILD)/dist.
+dist: build
+	@cmake --build $(BUILD_ABS) --target dist
+	@ls $(BUILD_ABS)/dist/*-setup.exe $(BUILD_ABS)/dist/*.zip
 
 clean:
 	rm -rf $(BUILD_ABS)

@@ -1,0 +1,163 @@
+; The Windows installer of Skylook, per machine and 64-bit like the program.
+;   makensis -DVERSION=<x.y.z> -DBINDIR=<folder of the built program> -DOUTFILE=<setup.exe> skylook.nsi
+;
+; Quiet install: setup.exe /S [/ADAPTER] [/NOSHORTCUT] [/NOAUTOSTART] [/D=<folder>]
+; (/D= must come last). A quiet install does not start the program.
+
+!ifndef VERSION | BINDIR | OUTFILE
+    !error "VERSION, BINDIR and OUTFILE must be defined"
+!endif
+
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+
+!define PRODUCT "Kelbrin 802.11g Skylook"
+!define PUBLISHER "Kelbrin"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Skylook"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define RUN_VALUE "Skylook"
+!define SHORTCUT "$SMPROGRAMS\Skylook.lnk"
+!define SETTINGS_KEY "SOFTWARE\KT60"
+
+!include MUI2.nsh
+!include FileFunc.nsh
+!include Sections.nsh
+!include x64.nsh
+!include EndRunningCopy.nsh
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\Skylook"
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+RequestExecutionLevel admin
+BrandingText "${PRODUCT} ${VERSION}"
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey ProductName "${PRODUCT}"
+VIAddVersionKey CompanyName "${PUBLISHER}"
+VIAddVersionKey FileDescription "${PRODUCT} Setup"
+VIAddVersionKey FileVersion "${VERSION}"
+VIAddVersionKey ProductVersion "${VERSION}"
+VIAddVersionKey LegalCopyright "Copyright ${PUBLISHER}"
+
+!define MUI_ICON "../res/icons/skylook.ico"
+!define MUI_UNICON "../res/icons/skylook.ico"
+!define MUI_COMPONENTSPAGE_NODESC
+!define MUI_FINISHPAGE_RUN "$INSTDIR\skylook.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Start Skylook now"
+
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_COMPONENTS
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "English"
+
+!insertmacro DEFINE_END_RUNNING_COPY ""
+!insertmacro DEFINE_END_RUNNING_COPY "un."
+
+Section "Skylook" SecProgram
+    SectionIn RO
+    Call EndRunningCopy
+    SetOutPath "$INSTDIR"
+    File "${BINDIR}/skylook.exe"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    ; A reinstall without the shortcut or the start at log-on takes them away.
+    Delete "${SHORTCUT}"
+    DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
+    ; Which library an earlier install put in, holds only for its own folder.
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != $INSTDIR
+        DeleteRegValue HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
+    ${EndIf}
+SectionEnd
+
+Section /o "Software adapter (to try Skylook without the card)" SecAdapter
+    File "${BINDIR}/vexasim.exe"
+    ; A Vexa5200.dll already beside the program may be the card's own library: it stays. Only
+    ; one that an install put here is updated, and removed again by the uninstaller.
+    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
+    ${If} $0 = 1
+    ${OrIfNot} ${FileExists} "$INSTDIR\Vexa5200.dll"
+        File "${BINDIR}/Vexa5200.dll"
+        WriteRegDWORD HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary" 1
+    ${EndIf}
+SectionEnd
+
+Section "Start menu shortcut" SecShortcut
+    CreateShortCut "${SHORTCUT}" "$INSTDIR\skylook.exe"
+SectionEnd
+
+Section "Start at log-on" SecAutostart
+    WriteRegStr HKLM "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\skylook.exe"'
+SectionEnd
+
+; Last, so that the size counts every file installed.
+Section "-Registration"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\skylook.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+; Components chosen on the command line, for quiet installs.
+Function .onInit
+    ${IfNot} ${RunningX64}
+        MessageBox MB_ICONSTOP "${PRODUCT} needs 64-bit Windows." /SD IDOK
+        Abort
+    ${EndIf}
+    SetShellVarContext all
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/ADAPTER" $1
+    ${IfNot} ${Errors}
+        !insertmacro SelectSection ${SecAdapter}
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $0 "/NOSHORTCUT" $1
+    ${IfNot} ${Errors}
+        !insertmacro UnselectSection ${SecShortcut}
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $0 "/NOAUTOSTART" $1
+    ${IfNot} ${Errors}
+        !insertmacro UnselectSection ${SecAutostart}
+    ${EndIf}
+FunctionEnd
+
+Section "-un.Program"
+    Call un.EndRunningCopy
+    Delete "${SHORTCUT}"
+    DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
+    Delete "$INSTDIR\skylook.exe"
+    Delete "$INSTDIR\vexasim.exe"
+    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
+    ${If} $0 = 1
+        Delete "$INSTDIR\Vexa5200.dll"
+    ${EndIf}
+    Delete "$INSTDIR\uninstall.exe"
+    ; Files the user put in the folder keep it.
+    RMDir "$INSTDIR"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
+
+; Off unless ticked, and so never in a quiet uninstall.
+Section /o "un.Remove my network settings and profiles"
+    DeleteRegKey HKLM "${SETTINGS_KEY}"
+SectionEnd
+
+Function un.onInit
+    SetShellVarContext all
+FunctionEnd

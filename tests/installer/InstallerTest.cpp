@@ -1,0 +1,310 @@
+// The installer and its uninstaller, run quietly as an administrator's script would: into a
+// scratch folder, again over a running copy, and out again with the user's settings kept.
+#include "ChildProcess.h"
+#include "MachineRegistry.h"
+#include "app/MainFrame.h"
+#include "framework/Handles.h"
+#include "version.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Skylook";
+const std::string RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char* const RunValue = "Skylook";
+const std::string SettingsKey = "SOFTWARE\\KT60";
+
+std::string Quoted(const std::string& text)
+{
+    return std::string(1, '"') + text + '"';
+}
+
+std::string TempFolder()
+{
+    char path[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, path);
+    return path;
+}
+
+// With a blank, as under Program Files, so that every path the installer writes must be quoted.
+std::string InstallFolder()
+{
+    return TempFolder() + "Skylook install test";
+}
+
+std::string ShortcutPath()
+{
+    char path[MAX_PATH] = {};
+    ::SHGetFolderPathA(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, path);
+    return std::string(path) + "\\Skylook.lnk";
+}
+
+bool FileExists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+Bytes FileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::string& path, const Bytes& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(file.good()) << path;
+}
+
+// Whether a file holds the same bytes as the build's own, with both sizes when it does not.
+testing::AssertionResult SameFile(const std::string& built, const std::string& installed)
+{
+    const Bytes expected = FileBytes(built);
+    const Bytes actual = FileBytes(installed);
+    if (actual == expected)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << installed << " (" << actual.size() << " bytes) differs from " << built
+                                       << " (" << expected.size() << " bytes)";
+}
+
+// The same file with bytes after its end, which Windows ignores when it loads the file.
+Bytes Marked(Bytes bytes)
+{
+    const std::string mark = "put here before the install";
+    bytes.insert(bytes.end(), mark.begin(), mark.end());
+    return bytes;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+std::string Text(const std::string& key, const char* name)
+{
+    const Bytes bytes = ReadValue(key, name);
+    return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), '\0'));
+}
+
+// Every value and subkey below the key, in enumeration order, as comparable text.
+std::string KeyDump(const std::string& path)
+{
+    CRegistryKey key;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
+        return "(none)";
+    std::string dump = "[" + path + "]\n";
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        DWORD length = sizeof name;
+        DWORD type = 0;
+        unsigned char data[4096];
+        DWORD size = sizeof data;
+        if (::RegEnumValueA(key, index, name, &length, nullptr, &type, data, &size) != ERROR_SUCCESS)
+            break;
+        dump += std::string(name, length) + " " + std::to_string(type) + " " +
+                std::string(reinterpret_cast<char*>(data), size) + "\n";
+    }
+    for (const std::string& subkey : SubkeyNames(path))
+        dump += KeyDump(path + "\\" + subkey);
+    return dump;
+}
+
+std::string ShortcutTarget(const std::string& path)
+{
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    std::string target;
+    {
+        CComPtr<IShellLinkA> link;
+        CComPtr<IPersistFile> file;
+        std::wstring widePath(path.begin(), path.end());
+        char text[MAX_PATH] = {};
+        if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                         link.ReceiveVoid())) &&
+            SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.ReceiveVoid())) &&
+            SUCCEEDED(file->Load(widePath.c_str(), STGM_READ)) &&
+            SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0)))
+            target = text;
+    }
+    ::CoUninitialize();
+    return target;
+}
+
+std::string VersionText(const std::string& path, const char* name)
+{
+    Bytes block(::GetFileVersionInfoSizeA(path.c_str(), nullptr));
+    char* text = nullptr;
+    UINT length = 0;
+    if (block.empty() || !::GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()) ||
+        !::VerQueryValueA(block.data(), (std::string("\\StringFileInfo\\040904B0\\") + name).c_str(),
+                          reinterpret_cast<void**>(&text), &length))
+        return "";
+    return text;
+}
+
+// True while any process runs the program, from wherever it was started.
+bool ProgramProcessRunning()
+{
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = ::Process32First(snapshot, &entry); more && !found; more = ::Process32Next(snapshot, &entry))
+        found = ::lstrcmpiA(entry.szExeFile, "skylook.exe") == 0;
+    ::CloseHandle(snapshot);
+    return found;
+}
+
+DWORD RunToEnd(const std::string& commandLine)
+{
+    CChildProcess process(commandLine);
+    if (!process.Start() || !process.WaitForEnd())
+        return STILL_ACTIVE;
+    return process.ExitCode();
+}
+
+// What an earlier, failed run may have left.
+void RemoveInstallation()
+{
+    for (const std::string& name : FolderEntries(InstallFolder()))
+        ::DeleteFileA((InstallFolder() + "\\" + name).c_str());
+    ::RemoveDirectoryA(InstallFolder().c_str());
+    ::DeleteFileA(ShortcutPath().c_str());
+    ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, RunKey.c_str(), RunValue);
+    DeleteKeyTree(UninstallKey);
+}
+
+class Installer : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(nullptr, ::FindWindowA(nullptr, MainFrameCaption)) << "a copy is still running";
+        RemoveInstallation();
+    }
+    void TearDown() override
+    {
+        RemoveInstallation();
+        DeleteKeyTree(SettingsKey + "\\PROFILE\\Installer test");
+    }
+
+    // As the uninstaller runs itself: from a copy elsewhere, told the folder, so that it can
+    // remove its own file.
+    DWORD RunUninstaller()
+    {
+        const std::string copy = TempFolder() + "skylook-uninstall.exe";
+        if (!::CopyFileA((m_folder + "\\uninstall.exe").c_str(), copy.c_str(), FALSE))
+            return ::GetLastError();
+        const DWORD result = RunToEnd(Quoted(copy) + " /S _?=" + m_folder);
+        ::DeleteFileA(copy.c_str());
+        return result;
+    }
+
+    const std::string m_build = BuildProgramFolder();
+    const std::string m_setup = Quoted(m_build + "..\\dist\\skylook-" SKYLOOK_VERSION_TEXT "-setup.exe");
+    const std::string m_folder = InstallFolder();
+    const std::string m_program = m_folder + "\\skylook.exe";
+};
+
+TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSettings)
+{
+    {
+        SCOPED_TRACE("a quiet install: the program with its entries, no software adapter, not started");
+        ASSERT_EQ(0u, RunToEnd(m_setup + " /S /D=" + m_folder));
+        EXPECT_FALSE(ProgramProcessRunning());
+        EXPECT_TRUE(SameFile(m_build + "skylook.exe", m_program));
+        EXPECT_TRUE(FileExists(m_folder + "\\uninstall.exe"));
+        EXPECT_FALSE(FileExists(m_folder + "\\Vexa5200.dll"));
+        EXPECT_FALSE(FileExists(m_folder + "\\vexasim.exe"));
+        EXPECT_EQ(Quoted(m_program), Text(RunKey, RunValue));
+        EXPECT_EQ(m_program, ShortcutTarget(ShortcutPath()));
+
+        EXPECT_EQ("Kelbrin 802.11g Skylook", Text(UninstallKey, "DisplayName"));
+        EXPECT_EQ(SKYLOOK_VERSION_TEXT, Text(UninstallKey, "DisplayVersion"));
+        EXPECT_EQ("Kelbrin", Text(UninstallKey, "Publisher"));
+        EXPECT_EQ(Quoted(m_folder + "\\uninstall.exe"), Text(UninstallKey, "UninstallString"));
+        EXPECT_EQ(Quoted(m_folder + "\\uninstall.exe") + " /S", Text(UninstallKey, "QuietUninstallString"));
+        const Bytes kilobytes = ReadValue(UninstallKey, "EstimatedSize");
+        ASSERT_EQ(4u, kilobytes.size());
+        EXPECT_GE(static_cast<size_t>(kilobytes[0] | kilobytes[1] << 8 | kilobytes[2] << 16),
+                  FileBytes(m_program).size() / 1024);
+
+        EXPECT_EQ(SKYLOOK_VERSION_TEXT, VersionText(m_program, "ProductVersion"));
+        EXPECT_EQ(SKYLOOK_VERSION_TEXT, VersionText(m_program, "FileVersion"));
+        EXPECT_EQ("Kelbrin 802.11g Skylook", VersionText(m_program, "ProductName"));
+    }
+
+    const Bytes placedLibrary = Marked(FileBytes(m_build + "Vexa5200.dll"));
+    {
+        SCOPED_TRACE("a quiet install with the software adapter over a running copy and the card's library");
+        WriteFileBytes(m_folder + "\\Vexa5200.dll", placedLibrary);
+        WriteFileBytes(m_program, Marked(FileBytes(m_program)));
+        CChildProcess running(Quoted(m_program));
+        ASSERT_TRUE(running.Start());
+        ASSERT_NE(nullptr, running.WaitForFrame());
+
+        ASSERT_EQ(0u, RunToEnd(m_setup + " /S /ADAPTER /D=" + m_folder));
+        EXPECT_FALSE(running.Running());
+        EXPECT_EQ(0u, running.ExitCode()) << "the running copy was not asked to exit";
+        EXPECT_TRUE(SameFile(m_build + "skylook.exe", m_program));
+        EXPECT_TRUE(SameFile(m_build + "vexasim.exe", m_folder + "\\vexasim.exe"));
+        EXPECT_TRUE(placedLibrary == FileBytes(m_folder + "\\Vexa5200.dll")) << "replaced";
+    }
+    {
+        SCOPED_TRACE("a quiet uninstall while the program runs, with a profile stored");
+        WriteValue(SettingsKey + "\\PROFILE\\Installer test", "SSID", Bytes{'L', 'a', 'b', 0});
+        const std::string settings = KeyDump(SettingsKey);
+        CChildProcess running(Quoted(m_program));
+        ASSERT_TRUE(running.Start());
+        ASSERT_NE(nullptr, running.WaitForFrame());
+
+        EXPECT_EQ(0u, RunUninstaller());
+
+        EXPECT_FALSE(running.Running());
+        // The library that was there before the software adapter was installed stays.
+        EXPECT_EQ(std::vector<std::string>{"Vexa5200.dll"}, FolderEntries(m_folder));
+        EXPECT_FALSE(FileExists(ShortcutPath()));
+        EXPECT_FALSE(ValueExists(RunKey, RunValue));
+        EXPECT_FALSE(KeyExists(UninstallKey));
+        EXPECT_EQ(settings, KeyDump(SettingsKey));
+    }
+}
+
+TEST_F(Installer, UpdatesAndRemovesTheSoftwareAdapterLibraryItPutThereAndLeavesOutWhatIsDeselected)
+{
+    const std::string library = m_folder + "\\Vexa5200.dll";
+    const std::string quietSetup = m_setup + " /S /ADAPTER /NOSHORTCUT /NOAUTOSTART /D=" + m_folder;
+    ASSERT_EQ(0u, RunToEnd(quietSetup));
+    EXPECT_TRUE(SameFile(m_build + "Vexa5200.dll", library));
+    EXPECT_FALSE(FileExists(ShortcutPath()));
+    EXPECT_FALSE(ValueExists(RunKey, RunValue));
+
+    // As an older version of the library would be.
+    WriteFileBytes(library, Marked(FileBytes(library)));
+    ASSERT_EQ(0u, RunToEnd(quietSetup));
+    EXPECT_TRUE(SameFile(m_build + "Vexa5200.dll", library));
+
+    EXPECT_EQ(0u, RunUninstaller());
+    EXPECT_FALSE(FileExists(m_folder));
+}
+
+}  // namespace
