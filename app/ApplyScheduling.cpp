@@ -61,6 +61,17 @@ void ZeroConfigWatch(IConfigDialogLink& dialog)
 void StateChangeStep(IConfigDialogLink& dialog)
 {
     const int state = CurrentStatus.LinkState;
+    // Only a radio-off of the tick's own counts: since then the user may have switched the
+    // radio on, and off again, with the Link Info page's button.
+    if (RadioOn)
+        RadioOffByAdapter = 0;
+    // The hardware switch gave the radio back. Without this the step would end below on
+    // every tick from now on, and the program would never apply or reconnect by itself; the
+    // state change that follows switches the open dialog back to radio-on.
+    if (RadioOffByAdapter && state != LinkRadioOff && state != LinkNoAdapter) {
+        RadioOn = 1;
+        RadioOffByAdapter = 0;
+    }
     if (!RadioOn) {
         PreviousLinkState = state;
         return;
@@ -80,7 +91,7 @@ void StateChangeStep(IConfigDialogLink& dialog)
 
     if (state == LinkAssociated) {
         ReapplyCount = 0;
-    } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == ApplyIdle) {
+    } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == ApplyIdle && !ZeroConfigActive) {
         ++ReapplyCount;
         LoadDefaultsIntoPending();
         // An ad-hoc network is not chased after it was lost.
@@ -91,6 +102,7 @@ void StateChangeStep(IConfigDialogLink& dialog)
     if (dialog.IsOpen()) {
         if (state == LinkRadioOff) {
             RadioOn = 0;
+            RadioOffByAdapter = 1;
             dialog.SwitchRadioSet(false);
         } else if (previous == LinkRadioOff || previous == LinkNoAdapter) {
             RadioOn = 1;

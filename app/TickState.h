@@ -8,6 +8,9 @@ extern unsigned char TrayIconAdded;
 extern int DefaultsApplied;
 // The receive antenna has been set since the adapter was last found.
 extern int AntennaSet;
+// RadioOn was cleared because the adapter reported its radio off (the hardware switch), not
+// by the user; RadioOn is set again once the radio is back. Meaningless while RadioOn is set.
+extern unsigned char RadioOffByAdapter;
 // Automatic re-applies after a lost association: 0 none pending, 1..3 may re-apply, 4 exhausted.
 extern int ReapplyCount;
 

@@ -1,6 +1,7 @@
 // The tray program's cost: the median time of one tick (the work behind each one-second
 // timer message), and the CPU time and private memory of skylook.exe over 30 idle seconds
 // beside baseline_tray.exe, a program that only owns a tray icon and a one-second timer.
+#include "BenchClock.h"
 #include "app/MainFrame.h"
 #include "app/TickState.h"
 #include "state/ProgramState.h"
@@ -20,18 +21,6 @@ namespace {
 constexpr int TickRounds = 301;
 constexpr DWORD IdleMilliseconds = 30000;
 constexpr double Aim = 1.5;
-
-double Now()
-{
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER counter;
-    ::QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / frequency;
-}
 
 template <class Work>
 double MedianMicroseconds(Work work)

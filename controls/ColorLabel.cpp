@@ -18,6 +18,9 @@ CColorLabel::~CColorLabel()
 
 void CColorLabel::PreSubclass()
 {
+    // A new window has no mouse-leave tracking yet; a hover left over from the last window
+    // (closed under the mouse) would stay drawn until the mouse passed over the label again.
+    m_hovering = false;
     // The static selects its own font after asking for colours, so the label's font has to
     // be the static's font.
     m_templateFont = reinterpret_cast<HFONT>(Send(WM_GETFONT));

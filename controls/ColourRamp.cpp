@@ -9,8 +9,10 @@ std::optional<int> LevelBarEnd(int length, int position, int lower, int upper)
         return std::nullopt;
     if (upper == lower || length <= 0)
         return 0;
-    double share = (static_cast<double>(position) - lower) / (static_cast<double>(upper) - lower);
-    return static_cast<int>(length * share);
+    // Multiplied before dividing: a share computed first loses a pixel at some positions
+    // (29 of 0..100 over 100 pixels gives 28.999...).
+    const double covered = static_cast<double>(length) * (static_cast<double>(position) - lower);
+    return static_cast<int>(covered / (static_cast<double>(upper) - lower));
 }
 
 namespace {

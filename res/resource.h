@@ -11,11 +11,12 @@
 #define IDI_SIGNAL_FAIR 159
 #define IDI_SIGNAL_POOR 160       // weakest signal
 
+// Bitmaps
+#define IDB_ABOUT 149               // the About page's picture
+#define IDB_SURVEY_IMAGES 155       // the Site Survey page's twelve 16x16 list images
+
 // Cursors
 #define IDC_HAND_CURSOR 142         // over the configuration dialog's side labels
-
-// Bitmaps
-#define IDB_SURVEY_IMAGES 155       // the Site Survey page's twelve 16x16 list images
 
 // Menu commands
 #define ID_TRAY_EXIT 2024

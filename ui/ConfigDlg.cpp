@@ -114,8 +114,15 @@ bool CConfigDlg::OnInitDialog()
     m_icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SKYLOOK));
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
 
+    // Tab walks on into the shown page, whose parent is the tab control.
+    ::SetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE,
+                        ::GetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     CreatePages();
     SetUpLabels();
+    // Opened while the radio is off by the user's choice: the tick will not switch anything.
+    if (!RadioOn)
+        EnableRadioSet(false);
+    m_pageKeys.Install(m_hWnd, [this](PageStep step) { return SwitchPageByKey(step); });
 
     m_currentPage = -1;
     ShowPage(0);
@@ -186,6 +193,27 @@ void CConfigDlg::ShowPage(int index)
     page.OnShown();
     chosen->Label->SetTextColour(LabelBlack);
     chosen->Label->SetBold(true);
+}
+
+bool CConfigDlg::SwitchPageByKey(PageStep step)
+{
+    // Not while a message box or sub-dialog of the dialog is up.
+    if (!IsEnabled())
+        return false;
+    const int target = PageAfterStep(m_currentPage, step, PageCount);
+    PageSlot* slot = SlotOfPage(target);
+    // The labels are disabled while an apply settles: the keys obey the same rule.
+    if (!slot || target == m_currentPage || !slot->Label->IsEnabled())
+        return true;
+    ShowPage(target);
+    // The focus must not stay on a control of the page just hidden.
+    HWND page = slot->Page->Handle();
+    HWND first = page ? ::GetNextDlgTabItem(page, nullptr, FALSE) : nullptr;
+    if (first && ::IsChild(page, first) && ::IsWindowVisible(first))
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    else
+        ::SetFocus(m_tab.Handle());
+    return true;
 }
 
 void CConfigDlg::CloseConfigDialog()
@@ -287,6 +315,7 @@ bool CConfigDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
 
 void CConfigDlg::OnDestroy()
 {
+    m_pageKeys.Remove();
     m_backgroundBrush.Reset();
     m_currentPage = -1;
 }

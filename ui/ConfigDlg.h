@@ -4,6 +4,7 @@
 #define SKYLOOK_UI_CONFIG_DLG_H
 
 #include "PageBase.h"
+#include "PageSwitchKeys.h"
 
 #include "controls/ColorLabel.h"
 #include "framework/Control.h"
@@ -57,6 +58,8 @@ private:
 
     void CreatePages();
     void SetUpLabels();
+    // A page key: the page one step away, as a click on its label would show it.
+    bool SwitchPageByKey(PageStep step);
     // The labelled page of index, or null.
     PageSlot* SlotOfPage(int index);
 
@@ -69,6 +72,7 @@ private:
     CBrush m_backgroundBrush;
     CColorLabel m_hideLabel;
     CControl m_tab;
+    CPageSwitchKeys m_pageKeys;
 };
 
 #endif

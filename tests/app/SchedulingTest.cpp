@@ -265,4 +265,88 @@ TEST_F(Scheduling, ZeroConfigurationOnWindowsXpTakesOverClosesTheDialogAndStopsT
     EXPECT_EQ(1, DefaultsApplied);
 }
 
+// Associated with "Wireless", then out of its range; the journal starts at the loss.
+class LinkLoss : public Scheduling {
+protected:
+    void AssociateThenLeaveRange()
+    {
+        Join("Wireless");
+        Tick();
+        ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
+        ASSERT_EQ(0, VexaSimClearJournal());
+        ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -120));
+    }
+};
+
+TEST_F(LinkLoss, NoReapplyWhileZeroConfigurationManagesTheAdapter)
+{
+    CZeroConfigFlags flags;
+    flags.Write(0x8000);
+    OsVersion.dwMajorVersion = 5;
+    OsVersion.dwMinorVersion = 1;
+    AssociateThenLeaveRange();
+    ASSERT_EQ(1, ZeroConfigActive);
+    for (int i = 0; i < 8; ++i)
+        Tick();
+    EXPECT_NE(LinkAssociated, CurrentStatus.LinkState);
+    EXPECT_EQ(0, ApplyRequest);
+    EXPECT_EQ(0, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0")) << "the service's adapter is left alone";
+}
+
+// The tick switches the open dialog to radio-off for the hardware switch; the radio comes
+// back with the dialog open, or after it closed.
+class HardwareRadio : public LinkLoss {
+protected:
+    void SwitchOffAndBackOn(bool closeFirst)
+    {
+        DefaultsApplied = 1;
+        OpenDialog();
+        Tick();
+        link.Take();
+        ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+        Tick();
+        EXPECT_EQ(std::vector<std::string>{"radio off"}, link.Take());
+        EXPECT_EQ(0, RadioOn);
+        Tick();
+        if (closeFirst) {
+            link.open = false;
+            ConfigDialogOpen = 0;
+        }
+        ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
+        Tick();
+        EXPECT_EQ(1, RadioOn);
+        EXPECT_EQ(closeFirst ? std::vector<std::string>{} : std::vector<std::string>{"radio on"}, link.Take());
+    }
+};
+
+TEST_F(HardwareRadio, ComingBackWithTheDialogOpenSwitchesTheDialogToRadioOn)
+{
+    SwitchOffAndBackOn(false);
+}
+
+TEST_F(HardwareRadio, ComingBackAfterTheDialogClosedLetsTheProgramReapplyAgain)
+{
+    SwitchOffAndBackOn(true);
+    AssociateThenLeaveRange();
+    for (int i = 0; i < 4; ++i)
+        Tick();
+    EXPECT_LE(1, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0")) << "the lost link is re-applied";
+}
+
+TEST_F(Scheduling, ARadioSwitchedOffByTheUserStaysOff)
+{
+    DefaultsApplied = 1;
+    OpenDialog();
+    Tick();
+    link.Take();
+    // What the Link Info page's radio switch does.
+    ASSERT_TRUE(SetRadio(0));
+    RadioOn = 0;
+    for (int i = 0; i < 3; ++i)
+        Tick();
+    EXPECT_EQ(LinkRadioOff, CurrentStatus.LinkState);
+    EXPECT_EQ(0, RadioOn);
+    EXPECT_TRUE(link.Take().empty());
+}
+
 }  // namespace

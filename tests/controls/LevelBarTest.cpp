@@ -24,6 +24,22 @@ TEST(ColourRamp, BarEndFollowsThePositionInsideTheRangeOnly)
     EXPECT_EQ(LevelBarEnd(150, 5, 5, 5), 0);
 }
 
+// Where the share of the range has no exact binary value, dividing first loses a pixel.
+TEST(ColourRamp, BarEndIsExactWhereTheLengthTimesThePositionDividesEvenly)
+{
+    const struct {
+        int length;
+        int position;
+        int end;
+    } cases[] = {{100, 29, 29}, {100, 57, 57}, {100, 58, 58}, {150, 82, 123}, {200, 29, 58}, {300, 87, 261}};
+    for (auto c : cases)
+        EXPECT_EQ(LevelBarEnd(c.length, c.position, 0, 100), c.end) << c.length << " pixels at " << c.position;
+    for (int length = 1; length < 400; ++length)
+        for (int position = 0; position <= 100; ++position)
+            ASSERT_EQ(LevelBarEnd(length, position, 0, 100), length * position / 100)
+                << length << " pixels at " << position;
+}
+
 TEST(ColourRamp, BandsFollowTheLargestComponentStepUpToTheLength)
 {
     EXPECT_EQ(RampBandCount(Black, Blue, 300, false), 255);

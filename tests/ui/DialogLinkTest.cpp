@@ -28,10 +28,14 @@ void GivePagesTheirButtons()
 {
     std::vector<std::pair<int, int>> buttons = RadioSet;
     buttons.push_back({0, RadioButton});
-    for (auto [page, id] : buttons)
+    for (auto [page, id] : buttons) {
+        // A page that has its own button keeps it.
+        if (PageItem(page, id))
+            continue;
         ASSERT_NE(nullptr, ::CreateWindowA("BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 60, 20,
                                            PageWindow(page), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                            nullptr, nullptr));
+    }
 }
 
 bool Enabled(HWND window)

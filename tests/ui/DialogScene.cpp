@@ -128,6 +128,18 @@ void RunConfigDialog(CModalScript& script, HWND owner)
     OpenConfigDialog(owner);
 }
 
+void RunAndClose(CModalScript& script, CTestFrame* frame)
+{
+    script.Do("close", [] { ConfigDialog().CloseConfigDialog(); });
+    if (frame) {
+        script.Start();
+        frame->DoubleClick();
+    } else {
+        RunConfigDialog(script);
+    }
+    EXPECT_TRUE(script.Finished()) << script.Position();
+}
+
 void CTestFrame::ManualTick()
 {
     ++ticks;

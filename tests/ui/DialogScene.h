@@ -40,6 +40,11 @@ HWND OwnedDialog();
 // Starts the script and runs the dialog modally until its run ends.
 void RunConfigDialog(CModalScript& script, HWND owner = nullptr);
 
+class CTestFrame;
+// Ends the script by closing the dialog, runs it (from the frame's tray icon when one is
+// given) and expects every step to have run.
+void RunAndClose(CModalScript& script, CTestFrame* frame = nullptr);
+
 // The program's main frame, with ticks counted and, on request, served only when the test
 // asks (ManualTick) and an OS version of Windows XP.
 class CTestFrame : public CMainFrame {
