@@ -7,10 +7,17 @@
 #define SKYLOOK_FRAMEWORK_WINDOW_VIEW_H
 
 #include <windows.h>
+#include <span>
 #include <string>
 
 // The window's text, whole, however long it is.
 std::string WindowText(HWND hWnd);
+
+// A control's text, for dialogs that set the texts of many items at initialisation.
+struct DialogItemText {
+    int Id;
+    const char* Text;
+};
 
 class CWindowView {
 public:
@@ -48,6 +55,11 @@ public:
     std::string ItemText(int id) const { return WindowText(Item(id)); }
     void SetItemText(int id, const char* text) const;
     void SetItemText(int id, const std::string& text) const { SetItemText(id, text.c_str()); }
+    void SetItemTexts(std::span<const DialogItemText> texts) const
+    {
+        for (const DialogItemText& item : texts)
+            SetItemText(item.Id, item.Text);
+    }
     // The item's text read as a number; translated (when given) says whether it was one.
     // Text that is not a number, and a missing item, read as 0.
     int ItemInt(int id, bool* translated = nullptr) const;

@@ -16,11 +16,7 @@ constexpr int SsidLength = sizeof(AdapterSettings::DesiredSSID) - 1;
 // What the page shows for an empty stored network name; stored as it stands when applied.
 constexpr char AnyNetwork[] = "Any";
 
-struct LabelText {
-    int Id;
-    const char* Text;
-};
-constexpr LabelText Labels[] = {
+constexpr DialogItemText Labels[] = {
     {IDC_CONFIG_SSID_LABEL, "SSID"},         {IDC_CONFIG_NETWORK_TYPE_LABEL, "BSS Type"},
     {IDC_CONFIG_CHANNEL_LABEL, "Channel"},   {IDC_CONFIG_RATE_LABEL, "TxRate"},
     {IDC_CONFIG_PREAMBLE_LABEL, "Preamble"}, {IDC_CONFIG_POWER_MODE_LABEL, "Power Mode"},
@@ -44,8 +40,7 @@ void CConfigPage::DoDataExchange()
 bool CConfigPage::OnInitDialog()
 {
     CEditView(Item(IDC_CONFIG_SSID)).LimitText(SsidLength);
-    for (const LabelText& label : Labels)
-        SetItemText(label.Id, label.Text);
+    SetItemTexts(Labels);
     FillComboBox(List(IDC_CONFIG_NETWORK_TYPE), NetworkTypeItems);
     FillComboBox(List(IDC_CONFIG_RATE), RateItems());
     FillComboBox(List(IDC_CONFIG_PREAMBLE), PreambleItems);

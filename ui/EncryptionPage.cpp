@@ -56,11 +56,7 @@ const WepKeyControlIds KeyControls = {
     KeyControlIds,
 };
 
-struct LabelText {
-    int Id;
-    const char* Text;
-};
-constexpr LabelText Labels[] = {
+constexpr DialogItemText Labels[] = {
     {IDC_ENCRYPTION_ENABLED, "Data Encryption"},     {IDC_ENCRYPTION_AUTH_LABEL, "Auth. Mode"},
     {IDC_ENCRYPTION_DEFAULT_KEY_LABEL, "Default Key"}, {IDC_ENCRYPTION_KEY_LENGTH_LABEL, "Key Length"},
     {IDC_ENCRYPTION_KEY_FORMAT_LABEL, "Key Format"},  {IDC_ENCRYPTION_APPLY, "Apply"},
@@ -85,8 +81,7 @@ void CEncryptionPage::DoDataExchange()
 
 bool CEncryptionPage::OnInitDialog()
 {
-    for (const LabelText& label : Labels)
-        SetItemText(label.Id, label.Text);
+    SetItemTexts(Labels);
 
     FillComboBox(List(IDC_ENCRYPTION_AUTH_MODE), AuthModeItems);
     m_keyControls.SetUp(m_hWnd);

@@ -48,11 +48,7 @@ const WepKeyControlIds KeyControls = {
     KeyControlIds,
 };
 
-struct LabelText {
-    int Id;
-    const char* Text;
-};
-constexpr LabelText Labels[] = {
+constexpr DialogItemText Labels[] = {
     {IDC_PROFILE_NAME_LABEL, "Profile Name"},      {IDC_PROFILE_BSS_TYPE_LABEL, "BSS Type"},
     {IDC_PROFILE_CHANNEL_LABEL, "Channel"},        {IDC_PROFILE_TX_RATE_LABEL, "TxRate"},
     {IDC_PROFILE_PREAMBLE_LABEL, "Preamble"},      {IDC_PROFILE_POWER_MODE_LABEL, "Power Mode"},
@@ -91,8 +87,7 @@ bool CProfileDlg::OnInitDialog()
 {
     CEditView(Item(IDC_PROFILE_NAME)).LimitText(NameLength);
     CEditView(Item(IDC_PROFILE_SSID)).LimitText(SsidLength);
-    for (const LabelText& label : Labels)
-        SetItemText(label.Id, label.Text);
+    SetItemTexts(Labels);
     FillLists();
     CreateSubPages();
     LoadControls();
