@@ -101,7 +101,7 @@ void ApplySettings(const AdapterSettings& settings)
         Vexa5200SetChannel(AdapterHandle, settings.Channel);
         Vexa5200SetDataRate(AdapterHandle, RateCode(settings));
         Vexa5200SetPowerMode(AdapterHandle, settings.PowerMode);
-        Vexa5200SetPreamble(AdapterHandle, settings.Preamble + 1);
+        Vexa5200SetPreamble(AdapterHandle, settings.Preamble + PreambleExternalBase);
         SetSsid(FieldText(settings.DesiredSSID));
     }
 }
@@ -118,7 +118,7 @@ void ApplyPskSettings(const AdapterSettings& settings)
     Vexa5200SetWPAInformation(AdapterHandle, WpaMethodPsk, WpaVersion, passphrase.Text, ssid.Text);
     Vexa5200SetWepStatus(AdapterHandle, NdisEncryptionTkip);
     Vexa5200SetPowerMode(AdapterHandle, settings.PowerMode);
-    Vexa5200SetPreamble(AdapterHandle, settings.Preamble + 1);
+    Vexa5200SetPreamble(AdapterHandle, settings.Preamble + PreambleExternalBase);
     Vexa5200SetDataRate(AdapterHandle, RateCode(settings));
     Vexa5200SetNetworkMode(AdapterHandle, NdisInfrastructure);
     Vexa5200SetChannel(AdapterHandle, settings.Channel);

@@ -1,8 +1,8 @@
 #include "ConfigDialogBridge.h"
 
 #include "state/ProgramState.h"
-#include "ui/ConfigDialogOpener.h"
-#include "ui/ConfigDlg.h"
+#include "ui/frame/ConfigDialogOpener.h"
+#include "ui/frame/ConfigDlg.h"
 
 bool CConfigDialogBridge::IsOpen() const
 {

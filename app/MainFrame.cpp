@@ -1,12 +1,12 @@
 #include "MainFrame.h"
 
-#include "ProfileRequest.h"
+#include "IncomingProfileRequest.h"
 #include "TrayNotify.h"
 
 #include "adapter/AdapterLifetime.h"
 #include "framework/Handles.h"
 #include "state/ProgramState.h"
-#include "ui/ConfigDialogOpener.h"
+#include "ui/frame/ConfigDialogOpener.h"
 #include "res/resource.h"
 
 #include <cstdlib>

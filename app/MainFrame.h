@@ -7,10 +7,9 @@
 #include "TrayMonitor.h"
 
 #include "framework/FrameWindow.h"
+#include "protocol/ProgramWindow.h"
 
-constexpr const char* MainFrameClassName = "SkylookMainFrame";
 constexpr const char* StartingCaption = "TempName";
-constexpr const char* MainFrameCaption = "Kelbrin 802.11g Skylook";
 
 // The tray icon's callback message, registered once per process.
 UINT TrayCallbackMessage();

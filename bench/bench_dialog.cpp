@@ -10,8 +10,8 @@
 #include "framework/CommonControls.h"
 #include "framework/Dialog.h"
 #include "state/ProgramState.h"
-#include "ui/ConfigDialogOpener.h"
-#include "ui/ConfigDlg.h"
+#include "ui/frame/ConfigDialogOpener.h"
+#include "ui/frame/ConfigDlg.h"
 
 #include <Vexa5200Control.h>
 #include <windows.h>

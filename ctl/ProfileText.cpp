@@ -13,13 +13,13 @@ constexpr const char* Mask = "********";
 const char* PowerModeText(uint32_t mode)
 {
     static const char* const names[] = {"Continuous Access Mode", "Maximum Power Save", "Power Save"};
-    return mode < 3 ? names[mode] : "unknown";
+    return mode <= PowerModePowerSave ? names[mode] : "unknown";
 }
 
 const char* PreambleText(uint32_t preamble)
 {
     static const char* const names[] = {"Auto", "Short", "Long"};
-    return preamble < 3 ? names[preamble] : "unknown";
+    return preamble <= PreambleLong ? names[preamble] : "unknown";
 }
 
 const char* AuthenticationText(uint32_t mode)

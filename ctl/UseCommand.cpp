@@ -4,7 +4,8 @@
 
 #include "adapter/AdapterStatus.h"
 #include "adapter/ApplySettings.h"
-#include "app/ProfileRequest.h"
+#include "protocol/ProfileRequest.h"
+#include "protocol/ProgramWindow.h"
 #include "settings/ProfileSelection.h"
 
 #include <cstring>

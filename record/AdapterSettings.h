@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-// Named values of the record's fields. The store keeps NetworkMode, AuthMode, WepStatus and
-// WepKeyFormat as the digit of their value and WepKeySize as its decimal text; NetworkMode,
+// Named values of the record's fields. The store keeps NetworkMode, AuthMode, WepStatus,
+// PowerMode and WepKeyFormat as the digit of their value and WepKeySize as its decimal text; NetworkMode,
 // WepStatus and the open and shared AuthMode reach the adapter library as they are. The
 // fields stay plain uint32_t, so the record keeps the layout that both rely on.
 
@@ -39,6 +39,20 @@ enum : uint32_t {
     WepKeyFormatHex = 1,
 };
 
+enum : uint32_t {
+    PowerModeContinuousAccess = 0,
+    PowerModeMaximumPowerSave = 1,
+    PowerModePowerSave = 2,
+};
+
+enum : uint32_t {
+    PreambleAuto = 0,
+    PreambleShort = 1,
+    PreambleLong = 2,
+};
+// The adapter library and the store number the preamble from 1: "1" Auto, "2" Short, "3" Long.
+constexpr uint32_t PreambleExternalBase = 1;
+
 // WepKeySize in bytes for the two key lengths the editors offer.
 enum : uint32_t {
     WepKeySize64 = 5,    // "64 bits"
@@ -52,8 +66,8 @@ struct AdapterSettings {
     uint32_t NetworkMode;         // NetworkModeAdHoc, NetworkModeInfrastructure
     uint32_t Channel;
     unsigned char DataRate[12];   // byte 0: rate index 0-12; the rest is scratch for the loader
-    uint32_t PowerMode;           // 0 continuous access, 1 maximum power save, 2 power save
-    uint32_t Preamble;            // 0 auto, 1 short, 2 long
+    uint32_t PowerMode;           // PowerModeContinuousAccess ... PowerModePowerSave
+    uint32_t Preamble;            // PreambleAuto, PreambleShort, PreambleLong
     uint32_t AuthMode;            // AuthModeOpen ... AuthModeWpa
     uint32_t WepStatus;           // WepStatusOn, WepStatusOff
     uint32_t TxWepKey;            // 0-3

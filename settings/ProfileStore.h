@@ -4,6 +4,7 @@
 #define SKYLOOK_PROFILE_STORE_H
 
 #include "record/AdapterSettings.h"
+#include "record/ProfileName.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +13,6 @@ constexpr const char ProfileRootPath[] = "SOFTWARE\\KT60\\PROFILE\\";
 
 constexpr int ProfileListCapacity = 64;
 constexpr size_t ProfileNameSize = 36;
-constexpr size_t ProfileNameMaxLength = 32;  // longer key names are listed cut to this
 constexpr size_t ProfileKeyNameLimit = 127;  // longer key names are neither stored nor listed
 
 struct ProfileList {

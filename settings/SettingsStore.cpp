@@ -188,7 +188,7 @@ void SaveSettingsAt(const char* path, const AdapterSettings& settings)
     WriteBytes(path, "DataRate", rate, sizeof rate);
 
     WriteNumber(path, "PowerMode", '0' + settings.PowerMode);
-    WriteNumber(path, "Preamble", '1' + settings.Preamble);
+    WriteNumber(path, "Preamble", '0' + PreambleExternalBase + settings.Preamble);
     WriteNumber(path, "AuthMode", '0' + settings.AuthMode);
     WriteNumber(path, "TxWepKey", '0' + settings.TxWepKey);
     WriteNumber(path, "WepKeyFormat", '0' + settings.WepKeyFormat);

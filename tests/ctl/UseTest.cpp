@@ -5,7 +5,8 @@
 #include "MachineRegistry.h"
 #include "ProgramProcess.h"
 
-#include "app/ProfileRequest.h"
+#include "protocol/ProfileRequest.h"
+#include "protocol/ProgramWindow.h"
 #include "ctl/SkylookCtl.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"

@@ -2,7 +2,7 @@
 // scratch folder, again over a running copy, and out again with the user's settings kept.
 #include "ChildProcess.h"
 #include "MachineRegistry.h"
-#include "app/MainFrame.h"
+#include "protocol/ProgramWindow.h"
 #include "framework/Handles.h"
 #include "version.h"
 

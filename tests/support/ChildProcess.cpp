@@ -1,6 +1,6 @@
 #include "ChildProcess.h"
 
-#include "app/MainFrame.h"
+#include "protocol/ProgramWindow.h"
 #include "res/resource.h"
 
 std::string BuildProgramFolder()

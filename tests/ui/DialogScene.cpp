@@ -5,13 +5,13 @@
 #include "app/TickState.h"
 #include "app/TrayNotify.h"
 #include "state/ProgramState.h"
-#include "ui/AboutPage.h"
-#include "ui/ConfigDialogOpener.h"
-#include "ui/ConfigurationPage.h"
-#include "ui/EncryptionPage.h"
-#include "ui/LinkInfoPage.h"
-#include "ui/SiteSurveyPage.h"
-#include "ui/StatisticsPage.h"
+#include "ui/about/AboutPage.h"
+#include "ui/frame/ConfigDialogOpener.h"
+#include "ui/configuration/ConfigurationPage.h"
+#include "ui/encryption/EncryptionPage.h"
+#include "ui/linkinfo/LinkInfoPage.h"
+#include "ui/survey/SiteSurveyPage.h"
+#include "ui/linkinfo/StatisticsPage.h"
 
 #include <Vexa5200Control.h>
 

@@ -7,7 +7,7 @@
 #include "ModalScript.h"
 
 #include "app/MainFrame.h"
-#include "ui/ConfigDlg.h"
+#include "ui/frame/ConfigDlg.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "DialogScene.h"
 
 #include "framework/StandardControls.h"
-#include "ui/ConfigDialogOpener.h"
+#include "ui/frame/ConfigDialogOpener.h"
 
 #include <memory>
 

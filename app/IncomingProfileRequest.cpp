@@ -1,0 +1,22 @@
+#include "IncomingProfileRequest.h"
+
+#include "protocol/ProfileRequest.h"
+#include "settings/ProfileSelection.h"
+#include "state/ProgramState.h"
+
+#include <string>
+
+bool AcceptProfileRequest(const COPYDATASTRUCT& data)
+{
+    std::string name;
+    if (!ReadProfileRequest(data, name))
+        return false;
+    AdapterSettings settings;
+    if (!MakeProfileDefault(name.c_str(), settings))
+        return false;
+    // The same hand-over as a page's Apply: the record first, then the request.
+    PendingSettings = settings;
+    CurrentStatus.LinkState = LinkScanning;
+    ApplyRequest = ApplyRequested;
+    return true;
+}

@@ -1,0 +1,113 @@
+// The configuration dialog from the keyboard, and its side labels at a new opening.
+#include "DialogScene.h"
+
+#include "controls/ColorLabel.h"
+#include "ui/frame/ConfigDialogOpener.h"
+
+#include <array>
+
+namespace {
+
+// The thread's control and shift keys as typing leaves them.
+void HoldKeys(bool control, bool shift)
+{
+    std::array<BYTE, 256> state = {};
+    ::GetKeyboardState(state.data());
+    state[VK_CONTROL] = control ? 0x80 : 0;
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    ::SetKeyboardState(state.data());
+}
+
+// Queues a key press for the focused window, or for the dialog when no control has the
+// focus (a disabled control loses it). The dialog's own loop takes it once the step that
+// pressed has returned, and the next step comes only after the queue is empty.
+void Press(UINT key, bool control, bool shift)
+{
+    HoldKeys(control, shift);
+    HWND target = ::GetFocus() ? ::GetFocus() : DialogWindow();
+    ::PostMessageA(target, WM_KEYDOWN, key, 1);
+    ::PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+}
+
+HWND LinkItem(int id)
+{
+    return ::GetDlgItem(PageWindow(0), id);
+}
+
+using DialogKeys = DialogScene;
+
+TEST_F(DialogKeys, TabWalksTheShownPagesButtonsAndControlKeysSwitchPages)
+{
+    struct Step {
+        UINT key;
+        bool control;
+        bool shift;
+        int page;
+    };
+    const Step steps[] = {
+        {VK_TAB, true, false, 1}, {VK_TAB, true, false, 2}, {VK_TAB, true, true, 1},   {VK_PRIOR, true, false, 0},
+        {VK_PRIOR, true, false, 4}, {VK_NEXT, true, false, 0}, {VK_NEXT, true, false, 1}, {VK_TAB, true, true, 0},
+    };
+    CModalScript script;
+    script.WaitFor("the dialog shows", DialogShown)
+        .Do("Tab between Rescan and the radio switch",
+            [] {
+                ::SetForegroundWindow(DialogWindow());
+                ::SetFocus(LinkItem(1026));
+                Press(VK_TAB, false, false);
+            })
+        .Do("on the radio switch",
+            [] {
+                EXPECT_EQ(LinkItem(1055), ::GetFocus());
+                Press(VK_TAB, false, false);
+            })
+        .Do("back on Rescan", [] { EXPECT_EQ(LinkItem(1026), ::GetFocus()); });
+    for (const Step& step : steps) {
+        script.Do("press", [step] { Press(step.key, step.control, step.shift); })
+            .Do("look", [step] {
+                EXPECT_EQ(step.page, ConfigDialog().CurrentPage()) << "key " << step.key;
+                EXPECT_EQ(step.page, ShownPage());
+                HWND focus = ::GetFocus();
+                EXPECT_TRUE(focus && ::IsWindowVisible(focus)) << "the focus left with the hidden page";
+            });
+    }
+    script
+        .Do("while an apply settles",
+            [] {
+                ConfigDialog().EnableBusySet(false);
+                Press(VK_TAB, true, false);
+            })
+        .Do("nothing switches",
+            [] {
+                EXPECT_EQ(0, ConfigDialog().CurrentPage());
+                ConfigDialog().EnableBusySet(true);
+            });
+    RunAndClose(script);
+    HoldKeys(false, false);
+}
+
+TEST_F(DialogKeys, ALabelUnderTheMouseWhenTheDialogClosedIsNotHoveredAtTheNextOpening)
+{
+    auto label = [] { return dynamic_cast<CColorLabel*>(CWindow::FromHandle(::GetDlgItem(DialogWindow(), 1042))); };
+    CModalScript first;
+    first.WaitFor("the dialog shows", DialogShown)
+        .Do("the mouse over SiteSurvey, then the card goes",
+            [&label] {
+                ::SendMessageA(label()->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+                ASSERT_TRUE(label()->IsHovering());
+                ConfigDialog().CloseConfigDialog();
+            });
+    RunConfigDialog(first);
+    ASSERT_TRUE(first.Finished()) << first.Position();
+
+    CModalScript second;
+    second.WaitFor("the dialog shows", DialogShown)
+        .Do("look",
+            [&label] {
+                EXPECT_FALSE(label()->IsHovering());
+                EXPECT_EQ(RGB(128, 128, 128), label()->ShownTextColour());
+            });
+    RunAndClose(second);
+}
+
+}  // namespace

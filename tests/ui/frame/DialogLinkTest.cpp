@@ -1,0 +1,152 @@
+#include "AdapterScene.h"
+#include "DialogScene.h"
+
+#include "state/ProgramState.h"
+#include "ui/frame/ConfigDialogOpener.h"
+#include "ui/frame/ConfigDlg.h"
+
+#include <Vexa5200Control.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The pages' buttons that the tick switches. The pages get their own controls later; the
+// test gives them buttons with the ids the tick reaches.
+const std::vector<std::pair<int, int>> RadioSet = {{0, 1026}, {1, 1027}, {1, 1033}, {2, 1027}, {2, 1033},
+                                                   {3, 1026}, {3, 1027}, {3, 1033}, {3, 1034}, {3, 1035}};
+constexpr int RadioButton = 1055;
+
+HWND PageItem(int page, int id)
+{
+    return ::GetDlgItem(PageWindow(page), id);
+}
+
+void GivePagesTheirButtons()
+{
+    std::vector<std::pair<int, int>> buttons = RadioSet;
+    buttons.push_back({0, RadioButton});
+    for (auto [page, id] : buttons) {
+        // A page that has its own button keeps it.
+        if (PageItem(page, id))
+            continue;
+        ASSERT_NE(nullptr, ::CreateWindowA("BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 60, 20,
+                                           PageWindow(page), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                           nullptr, nullptr));
+    }
+}
+
+bool Enabled(HWND window)
+{
+    return ::IsWindowEnabled(window) != FALSE;
+}
+
+testing::AssertionResult RadioSetEnabled(bool enabled)
+{
+    for (auto [page, id] : RadioSet)
+        if (Enabled(PageItem(page, id)) != enabled)
+            return testing::AssertionFailure() << "page " << page << " control " << id << " is "
+                                               << (enabled ? "disabled" : "enabled");
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult BusySetEnabled(bool enabled)
+{
+    std::vector<HWND> busy = {PageItem(0, 1026), PageItem(0, RadioButton)};
+    for (int id : PageLabels)
+        busy.push_back(::GetDlgItem(DialogWindow(), id));
+    for (HWND control : busy)
+        if (Enabled(control) != enabled)
+            return testing::AssertionFailure() << "control " << ::GetDlgCtrlID(control) << " is "
+                                               << (enabled ? "disabled" : "enabled");
+    if (!Enabled(::GetDlgItem(DialogWindow(), 1044)))
+        return testing::AssertionFailure() << "the Hide label was disabled";
+    return testing::AssertionSuccess();
+}
+
+std::string RadioCaption()
+{
+    char text[32] = {};
+    ::GetWindowTextA(PageItem(0, RadioButton), text, sizeof text);
+    return text;
+}
+
+bool JournalApplied()
+{
+    return JournalHas("SetSsid \"Wireless\" 8 0");
+}
+
+using DialogLink = DialogScene;
+
+TEST_F(DialogLink, TheTickSwitchesTheRadioSetAndTheBusySetOfTheOpenDialog)
+{
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+    CTestFrame frame;
+    frame.manualTicks = true;
+    ASSERT_TRUE(frame.Create());
+    CModalScript script;
+    script.WaitFor("the dialog shows", DialogShown)
+        .Do("give the pages their buttons", GivePagesTheirButtons)
+        .Do("the first tick finds the radio off",
+            [&frame] {
+                // A keyboard user on the Configuration page's Apply is not stranded when
+                // the tick disables it.
+                ConfigDialog().ShowPage(1);
+                ::SetFocus(PageItem(1, 1027));
+                ASSERT_EQ(PageItem(1, 1027), ::GetFocus());
+                frame.ManualTick();
+                HWND focus = ::GetFocus();
+                EXPECT_TRUE(focus && Enabled(focus) && ::IsChild(PageWindow(1), focus))
+                    << "the focus went to control " << ::GetDlgCtrlID(focus);
+                ConfigDialog().ShowPage(0);
+                EXPECT_EQ(LinkRadioOff, CurrentStatus.LinkState);
+                EXPECT_EQ(0, RadioOn);
+                EXPECT_EQ("Radio On", RadioCaption());
+                EXPECT_TRUE(RadioSetEnabled(false));
+                EXPECT_TRUE(Enabled(PageItem(0, RadioButton))) << "the switch itself stays usable";
+            })
+        .Do("an Apply while the radio is off",
+            [&frame] {
+                ASSERT_EQ(0, VexaSimClearJournal());
+                ApplyRequest = 1;
+                frame.ManualTick();
+                EXPECT_TRUE(Enabled(::GetDlgItem(DialogWindow(), 1039))) << "nothing is disabled";
+                frame.ManualTick();
+                frame.ManualTick();
+                EXPECT_EQ(0, ApplyRequest);
+                EXPECT_FALSE(JournalApplied());
+            })
+        .Do("the radio switch turns the radio on",
+            [&frame] {
+                ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
+                RadioOn = 1;
+                frame.ManualTick();
+                EXPECT_EQ("Radio Off", RadioCaption());
+                EXPECT_TRUE(RadioSetEnabled(true));
+                EXPECT_EQ(1, ApplyRequest) << "the idle apply follows";
+                EXPECT_FALSE(JournalApplied());
+            })
+        .Do("the applying tick",
+            [&frame] {
+                frame.ManualTick();
+                EXPECT_TRUE(JournalApplied());
+                EXPECT_TRUE(BusySetEnabled(false));
+                ASSERT_EQ(0, VexaSimClearJournal());
+                frame.ManualTick();
+                EXPECT_TRUE(BusySetEnabled(false));
+                frame.ManualTick();
+                EXPECT_TRUE(BusySetEnabled(true));
+                EXPECT_EQ(0, ConfigDialog().CurrentPage()) << "the labels' enable notifications select no page";
+                EXPECT_FALSE(JournalApplied());
+                EXPECT_EQ(LinkAssociated, CurrentStatus.LinkState);
+            })
+        .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
+    script.Start();
+    frame.DoubleClick();
+    EXPECT_TRUE(script.Finished()) << script.Position();
+    frame.DestroyWindow();
+}
+
+}  // namespace

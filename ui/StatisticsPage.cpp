@@ -1,5 +1,0 @@
-#include "StatisticsPage.h"
-
-#include "StatisticsPageIds.h"
-
-CStatisticsPage::CStatisticsPage() : CPageBase(IDD_STATISTICS_PAGE) {}

@@ -1,0 +1,13 @@
+#include "ui/encryption/AuthModeControls.h"
+
+void ShowAuthModeControls(int authIndex, const CWepKeyControls& keys, CPskPage& pskPage, CEapPage& eapPage)
+{
+    const auto auth = static_cast<uint32_t>(authIndex);
+    keys.Show(auth == AuthModeOpen || auth == AuthModeShared);
+    if (pskPage.IsWindow())
+        pskPage.Show(auth == AuthModeWpaPsk ? SW_SHOW : SW_HIDE);
+    if (auth == AuthModeWpa)
+        eapPage.OfferTlsOnly();
+    if (eapPage.IsWindow())
+        eapPage.Show(auth == AuthModeWpa ? SW_SHOW : SW_HIDE);
+}

@@ -1,0 +1,321 @@
+#include "ui/frame/ConfigDlg.h"
+
+#include "ui/about/AboutPage.h"
+#include "ui/frame/ConfigDlgIds.h"
+#include "ui/configuration/ConfigurationPage.h"
+#include "ui/encryption/EncryptionPage.h"
+#include "ui/linkinfo/LinkInfoPage.h"
+#include "ui/survey/SiteSurveyPage.h"
+#include "ui/linkinfo/StatisticsPage.h"
+
+#include "res/resource.h"
+#include "state/ProgramState.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace {
+const COLORREF LabelGrey = RGB(128, 128, 128);
+const COLORREF LabelBlack = RGB(0, 0, 0);
+const COLORREF LabelHover = RGB(0, 0, 255);
+
+template <class Page>
+std::unique_ptr<CPageBase> MakePage()
+{
+    return std::make_unique<Page>();
+}
+
+struct PageEntry {
+    int LabelId;
+    const char* LabelText;
+    std::unique_ptr<CPageBase> (*Make)();
+};
+
+// The dialog's pages: labelled ones in the side labels' order, then the unlabelled.
+constexpr PageEntry Pages[] = {
+    {IDC_LABEL_LINK_INFO, "Link Info.", &MakePage<CLinkInfoPage>},
+    {IDC_LABEL_CONFIGURATION, "Configuration", &MakePage<CConfigPage>},
+    {IDC_LABEL_ENCRYPTION, "Encryption", &MakePage<CEncryptionPage>},
+    {IDC_LABEL_SITE_SURVEY, "SiteSurvey", &MakePage<CSiteSurveyPage>},
+    {IDC_LABEL_ABOUT, "About", &MakePage<CAboutPage>},
+    {0, nullptr, &MakePage<CStatisticsPage>},
+};
+
+constexpr int LabelledPageCount()
+{
+    int count = 0;
+    for (const PageEntry& entry : Pages)
+        count += entry.LabelId != 0 ? 1 : 0;
+    return count;
+}
+static_assert(LabelledPageCount() == PageCount, "every side label selects one page");
+
+struct CloseOwnedContext {
+    HWND Dialog;
+};
+
+bool IsOwnedBy(HWND window, HWND dialog)
+{
+    for (HWND owner = ::GetWindow(window, GW_OWNER); owner; owner = ::GetWindow(owner, GW_OWNER)) {
+        if (owner == dialog)
+            return true;
+    }
+    return false;
+}
+
+BOOL CALLBACK CloseIfOwned(HWND window, LPARAM context)
+{
+    HWND dialog = reinterpret_cast<CloseOwnedContext*>(context)->Dialog;
+    if (window != dialog && IsOwnedBy(window, dialog))
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+}  // namespace
+
+CConfigDlg::CConfigDlg() : CDialog(IDD_CONFIG_DIALOG)
+{
+    for (const PageEntry& entry : Pages) {
+        PageSlot slot{entry.LabelId, entry.LabelText, entry.Make(), nullptr};
+        if (slot.LabelId != 0)
+            slot.Label = std::make_unique<CColorLabel>();
+        m_pages.push_back(std::move(slot));
+    }
+}
+
+CConfigDlg::~CConfigDlg() = default;
+
+CConfigDlg::PageSlot* CConfigDlg::SlotOfPage(int index)
+{
+    if (index < 0 || index >= PageCount)
+        return nullptr;
+    return &m_pages[static_cast<size_t>(index)];
+}
+
+void CConfigDlg::DoDataExchange()
+{
+    for (PageSlot& slot : m_pages)
+        if (slot.Label)
+            BindControl(*slot.Label, slot.LabelId);
+    BindControl(m_hideLabel, IDC_LABEL_HIDE);
+    BindControl(m_tab, IDC_PAGE_TAB);
+}
+
+bool CConfigDlg::OnInitDialog()
+{
+    PreviousLinkState = -1;
+
+    m_background = RGB(198, 216, 241);
+    m_backgroundBrush = MakeSolidBrush(m_background);
+
+    if (IsEnabled())
+        ::SetForegroundWindow(m_hWnd);
+
+    m_icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SKYLOOK));
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+
+    // Tab walks on into the shown page, whose parent is the tab control.
+    ::SetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE,
+                        ::GetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    CreatePages();
+    SetUpLabels();
+    // Opened while the radio is off by the user's choice: the tick will not switch anything.
+    if (!RadioOn)
+        EnableRadioSet(false);
+    m_pageKeys.Install(m_hWnd, [this](PageStep step) { return SwitchPageByKey(step); });
+
+    m_currentPage = -1;
+    ShowPage(0);
+    return true;
+}
+
+void CConfigDlg::CreatePages()
+{
+    // Pages are created in the order of their templates, each on top of the last.
+    std::vector<CPageBase*> inCreationOrder;
+    for (PageSlot& slot : m_pages)
+        inCreationOrder.push_back(slot.Page.get());
+    std::sort(inCreationOrder.begin(), inCreationOrder.end(),
+              [](const CPageBase* a, const CPageBase* b) { return a->TemplateId() < b->TemplateId(); });
+    for (CPageBase* page : inCreationOrder) {
+        page->SetOwnerDialog(this);
+        // A page that cannot be created is simply absent.
+        if (!page->Create(m_tab.Handle()))
+            continue;
+        ::SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void CConfigDlg::SetUpLabels()
+{
+    HCURSOR hand = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR));
+    auto setUp = [&](CColorLabel& label, bool underline) {
+        label.SetBackgroundColour(m_background);
+        label.SetHoverCursor(hand);
+        label.SetHoverHighlight(true, LabelHover);
+        label.SetTextColour(LabelBlack);
+        if (underline)
+            label.SetUnderline(true);
+    };
+    for (PageSlot& slot : m_pages)
+        if (slot.Label)
+            setUp(*slot.Label, true);
+    setUp(m_hideLabel, false);
+}
+
+void CConfigDlg::ShowPage(int index)
+{
+    if (index == m_currentPage)
+        return;
+    m_currentPage = index;
+
+    for (int page = 0; page < PageCount; ++page) {
+        CPageBase& object = *m_pages[static_cast<size_t>(page)].Page;
+        if (object.IsWindow())
+            object.Show(SW_HIDE);
+    }
+    m_tab.Send(TCM_SETCURSEL, static_cast<WPARAM>(index));
+
+    for (int page = 0; page < PageCount; ++page) {
+        PageSlot& slot = m_pages[static_cast<size_t>(page)];
+        slot.Label->SetTextColour(LabelGrey);
+        slot.Label->SetBold(true);
+        slot.Label->SetLabelText(slot.LabelText);
+    }
+
+    PageSlot* chosen = SlotOfPage(index);
+    if (!chosen)
+        return;
+    CPageBase& page = *chosen->Page;
+    page.OnShowing();
+    if (page.IsWindow())
+        page.Show(SW_SHOW);
+    page.OnShown();
+    chosen->Label->SetTextColour(LabelBlack);
+    chosen->Label->SetBold(true);
+}
+
+bool CConfigDlg::SwitchPageByKey(PageStep step)
+{
+    // Not while a message box or sub-dialog of the dialog is up.
+    if (!IsEnabled())
+        return false;
+    const int target = PageAfterStep(m_currentPage, step, PageCount);
+    PageSlot* slot = SlotOfPage(target);
+    // The labels are disabled while an apply settles: the keys obey the same rule.
+    if (!slot || target == m_currentPage || !slot->Label->IsEnabled())
+        return true;
+    ShowPage(target);
+    // The focus must not stay on a control of the page just hidden.
+    HWND page = slot->Page->Handle();
+    HWND first = page ? ::GetNextDlgTabItem(page, nullptr, FALSE) : nullptr;
+    if (first && ::IsChild(page, first) && ::IsWindowVisible(first))
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    else
+        ::SetFocus(m_tab.Handle());
+    return true;
+}
+
+void CConfigDlg::CloseConfigDialog()
+{
+    if (!IsWindow())
+        return;
+    // The standard OK processing, not the overridden handler that ignores Enter.
+    CDialog::EndDialog(IDOK);
+    CloseOwnedContext context{m_hWnd};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CloseIfOwned, reinterpret_cast<LPARAM>(&context));
+}
+
+void CConfigDlg::EnableBusySet(bool enable)
+{
+    if (!IsWindow())
+        return;
+    for (PageSlot& slot : m_pages) {
+        if (slot.Label)
+            slot.Label->Enable(enable);
+        slot.Page->EnableItems(slot.Page->BusyControls(), enable);
+    }
+}
+
+void CConfigDlg::EnableRadioSet(bool enable)
+{
+    if (!IsWindow())
+        return;
+    for (PageSlot& slot : m_pages)
+        slot.Page->EnableItems(slot.Page->RadioControls(), enable);
+}
+
+void CConfigDlg::SwitchRadioSet(bool radioOn)
+{
+    if (!IsWindow())
+        return;
+    for (PageSlot& slot : m_pages) {
+        const int button = slot.Page->RadioButtonId();
+        if (button != 0 && slot.Page->IsWindow())
+            if (HWND item = slot.Page->Item(button))
+                ::SetWindowTextA(item, RadioButtonCaption(radioOn));
+    }
+    EnableRadioSet(radioOn);
+}
+
+void CConfigDlg::RefreshNetworkLists()
+{
+    for (PageSlot& slot : m_pages)
+        slot.Page->OnNetworksChanged();
+}
+
+bool CConfigDlg::OnCommand(WORD id, WORD code, HWND control)
+{
+    // The labels also notify when they are enabled or disabled (around every apply); only
+    // a click selects.
+    if (code != STN_CLICKED)
+        return CDialog::OnCommand(id, code, control);
+    for (int page = 0; page < PageCount; ++page) {
+        if (id == m_pages[static_cast<size_t>(page)].LabelId) {
+            ShowPage(page);
+            return true;
+        }
+    }
+    if (id == IDC_LABEL_HIDE) {
+        Post(WM_CLOSE);
+        return true;
+    }
+    return CDialog::OnCommand(id, code, control);
+}
+
+bool CConfigDlg::OnNotify(NMHDR* header, LRESULT& result)
+{
+    if (header->idFrom == IDC_PAGE_TAB && header->code == TCN_SELCHANGE) {
+        ShowPage(static_cast<int>(m_tab.Send(TCM_GETCURSEL)));
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+HBRUSH CConfigDlg::OnCtlColor(HDC dc, HWND control, UINT type)
+{
+    CDialog::OnCtlColor(dc, control, type);
+    ::SetBkColor(dc, m_background);
+    return m_backgroundBrush.Get();
+}
+
+bool CConfigDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+{
+    if (message == WM_SYSCOMMAND) {
+        UINT command = static_cast<UINT>(wParam & 0xFFF0);
+        if (command == SC_CLOSE || command == SC_MINIMIZE) {
+            Show(SW_HIDE);
+            result = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+void CConfigDlg::OnDestroy()
+{
+    m_pageKeys.Remove();
+    m_backgroundBrush.Reset();
+    m_currentPage = -1;
+}

@@ -1,0 +1,78 @@
+// The configuration dialog: side labels that select pages, a tab control that holds them.
+// One object lives for the whole process and is run modally again at each opening.
+#ifndef SKYLOOK_UI_CONFIG_DLG_H
+#define SKYLOOK_UI_CONFIG_DLG_H
+
+#include "ui/frame/PageBase.h"
+#include "ui/frame/PageSwitchKeys.h"
+
+#include "controls/ColorLabel.h"
+#include "framework/Control.h"
+#include "framework/Gdi.h"
+
+#include <memory>
+#include <vector>
+
+// The pages that a side label selects, numbered in the labels' order from 0 (Link Info.).
+constexpr int PageCount = 5;
+
+class CConfigDlg : public CDialog {
+public:
+    CConfigDlg();
+    ~CConfigDlg() override;
+
+    // Shows the page of index; any other index hides them all.
+    void ShowPage(int index);
+    int CurrentPage() const { return m_currentPage; }
+
+    // Ends the modal run and closes every window the dialog owns, at any depth.
+    void CloseConfigDialog();
+
+    // The side labels and the pages' controls kept disabled while an apply settles.
+    void EnableBusySet(bool enable);
+    // The pages' controls that act on the adapter; off while the radio is off.
+    void EnableRadioSet(bool enable);
+    // The radio switch's caption and the radio set, for a radio that is on or off.
+    void SwitchRadioSet(bool radioOn);
+    // Has every page that lists networks or profiles fill its lists again.
+    void RefreshNetworkLists();
+
+protected:
+    void DoDataExchange() override;
+    bool OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnDestroy() override;
+
+private:
+    struct PageSlot {
+        int LabelId;            // 0: created with the others but never selected
+        const char* LabelText;
+        std::unique_ptr<CPageBase> Page;
+        std::unique_ptr<CColorLabel> Label;
+    };
+
+    void CreatePages();
+    void SetUpLabels();
+    // A page key: the page one step away, as a click on its label would show it.
+    bool SwitchPageByKey(PageStep step);
+    // The labelled page of index, or null.
+    PageSlot* SlotOfPage(int index);
+
+    COLORREF m_background = RGB(198, 216, 241);
+    int m_currentPage = -1;
+    HICON m_icon = nullptr;
+
+    // Labelled pages first, in the labels' order.
+    std::vector<PageSlot> m_pages;
+    CBrush m_backgroundBrush;
+    CColorLabel m_hideLabel;
+    CControl m_tab;
+    CPageSwitchKeys m_pageKeys;
+};
+
+#endif

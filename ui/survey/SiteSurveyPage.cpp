@@ -1,0 +1,331 @@
+#include "ui/survey/SiteSurveyPage.h"
+
+#include "ui/common/ListViewRows.h"
+#include "ui/survey/ProfileDlg.h"
+#include "ui/common/PendingApply.h"
+#include "ui/survey/SiteSurveyPageIds.h"
+#include "ui/survey/SurveyRows.h"
+#include "ui/frame/ConfigDlg.h"
+
+#include "adapter/AdapterWrappers.h"
+#include "state/ProgramState.h"
+#include "controls/PointFont.h"
+#include "res/resource.h"
+#include "settings/ProfileStore.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+constexpr int RadioIds[] = {IDC_SURVEY_REFRESH, IDC_SURVEY_CONNECT, IDC_SURVEY_ADD, IDC_SURVEY_REMOVE,
+                            IDC_SURVEY_PROPERTIES};
+
+const COLORREF CaptionNavy = RGB(0, 0, 128);
+const COLORREF FrameGrey = RGB(128, 128, 128);
+const COLORREF ImageMask = RGB(0, 128, 128);
+constexpr int LinkInfoPageIndex = 0;
+
+std::vector<std::string> CellVector(const NetworkRow& row)
+{
+    return std::vector<std::string>(row.Cells.begin(), row.Cells.end());
+}
+}  // namespace
+
+CSiteSurveyPage::CSiteSurveyPage() : CWhiteBackground(IDD_SITE_SURVEY_PAGE) {}
+
+CListViewView CSiteSurveyPage::NetworkListView() const
+{
+    return CListViewView(Item(IDC_SURVEY_NETWORK_LIST));
+}
+
+CListViewView CSiteSurveyPage::ProfileListView() const
+{
+    return CListViewView(Item(IDC_SURVEY_PROFILE_LIST));
+}
+
+std::span<const int> CSiteSurveyPage::RadioControls() const
+{
+    return RadioIds;
+}
+
+void CSiteSurveyPage::DoDataExchange()
+{
+    BindControl(m_networkGroup, IDC_SURVEY_NETWORK_GROUP);
+    BindControl(m_profileGroup, IDC_SURVEY_PROFILE_GROUP);
+    BindControl(m_refreshButton, IDC_SURVEY_REFRESH);
+    BindControl(m_connectButton, IDC_SURVEY_CONNECT);
+    BindControl(m_addButton, IDC_SURVEY_ADD);
+    BindControl(m_removeButton, IDC_SURVEY_REMOVE);
+    BindControl(m_propertiesButton, IDC_SURVEY_PROPERTIES);
+}
+
+bool CSiteSurveyPage::OnInitDialog()
+{
+    m_networkGroup.SetCaption("Available Network", false);
+    m_profileGroup.SetCaption("Profile", false);
+    m_refreshButton.SetText("Refresh");
+    m_connectButton.SetText("Connect");
+    m_addButton.SetText("Add");
+    m_removeButton.SetText("Remove");
+    m_propertiesButton.SetText("Properties");
+
+    SetUpColumns(NetworkListView(), std::vector<const char*>(std::begin(NetworkColumnHeaders),
+                                                         std::end(NetworkColumnHeaders)));
+    AutoSizeColumns(NetworkListView());
+    SetUpColumns(ProfileListView(), {"Profile Name"});
+    AutoSizeColumns(ProfileListView());
+
+    SetUpGroups();
+    SetUpImages();
+
+    FillNetworkList();
+    FillProfileList();
+    m_scanWait = 0;
+    return true;
+}
+
+void CSiteSurveyPage::SetUpGroups()
+{
+    const LOGFONTA captionFont = MakePointLogFont("Arial", 100, FW_BOLD);
+    for (CGroupFrame* group : {&m_networkGroup, &m_profileGroup}) {
+        group->SetCaptionColour(CaptionNavy, true);
+        group->SetFrameColours(FrameGrey, FrameGrey, false);
+        group->SetCaptionFont(captionFont);
+    }
+}
+
+void CSiteSurveyPage::SetUpImages()
+{
+    // Lists without images still list; the rows only lose their pictures.
+    m_images.Load(IDB_SURVEY_IMAGES, 16, ImageMask);
+    for (const CListViewView& list : {NetworkListView(), ProfileListView()})
+        list.SetImageList(m_images.Get());
+}
+
+void CSiteSurveyPage::FillNetworkList()
+{
+    if (!IsWindow())
+        return;
+    // Read into a scan of its own first: a failed read leaves both the list and the
+    // program's last scan as they were.
+    auto scan = std::make_unique<ScanList>();
+    *scan = {};
+    if (!ReadScanList(*scan))
+        return;
+    LastScan = *scan;
+
+    const CListViewView list = NetworkListView();
+    list.DeleteAllItems();
+    m_shownNetworks.clear();
+    if (CurrentStatus.LinkState == LinkRadioOff)
+        return;
+
+    for (const NetworkRow& row : BuildNetworkRows(LastScan, CurrentStatus)) {
+        m_shownNetworks.push_back(LastScan.Entries[row.ScanIndex]);
+        AppendRow(list, row.Image, CellVector(row), static_cast<LPARAM>(m_shownNetworks.size() - 1));
+    }
+    AutoSizeColumns(list);
+    list.SelectOnly(0);
+}
+
+void CSiteSurveyPage::FillProfileList()
+{
+    if (!IsWindow())
+        return;
+    auto profiles = std::make_unique<ProfileList>();
+    std::memset(profiles.get(), 0, sizeof *profiles);
+    EnumerateProfiles(*profiles);
+
+    const CListViewView list = ProfileListView();
+    list.DeleteAllItems();
+    m_shownProfiles.clear();
+    for (const ProfileRow& row : BuildProfileRows(*profiles, LastScan, CurrentStatus)) {
+        m_shownProfiles.push_back(row.Name);
+        AppendRow(list, row.Image, {row.Name}, static_cast<LPARAM>(m_shownProfiles.size() - 1));
+    }
+    AutoSizeColumns(list);
+}
+
+void CSiteSurveyPage::OnNetworksChanged()
+{
+    FillNetworkList();
+    FillProfileList();
+}
+
+bool CSiteSurveyPage::OnButtonClicked(WORD id)
+{
+    switch (id) {
+    case IDC_SURVEY_REFRESH: OnRefresh(); return true;
+    case IDC_SURVEY_CONNECT: OnConnect(); return true;
+    case IDC_SURVEY_ADD: OnAdd(); return true;
+    case IDC_SURVEY_PROPERTIES: OnProperties(); return true;
+    case IDC_SURVEY_REMOVE: OnRemove(); return true;
+    default: return false;
+    }
+}
+
+bool CSiteSurveyPage::OnNotify(NMHDR* header, LRESULT& result)
+{
+    if (header->code != NM_DBLCLK)
+        return false;
+    if (header->idFrom == IDC_SURVEY_NETWORK_LIST) {
+        OnConnect();
+        result = 0;
+        return true;
+    }
+    if (header->idFrom == IDC_SURVEY_PROFILE_LIST) {
+        OnUseProfile();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+void CSiteSurveyPage::OnRefresh()
+{
+    EnableItem(IDC_SURVEY_REFRESH, false);
+    StartScan();
+    m_scanWait = 0;
+    StartTimer(RefreshTimerId, RefreshTimerPeriod);
+}
+
+bool CSiteSurveyPage::OnTimer(UINT_PTR id)
+{
+    if (id == RefreshTimerId) {
+        StopTimer(RefreshTimerId);
+        if (m_scanWait < RefreshWaitTicks) {
+            ++m_scanWait;
+            StartTimer(RefreshTimerId, RefreshTimerPeriod);
+        } else {
+            FillNetworkList();
+            FillProfileList();
+            // The radio may have gone off while the scan ran; Refresh then stays off with
+            // the rest of the radio's controls.
+            EnableItem(IDC_SURVEY_REFRESH, RadioOn != 0);
+        }
+    }
+    return false;
+}
+
+bool CSiteSurveyPage::RunProfileDialog(CProfileDlg& dialog)
+{
+    return dialog.DoModal(m_hWnd) == IDOK;
+}
+
+void CSiteSurveyPage::OnConnect()
+{
+    const CListViewView list = NetworkListView();
+    const int row = list.SelectedItem();
+    if (row < 0)
+        return;
+    const LPARAM shown = list.ItemData(row);
+    if (shown < 0 || static_cast<size_t>(shown) >= m_shownNetworks.size())
+        return;
+    const ScanEntry network = m_shownNetworks[static_cast<size_t>(shown)];
+
+    auto dialog = std::make_unique<CProfileDlg>();
+    dialog->Mode = ProfileModeConnect;
+    dialog->EditSettings = SettingsForNetwork(network);
+    const std::string name = ProfileNameForNetwork(network);
+    std::snprintf(dialog->ProfileName, sizeof dialog->ProfileName, "%.32s", name.c_str());
+    if (!RunProfileDialog(*dialog))
+        return;
+
+    FillProfileList();
+    SaveProfile(dialog->ProfileName, dialog->EditSettings);
+    SaveAndRequestApply(dialog->EditSettings);
+    ::SetFocus(Item(IDC_SURVEY_REFRESH));
+    ShowLinkInfo();
+}
+
+void CSiteSurveyPage::OnAdd()
+{
+    auto dialog = std::make_unique<CProfileDlg>();
+    dialog->Mode = ProfileModeAdd;
+    dialog->EditSettings = NewProfileSettings();
+    if (!RunProfileDialog(*dialog))
+        return;
+    ApplyProfileFromDialog(*dialog);
+}
+
+void CSiteSurveyPage::OnProperties()
+{
+    std::string name;
+    if (!SelectedProfile(name))
+        return;
+    auto dialog = std::make_unique<CProfileDlg>();
+    // A profile that no longer loads (removed meanwhile) is not offered for editing as an
+    // empty record; the list shows what is left.
+    if (!LoadProfile(name.c_str(), dialog->EditSettings)) {
+        FillProfileList();
+        return;
+    }
+    dialog->Mode = ProfileModeEdit;
+    std::snprintf(dialog->ProfileName, sizeof dialog->ProfileName, "%.32s", name.c_str());
+    if (!RunProfileDialog(*dialog))
+        return;
+    ApplyProfileFromDialog(*dialog);
+}
+
+void CSiteSurveyPage::ApplyProfileFromDialog(const CProfileDlg& dialog)
+{
+    SaveAndRequestApply(dialog.EditSettings);
+    SaveProfile(dialog.ProfileName, dialog.EditSettings);
+    FillProfileList();
+    ShowLinkInfo();
+}
+
+void CSiteSurveyPage::OnUseProfile()
+{
+    std::string name;
+    if (!SelectedProfile(name))
+        return;
+    AdapterSettings settings{};
+    // An all-zero record would send an empty ad-hoc network to the adapter.
+    if (!LoadProfile(name.c_str(), settings)) {
+        FillProfileList();
+        return;
+    }
+    SaveAndRequestApply(settings);
+    ShowLinkInfo();
+}
+
+void CSiteSurveyPage::OnRemove()
+{
+    std::string name;
+    if (!SelectedProfile(name))
+        return;
+    DeleteProfile(name.c_str());
+    FillProfileList();
+}
+
+bool CSiteSurveyPage::SelectedProfile(std::string& name) const
+{
+    const CListViewView list = ProfileListView();
+    const int row = list.SelectedItem();
+    if (row < 0)
+        return false;
+    const LPARAM shown = list.ItemData(row);
+    if (shown < 0 || static_cast<size_t>(shown) >= m_shownProfiles.size())
+        return false;
+    name = m_shownProfiles[static_cast<size_t>(shown)];
+    return true;
+}
+
+void CSiteSurveyPage::ShowLinkInfo()
+{
+    if (CConfigDlg* owner = OwnerDialog())
+        owner->ShowPage(LinkInfoPageIndex);
+}
+
+void CSiteSurveyPage::OnDestroy()
+{
+    StopTimer(RefreshTimerId);
+    m_scanWait = 0;
+    // The lists share the images and do not own them (LVS_SHAREIMAGELISTS).
+    for (const CListViewView& list : {NetworkListView(), ProfileListView()})
+        list.SetImageList(nullptr);
+    m_images.Reset();
+    CWhiteBackground::OnDestroy();
+}

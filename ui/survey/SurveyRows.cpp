@@ -1,0 +1,175 @@
+#include "ui/survey/SurveyRows.h"
+
+#include "record/TextField.h"
+
+#include <cstdio>
+#include <cstring>
+
+const char* const NetworkColumnHeaders[NetworkColumnCount] = {"BSS/IBSSID", "SSID", "WEP", "AP", "Channel", "Strength"};
+
+namespace {
+
+constexpr size_t SsidLength = sizeof(ScanEntry::Ssid) - 1;
+
+bool IsControlByte(unsigned char byte)
+{
+    return byte < 0x20 || byte == 0x7F;
+}
+
+std::string PaddedNumber(long number)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "     %ld", number);
+    return text;
+}
+
+int ScanCount(const ScanList& scan)
+{
+    if (scan.Count < 0)
+        return 0;
+    return scan.Count > ScanListCapacity ? ScanListCapacity : scan.Count;
+}
+
+bool ScanHoldsNetwork(const ScanList& scan, const std::string& ssid)
+{
+    for (int i = 0; i < ScanCount(scan); ++i)
+        if (FieldString(scan.Entries[i].Ssid) == ssid)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+int InRangeImage(uint32_t networkMode)
+{
+    return NormalisedMode(networkMode) == NetworkModeAdHoc ? ImageAdHocInRange : ImageAccessPointInRange;
+}
+
+int AssociatedImage(uint32_t networkMode)
+{
+    return NormalisedMode(networkMode) == NetworkModeAdHoc ? ImageAdHocAssociated : ImageAccessPointAssociated;
+}
+
+int OutOfRangeImage(uint32_t networkMode)
+{
+    return NormalisedMode(networkMode) == NetworkModeAdHoc ? ImageAdHocOutOfRange : ImageAccessPointOutOfRange;
+}
+
+std::string SsidCellText(const char* ssid)
+{
+    std::string text;
+    for (size_t i = 0; i < SsidLength && ssid[i] != 0; ++i) {
+        const unsigned char byte = static_cast<unsigned char>(ssid[i]);
+        if (IsControlByte(byte)) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            text += escape;
+        } else {
+            text += static_cast<char>(byte);
+        }
+    }
+    return text;
+}
+
+std::array<std::string, NetworkColumnCount> NetworkCells(const ScanEntry& entry)
+{
+    return {FieldString(entry.Bssid),
+            SsidCellText(entry.Ssid),
+            entry.Privacy != 0 ? "Yes" : "No",
+            entry.NetworkMode != 0 ? "Yes" : "No",
+            PaddedNumber(static_cast<int32_t>(entry.Channel)),
+            PaddedNumber(entry.SignalStrength)};
+}
+
+std::vector<NetworkRow> BuildNetworkRows(const ScanList& scan, const AdapterStatus& status)
+{
+    std::vector<NetworkRow> rows;
+    if (status.LinkState == LinkRadioOff)
+        return rows;
+
+    const bool associated = status.LinkState == LinkAssociated;
+    const std::string linkBssid = FieldString(status.Bssid);
+    std::vector<NetworkRow> others;
+    for (int i = 0; i < ScanCount(scan); ++i) {
+        const ScanEntry& entry = scan.Entries[i];
+        NetworkRow row;
+        row.ScanIndex = i;
+        row.Cells = NetworkCells(entry);
+        if (associated && FieldString(entry.Bssid) == linkBssid) {
+            row.Image = AssociatedImage(entry.NetworkMode);
+            rows.insert(rows.begin(), row);
+        } else {
+            row.Image = InRangeImage(entry.NetworkMode);
+            others.push_back(row);
+        }
+    }
+    rows.insert(rows.end(), others.begin(), others.end());
+    return rows;
+}
+
+ProfileRow ClassifyProfile(const char* name, const AdapterSettings& settings, const ScanList& scan,
+                           const AdapterStatus& status)
+{
+    ProfileRow row;
+    row.Name = name;
+    row.Image = OutOfRangeImage(settings.NetworkMode);
+    row.Placement = ProfilePlacement::OutOfRange;
+
+    const std::string ssid = FieldString(settings.DesiredSSID);
+    if (status.LinkState != LinkRadioOff && ScanHoldsNetwork(scan, ssid)) {
+        row.Image = InRangeImage(settings.NetworkMode);
+        row.Placement = ProfilePlacement::InRange;
+    }
+    if (status.LinkState == LinkAssociated && FieldString(status.Ssid) == ssid &&
+        NormalisedMode(status.NetworkMode) == NormalisedMode(settings.NetworkMode)) {
+        row.Image = AssociatedImage(settings.NetworkMode);
+        row.Placement = ProfilePlacement::Associated;
+    }
+    return row;
+}
+
+std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const ScanList& scan,
+                                         const AdapterStatus& status)
+{
+    const int count = profiles.Count < 0 ? 0 : (profiles.Count > ProfileListCapacity ? ProfileListCapacity
+                                                                                     : profiles.Count);
+    std::vector<ProfileRow> classified;
+    for (int i = 0; i < count; ++i)
+        classified.push_back(ClassifyProfile(FieldString(profiles.Names[i]).c_str(), profiles.Settings[i], scan, status));
+
+    std::vector<ProfileRow> rows;
+    for (ProfilePlacement pass : {ProfilePlacement::Associated, ProfilePlacement::InRange, ProfilePlacement::OutOfRange})
+        for (const ProfileRow& row : classified)
+            if (row.Placement == pass)
+                rows.push_back(row);
+    return rows;
+}
+
+AdapterSettings SettingsForNetwork(const ScanEntry& entry)
+{
+    AdapterSettings settings{};
+    settings.WepStatus = entry.Privacy != 0 ? WepStatusOn : WepStatusOff;
+    settings.NetworkMode = NormalisedMode(entry.NetworkMode);
+    CopyFieldText(settings.DesiredSSID, FieldString(entry.Ssid).c_str());
+    settings.Channel = entry.Channel;
+    return settings;
+}
+
+std::string ProfileNameForNetwork(const ScanEntry& entry)
+{
+    std::string name;
+    for (char c : FieldString(entry.Ssid))
+        if (!IsControlByte(static_cast<unsigned char>(c)))
+            name += c;
+    return name;
+}
+
+AdapterSettings NewProfileSettings()
+{
+    AdapterSettings settings{};
+    settings.NetworkMode = NetworkModeInfrastructure;
+    settings.Channel = 1;
+    settings.WepStatus = WepStatusOff;
+    settings.WepKeyFormat = WepKeyFormatAscii;
+    return settings;
+}
