@@ -20,7 +20,11 @@ namespace {
 
 constexpr int TickRounds = 301;
 constexpr DWORD IdleMilliseconds = 30000;
-constexpr double Aim = 1.5;
+// Idle CPU time at most this ratio to the bare tray program; idle private memory at most the
+// first, aiming at the second.
+constexpr double CpuAim = 1.5;
+constexpr double MemoryLimit = 1.3;
+constexpr double MemoryAim = 1.2;
 
 template <class Work>
 double MedianMicroseconds(Work work)
@@ -197,8 +201,10 @@ private:
     bool m_started = false;
 };
 
-void Compare(const char* what, double program, double baseline, const char* unit, bool aimed)
+// limit 0: the figure has no aim (the baseline with libraries only shows the program's share).
+void Compare(const char* what, double program, double baseline, const char* unit, double limit, double aim = 0)
 {
+    const bool aimed = limit > 0;
     std::printf("  %-16s skylook %9.1f %s   %s %9.1f %s   ", what, program, unit,
                 aimed ? "baseline        " : "with libraries  ", baseline, unit);
     if (baseline <= 0) {
@@ -207,8 +213,10 @@ void Compare(const char* what, double program, double baseline, const char* unit
     }
     const double ratio = program / baseline;
     std::printf("ratio %5.2f", ratio);
-    if (aimed)
-        std::printf(" (aim <= %.1f)%s", Aim, ratio > Aim ? " above the aim" : "");
+    if (aimed && aim > 0)
+        std::printf(" (at most %.1f, aim %.1f)%s", limit, aim, ratio > limit ? " above the limit" : "");
+    else if (aimed)
+        std::printf(" (aim <= %.1f)%s", limit, ratio > limit ? " above the aim" : "");
     std::printf("\n");
 }
 
@@ -248,11 +256,11 @@ void MeasureIdle()
     auto cpu = [&](int i) { return (end[i].CpuSeconds - start[i].CpuSeconds) * 1000; };
     auto memory = [&](int i) { return end[i].PrivateBytes / 1024.0; };
     std::printf("over %lu idle seconds (Wine counts CPU time in 10 ms steps)\n", IdleMilliseconds / 1000);
-    Compare("CPU time", cpu(0), cpu(1), "ms ", true);
-    Compare("private memory", memory(0), memory(1), "KiB", true);
+    Compare("CPU time", cpu(0), cpu(1), "ms ", CpuAim);
+    Compare("private memory", memory(0), memory(1), "KiB", MemoryLimit, MemoryAim);
     std::printf("beside the baseline that also loads the adapter library, as skylook.exe does while idle:\n");
-    Compare("CPU time", cpu(0), cpu(2), "ms ", false);
-    Compare("private memory", memory(0), memory(2), "KiB", false);
+    Compare("CPU time", cpu(0), cpu(2), "ms ", 0);
+    Compare("private memory", memory(0), memory(2), "KiB", 0);
 }
 
 }  // namespace

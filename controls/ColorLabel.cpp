@@ -1,5 +1,7 @@
 #include "controls/ColorLabel.h"
 
+#include "controls/FontCache.h"
+
 #include <cstring>
 
 CColorLabel::CColorLabel()
@@ -7,7 +9,7 @@ CColorLabel::CColorLabel()
       m_hoverColour(m_textColour)
 {
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof m_logFont, &m_logFont);
-    m_font.Reset(::CreateFontIndirectA(&m_logFont));
+    m_font = CSharedFont(m_logFont);
 }
 
 CColorLabel::~CColorLabel()
@@ -27,12 +29,16 @@ void CColorLabel::PreSubclass()
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
 }
 
-void CColorLabel::RecreateFont()
+bool CColorLabel::RecreateFont()
 {
-    CFont font(::CreateFontIndirectA(&m_logFont));
+    CSharedFont font(m_logFont);
+    if (font.Get() == m_font.Get())
+        return false;
+    // The static takes the new font before the old one may be deleted.
     if (m_hWnd)
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
-    m_font = std::move(font);
+    m_font = font;
+    return true;
 }
 
 void CColorLabel::RedrawNow()
@@ -43,6 +49,8 @@ void CColorLabel::RedrawNow()
 
 void CColorLabel::SetTextColour(COLORREF colour)
 {
+    if (colour == m_textColour)
+        return;
     m_textColour = colour;
     RedrawNow();
 }
@@ -50,22 +58,22 @@ void CColorLabel::SetTextColour(COLORREF colour)
 void CColorLabel::SetBold(bool bold)
 {
     m_logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    RecreateFont();
-    RedrawNow();
+    if (RecreateFont())
+        RedrawNow();
 }
 
 void CColorLabel::SetUnderline(bool underline)
 {
     m_logFont.lfUnderline = underline ? TRUE : FALSE;
-    RecreateFont();
-    RedrawNow();
+    if (RecreateFont())
+        RedrawNow();
 }
 
 void CColorLabel::SetFontHeight(int height)
 {
     m_logFont.lfHeight = -height;
-    RecreateFont();
-    RedrawNow();
+    if (RecreateFont())
+        RedrawNow();
 }
 
 void CColorLabel::SetFaceName(const char* faceName)
@@ -73,8 +81,8 @@ void CColorLabel::SetFaceName(const char* faceName)
     std::memset(m_logFont.lfFaceName, 0, sizeof m_logFont.lfFaceName);
     if (faceName)
         std::strncpy(m_logFont.lfFaceName, faceName, LF_FACESIZE - 1);
-    RecreateFont();
-    RedrawNow();
+    if (RecreateFont())
+        RedrawNow();
 }
 
 void CColorLabel::SetBackgroundColour(COLORREF colour)
@@ -95,7 +103,13 @@ void CColorLabel::SetHoverHighlight(bool on, COLORREF colour)
 
 void CColorLabel::SetLabelText(const char* text)
 {
-    SetText(text ? text : "");
+    const char* wanted = text ? text : "";
+    // The same text again would only repaint the label.
+    char shown[64] = {};
+    const int length = m_hWnd ? ::GetWindowTextA(m_hWnd, shown, sizeof shown) : -1;
+    if (length >= 0 && length < static_cast<int>(sizeof shown) - 1 && std::strcmp(shown, wanted) == 0)
+        return;
+    SetText(wanted);
 }
 
 COLORREF CColorLabel::ShownTextColour() const

@@ -4,6 +4,7 @@
 #ifndef SKYLOOK_CONTROLS_COLOR_LABEL_H
 #define SKYLOOK_CONTROLS_COLOR_LABEL_H
 
+#include "controls/FontCache.h"
 #include "framework/Control.h"
 #include "framework/Gdi.h"
 
@@ -42,13 +43,14 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    void RecreateFont();
+    // True when the description gave another font than the one in use.
+    bool RecreateFont();
     void RedrawNow();
 
     COLORREF m_textColour;
     CBrush m_background;
     LOGFONTA m_logFont = {};
-    CFont m_font;
+    CSharedFont m_font;
     HFONT m_templateFont = nullptr;  // the static's own font, given back when the label lets go
     bool m_hoverHighlight = false;
     COLORREF m_hoverColour;

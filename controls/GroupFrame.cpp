@@ -5,7 +5,7 @@
 CGroupFrame::CGroupFrame()
     : m_firstColour(::GetSysColor(COLOR_BTNSHADOW)), m_secondColour(::GetSysColor(COLOR_BTNHIGHLIGHT)),
       m_defaultFirstColour(m_firstColour), m_defaultSecondColour(m_secondColour),
-      m_captionFont(CreatePointFont(MakePointLogFont("MS Sans Serif", 80, FW_NORMAL)))
+      m_captionFont(SharedPointFont(MakePointLogFont("MS Sans Serif", 80, FW_NORMAL)))
 {
 }
 
@@ -56,7 +56,7 @@ void CGroupFrame::SetFrameColours(COLORREF first, COLORREF second, bool redraw)
 
 void CGroupFrame::SetCaptionFont(const LOGFONTA& pointFont)
 {
-    m_captionFont = CreatePointFont(pointFont);
+    m_captionFont = SharedPointFont(pointFont);
 }
 
 void CGroupFrame::RepaintBehind()

@@ -5,6 +5,7 @@
 #define SKYLOOK_CONTROLS_GROUP_FRAME_H
 
 #include "controls/GroupFrameLayout.h"
+#include "controls/FontCache.h"
 #include "framework/Control.h"
 #include "framework/Gdi.h"
 
@@ -57,7 +58,7 @@ private:
     bool m_captionHidden = false;
     int m_lineWidth = 1;
     COLORREF m_captionColour = RGB(0, 0, 0);
-    CFont m_captionFont;
+    CSharedFont m_captionFont;
     std::string m_caption;
     CaptionAlignment m_alignment = CaptionAlignment::Left;
     int m_margin = 8;

@@ -5,6 +5,10 @@
 
 #include <commctrl.h>
 
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
+
 namespace {
 COLORREF GradientEndColour()
 {
@@ -33,24 +37,37 @@ CLevelBar::CLevelBar()
 void CLevelBar::SetColourStops(std::initializer_list<COLORREF> stops)
 {
     m_stops.assign(stops.begin(), stops.end());
+    ResetPaintCache();
 }
 
 void CLevelBar::SetColourStops(const std::vector<COLORREF>& stops)
 {
     m_stops = stops;
+    ResetPaintCache();
+}
+
+void CLevelBar::ResetPaintCache()
+{
+    m_face.SetDrawn(false);
+    if (m_hWnd)
+        Invalidate(false);
+}
+
+int CLevelBar::FilledLength(int length)
+{
+    int position = static_cast<int>(Send(PBM_GETPOS));
+    PBRANGE range = {};
+    Send(PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    return LevelBarEnd(length, position, range.iLow, range.iHigh).value_or(0);
 }
 
 void CLevelBar::Draw(HDC dc, const RECT& client)
 {
     FillSolidRect(dc, client, m_background);
-    int position = static_cast<int>(Send(PBM_GETPOS));
-    PBRANGE range = {};
-    Send(PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
-    int length = RectWidth(client);
-    std::optional<int> end = LevelBarEnd(length, position, range.iLow, range.iHigh);
-    if (!end)
-        return;
-    PaintColourRun(dc, client, PixelSpan{0, length}, PixelSpan{0, *end});
+    const int length = RectWidth(client);
+    const int end = FilledLength(length);
+    if (end > 0)
+        PaintColourRun(dc, client, PixelSpan{0, length}, PixelSpan{0, end});
 }
 
 void CLevelBar::PaintColourRun(HDC dc, const RECT& bar, PixelSpan ramp, PixelSpan visible)
@@ -85,8 +102,25 @@ bool CLevelBar::OnPaint()
     RECT area = paint.Paint().rcPaint;
     if (::IsRectEmpty(&area))
         return true;
-    CMemoryDC memory(paint, area);
-    Draw(memory, client);
+    const int width = RectWidth(client);
+    const int height = RectHeight(client);
+    // A palette device gets a brush per band: drawn off-screen each time, as it is rare.
+    HDC face = HasPalette(paint) ? nullptr : m_face.Prepare(paint, width, height);
+    if (!face) {
+        CMemoryDC memory(paint, area);
+        Draw(memory, client);
+        return true;
+    }
+    if (!m_face.IsDrawn()) {
+        FillSolidRect(face, client, m_background);
+        PaintColourRun(face, client, PixelSpan{0, width}, PixelSpan{0, width});
+        m_face.SetDrawn(true);
+    }
+    // The filled part from the kept ramp and the rest in the background colour: two
+    // operations side by side, so nothing flickers.
+    const int end = FilledLength(width);
+    m_face.CopyTo(paint, client.left, client.top, end, height);
+    FillSolidRect(paint, RECT{client.left + end, client.top, client.right, client.bottom}, m_background);
     return true;
 }
 
@@ -102,17 +136,34 @@ bool CLevelBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         COLORREF first = static_cast<COLORREF>(lParam);
         COLORREF second = wParam != 0 ? static_cast<COLORREF>(wParam) : first;
         m_stops.assign({first, second});
+        ResetPaintCache();
         result = CLR_DEFAULT;
         return true;
     }
     case PBM_SETBKCOLOR:
         m_background = static_cast<COLORREF>(lParam);
+        ResetPaintCache();
         result = CLR_DEFAULT;
+        return true;
+    case PBM_SETRANGE:
+    case PBM_SETRANGE32:
+        // The filled length changes with the range; the kept ramp does not.
+        result = DefaultProc(message, wParam, lParam);
+        Invalidate(false);
         return true;
     case PBM_SETSTEP:
         m_step = static_cast<int>(wParam);
         result = DefaultProc(message, wParam, lParam);
         return true;
+    case WM_SIZE:
+    case WM_SYSCOLORCHANGE:
+    case WM_DISPLAYCHANGE:
+    case WM_DPICHANGED_AFTERPARENT:
+        ResetPaintCache();
+        return false;
+    case WM_DESTROY:
+        m_face.Reset();
+        return false;
     case WM_PRINTCLIENT: {
         RECT client = {};
         ::GetClientRect(m_hWnd, &client);

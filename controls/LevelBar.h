@@ -5,6 +5,7 @@
 #define SKYLOOK_CONTROLS_LEVEL_BAR_H
 
 #include "controls/ColourRamp.h"
+#include "controls/FaceBitmap.h"
 #include "framework/Control.h"
 
 #include <initializer_list>
@@ -22,6 +23,9 @@ public:
 
     // The whole picture for a client rectangle, drawn straight into dc.
     void Draw(HDC dc, const RECT& client);
+    // Forgets the kept ramp, for a change the bar cannot see in its messages (DPI); the
+    // next paint draws it anew. Size and colour changes call it themselves.
+    void ResetPaintCache();
 
 protected:
     // The run of all stops over ramp, of which only visible is drawn. Spans are relative
@@ -36,6 +40,11 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // Where the filled part ends on a bar of length pixels; 0 for none.
+    int FilledLength(int length);
+
+    // The ramp over the whole client area, drawn once; a paint copies the filled part.
+    CFaceBitmap m_face;
     std::vector<COLORREF> m_stops;
     COLORREF m_background;
     int m_step = 10;

@@ -1,5 +1,7 @@
 #include "controls/PointFont.h"
 
+#include "controls/FontCache.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -8,7 +10,8 @@ int PointTenthsToHeight(int tenths, int dotsPerInch)
     return -std::abs(::MulDiv(tenths, dotsPerInch, 720));
 }
 
-CFont CreatePointFont(const LOGFONTA& pointFont)
+namespace {
+LOGFONTA InScreenPixels(const LOGFONTA& pointFont)
 {
     LOGFONTA font = pointFont;
     int dotsPerInch = 96;
@@ -17,7 +20,19 @@ CFont CreatePointFont(const LOGFONTA& pointFont)
         ::ReleaseDC(nullptr, screen);
     }
     font.lfHeight = PointTenthsToHeight(pointFont.lfHeight, dotsPerInch);
+    return font;
+}
+}  // namespace
+
+CFont CreatePointFont(const LOGFONTA& pointFont)
+{
+    const LOGFONTA font = InScreenPixels(pointFont);
     return CFont(::CreateFontIndirectA(&font));
+}
+
+CSharedFont SharedPointFont(const LOGFONTA& pointFont)
+{
+    return CSharedFont(InScreenPixels(pointFont));
 }
 
 LOGFONTA MakePointLogFont(const char* faceName, int tenths, int weight)

@@ -3,6 +3,7 @@
 #ifndef SKYLOOK_CONTROLS_POINT_FONT_H
 #define SKYLOOK_CONTROLS_POINT_FONT_H
 
+#include "controls/FontCache.h"
 #include "framework/Gdi.h"
 
 #include <windows.h>
@@ -14,6 +15,9 @@ int PointTenthsToHeight(int tenths, int dotsPerInch);
 // Creates the font with its height field read as tenths of a point at the screen's
 // resolution.
 CFont CreatePointFont(const LOGFONTA& pointFont);
+
+// The same font from the process-wide cache.
+CSharedFont SharedPointFont(const LOGFONTA& pointFont);
 
 // A LOGFONT with the face, size in tenths of a point and weight given, everything else
 // left at the values dialogs use (output precision 3, clip precision 2, quality 2).

@@ -1,10 +1,15 @@
 #include "controls/SkinButton.h"
 
 #include "controls/DrawingPrimitives.h"
+#include "controls/FontCache.h"
 
 #include <windowsx.h>
 
 #include <string>
+
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
 
 namespace {
 bool CancelMouseLeave(HWND hWnd)
@@ -40,27 +45,33 @@ CSkinButton::CSkinButton() : m_captionColour(::GetSysColor(COLOR_BTNTEXT)) {}
 
 void CSkinButton::SetCaptionFont(const LOGFONTA& font)
 {
-    m_font.Reset(::CreateFontIndirectA(&font));
-    if (m_hWnd)
-        Invalidate(false);
+    m_font = CSharedFont(font);
+    ResetPaintCache();
 }
 
 void CSkinButton::SetCaptionColour(COLORREF colour)
 {
     m_captionColour = colour;
-    if (m_hWnd)
-        Invalidate(false);
+    ResetPaintCache();
 }
 
 void CSkinButton::SetInset(short inset)
 {
     m_inset = inset;
+    ResetPaintCache();
+}
+
+void CSkinButton::ResetPaintCache()
+{
+    m_face.SetDrawn(false);
     if (m_hWnd)
         Invalidate(false);
 }
 
 void CSkinButton::PreSubclass()
 {
+    m_caption = GetText();
+    m_face.Reset();
     DWORD style = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE));
     m_style = DeriveSkinButtonStyle(style);
     ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(OwnerDrawnButtonStyle(style)));
@@ -162,8 +173,28 @@ bool CSkinButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         // Store the text without the standard button's blanking of the old caption, which
         // would flash before the redraw.
         result = ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+        m_caption = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        // Drawn at once, as a standard button does, rather than by a later paint.
+        m_face.SetDrawn(false);
+        if (::IsWindowVisible(m_hWnd)) {
+            if (HDC dc = ::GetDC(m_hWnd)) {
+                DrawNow(dc);
+                ::ReleaseDC(m_hWnd, dc);
+                return true;
+            }
+        }
         Invalidate(false);
         return true;
+    case WM_SIZE:
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+    case WM_DPICHANGED_AFTERPARENT:
+        ResetPaintCache();
+        return false;
+    case WM_DESTROY:
+        m_face.Reset();
+        return false;
     case WM_GETDLGCODE:
         if (m_style.kind != SkinButtonKind::Push)
             return false;
@@ -227,9 +258,57 @@ void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item)
 {
     if (FollowHeldCursor())
         return;
-    RECT rect = item.rcItem;
-    CMemoryDC dc(item.hDC, rect);
-    std::string caption = GetText();
+    const RECT& rect = item.rcItem;
+    const int width = RectWidth(rect);
+    const int height = RectHeight(rect);
+    const FaceKey key{item.itemState & (ODS_DISABLED | ODS_SELECTED | ODS_DEFAULT), m_checked, m_hover,
+                      m_style.isDefault, width, height};
+    if (!m_face.IsDrawn() || !(key == m_faceKey)) {
+        HDC face = m_face.Prepare(item.hDC, width, height);
+        if (!face) {
+            DrawFace(item.hDC, rect, key.itemState);
+            return;
+        }
+        DrawFace(face, RECT{0, 0, width, height}, key.itemState);
+        m_faceKey = key;
+        m_face.SetDrawn(true);
+    }
+    m_face.CopyTo(item.hDC, rect.left, rect.top, width, height);
+}
+
+bool CSkinButton::OnPaint()
+{
+    // The button's own paint would ask the parent to draw it (WM_CTLCOLORBTN, then
+    // WM_DRAWITEM reflected back here); the button knows its state and draws itself.
+    PAINTSTRUCT paint = {};
+    if (HDC dc = ::BeginPaint(m_hWnd, &paint)) {
+        DrawNow(dc);
+        ::EndPaint(m_hWnd, &paint);
+    }
+    return true;
+}
+
+void CSkinButton::DrawNow(HDC dc)
+{
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(::GetDlgCtrlID(m_hWnd));
+    item.itemAction = ODA_DRAWENTIRE;
+    item.hwndItem = m_hWnd;
+    item.hDC = dc;
+    ::GetClientRect(m_hWnd, &item.rcItem);
+    if (!::IsWindowEnabled(m_hWnd))
+        item.itemState |= ODS_DISABLED;
+    if (Send(BM_GETSTATE) & BST_PUSHED)
+        item.itemState |= ODS_SELECTED;
+    if (::GetFocus() == m_hWnd)
+        item.itemState |= ODS_FOCUS;
+    DrawItem(item);
+}
+
+void CSkinButton::DrawFace(HDC dc, const RECT& rect, UINT itemState) const
+{
+    const char* caption = m_caption.c_str();
     ::SetBkMode(dc, TRANSPARENT);
     HFONT font = m_font ? m_font.Get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     CSelectGuard fontGuard(dc, font);
@@ -241,30 +320,31 @@ void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item)
     COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
     COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
 
-    if (item.itemState & ODS_DISABLED) {
+    RECT edges = rect;
+    if (itemState & ODS_DISABLED) {
         FillSolidRect(dc, rect, face);
         if (m_style.border && !m_style.flat)
-            ::DrawEdge(dc, &rect, EDGE_RAISED, BF_RECT);
+            ::DrawEdge(dc, &edges, EDGE_RAISED, BF_RECT);
         ::SetTextColor(dc, ::GetSysColor(COLOR_3DHIGHLIGHT));
-        ::DrawTextA(dc, caption.c_str(), -1, &text, m_style.captionFormat);
+        ::DrawTextA(dc, caption, -1, &text, m_style.captionFormat);
         ::OffsetRect(&text, -1, -1);
         ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
-        ::DrawTextA(dc, caption.c_str(), -1, &text, m_style.captionFormat);
+        ::DrawTextA(dc, caption, -1, &text, m_style.captionFormat);
         return;
     }
     FillSolidRect(dc, rect, face);
-    if ((item.itemState & ODS_SELECTED) || m_checked) {
+    if ((itemState & ODS_SELECTED) || m_checked) {
         if (m_style.pushLike)
             ::OffsetRect(&text, 1, 1);
         if (m_style.border) {
             if (m_style.flat)
                 Draw3dRect(dc, rect, shadow, highlight);
             else
-                ::DrawEdge(dc, &rect, EDGE_SUNKEN, BF_RECT);
+                ::DrawEdge(dc, &edges, EDGE_SUNKEN, BF_RECT);
         }
     } else if (m_style.border && (m_hover || !m_style.flat)) {
         RECT edge = rect;
-        if ((item.itemState & ODS_DEFAULT) || m_style.isDefault) {
+        if ((itemState & ODS_DEFAULT) || m_style.isDefault) {
             ::DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
             ::InflateRect(&edge, -1, -1);
             ::DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
@@ -275,5 +355,5 @@ void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item)
         }
     }
     ::SetTextColor(dc, m_captionColour);
-    ::DrawTextA(dc, caption.c_str(), -1, &text, m_style.captionFormat);
+    ::DrawTextA(dc, caption, -1, &text, m_style.captionFormat);
 }

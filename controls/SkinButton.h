@@ -5,9 +5,13 @@
 #ifndef SKYLOOK_CONTROLS_SKIN_BUTTON_H
 #define SKYLOOK_CONTROLS_SKIN_BUTTON_H
 
+#include "controls/FaceBitmap.h"
+#include "controls/FontCache.h"
 #include "controls/SkinButtonStyle.h"
 #include "framework/Control.h"
 #include "framework/Gdi.h"
+
+#include <string>
 
 class CSkinButton : public CControl {
 public:
@@ -27,11 +31,16 @@ public:
     bool IsFlat() const { return m_style.flat; }
     bool IsDefault() const { return m_style.isDefault; }
 
-    // Paints one draw-item request: the owner-draw step of the button.
+    // Paints one draw-item request: the owner-draw step of the button. The face is drawn
+    // again only when its look changed; otherwise the last one is copied.
     void DrawItem(const DRAWITEMSTRUCT& item);
+    // Forgets the kept face, for a change the button cannot see in its state (size, DPI,
+    // caption, font, colours); the next paint draws it anew.
+    void ResetPaintCache();
 
 protected:
     void PreSubclass() override;
+    bool OnPaint() override;
     bool OnEraseBackground(HDC dc) override;
     bool OnMouseMove(UINT flags, POINT point) override;
     bool OnMouseLeave() override;
@@ -44,9 +53,26 @@ private:
     void SetChecked(bool checked);
     void UncheckGroup();
     bool IsUnderPoint(POINT screenPoint) const;
+    void DrawFace(HDC dc, const RECT& rect, UINT itemState) const;
+    // The whole button into dc, in its present state.
+    void DrawNow(HDC dc);
+
+    // What the kept face shows.
+    struct FaceKey {
+        UINT itemState = 0;
+        bool checked = false;
+        bool hover = false;
+        bool isDefault = false;
+        int width = 0;
+        int height = 0;
+        bool operator==(const FaceKey&) const = default;
+    };
 
     SkinButtonStyle m_style;
-    CFont m_font;
+    CSharedFont m_font;
+    std::string m_caption;
+    CFaceBitmap m_face;
+    FaceKey m_faceKey;
     bool m_checked = false;
     bool m_hover = false;
     bool m_held = false;

@@ -256,4 +256,28 @@ TEST_F(LevelBarTest, EraseDoesNothingAndPaintingReachesTheScreen)
     for (int x = 0; x < 150; ++x)
         ASSERT_EQ(screen.Pixel(x, 6), canvas->Pixel(x, 6)) << x;
 }
+// The painted ramp is kept between paints: a new range, colours or background must not
+// leave the old picture on the screen.
+TEST_F(LevelBarTest, ScreenFollowsRangeAndColourChangesAfterAPaint)
+{
+    Create(200);
+    bar.SetColourStops({Blue, Blue});
+    bar.Send(PBM_SETPOS, 50);
+    CPixelCanvas screen(200, 12);
+    screen.CopyFromScreen(bar);
+    EXPECT_EQ(screen.Pixel(99, 6), Blue);
+    EXPECT_EQ(screen.Pixel(101, 6), White);
+
+    bar.Send(PBM_SETRANGE, 0, MAKELPARAM(0, 200));
+    screen.CopyFromScreen(bar);
+    EXPECT_EQ(screen.Pixel(49, 6), Blue);
+    EXPECT_EQ(screen.Pixel(51, 6), White);
+
+    const COLORREF red = RGB(255, 0, 0);
+    bar.SetColourStops({red, red});
+    bar.Send(PBM_SETBKCOLOR, 0, Black);
+    screen.CopyFromScreen(bar);
+    EXPECT_EQ(screen.Pixel(10, 6), red);
+    EXPECT_EQ(screen.Pixel(150, 6), Black);
+}
 }  // namespace

@@ -321,4 +321,37 @@ TEST_F(SkinButtonTest, PressEndsTheHover)
     EXPECT_FALSE(button.IsHeld());
     EXPECT_NE(::GetCapture(), button.Handle());
 }
+// The face is kept between paints: a new caption or caption font must reach the screen.
+TEST_F(SkinButtonTest, ScreenShowsTheNewCaptionAndFontAfterAPaint)
+{
+    MoveCursorAway();
+    CSkinButton reference;
+    Add(button, "One", BS_PUSHBUTTON);
+    Add(reference, "Two words", BS_PUSHBUTTON, 10, 60, 2);
+    auto differing = [](const CPixelCanvas& a, const CPixelCanvas& b) {
+        size_t count = 0;
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x)
+                count += a.Pixel(x, y) != b.Pixel(x, y) ? 1 : 0;
+        return count;
+    };
+    CPixelCanvas before(Width, Height), after(Width, Height), expected(Width, Height);
+    before.CopyFromScreen(button);
+    button.SetText("Two words");
+    after.CopyFromScreen(button);
+    expected.CopyFromScreen(reference);
+    EXPECT_GT(differing(before, after), 0u);
+    EXPECT_EQ(differing(after, expected), 0u);
+
+    LOGFONTA font = {};
+    font.lfHeight = -16;
+    font.lfWeight = FW_BOLD;
+    std::strcpy(font.lfFaceName, "Arial");
+    button.SetCaptionFont(font);
+    reference.SetCaptionFont(font);
+    before.CopyFromScreen(button);
+    expected.CopyFromScreen(reference);
+    EXPECT_GT(differing(before, after), 0u);
+    EXPECT_EQ(differing(before, expected), 0u);
+}
 }  // namespace

@@ -46,6 +46,21 @@ void AutoSizeColumns(const CListViewView& list)
     }
 }
 
+CListRedrawPause::CListRedrawPause(const CListViewView& list) : m_list(list.Handle())
+{
+    if (m_list)
+        ::SendMessageA(m_list, WM_SETREDRAW, FALSE, 0);
+}
+
+CListRedrawPause::~CListRedrawPause()
+{
+    if (!m_list)
+        return;
+    ::SendMessageA(m_list, WM_SETREDRAW, TRUE, 0);
+    if (::IsWindowVisible(m_list))
+        ::RedrawWindow(m_list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 int AppendRow(const CListViewView& list, int image, const std::vector<std::string>& cells, LPARAM data)
 {
     const int row = list.InsertItem(list.ItemCount(), cells.empty() ? "" : cells[0].c_str(), image, data);

@@ -14,6 +14,19 @@ int ColumnCount(const CListViewView& list);
 // Every column as wide as the wider of its header and its cells.
 void AutoSizeColumns(const CListViewView& list);
 
+// Holds back a list's drawing and layout while it is refilled; a shown list is repainted
+// once at the end. Sizing the columns of a list that redraws costs a layout per column.
+class CListRedrawPause {
+public:
+    explicit CListRedrawPause(const CListViewView& list);
+    ~CListRedrawPause();
+    CListRedrawPause(const CListRedrawPause&) = delete;
+    CListRedrawPause& operator=(const CListRedrawPause&) = delete;
+
+private:
+    HWND m_list;
+};
+
 // Appends a row with its image, cell texts from column 0 on, and a number the row carries;
 // returns the row's index or -1.
 int AppendRow(const CListViewView& list, int image, const std::vector<std::string>& cells, LPARAM data);

@@ -95,7 +95,8 @@ bool CEncryptionPage::OnInitDialog()
     if (m_eapPage.CreateAt(m_hWnd, EapPagePlace))
         ::SetWindowPos(m_eapPage.Handle(), Item(IDC_ENCRYPTION_AUTH_MODE), 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    LoadSettings();
+    // The stored settings are loaded each time the page is about to show (OnShowing), not
+    // at every opening of the dialog for a page that may never be looked at.
     return false;
 }
 

@@ -71,7 +71,7 @@ bool CLinkInfoPage::OnInitDialog()
     SetUpScale();
     SetUpFrames();
     SetUpGraphsAndBars();
-    RefreshLinkInfo();
+    // The figures come with the page's showing (OnShowing), just after.
     StartTimer(RefreshTimerId, RefreshInterval);
     return false;
 }

@@ -70,19 +70,30 @@ bool CSiteSurveyPage::OnInitDialog()
     m_removeButton.SetText("Remove");
     m_propertiesButton.SetText("Properties");
 
-    SetUpColumns(NetworkListView(), std::vector<const char*>(std::begin(NetworkColumnHeaders),
-                                                         std::end(NetworkColumnHeaders)));
-    AutoSizeColumns(NetworkListView());
-    SetUpColumns(ProfileListView(), {"Profile Name"});
-    AutoSizeColumns(ProfileListView());
-
     SetUpGroups();
-    SetUpImages();
-
-    FillNetworkList();
-    FillProfileList();
+    // The lists' columns, images and rows wait for the page's first showing: every opening
+    // creates the page, but few look at it.
+    m_listsReady = false;
     m_scanWait = 0;
     return true;
+}
+
+void CSiteSurveyPage::OnShown()
+{
+    PrepareLists();
+    OnNetworksChanged();
+}
+
+void CSiteSurveyPage::PrepareLists()
+{
+    if (m_listsReady || !IsWindow())
+        return;
+    // The fills size the columns, once each.
+    SetUpColumns(NetworkListView(), std::vector<const char*>(std::begin(NetworkColumnHeaders),
+                                                         std::end(NetworkColumnHeaders)));
+    SetUpColumns(ProfileListView(), {"Profile Name"});
+    SetUpImages();
+    m_listsReady = true;
 }
 
 void CSiteSurveyPage::SetUpGroups()
@@ -107,26 +118,34 @@ void CSiteSurveyPage::FillNetworkList()
 {
     if (!IsWindow())
         return;
+    const CListViewView list = NetworkListView();
+    const CListRedrawPause pause(list);
+    if (ListLastScan(list))
+        list.SelectOnly(0);
+    // On every path: a list that was never filled still shows its headers in full.
+    AutoSizeColumns(list);
+}
+
+bool CSiteSurveyPage::ListLastScan(const CListViewView& list)
+{
     // Read into a scan of its own first: a failed read leaves both the list and the
     // program's last scan as they were.
     auto scan = std::make_unique<ScanList>();
     *scan = {};
     if (!ReadScanList(*scan))
-        return;
+        return false;
     LastScan = *scan;
 
-    const CListViewView list = NetworkListView();
     list.DeleteAllItems();
     m_shownNetworks.clear();
     if (CurrentStatus.LinkState == LinkRadioOff)
-        return;
+        return false;
 
     for (const NetworkRow& row : BuildNetworkRows(LastScan, CurrentStatus)) {
         m_shownNetworks.push_back(LastScan.Entries[row.ScanIndex]);
         AppendRow(list, row.Image, CellVector(row), static_cast<LPARAM>(m_shownNetworks.size() - 1));
     }
-    AutoSizeColumns(list);
-    list.SelectOnly(0);
+    return true;
 }
 
 void CSiteSurveyPage::FillProfileList()
@@ -138,6 +157,7 @@ void CSiteSurveyPage::FillProfileList()
     EnumerateProfiles(*profiles);
 
     const CListViewView list = ProfileListView();
+    const CListRedrawPause pause(list);
     list.DeleteAllItems();
     m_shownProfiles.clear();
     for (const ProfileRow& row : BuildProfileRows(*profiles, LastScan, CurrentStatus)) {
@@ -149,6 +169,9 @@ void CSiteSurveyPage::FillProfileList()
 
 void CSiteSurveyPage::OnNetworksChanged()
 {
+    // Lists never shown are filled, from the newest scan, when the page first shows.
+    if (!m_listsReady)
+        return;
     FillNetworkList();
     FillProfileList();
 }

@@ -31,11 +31,13 @@ public:
 
     // Reads the last scan and lists its networks; a failed read leaves the list as it was.
     void FillNetworkList();
+    // The last scan read anew into list; false when nothing could be listed.
+    bool ListLastScan(const CListViewView& list);
     // Lists the stored profiles, marked by the last scan and the link.
     void FillProfileList();
 
     // The lists are filled after the page is shown, so that the user sees it at once.
-    void OnShown() override { OnNetworksChanged(); }
+    void OnShown() override;
     void OnNetworksChanged() override;
     std::span<const int> RadioControls() const override;
 
@@ -50,6 +52,8 @@ protected:
 private:
     void SetUpGroups();
     void SetUpImages();
+    // The lists' columns and images, once per window.
+    void PrepareLists();
 
     void OnRefresh();
     void OnConnect();
@@ -70,6 +74,7 @@ private:
     CListViewView ProfileListView() const;
 
     CImageStrip m_images;
+    bool m_listsReady = false;
     CGroupFrame m_networkGroup;
     CGroupFrame m_profileGroup;
     CSkinButton m_refreshButton;
