@@ -202,7 +202,7 @@ bool CSiteSurveyPage::OnTimer(UINT_PTR id)
             FillProfileList();
             // The radio may have gone off while the scan ran; Refresh then stays off with
             // the rest of the radio's controls.
-            EnableItem(IDC_SURVEY_REFRESH, RadioOn != 0);
+            EnableRadioControl(IDC_SURVEY_REFRESH);
         }
     }
     return false;
