@@ -49,7 +49,7 @@ std::string ProfilePath(const std::string& name)
 // name is not stored or the store cannot be listed.
 bool ChooseProfiles(const std::vector<std::string>& asked, std::vector<std::string>& names, std::ostream& err)
 {
-    std::set<std::string, ProfileNameLess> chosen;
+    std::set<std::string, RegistryNameLess> chosen;
     for (const std::string& name : asked) {
         std::string stored;
         if (!FindStoredProfileName(name, stored) || stored.size() > ProfileNameMaxLength) {

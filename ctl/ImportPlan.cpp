@@ -88,7 +88,7 @@ bool PlanImport(const std::vector<ScriptKey>& keys, bool allowDefaults, std::vec
     targets.clear();
     const std::string defaultsPath = Folded(DefaultSettingsScriptPath());
     const std::string profileRoot = Folded(ProfileScriptPath(""));
-    std::set<std::string, ProfileNameLess> profiles;
+    std::set<std::string, RegistryNameLess> profiles;
     bool defaultsSeen = false;
     for (const ScriptKey& key : keys) {
         const std::string path = Folded(WithoutTrailingBackslash(key.Path));

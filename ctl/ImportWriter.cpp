@@ -3,6 +3,7 @@
 #include "framework/Handles.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
+#include "settings/RegistryNames.h"
 #include "settings/RegistryTree.h"
 #include "settings/StoredValues.h"
 
@@ -50,15 +51,7 @@ std::string LibraryRefused(const std::string& path)
 
 bool SameValueName(const std::string& a, const std::string& b)
 {
-    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
-
-bool HoldsValue(const std::vector<StoredRegistryValue>& values, const std::string& name)
-{
-    for (const StoredRegistryValue& value : values)
-        if (SameValueName(value.Name, name))
-            return true;
-    return false;
+    return CompareRegistryNames(a, b) == 0;
 }
 
 LONG SetValue(HKEY key, const StoredRegistryValue& value)
@@ -114,7 +107,7 @@ bool CImportWriter::Write(const ImportTarget& target, std::string& failure)
         previous.Name = target.Profile;
     }
     previous.Path = previous.Parent + "\\" + previous.Name;
-    previous.Existed = ReadKeyValues(previous.Path, previous.Values);
+    previous.Existed = ReadWideValues(previous.Path, previous.Values);
     m_previous.push_back(previous);
 
     CRegistryKey key;
@@ -140,7 +133,9 @@ bool CImportWriter::Write(const ImportTarget& target, std::string& failure)
         }
     }
     // What the key held and the file does not give goes, so the key holds the file's values.
-    for (const StoredRegistryValue& old : previous.Values) {
+    std::vector<StoredRegistryValue> held;
+    ReadKeyValues(previous.Path, held);
+    for (const StoredRegistryValue& old : held) {
         bool inFile = false;
         for (const ScriptValue& value : target.Key->Values)
             inFile = inFile || SameValueName(value.Name, old.Name);
@@ -155,37 +150,75 @@ bool CImportWriter::Write(const ImportTarget& target, std::string& failure)
     return true;
 }
 
+bool CImportWriter::ReadWideValues(const std::string& path, std::vector<WideValue>& values)
+{
+    values.clear();
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS)
+        return false;
+    for (DWORD index = 0;; ++index) {
+        DWORD longestName = 0;
+        DWORD longestData = 0;
+        RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
+                         &longestData, nullptr, nullptr);
+        std::vector<wchar_t> name(longestName + 2);
+        std::vector<unsigned char> data(longestData + 1);
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD size = static_cast<DWORD>(data.size());
+        DWORD type = 0;
+        const LONG result = RegEnumValueW(key, index, name.data(), &nameLength, nullptr, &type, data.data(), &size);
+        if (result == ERROR_MORE_DATA) {
+            --index;  // grown since the query: ask again with room for it
+            continue;
+        }
+        if (result != ERROR_SUCCESS)
+            break;
+        data.resize(size);
+        values.push_back({std::wstring(name.data(), nameLength), type, std::move(data)});
+    }
+    return true;
+}
+
+bool CImportWriter::PutBack(const Previous& previous, std::string& problem)
+{
+    CRegistryKey key;
+    LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, previous.Path.c_str(), 0, KEY_SET_VALUE | KEY_QUERY_VALUE,
+                                key.Receive());
+    std::vector<WideValue> now;
+    if (result == ERROR_SUCCESS)
+        ReadWideValues(previous.Path, now);
+    for (const WideValue& value : now) {
+        bool kept = false;
+        for (const WideValue& old : previous.Values)
+            kept = kept || CompareStringOrdinal(old.Name.c_str(), -1, value.Name.c_str(), -1, TRUE) == CSTR_EQUAL;
+        if (result == ERROR_SUCCESS && !kept)
+            result = RegDeleteValueW(key, value.Name.c_str());
+    }
+    for (const WideValue& value : previous.Values)
+        if (result == ERROR_SUCCESS)
+            result = RegSetValueExW(key, value.Name.c_str(), 0, value.Type, value.Bytes.data(),
+                                    static_cast<DWORD>(value.Bytes.size()));
+    if (result == ERROR_SUCCESS)
+        return true;
+    problem += "\n  HKEY_LOCAL_MACHINE\\" + previous.Path + " could not be put back: " + SystemMessage(result);
+    return false;
+}
+
 bool CImportWriter::Undo(std::string& problem)
 {
     bool restored = true;
     for (auto previous = m_previous.rbegin(); previous != m_previous.rend(); ++previous) {
-        if (!previous->Existed) {
-            CRegistryKey parent;
-            LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, previous->Parent.c_str(), 0, KEY_ALL_ACCESS,
-                                        parent.Receive());
-            if (result == ERROR_SUCCESS)
-                result = DeleteKeyTree(parent, previous->Name.c_str());
-            if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) {
-                problem += "\n  HKEY_LOCAL_MACHINE\\" + previous->Path + " (new) could not be removed: " +
-                           SystemMessage(result);
-                restored = false;
-            }
+        if (previous->Existed) {
+            restored = PutBack(*previous, problem) && restored;
             continue;
         }
-        CRegistryKey key;
-        LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, previous->Path.c_str(), 0, KEY_SET_VALUE | KEY_QUERY_VALUE,
-                                    key.Receive());
-        std::vector<StoredRegistryValue> now;
+        CRegistryKey parent;
+        LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, previous->Parent.c_str(), 0, KEY_ALL_ACCESS, parent.Receive());
         if (result == ERROR_SUCCESS)
-            ReadKeyValues(previous->Path, now);
-        for (const StoredRegistryValue& value : now)
-            if (result == ERROR_SUCCESS && !HoldsValue(previous->Values, value.Name))
-                result = RegDeleteValueA(key, value.Name.c_str());
-        for (const StoredRegistryValue& value : previous->Values)
-            if (result == ERROR_SUCCESS)
-                result = SetValue(key, value);
-        if (result != ERROR_SUCCESS) {
-            problem += "\n  HKEY_LOCAL_MACHINE\\" + previous->Path + " could not be put back: " + SystemMessage(result);
+            result = DeleteKeyTree(parent, previous->Name.c_str());
+        if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) {
+            problem += "\n  HKEY_LOCAL_MACHINE\\" + previous->Path + " (new) could not be removed: " +
+                       SystemMessage(result);
             restored = false;
         }
     }

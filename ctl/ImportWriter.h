@@ -33,13 +33,21 @@ public:
     bool Undo(std::string& problem);
 
 private:
+    // Kept through the wide registry calls, which hand over every type's bytes unconverted.
+    struct WideValue {
+        std::wstring Name;
+        unsigned long Type = 0;
+        std::vector<unsigned char> Bytes;
+    };
     struct Previous {
         std::string Path;
         std::string Parent;
         std::string Name;
         bool Existed = false;
-        std::vector<StoredRegistryValue> Values;
+        std::vector<WideValue> Values;
     };
+    static bool ReadWideValues(const std::string& path, std::vector<WideValue>& values);
+    static bool PutBack(const Previous& previous, std::string& problem);
     std::vector<Previous> m_previous;
 };
 

@@ -1,5 +1,7 @@
 #include "settings/StoredValues.h"
 
+#include "settings/RegistryNames.h"
+
 #include "record/AdapterSettings.h"
 #include "record/HexText.h"
 #include "record/RateTable.h"
@@ -86,10 +88,9 @@ uint32_t LittleEndianNumber(const unsigned char* bytes)
 
 const StoredValue* FindStoredValue(const char* name)
 {
-    // The registry does not tell value names apart by case, so neither does the table; its
-    // names are ASCII.
+    // The registry does not tell value names apart by case, so neither does the table.
     for (const StoredValue& value : StoredValues) {
-        if (lstrcmpiA(value.Name, name) == 0)
+        if (CompareRegistryNames(value.Name, name) == 0)
             return &value;
     }
     return nullptr;

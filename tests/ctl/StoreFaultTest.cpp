@@ -34,6 +34,24 @@ protected:
     void TearDown() override { VexaSimClearFailures(); }
 };
 
+// A text another tool stored as Unicode, with a letter the system's code page does not hold.
+const wchar_t WideIssuer[] = L"CA \u4E2D";
+
+void WriteWideIssuer()
+{
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\KT60\\PROFILE\\Home", L"WPACertificate",
+                                             REG_SZ, WideIssuer, sizeof WideIssuer));
+}
+
+std::wstring ReadWideIssuer()
+{
+    wchar_t text[64] = {};
+    DWORD size = sizeof text;
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\KT60\\PROFILE\\Home", L"WPACertificate", RRF_RT_REG_SZ, nullptr,
+                 text, &size);
+    return text;
+}
+
 struct WriteFaultCase {
     const char* Name;
     std::string Keys;
@@ -53,6 +71,7 @@ TEST_F(StoreFault, AnImportWhoseWriteFailsLeavesEveryKeyAsItWasAndNamesTheCause)
              "Away]\r\n\"DesiredSSID\"=hex(1):41,00\r\n" + ProfileKey + "Home]\r\n\"AuthMode\"=hex:32,00,00,00\r\n",
          {"--replace"}},
     };
+    WriteWideIssuer();
     const RegistrySnapshot before = SnapshotSettings();
     CTempFile script("fault.reg");
     for (const WriteFaultCase& c : cases) {
@@ -68,6 +87,7 @@ TEST_F(StoreFault, AnImportWhoseWriteFailsLeavesEveryKeyAsItWasAndNamesTheCause)
         EXPECT_NE(std::string::npos, result.Err.find("the stored settings are as they were")) << c.Name;
         EXPECT_EQ(std::string::npos, result.Err.find("permission")) << c.Name;
         EXPECT_EQ(before, SnapshotSettings()) << c.Name;
+        EXPECT_EQ(WideIssuer, ReadWideIssuer()) << c.Name;  // not through the code page
     }
 }
 
