@@ -19,7 +19,8 @@ std::wstring Wide(const std::string& text)
 
 int CompareRegistryNames(const std::string& a, const std::string& b)
 {
-    // Ordinal, not a word sort (lstrcmpi would take "Network-Mode" for "NetworkMode").
+    // Ordinal, not linguistic: lstrcmpi would take "PskPa\xDFphrase" (with a sharp s) for
+    // "PskPassphrase", a value the loader never reads.
     const std::wstring wideA = Wide(a);
     const std::wstring wideB = Wide(b);
     const int result = CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),

@@ -226,9 +226,10 @@ TEST(ImportPlan, EveryValueIsCheckedAgainstWhatTheLoaderTakes)
         {"HEX key not hex", Profile("Home", Value("WepKeyFormat", {'1', 0, 0, 0}) + Value("WepKey1", Text("zz", 128))),
          false, 5, "hexadecimal"},
         {"value twice", Profile("Home", ssid + ssid), false, 5, "twice"},
-        // The registry compares names ordinally: a word sort would take this for NetworkMode.
-        {"a name only a word sort matches", Profile("Home", Value("Network-Mode", {'1', 0, 0, 0})), false, 4,
-         "not a value"},
+        // The registry compares names ordinally: a linguistic comparison takes this for
+        // PskPassphrase, which the loader would not read.
+        {"a name only a linguistic comparison matches", Profile("Home", Value("PskPa\xDFphrase", {'p', 0})), false,
+         4, "not a value"},
         {"value twice in another case", Profile("Home", ssid + Value("DESIREDssid", Text("Away", 33))), false, 5,
          "twice"},
         {"defaults without the option", defaults, false, 2, "--defaults"},
