@@ -5,6 +5,7 @@
 #include "ctl/ScriptFiles.h"
 #include "ctl/SkylookCtl.h"
 
+#include "record/PrintableText.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileNames.h"
 #include "settings/ProfileStore.h"
@@ -70,7 +71,7 @@ bool ChooseProfiles(const std::vector<std::string>& asked, std::vector<std::stri
     for (const std::string& name : all) {
         // A key name no profile can have would not import again: said, and left out.
         if (name.size() > ProfileNameMaxLength)
-            err << "skylookctl: the key \"" << name << "\" under the profile root is longer than "
+            err << "skylookctl: the key \"" << EscapeControlBytes(name) << "\" under the profile root is longer than "
                 << ProfileNameMaxLength << " characters, which no profile can be; it is not exported.\n";
         else if (chosen.insert(name).second)
             names.push_back(name);

@@ -5,6 +5,7 @@
 #include "ctl/ScriptFiles.h"
 #include "ctl/SkylookCtl.h"
 
+#include "record/PrintableText.h"
 #include "settings/ProfileSelection.h"
 
 #include <ostream>
@@ -19,12 +20,14 @@ int RunImport(const CommandLine& command)
     std::vector<ImportTarget> targets;
     ScriptError error;
     if (!ParseRegistryScript(text, keys, error) || !PlanImport(keys, command.Defaults, targets, error)) {
-        command.Err << file << ":" << error.Line << ": " << error.Message << "\nskylookctl: nothing was imported.\n";
+        // The message may quote the file's names, which may hold any byte.
+        command.Err << file << ":" << error.Line << ": " << EscapeControlBytes(error.Message)
+                    << "\nskylookctl: nothing was imported.\n";
         return ExitFailed;
     }
     for (const ImportTarget& target : targets) {
         if (!target.Defaults && !command.Replace && ProfileExists(target.Profile.c_str())) {
-            command.Err << file << ":" << target.Key->Line << ": profile \"" << target.Profile
+            command.Err << file << ":" << target.Key->Line << ": profile \"" << EscapeControlBytes(target.Profile)
                         << "\" exists already; add --replace to overwrite it.\nskylookctl: nothing was imported.\n";
             return ExitFailed;
         }
@@ -34,7 +37,7 @@ int RunImport(const CommandLine& command)
     for (const ImportTarget& target : targets) {
         std::string failure;
         if (!writer.Write(target, failure)) {
-            command.Err << file << ":" << target.Key->Line << ": " << failure << ".\n";
+            command.Err << file << ":" << target.Key->Line << ": " << EscapeControlBytes(failure) << ".\n";
             std::string problem;
             if (writer.Undo(problem))
                 command.Err << "skylookctl: nothing was imported; the stored settings are as they were.\n";
