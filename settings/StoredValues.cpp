@@ -1,11 +1,10 @@
 #include "settings/StoredValues.h"
 
-#include "settings/RegistryNames.h"
-
 #include "record/AdapterSettings.h"
 #include "record/HexText.h"
 #include "record/RateTable.h"
 #include "record/WepKeySlots.h"
+#include "settings/RegistryNames.h"
 
 #include <Vexa5200.h>
 
@@ -79,6 +78,11 @@ std::string CheckForm(const StoredValue& value, const unsigned char* bytes, uint
     return "";
 }
 
+bool IsTextForm(StoredForm form)
+{
+    return form != StoredForm::Digit && form != StoredForm::Channel && form != StoredForm::WepKeySize;
+}
+
 }  // namespace
 
 uint32_t LittleEndianNumber(const unsigned char* bytes)
@@ -149,13 +153,9 @@ unsigned char RateIndexForStoredText(const char* text)
 uint32_t StoredNumber(const unsigned char* bytes, size_t count)
 {
     unsigned char first[4] = {};
-    std::memcpy(first, bytes, count < sizeof first ? count : sizeof first);
+    if (count != 0)
+        std::memcpy(first, bytes, count < sizeof first ? count : sizeof first);
     return LittleEndianNumber(first);
-}
-
-bool IsTextForm(StoredForm form)
-{
-    return form != StoredForm::Digit && form != StoredForm::Channel && form != StoredForm::WepKeySize;
 }
 
 std::string CheckStoredBytes(const StoredValue& value, const unsigned char* bytes, size_t count,
@@ -164,10 +164,9 @@ std::string CheckStoredBytes(const StoredValue& value, const unsigned char* byte
     // The 4-byte read gives the first four stored bytes, zero-filled when fewer were stored,
     // so a REG_DWORD or a short text such as "1" reads the same as the store's own 4 bytes.
     if (!IsTextForm(value.Form)) {
-        const uint32_t number = StoredNumber(bytes, count);
-        unsigned char first[4];
-        for (int i = 0; i < 4; ++i)
-            first[i] = static_cast<unsigned char>(number >> (8 * i));
+        unsigned char first[4] = {};
+        if (count != 0)
+            std::memcpy(first, bytes, count < sizeof first ? count : sizeof first);
         return CheckForm(value, first, wepKeyFormat);
     }
     // The text read takes at most Size - 1 bytes and ends the text at its first zero byte:
@@ -175,11 +174,12 @@ std::string CheckStoredBytes(const StoredValue& value, const unsigned char* byte
     size_t length = 0;
     while (length < count && bytes[length] != 0)
         ++length;
-    if (length > value.Size - 1)
+    if (length > value.Size - 1 || length >= LongestStoredText)
         return Quoted(value.Name) + " holds a text of " + std::to_string(length) +
                " characters; it can hold at most " + std::to_string(value.Size - 1);
     char text[LongestStoredText] = {};
-    std::memcpy(text, bytes, length);
+    if (length != 0)
+        std::memcpy(text, bytes, length);
     return CheckForm(value, reinterpret_cast<const unsigned char*>(text), wepKeyFormat);
 }
 
