@@ -177,9 +177,10 @@ void CConfigDlg::ShowPage(int index)
     }
     m_tab.Send(TCM_SETCURSEL, static_cast<WPARAM>(index));
 
+    // Each label gets its final colour at once: a label repaints only when it changes.
     for (int page = 0; page < PageCount; ++page) {
         PageSlot& slot = m_pages[static_cast<size_t>(page)];
-        slot.Label->SetTextColour(LabelGrey);
+        slot.Label->SetTextColour(page == index ? LabelBlack : LabelGrey);
         slot.Label->SetBold(true);
         slot.Label->SetLabelText(slot.LabelText);
     }
@@ -192,8 +193,6 @@ void CConfigDlg::ShowPage(int index)
     if (page.IsWindow())
         page.Show(SW_SHOW);
     page.OnShown();
-    chosen->Label->SetTextColour(LabelBlack);
-    chosen->Label->SetBold(true);
 }
 
 bool CConfigDlg::SwitchPageByKey(PageStep step)
