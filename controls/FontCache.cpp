@@ -86,7 +86,3 @@ CSharedFont& CSharedFont::operator=(const CSharedFont& other)
     return *this;
 }
 
-size_t SharedFontCount()
-{
-    return Cache().size();
-}

@@ -25,7 +25,4 @@ private:
     HFONT m_font = nullptr;
 };
 
-// How many fonts the cache holds now.
-size_t SharedFontCount();
-
 #endif
