@@ -2,6 +2,7 @@
 // each mode's title and disabled controls, refusals, and what an OK hands to the registry,
 // PendingSettings and the tick.
 #include "survey/SurveyScene.h"
+#include "SampleRecords.h"
 
 #include "AdapterJournal.h"
 #include "AdapterScene.h"
@@ -72,11 +73,8 @@ void ServeTicks(CTestFrame& frame, int count)
 
 TEST_F(SiteSurvey, EachModesTitleAndDisabledControls)
 {
-    AdapterSettings home{};
-    std::strcpy(home.DesiredSSID, "Wireless");
-    home.NetworkMode = 1;
+    AdapterSettings home = OpenRecord("Wireless");
     home.Channel = 6;
-    home.WepStatus = 1;
     SaveProfile("Home", home);
     Run([](CModalScript& script) {
         script.Do("Connect to the associated network", [] { PostSurveyClick(ConnectButton); });
