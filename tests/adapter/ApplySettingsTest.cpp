@@ -128,16 +128,13 @@ TEST_F(ApplySettingsTest, UnterminatedSsidIsCutAt32Characters)
 
 TEST_F(ApplySettingsTest, PskAlwaysSetsInfrastructureWhateverTheScope)
 {
-    AdapterSettings settings = OpenRecord();
-    settings.AuthMode = AuthModeWpaPsk;
+    AdapterSettings settings = PskRecord("HomeNet", "my passphrase");
     settings.ApplyScope = 0;
     settings.NetworkMode = NetworkModeAdHoc;
     settings.Channel = 6;
     settings.DataRate[0] = 3;
     settings.PowerMode = 1;
     settings.Preamble = 1;
-    CopyText(settings.DesiredSSID, "HomeNet");
-    CopyText(settings.PskPassphrase, "my passphrase");
     ApplyPendingSettings(settings);
     EXPECT_EQ((Lines{"Scan", "SetAuthMode 4", "SetFswCCXNetworkEap 0",
                      "SetWPAInformation 2 2 \"my passphrase\" \"HomeNet\"", "SetWepStatus 4", "SetPowerMode 1",

@@ -37,9 +37,7 @@ protected:
     {
         if (AdapterHandle)
             Vexa5200CloseAdapter(&AdapterHandle);
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        DiscardMessages();
     }
 };
 
