@@ -9,14 +9,12 @@
 
 #include "adapter/AdapterWrappers.h"
 #include "state/ProgramState.h"
-#include "controls/DpiScale.h"
 #include "controls/PointFont.h"
 #include "res/resource.h"
 #include "settings/ProfileStore.h"
 
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 #include <memory>
 
 namespace {
@@ -26,11 +24,6 @@ constexpr int RadioIds[] = {IDC_SURVEY_REFRESH, IDC_SURVEY_CONNECT, IDC_SURVEY_A
 const COLORREF CaptionNavy = RGB(0, 0, 128);
 const COLORREF FrameGrey = RGB(128, 128, 128);
 const COLORREF ImageMask = RGB(0, 128, 128);
-
-// The list images as drawn, by size in ascending order.
-constexpr int StripSizes[] = {16, 20, 24, 32};
-constexpr UINT StripIds[] = {IDB_SURVEY_IMAGES, IDB_SURVEY_IMAGES_20, IDB_SURVEY_IMAGES_24, IDB_SURVEY_IMAGES_32};
-static_assert(std::size(StripSizes) == std::size(StripIds));
 constexpr int LinkInfoPageIndex = 0;
 
 std::vector<std::string> CellVector(const NetworkRow& row)
@@ -106,11 +99,8 @@ void CSiteSurveyPage::SetUpImages()
 {
     // Lists without images still list; the rows only lose their pictures. The images take
     // the lists' small-icon size, so they grow with the screen's scale like the text does.
-    const int size = ChooseDrawnSize(::GetSystemMetrics(SM_CXSMICON), StripSizes);
-    size_t strip = 0;
-    while (StripSizes[strip] != size)
-        ++strip;
-    m_images.Load(StripIds[strip], size, ImageMask);
+    const SurveyStrip strip = SurveyStripFor(::GetSystemMetrics(SM_CXSMICON));
+    m_images.Load(strip.BitmapId, strip.Size, ImageMask);
     for (const CListViewView& list : {NetworkListView(), ProfileListView()})
         list.SetImageList(m_images.Get());
 }
