@@ -6,7 +6,7 @@
 
 #include <string>
 
-bool AcceptProfileRequest(const COPYDATASTRUCT& data)
+bool AcceptProfileRequest(const COPYDATASTRUCT& data, IConfigDialogLink& dialog)
 {
     std::string name;
     if (!ReadProfileRequest(data, name))
@@ -18,5 +18,7 @@ bool AcceptProfileRequest(const COPYDATASTRUCT& data)
     PendingSettings = settings;
     CurrentStatus.LinkState = LinkScanning;
     ApplyRequest = ApplyRequested;
+    if (dialog.IsOpen())
+        dialog.StoredDefaultsChanged();
     return true;
 }

@@ -2,11 +2,13 @@
 #ifndef SKYLOOK_INCOMING_PROFILE_REQUEST_H
 #define SKYLOOK_INCOMING_PROFILE_REQUEST_H
 
+#include "state/ConfigDialogLink.h"
+
 #include <windows.h>
 
 // Takes the request when it carries the tag and the name of a stored profile, makes that
-// profile the default settings and has the next tick apply it as a page's Apply would.
-// Anything else is ignored and answered false.
-bool AcceptProfileRequest(const COPYDATASTRUCT& data);
+// profile the default settings, has an open dialog show them and the next tick apply them as
+// a page's Apply would. Anything else is ignored and answered false.
+bool AcceptProfileRequest(const COPYDATASTRUCT& data, IConfigDialogLink& dialog);
 
 #endif
