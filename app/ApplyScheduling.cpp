@@ -95,8 +95,10 @@ void StateChangeStep(IConfigDialogLink& dialog)
         ++ReapplyCount;
         LoadDefaultsIntoPending();
         // An ad-hoc network is not chased after it was lost.
-        if (PendingSettings.NetworkMode == NetworkModeInfrastructure)
+        if (PendingSettings.NetworkMode == NetworkModeInfrastructure) {
             ApplyRequest = ApplyRequested;
+            AutomaticApplyRequested = 1;
+        }
     }
 
     if (dialog.IsOpen()) {
@@ -122,4 +124,5 @@ void IdleApply()
     DefaultsApplied = 1;
     LoadDefaultsIntoPending();
     ApplyRequest = ApplyRequested;
+    AutomaticApplyRequested = 1;
 }

@@ -6,17 +6,22 @@
 
 #include <string>
 
-bool AcceptProfileRequest(const COPYDATASTRUCT& data)
+bool UseStoredProfile(const char* name)
 {
-    std::string name;
-    if (!ReadProfileRequest(data, name))
-        return false;
     AdapterSettings settings;
-    if (!MakeProfileDefault(name.c_str(), settings))
+    if (!MakeProfileDefault(name, settings))
         return false;
     // The same hand-over as a page's Apply: the record first, then the request.
     PendingSettings = settings;
     CurrentStatus.LinkState = LinkScanning;
     ApplyRequest = ApplyRequested;
     return true;
+}
+
+bool AcceptProfileRequest(const COPYDATASTRUCT& data)
+{
+    std::string name;
+    if (!ReadProfileRequest(data, name))
+        return false;
+    return UseStoredProfile(name.c_str());
 }

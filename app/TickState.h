@@ -11,6 +11,9 @@ extern int AntennaSet;
 // RadioOn was cleared because the adapter reported its radio off (the hardware switch), not
 // by the user; RadioOn is set again once the radio is back. Meaningless while RadioOn is set.
 extern unsigned char RadioOffByAdapter;
+// An automatic apply of the default settings (the idle apply, a re-apply) was requested; the
+// profile fallback takes it and watches whether the link comes up.
+extern unsigned char AutomaticApplyRequested;
 // Automatic re-applies after a lost association: 0 none pending, 1..3 may re-apply, 4 exhausted.
 extern int ReapplyCount;
 

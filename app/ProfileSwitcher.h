@@ -1,0 +1,37 @@
+// Falling back on a stored profile: every automatic apply of the default settings is
+// watched, and when the link is not up ten ticks after it went out, and the user has asked
+// for it, the program scans and applies a stored profile whose network is in range.
+#ifndef SKYLOOK_PROFILE_SWITCHER_H
+#define SKYLOOK_PROFILE_SWITCHER_H
+
+#include <set>
+#include <string>
+
+// Ticks are at least a second apart, so this many ticks give the defaults ten seconds.
+constexpr int DefaultsWaitTicks = 10;
+
+struct ProfileSwitch {
+    std::string Profile;
+    std::string ProfileSsid;
+    std::string DefaultSsid;  // the network of the defaults that did not come up
+};
+
+class CProfileSwitcher {
+public:
+    // Once per tick, after the scheduling steps. True, with what it did, when a profile was
+    // made the default settings and handed over for the apply.
+    bool Step(ProfileSwitch& used);
+
+private:
+    bool Due() const;
+    bool TrySwitch(ProfileSwitch& used);
+
+    enum class Watch { Off, AwaitingApply, Counting };
+    Watch m_watch = Watch::Off;
+    int m_ticks = 0;
+    // Profiles applied since the link was last up: each is tried once, so two profiles that
+    // both fail do not take turns for ever.
+    std::set<std::string> m_tried;
+};
+
+#endif
