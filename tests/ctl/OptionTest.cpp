@@ -29,8 +29,8 @@ protected:
 
 TEST_F(OptionCommand, SetsEitherOptionForThisUserOnlyAndStatusShowsBoth)
 {
-    const RegistrySnapshot shared = SnapshotSettings();
     CtlResult status = RunCtl({"status"});
+    const RegistrySnapshot shared = SnapshotSettings();
     EXPECT_NE(std::string::npos, status.Out.find("Notifications:    on\n")) << status.Out;
     EXPECT_NE(std::string::npos, status.Out.find("Switch profiles:  off\n")) << status.Out;
 
