@@ -2,6 +2,7 @@
 #include "MachineRegistry.h"
 #include "RecordingDialogLink.h"
 #include "RecordingTrayHost.h"
+#include "UserOptionValues.h"
 
 #include "app/ProfileSwitcher.h"
 #include "app/TickState.h"
@@ -16,12 +17,6 @@
 #include <vector>
 
 namespace {
-
-void ForgetUserOptions()
-{
-    for (UserOption option : {UserOption::Notifications, UserOption::SwitchToProfiles})
-        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, UserOptionsPath, UserOptionValueName(option));
-}
 
 // The whole tick of the tray monitor, with the tray and the dialog recorded; the stored
 // settings and this user's options start from nothing.

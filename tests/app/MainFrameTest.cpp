@@ -1,12 +1,12 @@
 #include "AdapterScene.h"
 #include "TrayProbe.h"
+#include "UserOptionValues.h"
 #include "Waiting.h"
 
 #include "app/MainFrame.h"
 #include "app/SkylookApp.h"
 #include "app/TickState.h"
 #include "app/TrayNotify.h"
-#include "settings/UserOptions.h"
 #include "state/ProgramState.h"
 #include "res/resource.h"
 
@@ -111,8 +111,7 @@ std::vector<std::string> MenuOnRightClick(CMainFrame& frame)
 
 TEST_F(MainFrame, ARightClickOffersTheOptionsAsStoredAndExitAndOtherMouseMessagesAreIgnored)
 {
-    for (UserOption option : {UserOption::Notifications, UserOption::SwitchToProfiles})
-        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, UserOptionsPath, UserOptionValueName(option));
+    ForgetUserOptions();
     CMainFrame frame;
     ASSERT_TRUE(frame.Create());
     EXPECT_EQ((std::vector<std::string>{"Notifications [checked]", "Switch to profiles in range", "-", "Exit"}),
@@ -128,8 +127,7 @@ TEST_F(MainFrame, ARightClickOffersTheOptionsAsStoredAndExitAndOtherMouseMessage
     EXPECT_EQ((std::vector<std::string>{"Notifications", "Switch to profiles in range [checked]", "-", "Exit"}),
               MenuOnRightClick(frame));
     EXPECT_TRUE(frame.IsWindow());
-    for (UserOption option : {UserOption::Notifications, UserOption::SwitchToProfiles})
-        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, UserOptionsPath, UserOptionValueName(option));
+    ForgetUserOptions();
 
     EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_MOUSEMOVE));
     EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_LBUTTONUP));

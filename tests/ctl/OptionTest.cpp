@@ -1,5 +1,6 @@
 // option: this user's two choices, set from the console and shown by status.
 #include "CtlRun.h"
+#include "UserOptionValues.h"
 
 #include "ctl/SkylookCtl.h"
 #include "settings/UserOptions.h"
@@ -17,14 +18,9 @@ protected:
     void SetUp() override
     {
         ASSERT_EQ(0, VexaSimReset());
-        Forget();
+        ForgetUserOptions();
     }
-    void TearDown() override { Forget(); }
-    static void Forget()
-    {
-        for (UserOption option : {UserOption::Notifications, UserOption::SwitchToProfiles})
-            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, UserOptionsPath, UserOptionValueName(option));
-    }
+    void TearDown() override { ForgetUserOptions(); }
 };
 
 TEST_F(OptionCommand, SetsEitherOptionForThisUserOnlyAndStatusShowsBoth)

@@ -1,3 +1,5 @@
+#include "UserOptionValues.h"
+
 #include "settings/UserOptions.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +12,8 @@ namespace {
 
 class UserOptions : public testing::Test {
 protected:
-    void SetUp() override { Forget(); }
-    void TearDown() override { Forget(); }
-    static void Forget()
-    {
-        for (UserOption option : {UserOption::Notifications, UserOption::SwitchToProfiles})
-            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, UserOptionsPath, UserOptionValueName(option));
-    }
+    void SetUp() override { ForgetUserOptions(); }
+    void TearDown() override { ForgetUserOptions(); }
     static void Store(UserOption option, DWORD type, const void* bytes, DWORD size)
     {
         ASSERT_EQ(ERROR_SUCCESS,
