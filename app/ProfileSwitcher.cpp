@@ -47,9 +47,13 @@ bool CProfileSwitcher::Step(ProfileSwitch& used)
         m_ticks = 0;
         return false;
     }
-    if (m_watch != Watch::Counting || ++m_ticks < DefaultsWaitTicks || !Due())
+    if (m_watch == Watch::Counting && ++m_ticks >= DefaultsWaitTicks) {
+        m_watch = Watch::Searching;
+        m_ticks = RescanTicks;  // the first search at once
+    }
+    if (m_watch != Watch::Searching || !Due() || ++m_ticks < RescanTicks)
         return false;
-    m_watch = Watch::Off;
+    m_ticks = 0;
     return ReadUserOption(UserOption::SwitchToProfiles) && TrySwitch(used);
 }
 

@@ -142,6 +142,20 @@ TEST_F(ProfileFallback, TenTicksAfterTheDefaultsFailedTheProfileInRangeIsJoinedA
     EXPECT_EQ(0, Journaled("SetSsid \"OfficeNet\" 9 0"));
 }
 
+TEST_F(ProfileFallback, ANetworkThatComesIntoRangeLaterIsFoundByTheNextScan)
+{
+    ASSERT_TRUE(WriteUserOption(UserOption::SwitchToProfiles, true));
+    ASSERT_EQ(0, VexaSimRemoveNetwork("CafeNet"));
+    Tick(2 + DefaultsWaitTicks);
+    ASSERT_EQ(1, Journaled("Scan") - 1) << "the apply's scan, then the search";
+    ASSERT_EQ(0, VexaSimCommand("network add CafeNet channel=3 rssi=-58", nullptr, 0));
+    Tick(RescanTicks - 1);
+    EXPECT_STREQ("Wireless", StoredDefaultSettings().DesiredSSID) << "not before the next search";
+    Tick();
+    EXPECT_STREQ("CafeNet", StoredDefaultSettings().DesiredSSID);
+    TickUntilAssociated();
+}
+
 TEST_F(ProfileFallback, TwoProfilesThatBothFailAreEachTriedOnceNotInTurnsForEver)
 {
     ASSERT_TRUE(WriteUserOption(UserOption::SwitchToProfiles, true));
