@@ -36,3 +36,8 @@ void CConfigDialogBridge::RefreshSiteSurvey()
 {
     ConfigDialog().RefreshNetworkLists();
 }
+
+void CConfigDialogBridge::StoredDefaultsChanged()
+{
+    ConfigDialog().ReloadShownPage();
+}

@@ -12,6 +12,7 @@ public:
     void EnableBusySet(bool enable) override;
     void SwitchRadioSet(bool radioOn) override;
     void RefreshSiteSurvey() override;
+    void StoredDefaultsChanged() override;
 };
 
 #endif

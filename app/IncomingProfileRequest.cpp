@@ -6,7 +6,7 @@
 
 #include <string>
 
-bool UseStoredProfile(const char* name)
+bool UseStoredProfile(const char* name, IConfigDialogLink& dialog)
 {
     AdapterSettings settings;
     if (!MakeProfileDefault(name, settings))
@@ -15,13 +15,15 @@ bool UseStoredProfile(const char* name)
     PendingSettings = settings;
     CurrentStatus.LinkState = LinkScanning;
     ApplyRequest = ApplyRequested;
+    if (dialog.IsOpen())
+        dialog.StoredDefaultsChanged();
     return true;
 }
 
-bool AcceptProfileRequest(const COPYDATASTRUCT& data)
+bool AcceptProfileRequest(const COPYDATASTRUCT& data, IConfigDialogLink& dialog)
 {
     std::string name;
     if (!ReadProfileRequest(data, name))
         return false;
-    return UseStoredProfile(name.c_str());
+    return UseStoredProfile(name.c_str(), dialog);
 }

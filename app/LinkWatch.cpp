@@ -1,27 +1,27 @@
 #include "LinkWatch.h"
 
-#include "TickState.h"
 #include "TrayMonitor.h"
 
 #include "settings/UserOptions.h"
 #include "state/ConfigDialogLink.h"
 #include "state/ProgramState.h"
 
-void CLinkWatch::Step()
+void CLinkWatch::Step(bool radioOnAtTickStart)
 {
     ProfileSwitch used;
-    if (m_switcher.Step(used))
+    if (m_switcher.Step(used, m_dialog))
         Show(ProfileSwitchText(used.Profile.c_str(), used.ProfileSsid.c_str(), used.DefaultSsid.c_str()));
-    NoteLinkChange();
+    NoteLinkChange(radioOnAtTickStart);
 }
 
-void CLinkWatch::NoteLinkChange()
+void CLinkWatch::NoteLinkChange(bool radioOnAtTickStart)
 {
     LinkCondition now;
     if (!ConditionOf(CurrentStatus, now))
         return;
-    // RadioOn cleared without the hardware switch: the user's own button.
-    const bool userSwitchedRadioOff = !RadioOn && !RadioOffByAdapter;
+    // RadioOn is cleared between ticks only by the user's radio button; the tick clears it
+    // itself when an open dialog has to follow the hardware switch.
+    const bool userSwitchedRadioOff = !radioOnAtTickStart;
     const LinkBalloon balloon = ChooseLinkBalloon(m_condition, now, m_associatedBefore, userSwitchedRadioOff);
     if (balloon != LinkBalloon::None)
         Show(LinkBalloonText(balloon, m_condition, now, CurrentStatus.SignalStrength));

@@ -13,11 +13,12 @@ class CLinkWatch {
 public:
     CLinkWatch(ITrayHost& host, IConfigDialogLink& dialog) : m_host(host), m_dialog(dialog) {}
 
-    // Once per tick, with CurrentStatus as the tick left it.
-    void Step();
+    // Once per tick, with CurrentStatus as the tick left it. radioOnAtTickStart: RadioOn as
+    // the tick found it; cleared by then, it was the user's own radio button.
+    void Step(bool radioOnAtTickStart);
 
 private:
-    void NoteLinkChange();
+    void NoteLinkChange(bool radioOnAtTickStart);
     // Shows the balloon when the user wants balloons and the dialog is not in view (its Link
     // Info page tells the same). A shell without balloons refuses it, and nothing else changes.
     void Show(const BalloonText& text);

@@ -21,7 +21,7 @@ constexpr int ApplyPushed = 2;
 
 }  // namespace
 
-bool CProfileSwitcher::Step(ProfileSwitch& used)
+bool CProfileSwitcher::Step(ProfileSwitch& used, IConfigDialogLink& dialog)
 {
     const int state = CurrentStatus.LinkState;
     if (state == LinkAssociated) {
@@ -54,7 +54,7 @@ bool CProfileSwitcher::Step(ProfileSwitch& used)
     if (m_watch != Watch::Searching || !Due() || ++m_ticks < RescanTicks)
         return false;
     m_ticks = 0;
-    return ReadUserOption(UserOption::SwitchToProfiles) && TrySwitch(used);
+    return ReadUserOption(UserOption::SwitchToProfiles) && TrySwitch(used, dialog);
 }
 
 bool CProfileSwitcher::Due() const
@@ -62,7 +62,7 @@ bool CProfileSwitcher::Due() const
     return ApplyRequest == ApplyIdle && RadioOn && !ZeroConfigActive;
 }
 
-bool CProfileSwitcher::TrySwitch(ProfileSwitch& used)
+bool CProfileSwitcher::TrySwitch(ProfileSwitch& used, IConfigDialogLink& dialog)
 {
     ScanList scan;
     std::memset(&scan, 0, sizeof scan);
@@ -79,7 +79,7 @@ bool CProfileSwitcher::TrySwitch(ProfileSwitch& used)
         return false;
     const std::string name = profiles->Names[index];
     m_tried.insert(name);
-    if (!UseStoredProfile(name.c_str()))
+    if (!UseStoredProfile(name.c_str(), dialog))
         return false;
     // The profile is the default settings now; should it not come up either, the next one.
     m_watch = Watch::AwaitingApply;

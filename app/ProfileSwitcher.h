@@ -8,6 +8,8 @@
 #include <set>
 #include <string>
 
+class IConfigDialogLink;
+
 // Ticks are at least a second apart, so this many ticks give the defaults ten seconds.
 constexpr int DefaultsWaitTicks = 10;
 // While the link stays down after that, a scan this often: a user who carries the computer
@@ -23,12 +25,12 @@ struct ProfileSwitch {
 class CProfileSwitcher {
 public:
     // Once per tick, after the scheduling steps. True, with what it did, when a profile was
-    // made the default settings and handed over for the apply.
-    bool Step(ProfileSwitch& used);
+    // made the default settings (an open dialog is told) and handed over for the apply.
+    bool Step(ProfileSwitch& used, IConfigDialogLink& dialog);
 
 private:
     bool Due() const;
-    bool TrySwitch(ProfileSwitch& used);
+    bool TrySwitch(ProfileSwitch& used, IConfigDialogLink& dialog);
 
     enum class Watch { Off, AwaitingApply, Counting, Searching };
     Watch m_watch = Watch::Off;

@@ -77,6 +77,7 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
     if (m_suspended)
         return;
 
+    const bool radioOnAtStart = RadioOn != 0;
     ApplyStep(m_dialog);
 
     if (timerId == TickTimerId) {
@@ -101,7 +102,7 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
         ZeroConfigWatch(m_dialog);
         StateChangeStep(m_dialog);
         TrayStep(TooltipFormFor(OsVersion));
-        m_linkWatch.Step();
+        m_linkWatch.Step(radioOnAtStart);
     }
 
     m_host.StartTickTimer();

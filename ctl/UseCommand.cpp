@@ -56,8 +56,11 @@ int RunUse(const CommandLine& command)
 
     // Without the program the tool stands in for its tick, with the same apply procedures.
     AdapterSettings settings;
-    if (!MakeProfileDefault(name.c_str(), settings))
+    if (!MakeProfileDefault(name.c_str(), settings)) {
+        if (ProfileExists(name.c_str()))
+            return ReportUnreadStore("profile \"" + name + "\"", "", command.Err);
         return ReportMissingProfile(name, command.Err);
+    }
     ApplyPendingSettings(settings);
     command.Out << "Profile \"" << name << "\" is now the default settings and was applied; the adapter joins \""
                 << settings.DesiredSSID << "\".\n";

@@ -23,7 +23,10 @@ bool MakeProfileDefault(const char* name, AdapterSettings& settings)
     if (!ProfileExists(name))
         return false;
     std::memset(&settings, 0, sizeof settings);
-    LoadProfile(name, settings);
+    // A profile read that failed must not become the default settings as its defaults.
+    std::string unread;
+    if (ReadProfileChecked(name, settings, unread) != ProfileRead::Read)
+        return false;
     settings.ApplyScope = ApplyScopeAll;
     SaveDefaultSettings(settings);
     return true;

@@ -10,7 +10,8 @@
 bool ProfileExists(const char* name);
 
 // Loads the stored profile into settings (cleared first, ApplyScope all) and saves it as
-// the default settings. False, with nothing written, when no such profile exists.
+// the default settings. False, with nothing written, when no such profile exists or the
+// adapter library could not read it.
 bool MakeProfileDefault(const char* name, AdapterSettings& settings);
 
 #endif

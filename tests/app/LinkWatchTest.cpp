@@ -124,6 +124,9 @@ protected:
 TEST_F(ProfileFallback, TenTicksAfterTheDefaultsFailedTheProfileInRangeIsJoinedAndBecomesTheDefault)
 {
     ASSERT_TRUE(WriteUserOption(UserOption::SwitchToProfiles, true));
+    // Open but hidden: it learns of the new defaults, and the balloon is not held back.
+    dialog.open = true;
+    dialog.hidden = true;
     // The idle apply asks for the defaults, the next tick pushes them, ten more wait.
     Tick(2);
     ASSERT_EQ(1, Journaled("SetSsid \"Wireless\" 8 0"));
@@ -131,8 +134,10 @@ TEST_F(ProfileFallback, TenTicksAfterTheDefaultsFailedTheProfileInRangeIsJoinedA
     EXPECT_EQ(0, Journaled("SetSsid \"CafeNet\" 7 0")) << "the defaults still have their time";
     EXPECT_STREQ("Wireless", StoredDefaultSettings().DesiredSSID);
 
+    EXPECT_EQ(0, dialog.Count("defaults changed"));
     Tick();
     EXPECT_STREQ("CafeNet", StoredDefaultSettings().DesiredSSID);
+    EXPECT_EQ(1, dialog.Count("defaults changed"));
     EXPECT_EQ(std::vector<std::string>{"Switched to profile Cafe | The default network Wireless was not reached; "
                                        "CafeNet is in range, so the profile is now the default settings."},
               host.balloons);
