@@ -23,5 +23,7 @@
 
 // Menu commands
 #define ID_TRAY_EXIT 2024
+#define ID_TRAY_NOTIFICATIONS 2025
+#define ID_TRAY_SWITCH_PROFILES 2026
 
 #endif
