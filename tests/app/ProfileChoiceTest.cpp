@@ -1,4 +1,5 @@
 #include "app/ProfileChoice.h"
+#include "SampleRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -31,11 +32,10 @@ struct Stored {
 
 AdapterSettings Profile(const char* ssid, uint32_t mode, NetworkSecurity security)
 {
-    AdapterSettings settings = {};
-    std::snprintf(settings.DesiredSSID, sizeof settings.DesiredSSID, "%s", ssid);
+    AdapterSettings settings = security == S::Wep   ? WepRecord(ssid)
+                               : security == S::Wpa ? PskRecord(ssid, "a passphrase")
+                                                    : OpenRecord(ssid);
     settings.NetworkMode = mode;
-    settings.WepStatus = security == S::Wep ? WepStatusOn : WepStatusOff;
-    settings.AuthMode = security == S::Wpa ? AuthModeWpaPsk : AuthModeOpen;
     return settings;
 }
 

@@ -1,5 +1,6 @@
 // option: this user's two choices, set from the console and shown by status.
 #include "CtlRun.h"
+#include "MachineRegistry.h"
 #include "UserOptionValues.h"
 
 #include "ctl/SkylookCtl.h"
@@ -26,7 +27,7 @@ protected:
 TEST_F(OptionCommand, SetsEitherOptionForThisUserOnlyAndStatusShowsBoth)
 {
     CtlResult status = RunCtl({"status"});
-    const RegistrySnapshot shared = SnapshotSettings();
+    const RegistrySnapshot shared = SnapshotKey(SettingsRoot);
     EXPECT_NE(std::string::npos, status.Out.find("Notifications:    on\n")) << status.Out;
     EXPECT_NE(std::string::npos, status.Out.find("Switch profiles:  off\n")) << status.Out;
 
@@ -37,7 +38,7 @@ TEST_F(OptionCommand, SetsEitherOptionForThisUserOnlyAndStatusShowsBoth)
     const nlohmann::json json = nlohmann::json::parse(RunCtl({"status", "--json"}).Out);
     EXPECT_EQ(false, json["notifications"]);
     EXPECT_EQ(true, json["switchToProfiles"]);
-    EXPECT_EQ(shared, SnapshotSettings()) << "the machine's settings are not touched";
+    EXPECT_EQ(shared, SnapshotKey(SettingsRoot)) << "the machine's settings are not touched";
 }
 
 TEST_F(OptionCommand, AnythingButANameAndOnOrOffExitsTwoAndChangesNothing)
