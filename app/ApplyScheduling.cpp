@@ -96,8 +96,10 @@ void StateChangeStep(IConfigDialogLink& dialog)
         ++ReapplyCount;
         LoadDefaultsIntoPending();
         // An ad-hoc network is not chased after it was lost.
-        if (PendingSettings.NetworkMode == NetworkModeInfrastructure)
+        if (PendingSettings.NetworkMode == NetworkModeInfrastructure) {
             ApplyRequest = ApplyRequested;
+            AutomaticApplyRequested = 1;
+        }
     }
 
     if (dialog.IsOpen()) {
@@ -123,4 +125,5 @@ void IdleApply()
     DefaultsApplied = 1;
     LoadDefaultsIntoPending();
     ApplyRequest = ApplyRequested;
+    AutomaticApplyRequested = 1;
 }

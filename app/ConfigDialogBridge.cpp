@@ -9,6 +9,14 @@ bool CConfigDialogBridge::IsOpen() const
     return ConfigDialogOpen != 0;
 }
 
+bool CConfigDialogBridge::IsShown() const
+{
+    if (!ConfigDialogOpen || !ConfigDialog().IsWindow())
+        return false;
+    const HWND window = ConfigDialog().Handle();
+    return ::IsWindowVisible(window) && !::IsIconic(window);
+}
+
 void CConfigDialogBridge::Close()
 {
     ConfigDialog().CloseConfigDialog();

@@ -7,6 +7,7 @@
 class CConfigDialogBridge : public IConfigDialogLink {
 public:
     bool IsOpen() const override;
+    bool IsShown() const override;
     void Close() override;
     void EnableBusySet(bool enable) override;
     void SwitchRadioSet(bool radioOn) override;

@@ -6,13 +6,10 @@
 
 #include <string>
 
-bool AcceptProfileRequest(const COPYDATASTRUCT& data, IConfigDialogLink& dialog)
+bool UseStoredProfile(const char* name, IConfigDialogLink& dialog)
 {
-    std::string name;
-    if (!ReadProfileRequest(data, name))
-        return false;
     AdapterSettings settings;
-    if (!MakeProfileDefault(name.c_str(), settings))
+    if (!MakeProfileDefault(name, settings))
         return false;
     // The same hand-over as a page's Apply: the record first, then the request.
     PendingSettings = settings;
@@ -21,4 +18,12 @@ bool AcceptProfileRequest(const COPYDATASTRUCT& data, IConfigDialogLink& dialog)
     if (dialog.IsOpen())
         dialog.StoredDefaultsChanged();
     return true;
+}
+
+bool AcceptProfileRequest(const COPYDATASTRUCT& data, IConfigDialogLink& dialog)
+{
+    std::string name;
+    if (!ReadProfileRequest(data, name))
+        return false;
+    return UseStoredProfile(name.c_str(), dialog);
 }

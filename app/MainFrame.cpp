@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "IncomingProfileRequest.h"
+#include "TrayMenu.h"
 #include "TrayNotify.h"
 
 #include "adapter/AdapterLifetime.h"
@@ -85,6 +86,8 @@ bool CMainFrame::OnTimer(UINT_PTR id)
 
 bool CMainFrame::OnCommand(WORD id, WORD, HWND)
 {
+    if (ToggleTrayOption(id, m_hWnd))
+        return true;
     if (id != ID_TRAY_EXIT)
         return false;
     Send(WM_CLOSE);
@@ -128,10 +131,9 @@ void CMainFrame::ShowTrayMenu()
 {
     POINT cursor = {};
     ::GetCursorPos(&cursor);
-    const CMenu menu(::CreatePopupMenu());
+    const CMenu menu = BuildTrayMenu();
     if (!menu)
         return;
-    ::AppendMenuA(menu, MF_STRING, ID_TRAY_EXIT, "Exit");
     // Without the foreground the menu would not close when the user clicks elsewhere.
     ::SetForegroundWindow(m_hWnd);
     ::TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, m_hWnd, nullptr);
@@ -143,6 +145,13 @@ bool CMainFrame::NotifyTray(DWORD action, int iconId, const char* tooltip)
     NOTIFYICONDATAA record;
     FillTrayRecord(record, m_hWnd, TrayCallbackMessage(), iconId ? LoadTrayIcon(iconId) : nullptr, tooltip);
     return ::Shell_NotifyIconA(action, &record) != FALSE;
+}
+
+bool CMainFrame::ShowBalloon(const char* title, const char* text)
+{
+    NOTIFYICONDATAA record;
+    FillBalloonRecord(record, m_hWnd, LoadTrayIcon(IDI_SKYLOOK), title, text);
+    return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
 bool CMainFrame::ReadOsVersion(OSVERSIONINFOA& version)

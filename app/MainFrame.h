@@ -40,6 +40,7 @@ private:
     void ShowTrayMenu();
 
     bool NotifyTray(DWORD action, int iconId, const char* tooltip) override;
+    bool ShowBalloon(const char* title, const char* text) override;
     bool ReadOsVersion(OSVERSIONINFOA& version) override;
     void StopTickTimer() override;
     void StartTickTimer() override;

@@ -7,6 +7,7 @@ int DefaultsApplied = 0;
 int AntennaSet = 0;
 unsigned char RadioOffSeen = 0;
 int ReapplyCount = 0;
+unsigned char AutomaticApplyRequested = 0;
 
 void ResetProgramState()
 {
@@ -16,4 +17,5 @@ void ResetProgramState()
     AntennaSet = 0;
     RadioOffSeen = 0;
     ReapplyCount = 0;
+    AutomaticApplyRequested = 0;
 }

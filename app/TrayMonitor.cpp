@@ -17,7 +17,11 @@ constexpr uint32_t ReceiveAntennaSetting = 2;
 }  // namespace
 
 CTrayMonitor::CTrayMonitor(ITrayHost& host, IConfigDialogLink& dialog)
-    : m_host(host), m_dialog(dialog), m_iconId(IDI_NOT_CONNECTED), m_previousIconId(IDI_NOT_CONNECTED)
+    : m_host(host),
+      m_dialog(dialog),
+      m_iconId(IDI_NOT_CONNECTED),
+      m_previousIconId(IDI_NOT_CONNECTED),
+      m_linkWatch(host, dialog)
 {
 }
 
@@ -73,6 +77,7 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
     if (m_suspended)
         return;
 
+    const bool radioOnAtStart = RadioOn != 0;
     ApplyStep(m_dialog);
 
     if (timerId == TickTimerId) {
@@ -97,6 +102,7 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
         ZeroConfigWatch(m_dialog);
         StateChangeStep(m_dialog);
         TrayStep(TooltipFormFor(OsVersion));
+        m_linkWatch.Step(radioOnAtStart);
     }
 
     m_host.StartTickTimer();

@@ -5,6 +5,7 @@
 #define SKYLOOK_TRAY_MONITOR_H
 
 #include "state/ConfigDialogLink.h"
+#include "LinkWatch.h"
 #include "TrayPresentation.h"
 
 #include <windows.h>
@@ -15,6 +16,9 @@ public:
     virtual ~ITrayHost() = default;
     // Shell_NotifyIconA with NIM_ADD, NIM_MODIFY or NIM_DELETE; iconId 0 for no icon.
     virtual bool NotifyTray(DWORD action, int iconId, const char* tooltip) = 0;
+    // A balloon on the icon there is, with the program's own icon; false where the shell
+    // has none.
+    virtual bool ShowBalloon(const char* title, const char* text) = 0;
     virtual bool ReadOsVersion(OSVERSIONINFOA& version) = 0;
     virtual void StopTickTimer() = 0;
     virtual void StartTickTimer() = 0;
@@ -58,6 +62,7 @@ private:
     // What the tray shows now, for adding it again after the shell restarts.
     int m_shownIconId = 0;
     std::string m_shownTooltip;
+    CLinkWatch m_linkWatch;
 };
 
 #endif

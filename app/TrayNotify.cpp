@@ -17,3 +17,17 @@ void FillTrayRecord(NOTIFYICONDATAA& record, HWND owner, UINT callbackMessage, H
     record.hIcon = icon;
     std::snprintf(record.szTip, sizeof record.szTip, "%s", tooltip ? tooltip : "");
 }
+
+void FillBalloonRecord(NOTIFYICONDATAA& record, HWND owner, HICON icon, const char* title, const char* text)
+{
+    std::memset(&record, 0, sizeof record);
+    record.cbSize = TrayRecordSize;
+    record.hWnd = owner;
+    record.uID = TrayIconUid;
+    // Without NIF_ICON the shell keeps the tray picture; NIIF_USER takes hIcon for the balloon.
+    record.uFlags = NIF_INFO;
+    record.hIcon = icon;
+    record.dwInfoFlags = NIIF_USER;
+    std::snprintf(record.szInfoTitle, sizeof record.szInfoTitle, "%s", title ? title : "");
+    std::snprintf(record.szInfo, sizeof record.szInfo, "%s", text ? text : "");
+}

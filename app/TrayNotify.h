@@ -13,4 +13,8 @@ constexpr UINT TrayIconUid = 1;
 // Fills the record for one icon: message, icon and tooltip (cut to the tip field's size).
 void FillTrayRecord(NOTIFYICONDATAA& record, HWND owner, UINT callbackMessage, HICON icon, const char* tooltip);
 
+// Fills the record for a balloon on that icon, leaving its picture and tooltip alone: title
+// and text cut to their fields, icon the balloon's own.
+void FillBalloonRecord(NOTIFYICONDATAA& record, HWND owner, HICON icon, const char* title, const char* text);
+
 #endif

@@ -29,7 +29,7 @@ constexpr size_t AnyNumber = static_cast<size_t>(-1);
 const CommandEntry Commands[] = {
     {"status", RunStatus, FlagJson, 0, 0, "status [--json]",
      "Shows the link as the tray icon sees it: state, network, BSSID, channel, rate, signal and\n"
-     "link quality, radio, and the stored default network.\n"
+     "link quality, radio, the stored default network, and this user's two options.\n"
      "Exit status: 0 associated, 1 not associated (or radio off), 3 no adapter.\n"},
     {"scan", RunScan, FlagJson, 0, 0, "scan [--json]",
      "Scans and lists the networks heard, strongest first: BSSID, SSID, security (open, WEP,\n"
@@ -50,6 +50,13 @@ const CommandEntry Commands[] = {
      "Reads profiles from a registry script written by export. Every value is checked first;\n"
      "when one is wrong nothing is written. A profile that exists is replaced only with\n"
      "--replace; default settings in the file are imported only with --defaults.\n"},
+    {"option", RunOption, 0, 2, 2, "option notifications|switch-to-profiles on|off",
+     "Sets one of this user's options, as the tray menu's check items do; a running skylook.exe\n"
+     "follows at once.\n"
+     "  notifications       balloons when the link is made or lost, the card is removed or\n"
+     "                      inserted, or the radio switch is turned (on when never set)\n"
+     "  switch-to-profiles  when the default settings do not connect, apply a stored profile\n"
+     "                      whose network is in range (off when never set)\n"},
 };
 
 constexpr const char* OptionNames[] = {"--json", "--secrets", "--defaults", "--replace"};

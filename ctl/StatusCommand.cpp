@@ -7,6 +7,7 @@
 #include "adapter/AdapterStatus.h"
 #include "adapter/AdapterWrappers.h"
 #include "settings/DefaultSettings.h"
+#include "settings/UserOptions.h"
 
 
 #include <cstring>
@@ -69,6 +70,8 @@ int RunStatus(const CommandLine& command)
         return ReportUnreadStore("the default settings", unread, command.Err);
 
     const bool associated = status.LinkState == LinkAssociated;
+    const bool notifications = ReadUserOption(UserOption::Notifications);
+    const bool switchToProfiles = ReadUserOption(UserOption::SwitchToProfiles);
     const char* mode = status.NetworkMode == NetworkModeAdHoc ? "ad-hoc" : "infrastructure";
     if (command.Json) {
         nlohmann::json json = {
@@ -77,6 +80,8 @@ int RunStatus(const CommandLine& command)
             {"associated", associated},
             {"radio", radioKnown ? (radio ? "on" : "off") : "unknown"},
             {"defaultNetwork", defaults.DesiredSSID},
+            {"notifications", notifications},
+            {"switchToProfiles", switchToProfiles},
         };
         if (status.LinkState != LinkNoAdapter && status.LinkState != LinkRadioOff) {
             json["ssid"] = status.Ssid;
@@ -109,6 +114,8 @@ int RunStatus(const CommandLine& command)
     if (radioKnown)
         table.AddRow({"Radio:", radio ? "on" : "off"});
     table.AddRow({"Default network:", defaults.DesiredSSID});
+    table.AddRow({"Notifications:", notifications ? "on" : "off"});
+    table.AddRow({"Switch profiles:", switchToProfiles ? "on" : "off"});
     table.Print(command.Out);
     return ExitStatusFor(status.LinkState);
 }

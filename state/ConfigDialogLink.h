@@ -9,6 +9,8 @@ public:
 
     // Whether the dialog's modal run is in progress.
     virtual bool IsOpen() const = 0;
+    // Open, and in view: neither hidden nor minimised.
+    virtual bool IsShown() const = 0;
     // Ends the modal run and closes the windows that the dialog owns.
     virtual void Close() = 0;
     // The page selectors and the Link Info buttons that stay disabled while an apply settles.

@@ -20,21 +20,10 @@ void CopyText(char* field, size_t fieldSize, const char* text)
     std::strncpy(field, text, fieldSize - 1);
 }
 
-AdapterSettings DefaultLikeSettings()
-{
-    AdapterSettings settings = {};
-    settings.ApplyScope = ApplyScopeAll;
-    CopyText(settings.DesiredSSID, "Wireless");
-    settings.NetworkMode = NetworkModeInfrastructure;
-    settings.Channel = 1;
-    settings.WepStatus = WepStatusOff;
-    settings.WepKeySize = WepKeySize64;
-    return settings;
-}
-
 void AdapterTest::SetUp()
 {
     ASSERT_EQ(0, VexaSimReset());
+    ASSERT_EQ(0, VexaSimSetJoinDelay(0));
     ASSERT_EQ(0, Vexa5200OpenAdapter(&AdapterHandle));
     ASSERT_EQ(0, VexaSimClearJournal());
 }

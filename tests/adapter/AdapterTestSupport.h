@@ -4,6 +4,7 @@
 #define SKYLOOK_TESTS_ADAPTER_SUPPORT_H
 
 #include "AdapterJournal.h"
+#include "SampleRecords.h"
 #include "adapter/AdapterHandle.h"
 #include "record/AdapterSettings.h"
 
@@ -15,10 +16,6 @@
 
 // Upper-case hex of bytes, the way the journal writes key and hash bytes.
 std::string Hex(const unsigned char* bytes, size_t count);
-
-// A record like the stored defaults: open network "Wireless", infrastructure, channel 1,
-// automatic rate, WEP off, both halves to apply.
-AdapterSettings DefaultLikeSettings();
 
 void CopyText(char* field, size_t fieldSize, const char* text);
 template <size_t N>

@@ -7,17 +7,12 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
+// Shared-key WEP with 128-bit ASCII keys, the third transmitting.
 AdapterSettings WepSettings()
 {
-    AdapterSettings settings = DefaultLikeSettings();
+    AdapterSettings settings = WepRecord("Wireless", WepKeySize128, WepKeyFormatAscii);
     settings.AuthMode = AuthModeShared;
-    settings.WepStatus = WepStatusOn;
-    settings.WepKeySize = WepKeySize128;
     settings.TxWepKey = 2;
-    std::memcpy(settings.WepKey1, "aaaaaaaaaaaaa", 13);
-    std::memcpy(settings.WepKey2, "bbbbbbbbbbbbb", 13);
-    std::memcpy(settings.WepKey3, "1234567890123", 13);
-    std::memcpy(settings.WepKey4, "ddddddddddddd", 13);
     return settings;
 }
 
@@ -57,7 +52,7 @@ TEST_F(ApplySettingsTest, ScopeSelectsTheHalvesThatArePushed)
         {ApplyScopeSecurity, Concat({"Scan"}, security)},
         {ApplyScopeAll, Concat(Concat({"Scan"}, security), network)},
     };
-    AdapterSettings settings = DefaultLikeSettings();
+    AdapterSettings settings = OpenRecord();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.scope);
         settings.ApplyScope = c.scope;
@@ -74,11 +69,11 @@ TEST_F(ApplySettingsTest, WepOnSendsFourKeysThenTheTransmitKeyAgain)
             "Scan",
             "SetAuthMode 1",
             "SetWepStatus 0",
-            "SetWepKey 1 61616161616161616161616161 13 0",
-            "SetWepKey 2 62626262626262626262626262 13 0",
-            "SetWepKey 3 31323334353637383930313233 13 1",
-            "SetWepKey 4 64646464646464646464646464 13 0",
-            "SetWepKey 3 31323334353637383930313233 13 1",
+            "SetWepKey 1 6162636465666768696A6B6C6D 13 0",
+            "SetWepKey 2 62636465666768696A6B6C6D6E 13 0",
+            "SetWepKey 3 636465666768696A6B6C6D6E6F 13 1",
+            "SetWepKey 4 6465666768696A6B6C6D6E6F70 13 0",
+            "SetWepKey 3 636465666768696A6B6C6D6E6F 13 1",
         },
         NetworkPart("SetSsid \"Wireless\" 8 0"));
     EXPECT_EQ(expected, JournalLines());
@@ -91,8 +86,8 @@ TEST_F(ApplySettingsTest, WepKeyEdgeCases)
     settings.ApplyScope = ApplyScopeSecurity;
     settings.WepKeySize = WepKeySize64;
     settings.TxWepKey = 4;
-    EXPECT_EQ((Lines{"Scan", "SetAuthMode 1", "SetWepStatus 0", "SetWepKey 1 6161616161 5 0",
-                     "SetWepKey 2 6262626262 5 0", "SetWepKey 3 3132333435 5 0", "SetWepKey 4 6464646464 5 0"}),
+    EXPECT_EQ((Lines{"Scan", "SetAuthMode 1", "SetWepStatus 0", "SetWepKey 1 6162636465 5 0",
+                     "SetWepKey 2 6263646566 5 0", "SetWepKey 3 6364656667 5 0", "SetWepKey 4 6465666768 5 0"}),
               Applied(settings));
 
     // A size read back from a damaged registry value never reaches past the key field.
@@ -106,7 +101,7 @@ TEST_F(ApplySettingsTest, WepKeyEdgeCases)
 
 TEST_F(ApplySettingsTest, NetworkValuesArePassedAsTheAdapterTakesThem)
 {
-    AdapterSettings settings = DefaultLikeSettings();
+    AdapterSettings settings = OpenRecord();
     settings.ApplyScope = ApplyScopeNetwork;
     settings.NetworkMode = NetworkModeAdHoc;
     settings.Channel = 11;
@@ -125,7 +120,7 @@ TEST_F(ApplySettingsTest, NetworkValuesArePassedAsTheAdapterTakesThem)
 
 TEST_F(ApplySettingsTest, UnterminatedSsidIsCutAt32Characters)
 {
-    AdapterSettings settings = DefaultLikeSettings();
+    AdapterSettings settings = OpenRecord();
     settings.ApplyScope = ApplyScopeNetwork;
     std::memset(settings.DesiredSSID, 'S', sizeof(settings.DesiredSSID));
     EXPECT_EQ("SetSsid \"" + std::string(32, 'S') + "\" 32 0", Applied(settings).back());
@@ -133,16 +128,13 @@ TEST_F(ApplySettingsTest, UnterminatedSsidIsCutAt32Characters)
 
 TEST_F(ApplySettingsTest, PskAlwaysSetsInfrastructureWhateverTheScope)
 {
-    AdapterSettings settings = DefaultLikeSettings();
-    settings.AuthMode = AuthModeWpaPsk;
+    AdapterSettings settings = PskRecord("HomeNet", "my passphrase");
     settings.ApplyScope = 0;
     settings.NetworkMode = NetworkModeAdHoc;
     settings.Channel = 6;
     settings.DataRate[0] = 3;
     settings.PowerMode = 1;
     settings.Preamble = 1;
-    CopyText(settings.DesiredSSID, "HomeNet");
-    CopyText(settings.PskPassphrase, "my passphrase");
     ApplyPendingSettings(settings);
     EXPECT_EQ((Lines{"Scan", "SetAuthMode 4", "SetFswCCXNetworkEap 0",
                      "SetWPAInformation 2 2 \"my passphrase\" \"HomeNet\"", "SetWepStatus 4", "SetPowerMode 1",
@@ -153,7 +145,7 @@ TEST_F(ApplySettingsTest, PskAlwaysSetsInfrastructureWhateverTheScope)
 
 TEST_F(ApplySettingsTest, UnknownAuthModesSendNothing)
 {
-    AdapterSettings settings = DefaultLikeSettings();
+    AdapterSettings settings = OpenRecord();
     for (uint32_t mode : {4u, 5u, 0xFFFFFFFFu}) {
         settings.AuthMode = mode;
         ApplyPendingSettings(settings);

@@ -28,11 +28,7 @@ void RecordWait(unsigned long milliseconds)
 
 AdapterSettings TlsSettings(const char* loginName)
 {
-    AdapterSettings settings = DefaultLikeSettings();
-    settings.AuthMode = AuthModeWpa;
-    CopyText(settings.DesiredSSID, "CorpNet");
-    CopyText(settings.WPALoginName, loginName);
-    return settings;
+    return TlsRecord("CorpNet", loginName);
 }
 
 Lines ExpectedTlsCalls(const std::string& loginName, const std::string& thumbprint)

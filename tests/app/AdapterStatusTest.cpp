@@ -1,4 +1,5 @@
 #include "AdapterScene.h"
+#include "SimNetwork.h"
 
 #include "adapter/AdapterStatus.h"
 #include "adapter/SignalMapping.h"
@@ -106,13 +107,7 @@ TEST(TxRateText, HalfMegabitRatesGetTheirFraction)
 
 TEST_F(StatusQuery, AFiveAndAHalfMegabitLinkReadsAsSuch)
 {
-    VexaSimNetwork slow = {};
-    std::strcpy(slow.Ssid, "SlowNet");
-    const unsigned char bssid[6] = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
-    std::memcpy(slow.Bssid, bssid, 6);
-    slow.Infrastructure = 1;
-    slow.Channel = 4;
-    slow.RssiDbm = -60;
+    VexaSimNetwork slow = WithBssid(SimNetwork("SlowNet", VEXASIM_OPEN, -60, 4), "00-11-22-33-44-55");
     slow.MaxRateCode = 11;
     ASSERT_EQ(0, VexaSimAddNetwork(&slow));
     Join("SlowNet");

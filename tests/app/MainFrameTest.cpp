@@ -1,5 +1,6 @@
 #include "AdapterScene.h"
 #include "TrayProbe.h"
+#include "UserOptionValues.h"
 #include "Waiting.h"
 
 #include "app/MainFrame.h"
@@ -10,6 +11,7 @@
 #include "res/resource.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -37,9 +39,7 @@ protected:
     {
         if (AdapterHandle)
             Vexa5200CloseAdapter(&AdapterHandle);
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        DiscardMessages();
     }
 };
 
@@ -76,9 +76,10 @@ TEST_F(MainFrame, PowerEventsAnswerWithTheirCode)
     frame.DestroyWindow();
 }
 
-// Reads the tracked popup menu from inside its modal loop, then closes it.
-std::string g_menuText;
-UINT g_menuCommand = 0;
+// Reads the tracked popup menu from inside its modal loop, then closes it: each item as
+// "text" or "text [checked]", a separator as "-".
+std::vector<std::string> g_menuItems;
+std::vector<UINT> g_menuCommands;
 void CALLBACK ReadMenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND popup = ::FindWindowA("#32768", nullptr);
@@ -86,23 +87,45 @@ void CALLBACK ReadMenu(HWND, UINT, UINT_PTR timer, DWORD)
         return;
     ::KillTimer(nullptr, timer);
     HMENU menu = reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0));
-    char text[32] = {};
-    ::GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
-    g_menuText = text;
-    g_menuCommand = ::GetMenuItemID(menu, 0);
-    if (::GetMenuItemCount(menu) != 1)
-        g_menuText += " and more";
+    g_menuItems.clear();
+    g_menuCommands.clear();
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        char text[64] = {};
+        ::GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        const UINT state = ::GetMenuState(menu, i, MF_BYPOSITION);
+        g_menuItems.push_back((state & MF_SEPARATOR) ? "-" : std::string(text) + ((state & MF_CHECKED) ? " [checked]" : ""));
+        g_menuCommands.push_back(::GetMenuItemID(menu, i));
+    }
     ::EndMenu();
 }
 
-TEST_F(MainFrame, ARightClickOnTheIconOffersExitAndOtherMouseMessagesAreIgnored)
+std::vector<std::string> MenuOnRightClick(CMainFrame& frame)
 {
-    CMainFrame frame;
-    ASSERT_TRUE(frame.Create());
+    g_menuItems.clear();
     ::SetTimer(nullptr, 0, 50, ReadMenu);
     EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_RBUTTONUP));
-    EXPECT_EQ("Exit", g_menuText);
-    EXPECT_EQ(static_cast<UINT>(ID_TRAY_EXIT), g_menuCommand);
+    return g_menuItems;
+}
+
+TEST_F(MainFrame, ARightClickOffersTheOptionsAsStoredAndExitAndOtherMouseMessagesAreIgnored)
+{
+    ForgetUserOptions();
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    EXPECT_EQ((std::vector<std::string>{"Notifications [checked]", "Switch to profiles in range", "-", "Exit"}),
+              MenuOnRightClick(frame));
+    ASSERT_EQ(4u, g_menuCommands.size());
+    EXPECT_EQ(static_cast<UINT>(ID_TRAY_EXIT), g_menuCommands[3]);
+
+    // Choosing an item turns its option over, and the next menu shows it so.
+    frame.Send(WM_COMMAND, MAKEWPARAM(g_menuCommands[0], 0), 0);
+    frame.Send(WM_COMMAND, MAKEWPARAM(g_menuCommands[1], 0), 0);
+    EXPECT_FALSE(ReadUserOption(UserOption::Notifications));
+    EXPECT_TRUE(ReadUserOption(UserOption::SwitchToProfiles));
+    EXPECT_EQ((std::vector<std::string>{"Notifications", "Switch to profiles in range [checked]", "-", "Exit"}),
+              MenuOnRightClick(frame));
+    EXPECT_TRUE(frame.IsWindow());
+    ForgetUserOptions();
 
     EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_MOUSEMOVE));
     EXPECT_EQ(0, frame.Send(TrayCallbackMessage(), TrayIconUid, WM_LBUTTONUP));

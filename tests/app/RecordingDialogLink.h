@@ -12,9 +12,12 @@
 class CRecordingDialogLink : public IConfigDialogLink {
 public:
     bool open = false;
+    // In view while open, unless a test hides it.
+    bool hidden = false;
     std::vector<std::string> calls;
 
     bool IsOpen() const override { return open; }
+    bool IsShown() const override { return open && !hidden; }
     void Close() override
     {
         calls.push_back("close");

@@ -1,5 +1,6 @@
 #include "AdapterScene.h"
 #include "RecordingDialogLink.h"
+#include "RecordingTrayHost.h"
 
 #include "app/TickState.h"
 #include "app/TrayMonitor.h"
@@ -11,62 +12,6 @@
 #include <vector>
 
 namespace {
-
-struct TrayCall {
-    DWORD action;
-    int icon;
-    std::string tooltip;
-    bool operator==(const TrayCall& other) const
-    {
-        return action == other.action && icon == other.icon && tooltip == other.tooltip;
-    }
-};
-
-using Calls = std::vector<TrayCall>;
-
-std::ostream& operator<<(std::ostream& out, const TrayCall& call)
-{
-    const char* names[] = {"add", "modify", "delete"};
-    std::string tip = call.tooltip;
-    std::replace(tip.begin(), tip.end(), '\n', '|');
-    std::replace(tip.begin(), tip.end(), '\r', '|');
-    return out << (call.action < 3 ? names[call.action] : "?") << " " << call.icon << " \"" << tip << "\"";
-}
-
-// Stands in for the window: records tray calls and timer use, reports a chosen OS version.
-class CRecordingHost : public ITrayHost {
-public:
-    Calls calls;
-    int timerStarts = 0;
-    int timerStops = 0;
-    bool timerArmed = false;
-    bool versionReadable = true;
-    DWORD major = 5;
-    DWORD minor = 1;
-
-    bool NotifyTray(DWORD action, int iconId, const char* tooltip) override
-    {
-        calls.push_back({action, iconId, tooltip});
-        return true;
-    }
-    bool ReadOsVersion(OSVERSIONINFOA& version) override
-    {
-        EXPECT_EQ(148u, version.dwOSVersionInfoSize);
-        version.dwMajorVersion = major;
-        version.dwMinorVersion = minor;
-        return versionReadable;
-    }
-    void StopTickTimer() override
-    {
-        ++timerStops;
-        timerArmed = false;
-    }
-    void StartTickTimer() override
-    {
-        ++timerStarts;
-        timerArmed = true;
-    }
-};
 
 class TrayMonitor : public AdapterScene {
 protected:

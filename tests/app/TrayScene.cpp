@@ -4,6 +4,8 @@
 //   tray_scene hover
 //   tray_scene exit        (the tray menu's "Exit", for a running copy)
 //   tray_scene open        (a double-click on the tray icon: the configuration dialog)
+//   tray_scene menu        (a right-click on the tray icon: its menu, at the icon)
+//   tray_scene dismiss     (Escape: closes an open menu)
 //   tray_scene page <n>    (the open dialog's side label n, 0 Link Info. to 4 About)
 //   tray_scene dialog      (prints the open dialog's geometry as WxH+X+Y; fails without one)
 //   tray_scene auth <n>    (on the shown Encryption page: encryption on, authentication mode n)
@@ -83,6 +85,22 @@ int Open()
     HWND frame = ProgramFrame();
     UINT trayMessage = ::RegisterWindowMessageA("MONITOR_ICON_PRESSED2");
     return frame && ::PostMessageA(frame, trayMessage, 1, WM_LBUTTONDBLCLK) ? 0 : 1;
+}
+
+int Menu()
+{
+    HWND frame = ProgramFrame();
+    UINT trayMessage = ::RegisterWindowMessageA("MONITOR_ICON_PRESSED2");
+    return frame && Hover() == 0 && ::PostMessageA(frame, trayMessage, 1, WM_RBUTTONUP) ? 0 : 1;
+}
+
+int Dismiss()
+{
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return ::SendInput(2, keys, sizeof keys[0]) == 2 ? 0 : 1;
 }
 
 HWND ConfigurationDialog()
@@ -272,6 +290,10 @@ int main(int argc, char** argv)
         return Hover();
     if (argc == 2 && std::strcmp(argv[1], "exit") == 0)
         return Exit();
+    if (argc == 2 && std::strcmp(argv[1], "menu") == 0)
+        return Menu();
+    if (argc == 2 && std::strcmp(argv[1], "dismiss") == 0)
+        return Dismiss();
     if (argc == 2 && std::strcmp(argv[1], "open") == 0)
         return Open();
     if (argc == 3 && std::strcmp(argv[1], "page") == 0)
@@ -290,6 +312,6 @@ int main(int argc, char** argv)
         return CloseProfileDialog();
     std::fprintf(stderr, "usage: tray_scene profiles | survey <connect|add|properties> | profile-dialog | "
                          "close-profile\n");
-    std::fprintf(stderr, "usage: tray_scene join <ssid> | hover | exit | open | page <n> | dialog | auth <n>\n");
+    std::fprintf(stderr, "usage: tray_scene join <ssid> | hover | exit | menu | dismiss | open | page <n> | dialog | auth <n>\n");
     return 2;
 }

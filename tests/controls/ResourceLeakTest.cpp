@@ -17,16 +17,21 @@
 #include <functional>
 
 namespace {
-constexpr int Rounds = 10000;
 // Caches that the system fills on first use (fonts, brushes) are allowed this much.
 constexpr DWORD Slack = 3;
+// A step takes its rare path (a new font, caption or picture) every Rare rounds, and within
+// it alternates between two variants. Rounds makes a leak of one object per round, or in a
+// tenth of the rare paths' runs (the variants included), stand far above the slack.
+constexpr int Rare = 5;
+constexpr int Rounds = 250;
+static_assert(Rounds / Rare / 10 > static_cast<int>(Slack), "a leak in a tenth of the rare runs must show");
 
 class ResourceLeakTest : public testing::Test {
 protected:
     // Runs step Rounds times after a warm-up and checks that the object counts stayed flat.
     void ExpectFlat(const std::function<void(int)>& step)
     {
-        for (int i = 0; i < 20; ++i)
+        for (int i = 0; i < 4 * Rare; ++i)
             step(i);
         PumpMessages();
         DWORD gdiBefore = GdiObjectCount(), userBefore = UserObjectCount();
@@ -60,7 +65,7 @@ TEST_F(ResourceLeakTest, ThroughputGraph)
     graph.SetRange(0, 100);
     ExpectFlat([&](int i) {
         graph.SetPos(static_cast<uint32_t>(i % 130));
-        if (i % 10 == 0)
+        if (i % Rare == 0)
             graph.SetRange(0, 100);
         ::UpdateWindow(graph);
     });
@@ -73,7 +78,7 @@ TEST_F(ResourceLeakTest, LevelBar)
     bar.SetColourStops({RGB(0, 0, 0), RGB(0, 0, 255), RGB(255, 0, 0)});
     ExpectFlat([&](int i) {
         bar.Send(PBM_SETPOS, i % 101);
-        if (i % 50 == 0)
+        if (i % Rare == 0)
             bar.Send(PBM_SETBARCOLOR, static_cast<WPARAM>(RGB(i % 256, 0, 0)), RGB(0, 0, 255));
         ::UpdateWindow(bar);
     });
@@ -91,7 +96,7 @@ TEST_F(ResourceLeakTest, SkinButton)
         button.Send(BM_SETSTATE, i % 2);
         flat.Send(WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
         flat.Send(WM_MOUSELEAVE);
-        if (i % 100 == 0)
+        if (i % Rare == 0)
             button.SetCaptionFont(font);
         ::UpdateWindow(button);
         ::UpdateWindow(flat);
@@ -106,10 +111,10 @@ TEST_F(ResourceLeakTest, GroupFrame)
     ExpectFlat([&](int i) {
         group.SetCaptionColour(RGB(0, 0, i % 256), true);
         group.SetFrameColours(RGB(i % 256, 0, 0), 0, true);
-        if (i % 100 == 0) {
+        if (i % Rare == 0) {
             group.SetCaptionFont(font);
-            group.SetCaption(i % 200 ? "Data Rate" : "Link Quality/Signal Strength", true);
-            group.Enable(i % 300 != 0);
+            group.SetCaption(i % (2 * Rare) ? "Data Rate" : "Link Quality/Signal Strength", true);
+            group.Enable(i % (3 * Rare) != 0);
         }
         ::UpdateWindow(host);
     });
@@ -124,11 +129,11 @@ TEST_F(ResourceLeakTest, ColorLabel)
         label.SetBold(i % 2 != 0);
         label.SetTextColour(RGB(i % 256, 0, 0));
         label.SetBackgroundColour(RGB(0, i % 256, 0));
-        if (i % 100 == 0) {
-            label.SetUnderline(i % 200 != 0);
-            label.SetFontHeight(10 + i % 3);
-            label.SetFaceName(i % 200 ? "Arial" : "MS Sans Serif");
-            label.SetLabelText(i % 200 ? "Configuration" : "Link Info.");
+        if (i % Rare == 0) {
+            label.SetUnderline(i % (2 * Rare) != 0);
+            label.SetFontHeight(10 + i / Rare % 3);
+            label.SetFaceName(i % (2 * Rare) ? "Arial" : "MS Sans Serif");
+            label.SetLabelText(i % (2 * Rare) ? "Configuration" : "Link Info.");
         }
         ::UpdateWindow(label);
     });
@@ -146,7 +151,7 @@ TEST_F(ResourceLeakTest, EditControls)
         status.SetBackgroundColour(RGB(255, 255, i % 256));
         status.SetText(i % 2 ? "Associated" : "Scanning...");
         key.Send(WM_CHAR, i % 2 ? 'A' : 'g', 1);
-        if (i % 20 == 0) {
+        if (i % Rare == 0) {
             key.SetText("0123456789");
             key.Send(EM_SETPASSWORDCHAR, '*');
         }
@@ -163,7 +168,7 @@ TEST_F(ResourceLeakTest, PictureBox)
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 160, 40);
     ::ReleaseDC(nullptr, screen);
     ExpectFlat([&](int i) {
-        if (i % 100 == 0)
+        if (i % Rare == 0)
             picture.SetPicture(bitmap);
         picture.SetSourceRect(RECT{(i % 2) * 80, 0, (i % 2) * 80 + 80, 40});
         ::UpdateWindow(picture);

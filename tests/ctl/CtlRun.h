@@ -4,7 +4,6 @@
 
 #include "record/AdapterSettings.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -15,11 +14,6 @@ struct CtlResult {
 };
 
 CtlResult RunCtl(const std::vector<std::string>& arguments);
-
-// Every value below HKEY_LOCAL_MACHINE\SOFTWARE\KT60: "key path|value name" to its type
-// (as a decimal prefix "3:") and bytes.
-using RegistrySnapshot = std::map<std::string, std::string>;
-RegistrySnapshot SnapshotSettings();
 
 constexpr const char* SettingsRoot = "SOFTWARE\\KT60";
 
@@ -35,8 +29,5 @@ public:
 private:
     std::string m_path;
 };
-
-// A record as the dialog would store it: WPA-PSK by default.
-AdapterSettings PskRecord(const char* ssid, const char* passphrase);
 
 #endif

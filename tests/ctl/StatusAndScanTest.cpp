@@ -2,6 +2,7 @@
 #include "AdapterJournal.h"
 #include "CtlRun.h"
 #include "MachineRegistry.h"
+#include "SampleRecords.h"
 
 #include "ctl/SkylookCtl.h"
 #include "settings/ProfileStore.h"
@@ -190,7 +191,7 @@ TEST_F(AdapterCommands, BadCommandLinesExitTwoAndChangeNothing)
         {{"import", script.Path(), "Home"}, "too many arguments"},
         {{"import", script.Path(), "--secrets"}, "takes no option"},
     };
-    const RegistrySnapshot before = SnapshotSettings();
+    const RegistrySnapshot before = SnapshotKey(SettingsRoot);
     ASSERT_EQ(0, VexaSimClearJournal());
     for (const UsageCase& c : cases) {
         const CtlResult result = RunCtl(c.Arguments);
@@ -200,7 +201,7 @@ TEST_F(AdapterCommands, BadCommandLinesExitTwoAndChangeNothing)
         EXPECT_NE(std::string::npos, result.Err.find(c.Fragment)) << line << ": " << result.Err;
         EXPECT_NE(std::string::npos, result.Err.find("--help")) << line;
     }
-    EXPECT_EQ(before, SnapshotSettings());
+    EXPECT_EQ(before, SnapshotKey(SettingsRoot));
     EXPECT_TRUE(JournalLines().empty()) << JournalText();
     EXPECT_TRUE(script.Read().empty());
 

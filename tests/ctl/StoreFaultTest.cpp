@@ -2,6 +2,7 @@
 // was and names its cause; a failed read is the command's error, not the default settings.
 #include "CtlRun.h"
 #include "MachineRegistry.h"
+#include "SampleRecords.h"
 
 #include "ctl/SkylookCtl.h"
 #include "settings/DefaultSettings.h"
@@ -22,11 +23,8 @@ protected:
     {
         ASSERT_EQ(0, VexaSimReset());
         DeleteKeyTree(SettingsRoot);
-        AdapterSettings wep = PskRecord("HomeWEP", "");
+        AdapterSettings wep = WepRecord("HomeWEP", WepKeySize64, WepKeyFormatAscii);
         wep.AuthMode = AuthModeShared;
-        wep.WepStatus = WepStatusOn;
-        wep.WepKeySize = WepKeySize64;
-        std::memcpy(wep.WepKey1, "abcde", 5);
         SaveDefaultSettings(wep);
         SaveProfile("Home", wep);
         SaveProfile("Away", PskRecord("HomeNet", "my passphrase"));
@@ -72,7 +70,7 @@ TEST_F(StoreFault, AnImportWhoseWriteFailsLeavesEveryKeyAsItWasAndNamesTheCause)
          {"--replace"}},
     };
     WriteWideIssuer();
-    const RegistrySnapshot before = SnapshotSettings();
+    const RegistrySnapshot before = SnapshotKey(SettingsRoot);
     CTempFile script("fault.reg");
     for (const WriteFaultCase& c : cases) {
         script.Write("REGEDIT4\r\n\r\n" + c.Keys);
@@ -86,7 +84,7 @@ TEST_F(StoreFault, AnImportWhoseWriteFailsLeavesEveryKeyAsItWasAndNamesTheCause)
         EXPECT_NE(std::string::npos, result.Err.find("the adapter library did not store it")) << c.Name;
         EXPECT_NE(std::string::npos, result.Err.find("the stored settings are as they were")) << c.Name;
         EXPECT_EQ(std::string::npos, result.Err.find("permission")) << c.Name;
-        EXPECT_EQ(before, SnapshotSettings()) << c.Name;
+        EXPECT_EQ(before, SnapshotKey(SettingsRoot)) << c.Name;
         EXPECT_EQ(WideIssuer, ReadWideIssuer()) << c.Name;  // not through the code page
     }
 }
@@ -96,7 +94,7 @@ TEST_F(StoreFault, AReadTheLibraryFailsIsTheCommandsErrorNotTheDefaults)
     const std::vector<std::string> commands[] = {
         {"profiles"}, {"profiles", "--json"}, {"show", "Home"}, {"status"}, {"use", "Away"},
     };
-    const RegistrySnapshot before = SnapshotSettings();
+    const RegistrySnapshot before = SnapshotKey(SettingsRoot);
     for (const auto& command : commands) {
         ASSERT_EQ(0, VexaSimSetFailure("QueryRegistry", 1));
         ASSERT_EQ(0, VexaSimSetFailure("QueryRegistryDword", 1));
@@ -108,7 +106,7 @@ TEST_F(StoreFault, AReadTheLibraryFailsIsTheCommandsErrorNotTheDefaults)
         EXPECT_EQ(std::string::npos, result.Out.find("Wireless")) << line << ": " << result.Out;
     }
     // use read nothing it could make the default settings.
-    EXPECT_EQ(before, SnapshotSettings());
+    EXPECT_EQ(before, SnapshotKey(SettingsRoot));
 }
 
 }  // namespace

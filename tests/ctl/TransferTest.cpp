@@ -1,11 +1,11 @@
 // export and import: the same bytes back, through the tool and through Wine's reg.exe, and a
 // damaged or clashing file refused before anything is written.
+#include "ChildProcess.h"
 #include "CtlRun.h"
 #include "MachineRegistry.h"
-#include "Waiting.h"
+#include "SampleRecords.h"
 
 #include "ctl/SkylookCtl.h"
-#include "record/WepKeySlots.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
 
@@ -19,21 +19,17 @@ namespace {
 
 const char Passphrase63[] = "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 012345678";
 
-AdapterSettings WepRecord(const char* ssid, uint32_t format, uint32_t size)
+// A WEP record whose every field differs from the defaults, so that a field lost on the way
+// shows.
+AdapterSettings FullWepRecord(const char* ssid, uint32_t size, uint32_t format)
 {
-    AdapterSettings settings = PskRecord(ssid, "");
+    AdapterSettings settings = WepRecord(ssid, size, format);
+    settings.ApplyScope = 0;
+    settings.Channel = 11;
     settings.AuthMode = AuthModeShared;
-    settings.WepStatus = WepStatusOn;
-    settings.WepKeyFormat = format;
-    settings.WepKeySize = size;
     settings.TxWepKey = 2;
     settings.DataRate[0] = 12;
     settings.Preamble = 2;
-    for (int i = 0; i < WepKeyCount; ++i) {
-        unsigned char* key = WepKeySlot(settings, i);
-        for (uint32_t b = 0; b < size; ++b)
-            key[b] = static_cast<unsigned char>(format == WepKeyFormatHex ? 0xF0 + i * 3 + b * 17 : 'a' + i + b);
-    }
     return settings;
 }
 
@@ -49,34 +45,25 @@ protected:
     // Default settings and three profiles: HEX and ASCII WEP keys and the longest passphrase.
     void StoreEverything()
     {
-        SaveDefaultSettings(WepRecord("Office", WepKeyFormatHex, WepKeySize128));
-        SaveProfile("Home Hex", WepRecord("HomeWEP", WepKeyFormatHex, WepKeySize128));
-        SaveProfile("Lab", WepRecord("LabAdHoc", WepKeyFormatAscii, WepKeySize64));
+        SaveDefaultSettings(FullWepRecord("Office", WepKeySize128, WepKeyFormatHex));
+        SaveProfile("Home Hex", FullWepRecord("HomeWEP", WepKeySize128, WepKeyFormatHex));
+        SaveProfile("Lab", FullWepRecord("LabAdHoc", WepKeySize64, WepKeyFormatAscii));
         SaveProfile("Long passphrase", PskRecord("HomeNet", Passphrase63));
     }
 };
 
+// Wine's reg.exe, as a user would import an exported file; true when it succeeded.
 bool RunRegImport(const std::string& file)
 {
-    std::string command = "reg.exe import \"" + file + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                          &startup, &process))
-        return false;
-    const bool ended = WaitPumping(process.hProcess, 60000);
-    DWORD code = 1;
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hProcess);
-    ::CloseHandle(process.hThread);
-    return ended && code == 0;
+    const ProcessRun run = RunProcess("reg.exe import \"" + file + "\"");
+    EXPECT_EQ(0, run.ExitCode) << run.Errors;
+    return run.ExitCode == 0;
 }
 
 TEST_F(Transfer, ExportThenImportOnACleanRegistryGivesBackTheSameBytes)
 {
     StoreEverything();
-    const RegistrySnapshot stored = SnapshotSettings();
+    const RegistrySnapshot stored = SnapshotKey(SettingsRoot);
     ASSERT_EQ(1u, stored.count("SOFTWARE\\KT60\\PROFILE\\Home Hex|WepKey3"));
     ASSERT_EQ(1u, stored.count("SOFTWARE\\KT60\\DEFAULT|WepKey1"));
 
@@ -89,7 +76,7 @@ TEST_F(Transfer, ExportThenImportOnACleanRegistryGivesBackTheSameBytes)
     DeleteKeyTree(SettingsRoot);
     const CtlResult imported = RunCtl({"import", script.Path(), "--defaults"});
     ASSERT_EQ(ExitOk, imported.Status) << imported.Err;
-    EXPECT_EQ(stored, SnapshotSettings());
+    EXPECT_EQ(stored, SnapshotKey(SettingsRoot));
 
     const CtlResult shown = RunCtl({"show", "Long passphrase", "--secrets"});
     EXPECT_NE(std::string::npos, shown.Out.find(std::string("Passphrase:          ") + Passphrase63 + "\n"))
@@ -99,13 +86,13 @@ TEST_F(Transfer, ExportThenImportOnACleanRegistryGivesBackTheSameBytes)
 TEST_F(Transfer, TheExportedFileImportsWithWinesRegToTheSameBytes)
 {
     StoreEverything();
-    const RegistrySnapshot stored = SnapshotSettings();
+    const RegistrySnapshot stored = SnapshotKey(SettingsRoot);
     CTempFile script("for-reg.reg");
     ASSERT_EQ(ExitOk, RunCtl({"export", script.Path(), "--defaults"}).Status);
 
     DeleteKeyTree(SettingsRoot);
     ASSERT_TRUE(RunRegImport(script.Path()));
-    EXPECT_EQ(stored, SnapshotSettings());
+    EXPECT_EQ(stored, SnapshotKey(SettingsRoot));
 }
 
 TEST_F(Transfer, ExportNamesOnlyTheProfilesAskedForAndRefusesAMissingOne)
@@ -143,7 +130,7 @@ struct DamageCase {
 TEST_F(Transfer, ADamagedFileIsRefusedWithItsLineAndNothingIsWritten)
 {
     SaveProfile("Keep", PskRecord("HomeNet", "my passphrase"));
-    const RegistrySnapshot before = SnapshotSettings();
+    const RegistrySnapshot before = SnapshotKey(SettingsRoot);
     // A good profile first: it must not be written either.
     const std::string head = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE\\New]\r\n"
                              "\"AuthMode\"=hex:30,00,00,00\r\n\r\n"
@@ -167,14 +154,14 @@ TEST_F(Transfer, ADamagedFileIsRefusedWithItsLineAndNothingIsWritten)
         EXPECT_EQ(ExitFailed, result.Status) << c.Name;
         EXPECT_NE(std::string::npos, result.Err.find(script.Path() + c.Message)) << c.Name << ": " << result.Err;
         EXPECT_NE(std::string::npos, result.Err.find("nothing was imported")) << c.Name;
-        EXPECT_EQ(before, SnapshotSettings()) << c.Name;
+        EXPECT_EQ(before, SnapshotKey(SettingsRoot)) << c.Name;
     }
 }
 
 TEST_F(Transfer, AnExistingProfileIsReplacedOnlyWhenAskedAndThenHoldsJustTheFilesValues)
 {
-    SaveProfile("Home", WepRecord("HomeWEP", WepKeyFormatHex, WepKeySize128));
-    const RegistrySnapshot before = SnapshotSettings();
+    SaveProfile("Home", FullWepRecord("HomeWEP", WepKeySize128, WepKeyFormatHex));
+    const RegistrySnapshot before = SnapshotKey(SettingsRoot);
     CTempFile script("replace.reg");
     script.Write("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE\\Home]\r\n"
                  "\"AuthMode\"=hex:32,00,00,00\r\n");
@@ -182,7 +169,7 @@ TEST_F(Transfer, AnExistingProfileIsReplacedOnlyWhenAskedAndThenHoldsJustTheFile
     const CtlResult refused = RunCtl({"import", script.Path()});
     EXPECT_EQ(ExitFailed, refused.Status);
     EXPECT_NE(std::string::npos, refused.Err.find(":3: profile \"Home\" exists already; add --replace"));
-    EXPECT_EQ(before, SnapshotSettings());
+    EXPECT_EQ(before, SnapshotKey(SettingsRoot));
 
     const CtlResult replaced = RunCtl({"import", script.Path(), "--replace"});
     ASSERT_EQ(ExitOk, replaced.Status) << replaced.Err;
@@ -202,14 +189,14 @@ TEST_F(Transfer, ValuesOtherToolsStoredComeBackWithTheirBytesAndTypes)
     WriteValue(key, "DataRate", {'6', 'C'});
     WriteValue(key, "AuthMode", Number('2'), REG_DWORD);
     WriteValue(key, "PskPassphrase", {'s', 'e', 'c', 'r', 'e', 't', ' ', 'w', 'o', 'r', 'd', 's', 0}, REG_SZ);
-    const RegistrySnapshot stored = SnapshotSettings();
+    const RegistrySnapshot stored = SnapshotKey(SettingsRoot);
 
     CTempFile script("scripted.reg");
     ASSERT_EQ(ExitOk, RunCtl({"export", script.Path()}).Status);
     DeleteKeyTree(SettingsRoot);
     const CtlResult imported = RunCtl({"import", script.Path()});
     ASSERT_EQ(ExitOk, imported.Status) << imported.Err;
-    EXPECT_EQ(stored, SnapshotSettings());
+    EXPECT_EQ(stored, SnapshotKey(SettingsRoot));
 
     const CtlResult shown = RunCtl({"show", "Scripted", "--secrets"});
     EXPECT_NE(std::string::npos, shown.Out.find("Network:             Office\n")) << shown.Out;

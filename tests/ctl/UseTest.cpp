@@ -3,6 +3,7 @@
 #include "AdapterJournal.h"
 #include "CtlRun.h"
 #include "MachineRegistry.h"
+#include "SampleRecords.h"
 #include "ProgramProcess.h"
 
 #include "protocol/ProfileRequest.h"
@@ -57,7 +58,9 @@ protected:
         ASSERT_EQ(0, VexaSimReset());
         ASSERT_EQ(0, VexaSimSetJoinDelay(0));
         DeleteKeyTree(SettingsRoot);
-        SaveProfile("Home", PskRecord("HomeNet", "my passphrase"));
+        AdapterSettings home = PskRecord("HomeNet", "my passphrase");
+        home.Channel = 11;
+        SaveProfile("Home", home);
     }
 };
 
@@ -96,7 +99,7 @@ TEST_F(UseProfile, TheProgramTakesOnlyTheNameOfAStoredProfile)
     HWND frame = program.WaitForFrame();
     ASSERT_NE(nullptr, frame);
     ASSERT_TRUE(program.WaitUntil([] { return JournalHas("SetSsid \"Wireless\" 8 0"); }));
-    const RegistrySnapshot before = SnapshotSettings();
+    const RegistrySnapshot before = SnapshotKey(SettingsRoot);
     ASSERT_EQ(0, VexaSimClearJournal());
 
     const CtlResult missing = RunCtl({"use", "Away"});
@@ -119,13 +122,13 @@ TEST_F(UseProfile, TheProgramTakesOnlyTheNameOfAStoredProfile)
         EXPECT_EQ(FALSE, ::SendMessageA(frame, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data))) << refusal.Name;
     }
     // A request taken makes the profile the default settings at once, before any tick.
-    EXPECT_EQ(before, SnapshotSettings());
+    EXPECT_EQ(before, SnapshotKey(SettingsRoot));
 
     ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
     const CtlResult radioOff = RunCtl({"use", "Home"});
     EXPECT_EQ(ExitFailed, radioOff.Status);
     EXPECT_NE(std::string::npos, radioOff.Err.find("radio is off"));
-    EXPECT_EQ(before, SnapshotSettings());
+    EXPECT_EQ(before, SnapshotKey(SettingsRoot));
     ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
 
     EXPECT_TRUE(SendProfileRequest(frame, "Home"));
@@ -154,7 +157,7 @@ TEST_F(UseProfile, WithoutTheProgramTheToolAppliesItItself)
 
 TEST_F(UseProfile, WithoutTheProgramAMissingNameOrRadioOffChangesNothing)
 {
-    const RegistrySnapshot before = SnapshotSettings();
+    const RegistrySnapshot before = SnapshotKey(SettingsRoot);
     ASSERT_EQ(0, VexaSimClearJournal());
     const CtlResult missing = RunCtl({"use", "Away"});
     EXPECT_EQ(ExitFailed, missing.Status);
@@ -165,7 +168,7 @@ TEST_F(UseProfile, WithoutTheProgramAMissingNameOrRadioOffChangesNothing)
     const CtlResult radioOff = RunCtl({"use", "Home"});
     EXPECT_EQ(ExitFailed, radioOff.Status);
     EXPECT_NE(std::string::npos, radioOff.Err.find("radio is off"));
-    EXPECT_EQ(before, SnapshotSettings());
+    EXPECT_EQ(before, SnapshotKey(SettingsRoot));
     EXPECT_EQ((std::vector<std::string>{"OpenAdapter", "CloseAdapter"}), AdapterCalls());
 }
 

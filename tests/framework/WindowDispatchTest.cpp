@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "Waiting.h"
 #include "FrameWindow.h"
 
 #include <gtest/gtest.h>
@@ -203,9 +204,7 @@ TEST(Application, AStartThatFailsDestroysTheMainWindowWithoutRunningTheLoop)
     EXPECT_EQ(nullptr, ::FindWindowA(TestClassName, "Ticking"));
     EXPECT_EQ(1, application.exitCalls);
     // The quit message that the main window's end posted must not leak into the next loop.
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    DiscardMessages();
 }
 
 TEST(Application, OnlyTheMainWindowEndsTheMessageLoop)

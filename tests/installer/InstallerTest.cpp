@@ -107,29 +107,6 @@ std::string Text(const std::string& key, const char* name)
     return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), '\0'));
 }
 
-// Every value and subkey below the key, in enumeration order, as comparable text.
-std::string KeyDump(const std::string& path)
-{
-    CRegistryKey key;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
-        return "(none)";
-    std::string dump = "[" + path + "]\n";
-    for (DWORD index = 0;; ++index) {
-        char name[256];
-        DWORD length = sizeof name;
-        DWORD type = 0;
-        unsigned char data[4096];
-        DWORD size = sizeof data;
-        if (::RegEnumValueA(key, index, name, &length, nullptr, &type, data, &size) != ERROR_SUCCESS)
-            break;
-        dump += std::string(name, length) + " " + std::to_string(type) + " " +
-                std::string(reinterpret_cast<char*>(data), size) + "\n";
-    }
-    for (const std::string& subkey : SubkeyNames(path))
-        dump += KeyDump(path + "\\" + subkey);
-    return dump;
-}
-
 std::string ShortcutTarget(const std::string& path)
 {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -285,7 +262,7 @@ TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSett
     {
         SCOPED_TRACE("a quiet uninstall while the program runs, with a profile stored");
         WriteValue(SettingsKey + "\\PROFILE\\Installer test", "SSID", Bytes{'L', 'a', 'b', 0});
-        const std::string settings = KeyDump(SettingsKey);
+        const RegistrySnapshot settings = SnapshotKey(SettingsKey);
         CChildProcess running(Quoted(m_program));
         ASSERT_TRUE(running.Start());
         ASSERT_NE(nullptr, running.WaitForFrame());
@@ -298,7 +275,7 @@ TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSett
         EXPECT_FALSE(FileExists(ShortcutPath()));
         EXPECT_FALSE(ValueExists(RunKey, RunValue));
         EXPECT_FALSE(KeyExists(UninstallKey));
-        EXPECT_EQ(settings, KeyDump(SettingsKey));
+        EXPECT_EQ(settings, SnapshotKey(SettingsKey));
     }
 }
 

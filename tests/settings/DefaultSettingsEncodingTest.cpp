@@ -1,6 +1,7 @@
 // What the default settings look like in the registry, byte for byte, read back around the
 // store: other copies of the program and the apply step rely on these encodings.
 #include "AdapterJournal.h"
+#include "SampleRecords.h"
 #include "RegistryScratch.h"
 
 #include "settings/DefaultSettings.h"
@@ -22,17 +23,15 @@ protected:
     void SetUp() override
     {
         CleanRegistry::SetUp();
-        std::strcpy(settings_.DesiredSSID, "Harbour Office");
-        settings_.NetworkMode = NetworkModeInfrastructure;
+        settings_ = WepRecord("Harbour Office", WepKeySize128, WepKeyFormatHex);
+        // Each test fills the keys it is about; the others are empty.
+        for (unsigned char* key : {settings_.WepKey1, settings_.WepKey2, settings_.WepKey3, settings_.WepKey4})
+            std::memset(key, 0, sizeof settings_.WepKey1);
         settings_.Channel = 11;
         settings_.DataRate[0] = 12;
         settings_.PowerMode = 2;
-        settings_.Preamble = 0;
         settings_.AuthMode = AuthModeShared;
-        settings_.WepStatus = WepStatusOn;
         settings_.TxWepKey = 2;
-        settings_.WepKeySize = WepKeySize128;
-        settings_.WepKeyFormat = WepKeyFormatHex;
         std::strcpy(settings_.PskPassphrase, "correct horse battery");
         std::strcpy(settings_.WPALoginName, "Ada Lovelace");
         std::strcpy(settings_.WPACertificate, "Kelbrin Test CA");

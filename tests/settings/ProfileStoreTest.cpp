@@ -1,6 +1,7 @@
 // Named profiles below SOFTWARE\KT60\PROFILE: the same values as the default settings, one
 // key per profile, listed in registry order.
 #include "RegistryScratch.h"
+#include "SampleRecords.h"
 
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
@@ -22,20 +23,20 @@ std::string ProfilePath(const std::string& name)
     return std::string(ProfileKey) + "\\" + name;
 }
 
+// An ad-hoc WEP network whose fields are not the defaults, so that a field lost shows; only
+// the transmit key is set, so that empty keys are stored too. The store keeps no apply scope.
 AdapterSettings SampleSettings()
 {
-    AdapterSettings settings{};
-    std::strcpy(settings.DesiredSSID, "Roaming");
+    AdapterSettings settings = WepRecord("Roaming", WepKeySize128, WepKeyFormatHex);
+    settings.ApplyScope = 0;
+    for (unsigned char* empty : {settings.WepKey1, settings.WepKey3, settings.WepKey4})
+        std::memset(empty, 0, sizeof settings.WepKey1);
     settings.NetworkMode = NetworkModeAdHoc;
     settings.Channel = 9;
     settings.DataRate[0] = 7;
     settings.Preamble = 2;
     settings.AuthMode = AuthModeShared;
-    settings.WepStatus = WepStatusOn;
     settings.TxWepKey = 1;
-    settings.WepKeySize = WepKeySize128;
-    settings.WepKeyFormat = WepKeyFormatHex;
-    std::memcpy(settings.WepKey2, "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D", 13);
     std::strcpy(settings.PskPassphrase, "roaming passphrase");
     return settings;
 }

@@ -7,14 +7,6 @@ namespace {
 // Bounds that only stop a test that would otherwise hang.
 constexpr DWORD StartLimitMs = 20000;
 constexpr DWORD EndLimitMs = 20000;
-
-std::string HolderPath()
-{
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string text = path;
-    return text.substr(0, text.find_last_of("\\/") + 1) + "adapter_lock_holder.exe";
-}
 }  // namespace
 
 CAdapterLockHolder::CAdapterLockHolder()
@@ -30,7 +22,7 @@ CAdapterLockHolder::CAdapterLockHolder()
 
 CAdapterLockHolder::~CAdapterLockHolder()
 {
-    if (m_process.hProcess && !Release())
+    if (m_process && !Release())
         Kill();
     if (m_release)
         ::CloseHandle(m_release);
@@ -40,48 +32,37 @@ CAdapterLockHolder::~CAdapterLockHolder()
 
 bool CAdapterLockHolder::Hold()
 {
-    if (!m_release || !m_ready || m_process.hProcess)
+    if (!m_release || !m_ready || m_process)
         return false;
-    // Built in steps: GCC 12 warns falsely about a literal prepended to a temporary string.
-    std::string command(1, '"');
-    command += HolderPath();
-    command += "\" ";
-    command += m_releaseName;
-    command += ' ';
-    command += m_readyName;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                          &startup, &m_process))
+    std::string arguments = m_releaseName;
+    arguments += ' ';
+    arguments += m_readyName;
+    m_process = std::make_unique<CChildProcess>(BuildProgramCommand("adapter_lock_holder.exe", arguments),
+                                                CChildProcess::Streams::Hidden);
+    if (!m_process->Start()) {
+        m_process.reset();
         return false;
-    const HANDLE either[] = {m_ready, m_process.hProcess};
+    }
+    const HANDLE either[] = {m_ready, m_process->Handle()};
     return ::WaitForMultipleObjects(2, either, FALSE, StartLimitMs) == WAIT_OBJECT_0;
 }
 
 bool CAdapterLockHolder::Release()
 {
-    if (!m_process.hProcess)
+    if (!m_process)
         return false;
     ::SetEvent(m_release);
-    const bool ended = ::WaitForSingleObject(m_process.hProcess, EndLimitMs) == WAIT_OBJECT_0;
+    const bool ended = m_process->WaitForEnd(EndLimitMs);
     if (ended)
-        CloseProcess();
+        m_process.reset();
     return ended;
 }
 
 bool CAdapterLockHolder::Kill()
 {
-    if (!m_process.hProcess)
+    if (!m_process)
         return false;
-    ::TerminateProcess(m_process.hProcess, 1);
-    const bool ended = ::WaitForSingleObject(m_process.hProcess, EndLimitMs) == WAIT_OBJECT_0;
-    CloseProcess();
+    const bool ended = m_process->Terminate();
+    m_process.reset();
     return ended;
-}
-
-void CAdapterLockHolder::CloseProcess()
-{
-    ::CloseHandle(m_process.hProcess);
-    ::CloseHandle(m_process.hThread);
-    m_process = {};
 }

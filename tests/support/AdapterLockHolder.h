@@ -3,7 +3,11 @@
 #ifndef SKYLOOK_TESTS_ADAPTER_LOCK_HOLDER_H
 #define SKYLOOK_TESTS_ADAPTER_LOCK_HOLDER_H
 
+#include "ChildProcess.h"
+
 #include <windows.h>
+
+#include <memory>
 
 class CAdapterLockHolder {
 public:
@@ -21,13 +25,11 @@ public:
     bool Kill();
 
 private:
-    void CloseProcess();
-
     HANDLE m_release = nullptr;
     HANDLE m_ready = nullptr;
     char m_releaseName[64] = {};
     char m_readyName[64] = {};
-    PROCESS_INFORMATION m_process = {};
+    std::unique_ptr<CChildProcess> m_process;
 };
 
 #endif

@@ -3,6 +3,32 @@
 #include "protocol/ProgramWindow.h"
 #include "res/resource.h"
 
+namespace {
+
+// Reads the pipe until the writing end is closed everywhere, then closes it.
+std::thread Drain(HANDLE pipe, std::string& text)
+{
+    return std::thread([pipe, &text] {
+        char buffer[4096];
+        DWORD read = 0;
+        while (::ReadFile(pipe, buffer, sizeof buffer, &read, nullptr) && read)
+            text.append(buffer, read);
+        ::CloseHandle(pipe);
+    });
+}
+
+// A pipe whose writing end the child inherits.
+bool InheritablePipe(HANDLE& read, HANDLE& write)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    if (!::CreatePipe(&read, &write, &inherit, 0))
+        return false;
+    ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    return true;
+}
+
+}  // namespace
+
 std::string BuildProgramFolder()
 {
     char path[MAX_PATH] = {};
@@ -11,11 +37,29 @@ std::string BuildProgramFolder()
     return text.substr(0, text.find_last_of("\\/") + 1);
 }
 
+std::string BuildProgramCommand(const char* program, const std::string& arguments)
+{
+    // Built in steps: GCC 12 warns falsely about a literal prepended to a temporary string.
+    std::string command(1, '"');
+    command += BuildProgramFolder();
+    command += program;
+    command += '"';
+    if (!arguments.empty()) {
+        command += ' ';
+        command += arguments;
+    }
+    return command;
+}
+
 CChildProcess::~CChildProcess()
 {
     if (m_process.hProcess) {
         if (Running())
             ::TerminateProcess(m_process.hProcess, 1);
+        ::WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    JoinReaders();
+    if (m_process.hProcess) {
         ::CloseHandle(m_process.hProcess);
         ::CloseHandle(m_process.hThread);
     }
@@ -23,11 +67,67 @@ CChildProcess::~CChildProcess()
 
 bool CChildProcess::Start()
 {
+    if (m_process.hProcess)
+        return false;
     std::string command = m_commandLine;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    return ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                            &m_process) != FALSE;
+    DWORD flags = m_streams == Streams::Shown ? 0 : CREATE_NO_WINDOW;
+    HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
+    const bool captured = m_streams == Streams::Captured;
+    if (captured) {
+        if (!InheritablePipe(outRead, outWrite))
+            return false;
+        if (!InheritablePipe(errRead, errWrite)) {
+            ::CloseHandle(outRead);
+            ::CloseHandle(outWrite);
+            return false;
+        }
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = outWrite;
+        startup.hStdError = errWrite;
+    }
+    const bool started = ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, captured, flags, nullptr,
+                                          nullptr, &startup, &m_process) != FALSE;
+    if (captured) {
+        // The child holds its own copies; the readers end when those close.
+        ::CloseHandle(outWrite);
+        ::CloseHandle(errWrite);
+        if (started) {
+            m_outReader = Drain(outRead, m_out);
+            m_errReader = Drain(errRead, m_err);
+        } else {
+            ::CloseHandle(outRead);
+            ::CloseHandle(errRead);
+        }
+    }
+    if (!started)
+        m_process = {};
+    return started;
+}
+
+void CChildProcess::JoinReaders()
+{
+    if (m_outReader.joinable())
+        m_outReader.join();
+    if (m_errReader.joinable())
+        m_errReader.join();
+}
+
+bool CChildProcess::WaitForEnd(DWORD limitMs)
+{
+    if (!m_process.hProcess || !WaitPumping(m_process.hProcess, limitMs))
+        return false;
+    JoinReaders();
+    return true;
+}
+
+bool CChildProcess::Terminate()
+{
+    if (!m_process.hProcess)
+        return false;
+    ::TerminateProcess(m_process.hProcess, 1);
+    return WaitForEnd();
 }
 
 HWND CChildProcess::WaitForFrame()
@@ -51,4 +151,16 @@ DWORD CChildProcess::ExitCode() const
 bool CChildProcess::Exit(HWND frame)
 {
     return ::PostMessageA(frame, WM_COMMAND, ID_TRAY_EXIT, 0) && WaitForEnd();
+}
+
+ProcessRun RunProcess(const std::string& commandLine)
+{
+    ProcessRun run;
+    CChildProcess process(commandLine, CChildProcess::Streams::Captured);
+    if (process.Start() && process.WaitForEnd()) {
+        run.ExitCode = static_cast<int>(process.ExitCode());
+        run.Output = process.Output();
+        run.Errors = process.Errors();
+    }
+    return run;
 }

@@ -73,6 +73,41 @@ std::vector<std::string> SubkeyNames(const std::string& path)
     return names;
 }
 
+namespace {
+
+void AddToSnapshot(const std::string& path, RegistrySnapshot& snapshot)
+{
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
+        return;
+    snapshot[path + "|"] = "key";
+    DWORD longestName = 0, longestData = 0;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName, &longestData,
+                     nullptr, nullptr);
+    std::string name(longestName + 1, '\0');
+    Bytes data(longestData + 1);
+    for (DWORD index = 0;; ++index) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD size = static_cast<DWORD>(data.size());
+        DWORD type = 0;
+        if (RegEnumValueA(key, index, name.data(), &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+            break;
+        snapshot[path + "|" + name.substr(0, nameLength)] =
+            std::to_string(type) + ":" + std::string(data.begin(), data.begin() + size);
+    }
+    for (const std::string& subkey : SubkeyNames(path))
+        AddToSnapshot(path + "\\" + subkey, snapshot);
+}
+
+}  // namespace
+
+RegistrySnapshot SnapshotKey(const std::string& path)
+{
+    RegistrySnapshot snapshot;
+    AddToSnapshot(path, snapshot);
+    return snapshot;
+}
+
 void DeleteKeyTree(const std::string& path)
 {
     const LONG result = RegDeleteTreeA(HKEY_LOCAL_MACHINE, path.c_str());

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,13 @@ void WriteValue(const std::string& path, const char* name, const Bytes& bytes, D
 void CreateKeyPath(const std::string& path);
 // Subkey names of a key in the order the registry enumerates them.
 std::vector<std::string> SubkeyNames(const std::string& path);
+
+// Every key and value below the key, taken whole so that two can be compared: "key path|value
+// name" maps to the value's type in decimal, a colon and its bytes; each key is there as
+// "key path|" mapping to "key". Empty when the key does not exist.
+using RegistrySnapshot = std::map<std::string, std::string>;
+RegistrySnapshot SnapshotKey(const std::string& path);
+
 // Removes the key with everything below it; an absent key is no failure.
 void DeleteKeyTree(const std::string& path);
 

@@ -9,6 +9,13 @@ void PumpMessages()
     }
 }
 
+void DiscardMessages()
+{
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
 bool WaitPumping(HANDLE handle, DWORD milliseconds)
 {
     const ULONGLONG deadline = ::GetTickCount64() + milliseconds;

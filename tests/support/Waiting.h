@@ -7,6 +7,9 @@
 
 // Delivers every message waiting in this thread's queue.
 void PumpMessages();
+// Drops every message waiting in this thread's queue, delivering none: what a window left
+// behind must not reach the next test.
+void DiscardMessages();
 
 // True when the handle was signalled within the time.
 bool WaitPumping(HANDLE handle, DWORD milliseconds);

@@ -1,5 +1,6 @@
 #include "DialogScene.h"
 #include "MachineRegistry.h"
+#include "Waiting.h"
 
 #include "adapter/AdapterHandle.h"
 #include "app/TickState.h"
@@ -49,9 +50,7 @@ void DialogScene::TearDown()
         ::DestroyWindow(dialog);
     if (AdapterHandle)
         Vexa5200CloseAdapter(&AdapterHandle);
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&message);
+    PumpMessages();
     DeleteKeyTree(SettingsKey);
     ResetProgramState();
     VexaSimClearFailures();

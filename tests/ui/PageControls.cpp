@@ -8,6 +8,14 @@
 #include <memory>
 
 
+std::vector<std::string> Numbers(int first, int last)
+{
+    std::vector<std::string> items;
+    for (int n = first; n <= last; ++n)
+        items.push_back(std::to_string(n));
+    return items;
+}
+
 HWND PageItem(int page, int id)
 {
     return ::GetDlgItem(PageWindow(page), id);

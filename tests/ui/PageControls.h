@@ -31,6 +31,9 @@ bool PageItemVisible(int page, int id);
 bool PageItemEnabled(int page, int id);
 bool PageItemChecked(int page, int id);
 
+// The numbers first to last as a list shows them, one item each.
+std::vector<std::string> Numbers(int first, int last);
+
 // A drop-down list's items, its selected index (-1 for none), and a choice from it that
 // notifies the page as the user's choice does.
 std::vector<std::string> ListItems(int page, int id);

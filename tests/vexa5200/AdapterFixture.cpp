@@ -62,15 +62,3 @@ unsigned long AdapterTest::LinkSpeed()
     EXPECT_EQ(0, Vexa5200QueryLinkSpeed(handle_, &speed));
     return speed;
 }
-
-VexaSimNetwork Network(const char* ssid, int security, int rssi, int channel, int infrastructure)
-{
-    VexaSimNetwork n{};
-    std::strncpy(n.Ssid, ssid, 32);
-    n.Security = security;
-    n.RssiDbm = rssi;
-    n.Channel = channel;
-    n.Infrastructure = infrastructure;
-    n.MaxRateCode = 108;
-    return n;
-}

@@ -4,6 +4,7 @@
 #define VEXA5200_TEST_ADAPTER_FIXTURE_H
 
 #include "AdapterJournal.h"
+#include "SimNetwork.h"
 
 #include <Vexa5200Control.h>
 #include <gtest/gtest.h>
@@ -26,7 +27,5 @@ protected:
 
     VEXA5200_HANDLE handle_ = nullptr;
 };
-
-VexaSimNetwork Network(const char* ssid, int security, int rssi = -60, int channel = 1, int infrastructure = 1);
 
 #endif

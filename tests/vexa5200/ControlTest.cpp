@@ -46,23 +46,24 @@ TEST_F(ControlTest, FailingSetChangesNothingAndFailingConnectStatusReadsUnassoci
 TEST_F(ControlTest, RefusedEditsChangeNothing)
 {
     std::string before = AdapterStatusText();
-    VexaSimNetwork bad = Network("", VEXASIM_OPEN);
+    VexaSimNetwork bad = SimNetwork("", VEXASIM_OPEN);
     EXPECT_NE(0, VexaSimAddNetwork(&bad));
-    bad = Network("Wep", VEXASIM_WEP);  // no key
+    bad = SimNetwork("Wep", VEXASIM_WEP);  // no key
     EXPECT_NE(0, VexaSimAddNetwork(&bad));
-    bad = Network("Psk", VEXASIM_WPA_PSK);
+    bad = SimNetwork("Psk", VEXASIM_WPA_PSK);
     std::strcpy(bad.Passphrase, "short");
     EXPECT_NE(0, VexaSimAddNetwork(&bad));
-    bad = Network("AdHocPsk", VEXASIM_WPA_PSK, -60, 1, 0);
+    bad = SimNetwork("AdHocPsk", VEXASIM_WPA_PSK);
+    bad.Infrastructure = 0;
     std::strcpy(bad.Passphrase, "long enough");
     EXPECT_NE(0, VexaSimAddNetwork(&bad));
-    bad = Network("Ch15", VEXASIM_OPEN, -60, 15);
+    bad = SimNetwork("Ch15", VEXASIM_OPEN, -60, 15);
     EXPECT_NE(0, VexaSimAddNetwork(&bad));
-    VexaSimNetwork duplicate = Network("Twin", VEXASIM_OPEN);
+    VexaSimNetwork duplicate = SimNetwork("Twin", VEXASIM_OPEN);
     const unsigned char wirelessBssid[6] = {0x00, 0x1A, 0x2B, 0x3C, 0x00, 0x01};
     std::memcpy(duplicate.Bssid, wirelessBssid, 6);
     EXPECT_NE(0, VexaSimAddNetwork(&duplicate));
-    VexaSimNetwork unknown = Network("Ghost", VEXASIM_OPEN);
+    VexaSimNetwork unknown = SimNetwork("Ghost", VEXASIM_OPEN);
     unknown.Bssid[5] = 0x77;
     EXPECT_NE(0, VexaSimUpdateNetwork(&unknown));
     EXPECT_NE(0, VexaSimRemoveNetwork("Ghost"));

@@ -9,7 +9,7 @@ using JoinRetryTest = AdapterTest;
 
 VexaSimNetwork Cafe(int rssi = -60)
 {
-    return Network("Cafe", VEXASIM_OPEN, rssi, 4);
+    return SimNetwork("Cafe", VEXASIM_OPEN, rssi, 4);
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ TEST_F(JoinRetryTest, ANetworkThatComesIntoReachLaterIsJoined)
          },
          [] { ASSERT_EQ(0, VexaSimSetNetworkRssi("Cafe", -70)); }},
         {"its security changed to the settings'", [] {
-             VexaSimNetwork cafe = Network("Cafe", VEXASIM_WPA_TLS, -60, 4);
+             VexaSimNetwork cafe = SimNetwork("Cafe", VEXASIM_WPA_TLS, -60, 4);
              ASSERT_EQ(0, VexaSimAddNetwork(&cafe));
          },
          [] { ASSERT_EQ(0, VexaSimCommand("network change Cafe security=open", nullptr, 0)); }},
@@ -72,7 +72,7 @@ TEST_F(JoinRetryTest, ChangedSettingsThatNowFitAreJoinedWithoutAnotherSetSsid)
 
 TEST_F(JoinRetryTest, ALostLinkComesBackWithItsNetworkOrMovesToAnotherOfTheSameName)
 {
-    VexaSimNetwork second = Network("Wireless", VEXASIM_OPEN, -80, 11);
+    VexaSimNetwork second = SimNetwork("Wireless", VEXASIM_OPEN, -80, 11);
     ASSERT_EQ(0, VexaSimAddNetwork(&second));
     Join("Wireless");
     ASSERT_EQ(6u, Channel());
@@ -83,7 +83,7 @@ TEST_F(JoinRetryTest, ALostLinkComesBackWithItsNetworkOrMovesToAnotherOfTheSameN
 
     ASSERT_EQ(0, VexaSimRemoveNetwork("Wireless"));
     EXPECT_FALSE(Associated());
-    VexaSimNetwork back = Network("Wireless", VEXASIM_OPEN, -50, 2);
+    VexaSimNetwork back = SimNetwork("Wireless", VEXASIM_OPEN, -50, 2);
     ASSERT_EQ(0, VexaSimAddNetwork(&back));
     EXPECT_TRUE(Associated());
     EXPECT_EQ(2u, Channel());

@@ -100,7 +100,7 @@ TEST_F(LockTest, VexasimSaysTheAdapterIsBusyInsteadOfWaiting)
 {
     CAdapterLockHolder holder;
     ASSERT_TRUE(holder.Hold());
-    VexasimRun run = RunVexasim("card remove");
+    ProcessRun run = RunVexasim("card remove");
     EXPECT_EQ(1, run.ExitCode);
     EXPECT_NE(std::string::npos, run.Errors.find("another process holds")) << run.Errors;
     ASSERT_TRUE(holder.Release());

@@ -68,10 +68,10 @@ TEST_F(ScanListTest, RecordsCarryTheirNetworks)
 
 TEST_F(ScanListTest, RecordLengthsVaryAndTheListRefreshesOnlyOnScan)
 {
-    VexaSimNetwork japan = Network("A much longer network name here", VEXASIM_OPEN, -70, 14);
+    VexaSimNetwork japan = SimNetwork("A much longer network name here", VEXASIM_OPEN, -70, 14);
     ASSERT_EQ(0, VexaSimAddNetwork(&japan));
     ASSERT_EQ(0, VexaSimRemoveNetwork("FarAway"));
-    VexaSimNetwork silent = Network("Silent", VEXASIM_OPEN, -105, 1);
+    VexaSimNetwork silent = SimNetwork("Silent", VEXASIM_OPEN, -105, 1);
     ASSERT_EQ(0, VexaSimAddNetwork(&silent));
 
     std::map<std::string, Seen> before = ReadList();

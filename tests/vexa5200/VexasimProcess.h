@@ -2,15 +2,14 @@
 #ifndef VEXA5200_TEST_VEXASIM_PROCESS_H
 #define VEXA5200_TEST_VEXASIM_PROCESS_H
 
+#include "ChildProcess.h"
+
 #include <string>
 
-struct VexasimRun {
-    int ExitCode = -1;
-    std::string Output;  // standard output
-    std::string Errors;  // standard error
-};
-
 // arguments: the command line after the program name, quoted as on a Windows command line.
-VexasimRun RunVexasim(const std::string& arguments);
+inline ProcessRun RunVexasim(const std::string& arguments)
+{
+    return RunProcess(BuildProgramCommand("vexasim.exe", arguments));
+}
 
 #endif

@@ -1,6 +1,7 @@
 #include "ui/common/SettingsLists.h"
 
 #include "AdapterScene.h"
+#include "PageControls.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,6 @@ struct RegionCase {
     uint32_t RegionCode;
     std::vector<std::string> Channels;
 };
-
-std::vector<std::string> Numbers(uint32_t first, uint32_t last)
-{
-    std::vector<std::string> items;
-    for (uint32_t n = first; n <= last; ++n)
-        items.push_back(std::to_string(n));
-    return items;
-}
 
 const RegionCase RegionCases[] = {
     {0x10, Numbers(1, 11)}, {0x20, Numbers(1, 11)}, {0x30, Numbers(1, 13)}, {0x31, {"10", "11"}},

@@ -1,4 +1,5 @@
 #include "AdapterScene.h"
+#include "SampleRecords.h"
 #include "DialogScene.h"
 #include "MachineRegistry.h"
 #include "PageControls.h"
@@ -22,19 +23,13 @@ const char* const DefaultKey = "SOFTWARE\\KT60\\DEFAULT\\";
 // A stored WEP network, so that a test can see the security half survive.
 AdapterSettings StoredWepNetwork(const char* ssid, uint32_t channel)
 {
-    AdapterSettings settings{};
-    std::strcpy(settings.DesiredSSID, ssid);
-    settings.NetworkMode = 1;
+    AdapterSettings settings = WepRecord(ssid, WepKeySize64, WepKeyFormatHex);
     settings.Channel = channel;
     settings.DataRate[0] = 6;
-    settings.PowerMode = 2;
-    settings.Preamble = 1;
-    settings.AuthMode = 1;
-    settings.WepStatus = 0;
+    settings.PowerMode = PowerModePowerSave;
+    settings.Preamble = PreambleShort;
+    settings.AuthMode = AuthModeShared;
     settings.TxWepKey = 2;
-    settings.WepKeySize = 5;
-    settings.WepKeyFormat = 1;
-    std::memcpy(settings.WepKey3, "\x00\x11\x22\x33\x44", 5);
     std::strcpy(settings.PskPassphrase, "kept passphrase");
     std::strcpy(settings.WPALoginName, "Ada Lovelace");
     std::strcpy(settings.WPACertificate, "Kelbrin Test CA");
@@ -45,14 +40,6 @@ class ConfigurationPage : public PageRun {
 protected:
     void Run(const std::function<void(CModalScript&)>& steps) { PageRun::Run(Page, steps); }
 };
-
-std::vector<std::string> Numbers(int first, int last)
-{
-    std::vector<std::string> items;
-    for (int n = first; n <= last; ++n)
-        items.push_back(std::to_string(n));
-    return items;
-}
 
 TEST_F(ConfigurationPage, TheRegionDecidesTheChannelsAndAStoredChannelOutsideSelectsNothing)
 {
@@ -70,25 +57,36 @@ TEST_F(ConfigurationPage, TheRegionDecidesTheChannelsAndAStoredChannelOutsideSel
         {0x51, false, 4, Numbers(4, 8), 0, "4"},
         {0x40, true, 12, Numbers(1, 11), -1, "0"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "region 0x" << std::hex << c.Region << std::dec << ", channel "
-                                        << c.StoredChannel << (c.QueryFails ? ", query failing" : ""));
+    // One run: the page reads the region and the stored channel each time it is shown, and
+    // Apply leaves it for the first page.
+    const auto setScene = [](const auto& c) {
         ASSERT_EQ(0, VexaSimSetRegionCode(c.Region));
         ASSERT_EQ(0, VexaSimSetFailure("QueryRegionCode", c.QueryFails ? 1 : 0));
         AdapterSettings stored = StoredWepNetwork("Harbour", c.StoredChannel);
-        stored.NetworkMode = 0;
+        stored.NetworkMode = NetworkModeAdHoc;
         SaveDefaultSettings(stored);
-        Run([&c](CModalScript& script) {
-            script.Do("look at the channels and apply", [&c] {
+    };
+    setScene(cases[0]);
+    Run([&](CModalScript& script) {
+        for (const auto& c : cases) {
+            const std::string row = testing::PrintToString(c.Region) + (c.QueryFails ? " failing" : "") +
+                                    ", channel " + std::to_string(c.StoredChannel);
+            if (&c != &cases[0])
+                script.Do("scene of " + row, [&c, &setScene] {
+                    setScene(c);
+                    ClickLabel(PageLabels[Page]);
+                });
+            script.Do("look at the channels and apply: " + row, [&c, row] {
+                SCOPED_TRACE(row);
                 EXPECT_EQ(c.Items, ListItems(Page, IDC_CONFIG_CHANNEL));
                 EXPECT_EQ(c.Selected, ListSelection(Page, IDC_CONFIG_CHANNEL));
                 ClickPageItem(Page, IDC_CONFIG_APPLY);
                 EXPECT_EQ(0, ConfigDialog().CurrentPage());
+                const Bytes channel = ReadValue(DefaultKey, "Channel");
+                EXPECT_EQ(std::string(c.ChannelAfterApply), std::string(channel.begin(), channel.end()).c_str());
             });
-        });
-        const Bytes channel = ReadValue(DefaultKey, "Channel");
-        EXPECT_EQ(std::string(c.ChannelAfterApply), std::string(channel.begin(), channel.end()).c_str());
-    }
+        }
+    });
 }
 
 TEST_F(ConfigurationPage, LoadsTheStoredNetworkAndTheNetworkTypeSwitchesTheChannelList)

@@ -1,4 +1,6 @@
 #include "AdapterJournal.h"
+#include "SampleRecords.h"
+#include "SimNetwork.h"
 #include "MachineRegistry.h"
 #include "PageControls.h"
 
@@ -17,6 +19,7 @@
 #include <Vexa5200Control.h>
 
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -78,35 +81,9 @@ void SetPskFields(const std::string& passphrase, const std::string& confirmation
 
 AdapterSettings WepRecord(uint32_t size, uint32_t format)
 {
-    AdapterSettings settings{};
-    std::strcpy(settings.DesiredSSID, "Attic");
-    settings.NetworkMode = 1;
+    AdapterSettings settings = ::WepRecord("Attic", size, format);
     settings.Channel = 6;
-    settings.AuthMode = 0;
-    settings.WepStatus = 0;
-    settings.TxWepKey = 0;
-    settings.WepKeySize = size;
-    settings.WepKeyFormat = format;
-    for (int key = 0; key < 4; ++key)
-        for (uint32_t i = 0; i < size; ++i)
-            WepKeySlot(settings, key)[i] = static_cast<unsigned char>(0xA0 + 0x11 * key + i);
     return settings;
-}
-
-VexaSimNetwork Network(const char* ssid, int security)
-{
-    VexaSimNetwork network{};
-    std::strcpy(network.Ssid, ssid);
-    const unsigned char bssid[6] = {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x00};
-    std::memcpy(network.Bssid, bssid, sizeof bssid);
-    for (const char* c = ssid; *c; ++c)
-        network.Bssid[5] = static_cast<unsigned char>(network.Bssid[5] * 31 + *c);
-    network.Infrastructure = 1;
-    network.Channel = 6;
-    network.RssiDbm = -50;
-    network.Security = security;
-    network.MaxRateCode = 108;
-    return network;
 }
 
 bool AssociatedWith(const std::string& ssid)
@@ -282,11 +259,13 @@ TEST_F(EncryptionPage, RefusedInputShowsItsMessageAndStoresNothing)
     SaveDefaultSettings(WepRecord(5, 0));
     const Bytes storedKey = ReadValue(DefaultKey, "WepKey1");
     const Bytes storedMode = ReadValue(DefaultKey, "AuthMode");
-    for (const RefusedCase& c : RefusedCases) {
-        SCOPED_TRACE(c.What);
-        MessageBoxSeen box;
-        Run([&c, &box](CModalScript& script) {
-            script.Do("enter and apply", [&c] {
+    // Every row in one run: a refused Apply leaves the page as it was, and each row sets
+    // every field it is about.
+    std::vector<MessageBoxSeen> boxes(std::size(RefusedCases));
+    Run([&](CModalScript& script) {
+        for (size_t row = 0; row < boxes.size(); ++row) {
+            const RefusedCase& c = RefusedCases[row];
+            script.Do(std::string("enter and apply: ") + c.What, [&c] {
                 ChooseListItem(Page, IDC_ENCRYPTION_AUTH_MODE, c.Mode);
                 if (c.Mode == 2) {
                     SetPskFields(c.Keys[0], c.Keys[1]);
@@ -299,21 +278,29 @@ TEST_F(EncryptionPage, RefusedInputShowsItsMessageAndStoresNothing)
                 }
                 ClickPageItem(Page, IDC_ENCRYPTION_APPLY);
             });
-            ReadAndCloseMessageBox(script, box);
-            script.Do("the page keeps its contents", [&c] {
-                EXPECT_EQ(2, ConfigDialog().CurrentPage());
-                if (c.Mode != 2) {
-                    EXPECT_EQ(c.Keys[0], KeyText(0));
-                }
-            });
-        });
-        EXPECT_EQ("Warning", box.Caption);
-        EXPECT_EQ(c.Message, box.Text);
-        EXPECT_TRUE(box.InformationIcon);
-        EXPECT_EQ(0, ApplyRequest);
-        EXPECT_EQ(storedKey, ReadValue(DefaultKey, "WepKey1"));
-        EXPECT_EQ(storedMode, ReadValue(DefaultKey, "AuthMode"));
+            ReadAndCloseMessageBox(script, boxes[row]);
+            script.Do(std::string("the page keeps its contents and nothing is stored: ") + c.What,
+                      [&c, &storedKey, &storedMode] {
+                          SCOPED_TRACE(c.What);
+                          EXPECT_EQ(2, ConfigDialog().CurrentPage());
+                          if (c.Mode != 2) {
+                              EXPECT_EQ(c.Keys[0], KeyText(0));
+                          }
+                          EXPECT_EQ(0, ApplyRequest);
+                          EXPECT_EQ(storedKey, ReadValue(DefaultKey, "WepKey1"));
+                          EXPECT_EQ(storedMode, ReadValue(DefaultKey, "AuthMode"));
+                      });
+        }
+    });
+    for (size_t row = 0; row < boxes.size(); ++row) {
+        SCOPED_TRACE(RefusedCases[row].What);
+        EXPECT_EQ("Warning", boxes[row].Caption);
+        EXPECT_EQ(RefusedCases[row].Message, boxes[row].Text);
+        EXPECT_TRUE(boxes[row].InformationIcon);
     }
+    EXPECT_EQ(0, ApplyRequest);
+    EXPECT_EQ(storedKey, ReadValue(DefaultKey, "WepKey1"));
+    EXPECT_EQ(storedMode, ReadValue(DefaultKey, "AuthMode"));
 }
 
 TEST_F(EncryptionPage, EncryptionOffSelectsOpenAndStoresWepOffWithoutTouchingTheKeys)
@@ -382,7 +369,7 @@ TEST_F(EncryptionPage, GeneratedKeysFillTheEditsAndJoinTheAdaptersWepNetwork)
 {
     WepKeyTexts expected;
     ASSERT_TRUE(GenerateWepKeys("lighthouse keeper", 0, expected));
-    VexaSimNetwork attic = Network("Attic", VEXASIM_WEP);
+    VexaSimNetwork attic = SimNetwork("Attic", VEXASIM_WEP, -50, 6);
     attic.WepKeyLength = 5;
     for (int i = 0; i < 5; ++i)
         attic.WepKey[i] = static_cast<unsigned char>(std::stoi(expected[0].substr(2 * i, 2), nullptr, 16));
@@ -418,10 +405,10 @@ TEST_F(EncryptionPage, GeneratedKeysFillTheEditsAndJoinTheAdaptersWepNetwork)
 
 TEST_F(EncryptionPage, HomeNetWithWpaPskAndAWepNetworkAreSetUpThroughThePagesAndJoined)
 {
-    VexaSimNetwork home = Network("HomeNet", VEXASIM_WPA_PSK);
+    VexaSimNetwork home = SimNetwork("HomeNet", VEXASIM_WPA_PSK, -50, 6);
     std::strcpy(home.Passphrase, "correct horse battery staple");
     ASSERT_EQ(0, VexaSimAddNetwork(&home));
-    VexaSimNetwork harbour = Network("Harbour", VEXASIM_WEP);
+    VexaSimNetwork harbour = SimNetwork("Harbour", VEXASIM_WEP, -50, 6);
     harbour.WepKeyLength = 13;
     std::memcpy(harbour.WepKey, "harbour-key13", 13);
     ASSERT_EQ(0, VexaSimAddNetwork(&harbour));

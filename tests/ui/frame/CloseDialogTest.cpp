@@ -1,5 +1,6 @@
 #include "DialogScene.h"
 #include "UiTestResources.h"
+#include "Waiting.h"
 #include "ZeroConfigFlags.h"
 
 #include "state/ProgramState.h"
@@ -13,13 +14,6 @@ class CSubDialog : public CDialog {
 public:
     CSubDialog() : CDialog(IDD_UI_TEST_SUB) {}
 };
-
-void PumpMessages()
-{
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&message);
-}
 
 // Top-level windows that belong to someone else and must outlive the dialog.
 struct Bystanders {

@@ -1,5 +1,6 @@
 // The configuration dialog from the keyboard, and its side labels at a new opening.
 #include "DialogScene.h"
+#include "PageControls.h"
 
 #include "controls/ColorLabel.h"
 #include "ui/frame/ConfigDialogOpener.h"
@@ -29,11 +30,6 @@ void Press(UINT key, bool control, bool shift)
     ::PostMessageA(target, WM_KEYUP, key, 0xC0000001);
 }
 
-HWND LinkItem(int id)
-{
-    return ::GetDlgItem(PageWindow(0), id);
-}
-
 using DialogKeys = DialogScene;
 
 TEST_F(DialogKeys, TabWalksTheShownPagesButtonsAndControlKeysSwitchPages)
@@ -53,15 +49,15 @@ TEST_F(DialogKeys, TabWalksTheShownPagesButtonsAndControlKeysSwitchPages)
         .Do("Tab between Rescan and the radio switch",
             [] {
                 ::SetForegroundWindow(DialogWindow());
-                ::SetFocus(LinkItem(1026));
+                ::SetFocus(PageItem(0, 1026));
                 Press(VK_TAB, false, false);
             })
         .Do("on the radio switch",
             [] {
-                EXPECT_EQ(LinkItem(1055), ::GetFocus());
+                EXPECT_EQ(PageItem(0, 1055), ::GetFocus());
                 Press(VK_TAB, false, false);
             })
-        .Do("back on Rescan", [] { EXPECT_EQ(LinkItem(1026), ::GetFocus()); });
+        .Do("back on Rescan", [] { EXPECT_EQ(PageItem(0, 1026), ::GetFocus()); });
     for (const Step& step : steps) {
         script.Do("press", [step] { Press(step.key, step.control, step.shift); })
             .Do("look", [step] {

@@ -1,6 +1,7 @@
 // The Link Info page in the running dialog, against the software adapter and the tick.
 #include "AdapterScene.h"
 #include "DialogScene.h"
+#include "PageControls.h"
 
 #include "app/TickState.h"
 #include "controls/ColorLabel.h"
@@ -23,27 +24,22 @@ namespace {
 constexpr int Rescan = 1026;
 constexpr int RadioButton = 1055;
 
-HWND LinkItem(int id)
-{
-    return ::GetDlgItem(PageWindow(0), id);
-}
-
 std::string LinkText(int id)
 {
     char text[128] = {};
-    ::GetWindowTextA(LinkItem(id), text, sizeof text);
+    ::GetWindowTextA(PageItem(0, id), text, sizeof text);
     return text;
 }
 
 bool LinkEnabled(int id)
 {
-    return ::IsWindowEnabled(LinkItem(id)) != FALSE;
+    return ::IsWindowEnabled(PageItem(0, id)) != FALSE;
 }
 
 template <class Control>
 Control* LinkControl(int id)
 {
-    return dynamic_cast<Control*>(CWindow::FromHandle(LinkItem(id)));
+    return dynamic_cast<Control*>(CWindow::FromHandle(PageItem(0, id)));
 }
 
 void PageTimer(UINT_PTR id)
@@ -53,7 +49,7 @@ void PageTimer(UINT_PTR id)
 
 void Click(int id)
 {
-    ::SendMessageA(PageWindow(0), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(LinkItem(id)));
+    ::SendMessageA(PageWindow(0), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(PageItem(0, id)));
 }
 
 void Sim(const char* command)
@@ -64,7 +60,7 @@ void Sim(const char* command)
 
 int BarPosition(int id)
 {
-    return static_cast<int>(::SendMessageA(LinkItem(id), PBM_GETPOS, 0, 0));
+    return static_cast<int>(::SendMessageA(PageItem(0, id), PBM_GETPOS, 0, 0));
 }
 
 using LinkInfoPage = DialogScene;
@@ -108,7 +104,7 @@ TEST_F(LinkInfoPage, EveryControlIsBoundAndSetUp)
                     auto* edit = LinkControl<CEditEx>(id);
                     ASSERT_NE(nullptr, edit) << "edit " << id;
                     EXPECT_EQ(RGB(0, 0, 255), edit->TextColour());
-                    EXPECT_NE(0, ::GetWindowLongA(LinkItem(id), GWL_STYLE) & ES_READONLY) << "edit " << id;
+                    EXPECT_NE(0, ::GetWindowLongA(PageItem(0, id), GWL_STYLE) & ES_READONLY) << "edit " << id;
                 }
                 for (int id : {1005, 1006, 1007, 1008, 1009}) {
                     auto* label = LinkControl<CColorLabel>(id);
@@ -137,6 +133,16 @@ TEST_F(LinkInfoPage, EveryControlIsBoundAndSetUp)
 
 TEST_F(TickedLinkInfoPage, ShowsTheAssociatedLinkAfterATick)
 {
+    // The adapter's fragment counts when the link came up.
+    LONGLONG receivedAtJoin = 0, sentAtJoin = 0;
+    const auto counts = [](LONGLONG& received, LONGLONG& sent) {
+        NDIS_802_11_STATISTICS counted{};
+        if (Vexa5200QueryStatistics(AdapterHandle, &counted) != 0)
+            return false;
+        received = counted.ReceivedFragmentCount.QuadPart;
+        sent = counted.TransmittedFragmentCount.QuadPart;
+        return true;
+    };
     CModalScript script;
     script.WaitFor("the dialog shows", DialogShown)
         .Do("not associated",
@@ -148,11 +154,12 @@ TEST_F(TickedLinkInfoPage, ShowsTheAssociatedLinkAfterATick)
                 EXPECT_EQ("0", LinkText(1019));
             })
         .Do("join and tick",
-            [this] {
+            [&] {
                 ASSERT_EQ(0, VexaSimSetTrafficRate(500));
                 Join("Wireless");
                 frame.ManualTick();
                 ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
+                ASSERT_TRUE(counts(receivedAtJoin, sentAtJoin));
                 PageTimer(CLinkInfoPage::RefreshTimerId);
                 EXPECT_EQ(std::string("Associated BSSID=") + CurrentStatus.Bssid, LinkText(1010));
                 EXPECT_EQ("Wireless", LinkText(1011));
@@ -164,9 +171,13 @@ TEST_F(TickedLinkInfoPage, ShowsTheAssociatedLinkAfterATick)
                 EXPECT_EQ(CurrentStatus.SignalStrength, BarPosition(1003));
                 EXPECT_GT(CurrentStatus.SignalStrength, 0);
             })
+        .WaitFor("the adapter counts traffic",
+                 [&] {
+                     LONGLONG received = 0, sent = 0;
+                     return counts(received, sent) && received > receivedAtJoin && sent > sentAtJoin;
+                 })
         .Do("traffic flows",
             [this] {
-                ::Sleep(300);
                 frame.ManualTick();
                 PageTimer(CLinkInfoPage::RefreshTimerId);
                 EXPECT_GT(std::stoi(LinkText(1018)), 0);

@@ -2,6 +2,7 @@
 // each mode's title and disabled controls, refusals, and what an OK hands to the registry,
 // PendingSettings and the tick.
 #include "survey/SurveyScene.h"
+#include "SampleRecords.h"
 
 #include "AdapterJournal.h"
 #include "AdapterScene.h"
@@ -73,11 +74,8 @@ void ServeTicks(CTestFrame& frame, int count)
 TEST_F(SiteSurvey, EachModesTitleAndDisabledControls)
 {
     // A WPA profile as the dialog's own OK stores it: WepStatus left "off".
-    AdapterSettings home{};
-    std::strcpy(home.DesiredSSID, "Wireless");
-    home.NetworkMode = 1;
+    AdapterSettings home = OpenRecord("Wireless");
     home.Channel = 6;
-    home.WepStatus = 1;
     home.AuthMode = AuthModeWpa;
     SaveProfile("Home", home);
     Run([](CModalScript& script) {

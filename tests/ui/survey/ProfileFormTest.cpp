@@ -1,6 +1,7 @@
 // The Profile dialog's OK as data: each refusal by its exact text with nothing changed, and
 // what each authentication mode takes into the record.
 #include "ui/survey/ProfileForm.h"
+#include "SampleRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +24,10 @@ ProfileForm OpenForm(const char* name, const char* ssid)
 
 AdapterSettings Before()
 {
-    AdapterSettings settings{};
-    std::strcpy(settings.DesiredSSID, "Before");
+    AdapterSettings settings = OpenRecord("Before");
     settings.Channel = 11;
-    settings.NetworkMode = 0;
+    settings.NetworkMode = NetworkModeAdHoc;
     settings.DataRate[0] = 9;
-    settings.WepStatus = 1;
     return settings;
 }
 

@@ -1,6 +1,8 @@
 // The Site Survey page on the real dialog with the software adapter: what the lists show in
 // each link state, Refresh, and the profile operations that need no Profile dialog.
 #include "survey/SurveyScene.h"
+#include "SampleRecords.h"
+#include "SimNetwork.h"
 
 #include "AdapterJournal.h"
 #include "AdapterScene.h"
@@ -24,11 +26,8 @@ const std::vector<ShownRow> NetworksInScanOrder = {
 
 AdapterSettings ProfileFor(const char* ssid, uint32_t mode)
 {
-    AdapterSettings settings{};
-    std::strcpy(settings.DesiredSSID, ssid);
+    AdapterSettings settings = OpenRecord(ssid);
     settings.NetworkMode = mode;
-    settings.Channel = 1;
-    settings.WepStatus = 1;
     return settings;
 }
 
@@ -74,13 +73,7 @@ TEST_F(SiteSurvey, RefreshStaysDisabledForSevenTicks)
         script.Do("click Refresh and let the timer tick", [] {
             HWND page = PageWindow(SurveyPageIndex);
             HWND refresh = SurveyItem(1026);
-            VexaSimNetwork added{};
-            std::strcpy(added.Ssid, "LateNet");
-            const unsigned char bssid[6] = {0x00, 0x1A, 0x2B, 0x3C, 0x00, 0x42};
-            std::memcpy(added.Bssid, bssid, 6);
-            added.Infrastructure = 1;
-            added.Channel = 4;
-            added.RssiDbm = -50;
+            const VexaSimNetwork added = WithBssid(SimNetwork("LateNet", VEXASIM_OPEN, -50, 4), "00-1A-2B-3C-00-42");
             ASSERT_EQ(0, VexaSimAddNetwork(&added));
             ASSERT_EQ(0, VexaSimClearJournal());
             ClickSurveyButton(1026);
