@@ -6,17 +6,18 @@
 
 #include <string>
 
-bool AcceptProfileRequest(const COPYDATASTRUCT& data)
+LRESULT AcceptProfileRequest(const COPYDATASTRUCT& data)
 {
     std::string name;
     if (!ReadProfileRequest(data, name))
-        return false;
+        return ProfileRequestRefused;
     AdapterSettings settings;
-    if (!MakeProfileDefault(name.c_str(), settings))
-        return false;
+    const ProfileChoice choice = MakeProfileDefault(name.c_str(), settings);
+    if (choice == ProfileChoice::Missing)
+        return ProfileRequestRefused;
     // The same hand-over as a page's Apply: the record first, then the request.
     PendingSettings = settings;
     CurrentStatus.LinkState = LinkScanning;
     ApplyRequest = ApplyRequested;
-    return true;
+    return choice == ProfileChoice::Stored ? ProfileRequestTaken : ProfileRequestTakenNotStored;
 }

@@ -2,11 +2,15 @@
 #ifndef SKYLOOK_INCOMING_PROFILE_REQUEST_H
 #define SKYLOOK_INCOMING_PROFILE_REQUEST_H
 
+#include "protocol/ProfileRequest.h"
+
 #include <windows.h>
 
 // Takes the request when it carries the tag and the name of a stored profile, makes that
 // profile the default settings and has the next tick apply it as a page's Apply would.
-// Anything else is ignored and answered false.
-bool AcceptProfileRequest(const COPYDATASTRUCT& data);
+// Answers ProfileRequestTaken, or ProfileRequestTakenNotStored when the default settings
+// could not be stored (the sender tells its user); anything else is ignored and answered
+// ProfileRequestRefused.
+LRESULT AcceptProfileRequest(const COPYDATASTRUCT& data);
 
 #endif

@@ -6,6 +6,7 @@
 
 #include "framework/Handles.h"
 #include "settings/DefaultSettings.h"
+#include "settings/NotStoredText.h"
 #include "settings/ProfileSelection.h"
 #include "settings/ProfileStore.h"
 #include "settings/RegistryTree.h"
@@ -64,7 +65,7 @@ bool WriteTarget(const ImportTarget& target, std::string& failure)
     std::string path;
     if (target.Defaults) {
         CRegistryKey parent;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SettingsParentPath, 0, KEY_ALL_ACCESS, parent.Receive()) ==
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SettingsParentPath, 0, KEY_READ, parent.Receive()) ==
             ERROR_SUCCESS)
             DeleteKeyTree(parent, DefaultSettingsKeyName);
         path = DefaultSettingsPath;
@@ -142,9 +143,12 @@ int RunImport(const CommandLine& command)
         const ImportTarget& target = targets[written];
         std::string failure;
         if (!WriteTarget(target, failure)) {
+            // A profile key the failed write left half filled is no stored profile.
+            if (!target.Defaults)
+                DeleteProfile(target.Profile.c_str());
             command.Err << "skylookctl: " << failure << "; the import stopped after " << written << " of "
-                        << targets.size() << " keys. Run it as a user who may write HKEY_LOCAL_MACHINE, with\n"
-                           "--replace, to finish it.\n";
+                        << targets.size() << " keys, and the rest is not stored.\n"
+                        << StoreAdviceToolText << " Then import again with --replace.\n";
             return ExitFailed;
         }
         profiles += target.Defaults ? 0 : 1;

@@ -18,13 +18,12 @@ bool ProfileExists(const char* name)
                          key.Receive()) == ERROR_SUCCESS;
 }
 
-bool MakeProfileDefault(const char* name, AdapterSettings& settings)
+ProfileChoice MakeProfileDefault(const char* name, AdapterSettings& settings)
 {
     if (!ProfileExists(name))
-        return false;
+        return ProfileChoice::Missing;
     std::memset(&settings, 0, sizeof settings);
     LoadProfile(name, settings);
     settings.ApplyScope = ApplyScopeAll;
-    SaveDefaultSettings(settings);
-    return true;
+    return SaveDefaultSettings(settings) ? ProfileChoice::Stored : ProfileChoice::NotStored;
 }
