@@ -4,7 +4,9 @@
 
 #include <aclapi.h>
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -43,6 +45,82 @@ EXPLICIT_ACCESSA GrantTo(PSID group, ACCESS_MASK access, DWORD inheritance)
     return entry;
 }
 
+// What the group's allow entries give on the key itself and pass on to the keys below it.
+struct GroupRights {
+    ACCESS_MASK OnKey = 0;
+    ACCESS_MASK ForSubkeys = 0;
+};
+
+GroupRights RightsIn(PACL dacl, PSID group)
+{
+    GroupRights rights;
+    for (DWORD index = 0; dacl && index < dacl->AceCount; ++index) {
+        void* entry = nullptr;
+        if (!::GetAce(dacl, index, &entry) || static_cast<ACE_HEADER*>(entry)->AceType != ACCESS_ALLOWED_ACE_TYPE)
+            continue;
+        auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+        if (!::EqualSid(&allowed->SidStart, group))
+            continue;
+        if (!(allowed->Header.AceFlags & INHERIT_ONLY_ACE))
+            rights.OnKey |= allowed->Mask;
+        if (allowed->Header.AceFlags & CONTAINER_INHERIT_ACE)
+            rights.ForSubkeys |= allowed->Mask;
+    }
+    return rights;
+}
+
+// Adds the grants to the key's access list unless its entries give the group that much
+// already, so that running the grant again adds no second copy.
+DWORD MergeGrants(const std::string& path, PSID group, EXPLICIT_ACCESSA* grants, ULONG count, GroupRights wanted)
+{
+    std::string name = "MACHINE\\" + path;
+    PACL current = nullptr;
+    PSECURITY_DESCRIPTOR received = nullptr;
+    DWORD result = ::GetNamedSecurityInfoA(name.c_str(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr,
+                                           nullptr, &current, nullptr, &received);
+    const CLocalMemory descriptor(received);
+    if (result != ERROR_SUCCESS)
+        return result;
+    const GroupRights held = RightsIn(current, group);
+    if ((held.OnKey & wanted.OnKey) == wanted.OnKey && (held.ForSubkeys & wanted.ForSubkeys) == wanted.ForSubkeys)
+        return ERROR_SUCCESS;
+    PACL merged = nullptr;
+    result = ::SetEntriesInAclA(count, grants, current, &merged);
+    if (result != ERROR_SUCCESS)
+        return result;
+    const CLocalMemory mergedMemory(merged);
+    // The named form passes inheritable entries on to the keys that exist below already.
+    return ::SetNamedSecurityInfoA(name.data(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, merged,
+                                   nullptr);
+}
+
+// Keys below the settings key that an earlier install or run left: Windows passed the new
+// entries on to them when the settings key's list was set, but not every system does (Wine
+// does not); a key that did not get them gets them as its own.
+DWORD GrantBelow(const std::string& path, PSID group)
+{
+    std::vector<std::string> names;
+    {
+        CRegistryKey key;
+        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
+            return ERROR_SUCCESS;
+        char name[256];
+        for (DWORD index = 0; ::RegEnumKeyA(key, index, name, sizeof name) == ERROR_SUCCESS; ++index)
+            names.emplace_back(name);
+    }
+    constexpr ACCESS_MASK access = UsersSettingsAccess | UsersSubkeyAccess;
+    for (const std::string& name : names) {
+        const std::string subkey = path + "\\" + name;
+        EXPLICIT_ACCESSA grant = GrantTo(group, access, SUB_CONTAINERS_AND_OBJECTS_INHERIT);
+        DWORD result = MergeGrants(subkey, group, &grant, 1, {access, access});
+        if (result == ERROR_SUCCESS)
+            result = GrantBelow(subkey, group);
+        if (result != ERROR_SUCCESS)
+            return result;
+    }
+    return ERROR_SUCCESS;
+}
+
 }  // namespace
 
 DWORD GrantUsersSettingsAccess()
@@ -54,19 +132,6 @@ DWORD GrantUsersSettingsAccess()
         if (created != ERROR_SUCCESS)
             return static_cast<DWORD>(created);
     }
-
-    // The named form: setting a key's list through it passes the inheritable entries on to
-    // the keys that exist below it already (those of an earlier install).
-    std::string name = std::string("MACHINE\\") + SettingsRootPath;
-    PACL current = nullptr;
-    CLocalMemory descriptor;
-    PSECURITY_DESCRIPTOR received = nullptr;
-    DWORD result = ::GetNamedSecurityInfoA(name.c_str(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr,
-                                           nullptr, &current, nullptr, &received);
-    descriptor.Reset(received);
-    if (result != ERROR_SUCCESS)
-        return result;
-
     const CSid users = UsersGroup();
     if (!users)
         return ::GetLastError();
@@ -74,11 +139,7 @@ DWORD GrantUsersSettingsAccess()
         GrantTo(users, UsersSettingsAccess, SUB_CONTAINERS_AND_OBJECTS_INHERIT),
         GrantTo(users, UsersSubkeyAccess, SUB_CONTAINERS_AND_OBJECTS_INHERIT | INHERIT_ONLY),
     };
-    PACL merged = nullptr;
-    result = ::SetEntriesInAclA(static_cast<ULONG>(std::size(grants)), grants, current, &merged);
-    if (result != ERROR_SUCCESS)
-        return result;
-    const CLocalMemory mergedMemory(merged);
-    return ::SetNamedSecurityInfoA(name.data(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, merged,
-                                   nullptr);
+    const DWORD result = MergeGrants(SettingsRootPath, users, grants, static_cast<ULONG>(std::size(grants)),
+                                     {UsersSettingsAccess, UsersSettingsAccess | UsersSubkeyAccess});
+    return result == ERROR_SUCCESS ? GrantBelow(SettingsRootPath, users) : result;
 }

@@ -16,8 +16,8 @@ constexpr ACCESS_MASK UsersSettingsAccess = KEY_READ | KEY_SET_VALUE | KEY_CREAT
 constexpr ACCESS_MASK UsersSubkeyAccess = DELETE;
 
 // Creates the settings key when it is missing and merges the two grants above into its
-// access list, keeping every entry it holds; the system passes them on to the keys below.
-// Running it again changes nothing. Returns a Windows error code (ERROR_SUCCESS when done;
+// access list, keeping every entry it holds; keys below it that exist already get them
+// too. Running it again changes nothing. Returns a Windows error code (ERROR_SUCCESS when done;
 // ERROR_ACCESS_DENIED for a caller who is not an administrator).
 DWORD GrantUsersSettingsAccess();
 
