@@ -147,7 +147,7 @@ int RunImport(const CommandLine& command)
             if (!target.Defaults)
                 DeleteProfile(target.Profile.c_str());
             command.Err << "skylookctl: " << failure << "; the import stopped after " << written << " of "
-                        << targets.size() << " keys, and the rest is not stored.\n"
+                        << targets.size() << " keys; the rest could not be stored.\n"
                         << StoreAdviceToolText << " Then import again with --replace.\n";
             return ExitFailed;
         }
