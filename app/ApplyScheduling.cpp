@@ -61,16 +61,17 @@ void ZeroConfigWatch(IConfigDialogLink& dialog)
 void StateChangeStep(IConfigDialogLink& dialog)
 {
     const int state = CurrentStatus.LinkState;
-    // Only a radio-off of the tick's own counts: since then the user may have switched the
-    // radio on, and off again, with the Link Info page's button.
     if (RadioOn)
-        RadioOffByAdapter = 0;
-    // The hardware switch gave the radio back. Without this the step would end below on
-    // every tick from now on, and the program would never apply or reconnect by itself; the
-    // state change that follows switches the open dialog back to radio-on.
-    if (RadioOffByAdapter && state != LinkRadioOff && state != LinkNoAdapter) {
+        RadioOffSeen = 0;
+    else if (state == LinkRadioOff)
+        RadioOffSeen = 1;
+    // The radio is back: the hardware switch, a card put in again, or another program switched
+    // it on. Without this the step would end below on every tick from now on, the program
+    // would never apply or reconnect by itself, and an open dialog would keep its radio set
+    // disabled; the state change that follows switches the dialog back to radio-on.
+    if (RadioOffSeen && state != LinkRadioOff && state != LinkNoAdapter) {
         RadioOn = 1;
-        RadioOffByAdapter = 0;
+        RadioOffSeen = 0;
     }
     if (!RadioOn) {
         PreviousLinkState = state;
@@ -102,7 +103,7 @@ void StateChangeStep(IConfigDialogLink& dialog)
     if (dialog.IsOpen()) {
         if (state == LinkRadioOff) {
             RadioOn = 0;
-            RadioOffByAdapter = 1;
+            RadioOffSeen = 1;
             dialog.SwitchRadioSet(false);
         } else if (previous == LinkRadioOff || previous == LinkNoAdapter) {
             RadioOn = 1;

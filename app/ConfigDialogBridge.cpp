@@ -28,3 +28,8 @@ void CConfigDialogBridge::RefreshSiteSurvey()
 {
     ConfigDialog().RefreshNetworkLists();
 }
+
+void CConfigDialogBridge::StoredDefaultsChanged()
+{
+    ConfigDialog().ReloadShownPage();
+}

@@ -11,6 +11,7 @@ public:
     void EnableBusySet(bool enable) override;
     void SwitchRadioSet(bool radioOn) override;
     void RefreshSiteSurvey() override;
+    void StoredDefaultsChanged() override;
 };
 
 #endif

@@ -5,7 +5,7 @@
 unsigned char TrayIconAdded = 0;
 int DefaultsApplied = 0;
 int AntennaSet = 0;
-unsigned char RadioOffByAdapter = 0;
+unsigned char RadioOffSeen = 0;
 int ReapplyCount = 0;
 
 void ResetProgramState()
@@ -14,6 +14,6 @@ void ResetProgramState()
     TrayIconAdded = 0;
     DefaultsApplied = 0;
     AntennaSet = 0;
-    RadioOffByAdapter = 0;
+    RadioOffSeen = 0;
     ReapplyCount = 0;
 }

@@ -8,9 +8,11 @@ extern unsigned char TrayIconAdded;
 extern int DefaultsApplied;
 // The receive antenna has been set since the adapter was last found.
 extern int AntennaSet;
-// RadioOn was cleared because the adapter reported its radio off (the hardware switch), not
-// by the user; RadioOn is set again once the radio is back. Meaningless while RadioOn is set.
-extern unsigned char RadioOffByAdapter;
+// Since RadioOn was cleared (by the hardware switch or by the user's radio switch) the adapter
+// has reported its radio off; once it reports it on again, whoever switched it, RadioOn is set
+// again. Until that report a radio-on answer may be a switch-off the adapter has not carried
+// out yet. Meaningless while RadioOn is set.
+extern unsigned char RadioOffSeen;
 // Automatic re-applies after a lost association: 0 none pending, 1..3 may re-apply, 4 exhausted.
 extern int ReapplyCount;
 

@@ -27,5 +27,8 @@ int RunGrantSettingsAccess(const CommandLine& command);
 
 // The message for a profile name that is not stored; returns ExitFailed.
 int ReportMissingProfile(const std::string& name, std::ostream& err);
+// The message for a stored value of "what" (a profile, the default settings) that the
+// adapter library did not read; returns ExitFailed.
+int ReportUnreadStore(const std::string& what, const std::string& value, std::ostream& err);
 
 #endif

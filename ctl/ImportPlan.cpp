@@ -2,6 +2,7 @@
 
 #include "record/AdapterSettings.h"
 #include "settings/DefaultSettings.h"
+#include "settings/ProfileNames.h"
 #include "settings/ProfileStore.h"
 #include "settings/StoredValues.h"
 
@@ -39,11 +40,12 @@ bool Fail(ScriptError& error, int line, std::string message)
 // section does not set one, as a key written afresh then holds none.
 uint32_t SectionKeyFormat(const ScriptKey& key)
 {
-    const StoredValue& format = *FindStoredValue("WepKeyFormat");
+    const StoredValue* format = FindStoredValue("WepKeyFormat");
     for (const ScriptValue& value : key.Values) {
         uint32_t decoded = WepKeyFormatAscii;
-        if (value.Name == format.Name && value.Bytes.size() == format.Size &&
-            DigitFromStored(LittleEndianNumber(value.Bytes.data()), format.Base, format.Highest, decoded))
+        if (FindStoredValue(value.Name.c_str()) == format &&
+            DigitFromStored(StoredNumber(value.Bytes.data(), value.Bytes.size()), format->Base, format->Highest,
+                            decoded))
             return decoded;
     }
     return WepKeyFormatAscii;
@@ -52,12 +54,13 @@ uint32_t SectionKeyFormat(const ScriptKey& key)
 bool CheckValues(const ScriptKey& key, ScriptError& error)
 {
     const uint32_t keyFormat = SectionKeyFormat(key);
-    std::set<std::string> seen;
+    std::set<const StoredValue*> seen;
     for (const ScriptValue& value : key.Values) {
         const StoredValue* known = FindStoredValue(value.Name.c_str());
         if (!known)
             return Fail(error, value.Line, "\"" + value.Name + "\" is not a value of the settings.");
-        if (!seen.insert(value.Name).second)
+        // The registry keeps one value for names that differ only in case.
+        if (!seen.insert(known).second)
             return Fail(error, value.Line, "\"" + value.Name + "\" is given twice in this key.");
         const std::string problem =
             CheckStoredBytes(*known, value.Bytes.data(), value.Bytes.size(), keyFormat);
@@ -85,7 +88,7 @@ bool PlanImport(const std::vector<ScriptKey>& keys, bool allowDefaults, std::vec
     targets.clear();
     const std::string defaultsPath = Folded(DefaultSettingsScriptPath());
     const std::string profileRoot = Folded(ProfileScriptPath(""));
-    std::set<std::string> profiles;
+    std::set<std::string, RegistryNameLess> profiles;
     bool defaultsSeen = false;
     for (const ScriptKey& key : keys) {
         const std::string path = Folded(WithoutTrailingBackslash(key.Path));
@@ -109,7 +112,7 @@ bool PlanImport(const std::vector<ScriptKey>& keys, bool allowDefaults, std::vec
             if (target.Profile.size() > ProfileNameMaxLength)
                 return Fail(error, key.Line, "the profile name \"" + target.Profile + "\" is longer than " +
                                                  std::to_string(ProfileNameMaxLength) + " characters.");
-            if (!profiles.insert(Folded(target.Profile)).second)
+            if (!profiles.insert(target.Profile).second)
                 return Fail(error, key.Line, "profile \"" + target.Profile + "\" is given twice.");
         } else {
             return Fail(error, key.Line, "the key \"" + key.Path + "\" is neither a Skylook profile nor the default settings.");

@@ -130,6 +130,8 @@ bool ReadValue(const std::string& text, int line, ScriptValue& value, ScriptErro
     size_t position = 0;
     if (!ReadQuotedName(text, position, value.Name))
         return Fail(error, line, "the value name has no closing quote.");
+    if (value.Name.find('\0') != std::string::npos)
+        return Fail(error, line, "the value name holds a zero byte, which no registry name can hold.");
     if (position >= text.size() || text[position] != '=')
         return Fail(error, line, "\"=\" must follow the value name \"" + value.Name + "\".");
     const std::string data = text.substr(position + 1);
@@ -196,6 +198,9 @@ bool ParseRegistryScript(const std::string& text, std::vector<ScriptKey>& keys, 
                 return Fail(error, number, "the script deletes a key; only keys with values can be imported.");
             ScriptKey key;
             key.Path = line.substr(1, line.size() - 2);
+            // The registry's names end at a zero byte: one inside would cut the name short.
+            if (key.Path.find('\0') != std::string::npos)
+                return Fail(error, number, "the key name holds a zero byte, which no registry name can hold.");
             key.Line = number;
             keys.push_back(std::move(key));
             continue;

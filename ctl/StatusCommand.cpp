@@ -64,7 +64,9 @@ int RunStatus(const CommandLine& command)
     }
     AdapterSettings defaults;
     std::memset(&defaults, 0, sizeof defaults);
-    LoadDefaultSettings(defaults);
+    std::string unread;
+    if (!ReadDefaultSettingsChecked(defaults, unread))
+        return ReportUnreadStore("the default settings", unread, command.Err);
 
     const bool associated = status.LinkState == LinkAssociated;
     const char* mode = status.NetworkMode == NetworkModeAdHoc ? "ad-hoc" : "infrastructure";

@@ -1,9 +1,13 @@
 #include "ctl/TextTable.h"
 
+#include "record/PrintableText.h"
+
 #include <ostream>
 
 void CTextTable::AddRow(std::vector<std::string> cells)
 {
+    for (std::string& cell : cells)
+        cell = EscapeControlBytes(cell);
     m_rows.push_back(std::move(cells));
 }
 

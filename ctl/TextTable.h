@@ -8,6 +8,8 @@
 
 class CTextTable {
 public:
+    // Control bytes in a cell (a CR LF in a network's name, an escape sequence) are shown as
+    // \xNN, as the dialog's lists show them, so that no cell splits a row or drives the console.
     void AddRow(std::vector<std::string> cells);
     // Two blanks between columns; the last column is not padded.
     void Print(std::ostream& stream) const;

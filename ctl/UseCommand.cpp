@@ -64,8 +64,11 @@ int RunUse(const CommandLine& command)
     // Without the program the tool stands in for its tick, with the same apply procedures.
     AdapterSettings settings;
     const ProfileChoice choice = MakeProfileDefault(name.c_str(), settings);
-    if (choice == ProfileChoice::Missing)
+    if (choice == ProfileChoice::Unreadable)
+        return ReportUnreadStore("profile \"" + name + "\"", "", command.Err);
+    if (choice == ProfileChoice::Missing) {
         return ReportMissingProfile(name, command.Err);
+    }
     ApplyPendingSettings(settings);
     if (choice == ProfileChoice::NotStored) {
         command.Out << "Profile \"" << name << "\" was applied; the adapter joins \"" << settings.DesiredSSID

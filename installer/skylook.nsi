@@ -67,6 +67,7 @@ VIAddVersionKey LegalCopyright "Copyright ${PUBLISHER}"
 Section "Skylook" SecProgram
     SectionIn RO
     Call EndRunningCopy
+    Call RemoveCopyElsewhere
     SetOutPath "$INSTDIR"
     File "${BINDIR}/skylook.exe"
     File "${BINDIR}/skylookctl.exe"
@@ -140,6 +141,26 @@ Section "-Registration"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; The registration (uninstall entry, start at log-on, shortcut) is one per machine. An install
+; into another folder than the registered one takes it over, so the copy there would be left
+; unregistered with an uninstaller that no longer owns anything: it is removed, after asking
+; (a quiet install removes it). Its settings stay, as in any quiet uninstall.
+Function RemoveCopyElsewhere
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == ""
+    ${OrIf} $0 == $INSTDIR
+    ${OrIfNot} ${FileExists} "$0\uninstall.exe"
+        Return
+    ${EndIf}
+    MessageBox MB_YESNO|MB_ICONQUESTION "Skylook is also installed in $0.$\r$\n$\r$\nRemove that copy? Your network settings and profiles are kept." /SD IDYES IDYES remove
+    Return
+  remove:
+    ; Run in place (_?=), so it does not delete its own file: that is done here after it ended.
+    ExecWait '"$0\uninstall.exe" /S _?=$0'
+    Delete "$0\uninstall.exe"
+    RMDir "$0"
+FunctionEnd
+
 ; Components chosen on the command line, for quiet installs.
 Function .onInit
     ${IfNot} ${RunningX64}
@@ -167,22 +188,38 @@ FunctionEnd
 
 Section "-un.Program"
     Call un.EndRunningCopy
-    Delete "${SHORTCUT}"
-    DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
+    ; The registration belongs to the folder it names. An uninstaller of another folder (a copy
+    ; left behind when Skylook was installed elsewhere) removes its own files and nothing of
+    ; the registered install's: not its shortcut, log-on value or uninstall entry.
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $1 == $INSTDIR
+        Delete "${SHORTCUT}"
+        DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
+    ${Else}
+        ReadRegStr $2 HKLM "${RUN_KEY}" "${RUN_VALUE}"
+        ${If} $2 == '"$INSTDIR\skylook.exe"'
+            DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
+        ${EndIf}
+    ${EndIf}
     Delete "$INSTDIR\skylook.exe"
     Delete "$INSTDIR\skylookctl.exe"
     Delete "$INSTDIR\vexasim.exe"
-    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
-    ${If} $0 = 1
-        Delete "$INSTDIR\Vexa5200.dll"
-        ; The software adapter's simulated card, which it keeps for all users.
-        Delete "${ADAPTER_STATE_FOLDER}\AdapterState.bin"
-        RMDir "${ADAPTER_STATE_FOLDER}"
+    ; Whether the library is the install's own is known only for the registered folder.
+    ${If} $1 == $INSTDIR
+        ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
+        ${If} $0 = 1
+            Delete "$INSTDIR\Vexa5200.dll"
+            ; The software adapter's simulated card, which it keeps for all users.
+            Delete "${ADAPTER_STATE_FOLDER}\AdapterState.bin"
+            RMDir "${ADAPTER_STATE_FOLDER}"
+        ${EndIf}
     ${EndIf}
     Delete "$INSTDIR\uninstall.exe"
     ; Files the user put in the folder keep it.
     RMDir "$INSTDIR"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ${If} $1 == $INSTDIR
+        DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ${EndIf}
 SectionEnd
 
 ; Off unless ticked, and so never in a quiet uninstall.

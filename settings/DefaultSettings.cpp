@@ -13,6 +13,11 @@ bool LoadDefaultSettings(AdapterSettings& settings)
     return true;
 }
 
+bool ReadDefaultSettingsChecked(AdapterSettings& settings, std::string& unreadValue)
+{
+    return ReadSettingsChecked(DefaultSettingsPath, settings, unreadValue);
+}
+
 AdapterSettings StoredDefaultSettings()
 {
     AdapterSettings settings{};

@@ -5,6 +5,8 @@
 
 #include "record/AdapterSettings.h"
 
+#include <string>
+
 // Below HKEY_LOCAL_MACHINE; the trailing backslash is part of the path the values use.
 constexpr const char DefaultSettingsPath[] = "SOFTWARE\\KT60\\DEFAULT\\";
 
@@ -15,6 +17,11 @@ bool SaveDefaultSettings(const AdapterSettings& settings);
 // Fills a record the caller has cleared; a missing or unusable value keeps its default.
 // Always true.
 bool LoadDefaultSettings(AdapterSettings& settings);
+
+// Reads them into a cleared record without creating the key, for callers that must not take
+// a failed read for stored data: false, with the value's name, when a stored value could not
+// be read through the adapter library.
+bool ReadDefaultSettingsChecked(AdapterSettings& settings, std::string& unreadValue);
 
 // A cleared record filled with the default settings.
 AdapterSettings StoredDefaultSettings();

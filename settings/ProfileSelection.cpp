@@ -23,7 +23,10 @@ ProfileChoice MakeProfileDefault(const char* name, AdapterSettings& settings)
     if (!ProfileExists(name))
         return ProfileChoice::Missing;
     std::memset(&settings, 0, sizeof settings);
-    LoadProfile(name, settings);
+    // A profile read that failed must not become the default settings as its defaults.
+    std::string unread;
+    if (ReadProfileChecked(name, settings, unread) != ProfileRead::Read)
+        return ProfileChoice::Unreadable;
     settings.ApplyScope = ApplyScopeAll;
     return SaveDefaultSettings(settings) ? ProfileChoice::Stored : ProfileChoice::NotStored;
 }

@@ -11,6 +11,7 @@ bool ProfileExists(const char* name);
 
 enum class ProfileChoice {
     Missing,    // no such profile: nothing loaded, nothing written
+    Unreadable, // stored, but the adapter library could not read it: nothing written
     Stored,     // the profile is now the stored default settings
     NotStored,  // loaded, but the default settings could not all be written
 };

@@ -79,6 +79,18 @@ bool LoadProfile(const char* name, AdapterSettings& settings)
     return true;
 }
 
+ProfileRead ReadProfileChecked(const char* name, AdapterSettings& settings, std::string& unreadValue)
+{
+    unreadValue.clear();
+    if (!IsStorableProfileName(name))
+        return ProfileRead::Missing;
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileKeyPath(name).c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
+        return ProfileRead::Missing;
+    return ReadSettingsChecked((ProfileKeyPath(name) + "\\").c_str(), settings, unreadValue) ? ProfileRead::Read
+                                                                                              : ProfileRead::Unreadable;
+}
+
 bool DeleteProfile(const char* name)
 {
     if (!NamesSubkey(name))

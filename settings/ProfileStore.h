@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 constexpr const char ProfileRootPath[] = "SOFTWARE\\KT60\\PROFILE\\";
 
@@ -34,6 +35,11 @@ bool SaveProfile(const char* name, const AdapterSettings& settings);
 // missing values. False, with the record untouched and nothing created, when the name is
 // not storable or has no key.
 bool LoadProfile(const char* name, AdapterSettings& settings);
+
+// The same read for callers that must not take a failed read for stored data: Unreadable,
+// with the value's name, when a stored value could not be read through the adapter library.
+enum class ProfileRead { Read, Missing, Unreadable };
+ProfileRead ReadProfileChecked(const char* name, AdapterSettings& settings, std::string& unreadValue);
 
 // Deletes the profile's key with everything below it; true whatever happened. A name that
 // would address the root itself deletes nothing.

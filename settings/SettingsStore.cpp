@@ -15,7 +15,6 @@
 namespace {
 
 constexpr size_t DataRateValueSize = 10;
-constexpr size_t LongestTextValue = 160;
 
 const char* const WepKeyValueNames[WepKeyCount] = {"WepKey1", "WepKey2", "WepKey3", "WepKey4"};
 
@@ -64,30 +63,57 @@ private:
     bool m_allWritten = true;
 };
 
-bool ReadNumber(const char* path, const char* name, uint32_t& number)
+// What a checked read keeps: the first stored value that the library failed to read. The
+// library answers "absent" for both, so a failed read is told apart from a missing value by
+// asking the registry whether the value is there.
+struct ReadLog {
+    std::string* Unread = nullptr;  // null: failures are taken as missing values
+};
+
+bool ValuePresent(const char* path, const char* name)
+{
+    std::string keyPath = path;
+    while (!keyPath.empty() && keyPath.back() == '\\')
+        keyPath.pop_back();
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS)
+        return false;
+    return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+void NoteFailedRead(ReadLog& log, const char* path, const char* name)
+{
+    if (log.Unread && log.Unread->empty() && ValuePresent(path, name))
+        *log.Unread = name;
+}
+
+bool ReadNumber(ReadLog& log, const char* path, const char* name, uint32_t& number)
 {
     unsigned long value = 0;
-    if (Vexa5200QueryRegistry(path, name, &value) != 0)
+    if (Vexa5200QueryRegistry(path, name, &value) != 0) {
+        NoteFailedRead(log, path, name);
         return false;
+    }
     number = static_cast<uint32_t>(value);
     return true;
 }
 
 // A single character stored as 4 bytes: the field takes it when it lies in the value's range
 // and keeps its value otherwise.
-bool ReadDigit(const char* path, const char* name, uint32_t& field)
+bool ReadDigit(ReadLog& log, const char* path, const char* name, uint32_t& field)
 {
     const StoredValue& value = *FindStoredValue(name);
     uint32_t stored = 0;
-    return ReadNumber(path, name, stored) && DigitFromStored(stored, value.Base, value.Highest, field);
+    return ReadNumber(log, path, name, stored) && DigitFromStored(stored, value.Base, value.Highest, field);
 }
 
 // Text of at most size bytes (terminator included), into a buffer the caller provides.
-bool ReadText(const char* path, const char* name, char* text, size_t size)
+bool ReadText(ReadLog& log, const char* path, const char* name, char* text, size_t size)
 {
     std::memset(text, 0, size);
     if (Vexa5200QueryRegistry(path, name, text, static_cast<unsigned long>(size)) != 0) {
         text[0] = 0;
+        NoteFailedRead(log, path, name);
         return false;
     }
     text[size - 1] = 0;
@@ -95,19 +121,19 @@ bool ReadText(const char* path, const char* name, char* text, size_t size)
 }
 
 template <size_t Size>
-void ReadTextField(const char* path, const char* name, char (&field)[Size])
+void ReadTextField(ReadLog& log, const char* path, const char* name, char (&field)[Size])
 {
-    static_assert(Size <= LongestTextValue);
-    char text[LongestTextValue];
-    if (ReadText(path, name, text, Size))
+    static_assert(Size <= LongestStoredText);
+    char text[LongestStoredText];
+    if (ReadText(log, path, name, text, Size))
         std::memcpy(field, text, Size);
 }
 
 // Up to four characters of decimal digits, ending at the first zero byte.
-bool ReadChannel(const char* path, uint32_t& channel)
+bool ReadChannel(ReadLog& log, const char* path, uint32_t& channel)
 {
     uint32_t stored = 0;
-    return ReadNumber(path, "Channel", stored) && ChannelFromStored(stored, channel);
+    return ReadNumber(log, path, "Channel", stored) && ChannelFromStored(stored, channel);
 }
 
 // The two sizes the key editors offer are stored as the texts "5" and "13"; any other size
@@ -122,10 +148,10 @@ void WriteWepKeySize(CValueWriter& writer, uint32_t size)
         writer.Number("WepKeySize", size);
 }
 
-void ReadWepKeySize(const char* path, uint32_t& size)
+void ReadWepKeySize(ReadLog& log, const char* path, uint32_t& size)
 {
     uint32_t stored = 0;
-    if (ReadNumber(path, "WepKeySize", stored))
+    if (ReadNumber(log, path, "WepKeySize", stored))
         WepKeySizeFromStored(stored, size);
 }
 
@@ -166,10 +192,10 @@ void PrepareWepKeys(const AdapterSettings& settings, unsigned char (&prepared)[W
 
 // In HEX format a key's text is decoded pair by pair; text that is not hexadecimal leaves
 // the slot as it was.
-void ReadWepKey(const char* path, int index, uint32_t format, unsigned char* slot)
+void ReadWepKey(ReadLog& log, const char* path, int index, uint32_t format, unsigned char* slot)
 {
     char text[WepKeySlotSize];
-    if (!ReadText(path, WepKeyValueNames[index], text, sizeof text))
+    if (!ReadText(log, path, WepKeyValueNames[index], text, sizeof text))
         return;
     if (format != WepKeyFormatHex) {
         std::memcpy(slot, text, WepKeySlotSize);
@@ -184,6 +210,41 @@ void ReadWepKey(const char* path, int index, uint32_t format, unsigned char* slo
     std::memcpy(slot, bytes, count);
 }
 
+// Every stored value into the record, in the loader's order.
+void ReadAll(ReadLog& log, const char* path, AdapterSettings& settings)
+{
+    char ssid[sizeof settings.DesiredSSID];
+    if (ReadText(log, path, "DesiredSSID", ssid, sizeof ssid))
+        std::memcpy(settings.DesiredSSID, ssid, sizeof ssid);
+    else
+        std::strcpy(settings.DesiredSSID, "Wireless");
+
+    if (!ReadDigit(log, path, "NetworkMode", settings.NetworkMode))
+        settings.NetworkMode = NetworkModeInfrastructure;
+    if (!ReadChannel(log, path, settings.Channel))
+        settings.Channel = 1;
+
+    char rate[DataRateValueSize];
+    ReadText(log, path, "DataRate", rate, sizeof rate);
+    settings.DataRate[0] = RateIndexForStoredText(rate);
+    settings.DataRate[1] = 0;
+
+    ReadDigit(log, path, "PowerMode", settings.PowerMode);
+    ReadDigit(log, path, "Preamble", settings.Preamble);
+    if (!ReadDigit(log, path, "WepStatus", settings.WepStatus))
+        settings.WepStatus = WepStatusOff;
+    ReadDigit(log, path, "AuthMode", settings.AuthMode);
+    ReadDigit(log, path, "TxWepKey", settings.TxWepKey);
+    ReadWepKeySize(log, path, settings.WepKeySize);
+    ReadDigit(log, path, "WepKeyFormat", settings.WepKeyFormat);
+
+    for (int i = 0; i < WepKeyCount; ++i)
+        ReadWepKey(log, path, i, settings.WepKeyFormat, WepKeySlot(settings, i));
+
+    ReadTextField(log, path, "PskPassphrase", settings.PskPassphrase);
+    ReadTextField(log, path, "WPALoginName", settings.WPALoginName);
+    ReadTextField(log, path, "WPACertificate", settings.WPACertificate);
+}
 }  // namespace
 
 bool SaveSettingsAt(const char* path, const AdapterSettings& settings)
@@ -231,35 +292,17 @@ void LoadSettingsAt(const char* path, AdapterSettings& settings)
 
 void ReadSettingsAt(const char* path, AdapterSettings& settings)
 {
-    char ssid[sizeof settings.DesiredSSID];
-    if (ReadText(path, "DesiredSSID", ssid, sizeof ssid))
-        std::memcpy(settings.DesiredSSID, ssid, sizeof ssid);
-    else
-        std::strcpy(settings.DesiredSSID, "Wireless");
-
-    if (!ReadDigit(path, "NetworkMode", settings.NetworkMode))
-        settings.NetworkMode = NetworkModeInfrastructure;
-    if (!ReadChannel(path, settings.Channel))
-        settings.Channel = 1;
-
-    char rate[DataRateValueSize];
-    ReadText(path, "DataRate", rate, sizeof rate);
-    settings.DataRate[0] = RateIndexForStoredText(rate);
-    settings.DataRate[1] = 0;
-
-    ReadDigit(path, "PowerMode", settings.PowerMode);
-    ReadDigit(path, "Preamble", settings.Preamble);
-    if (!ReadDigit(path, "WepStatus", settings.WepStatus))
-        settings.WepStatus = WepStatusOff;
-    ReadDigit(path, "AuthMode", settings.AuthMode);
-    ReadDigit(path, "TxWepKey", settings.TxWepKey);
-    ReadWepKeySize(path, settings.WepKeySize);
-    ReadDigit(path, "WepKeyFormat", settings.WepKeyFormat);
-
-    for (int i = 0; i < WepKeyCount; ++i)
-        ReadWepKey(path, i, settings.WepKeyFormat, WepKeySlot(settings, i));
-
-    ReadTextField(path, "PskPassphrase", settings.PskPassphrase);
-    ReadTextField(path, "WPALoginName", settings.WPALoginName);
-    ReadTextField(path, "WPACertificate", settings.WPACertificate);
+    ReadLog log;
+    ReadAll(log, path, settings);
 }
+
+bool ReadSettingsChecked(const char* path, AdapterSettings& settings, std::string& unreadValue)
+{
+    unreadValue.clear();
+    ReadLog log;
+    log.Unread = &unreadValue;
+    ReadAll(log, path, settings);
+    return unreadValue.empty();
+}
+
+

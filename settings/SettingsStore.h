@@ -5,6 +5,8 @@
 
 #include "record/AdapterSettings.h"
 
+#include <string>
+
 // Creates the key, then writes every stored value of the record. The four WEP keys are
 // written only while WEP is on (WepStatus 0); otherwise the stored keys stay as they were.
 // True when the key could be created and every value was written; a failed write does not
@@ -18,5 +20,10 @@ void LoadSettingsAt(const char* path, AdapterSettings& settings);
 
 // The same reads without creating the key: a missing key gives every field its default.
 void ReadSettingsAt(const char* path, AdapterSettings& settings);
+
+// The same reads for callers that must not take a failed read for stored data: false, with
+// the value's name, when a value is stored but the adapter library did not read it (another
+// process holding the library busy, say). The record is then incomplete.
+bool ReadSettingsChecked(const char* path, AdapterSettings& settings, std::string& unreadValue);
 
 #endif

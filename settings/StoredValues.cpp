@@ -4,6 +4,7 @@
 #include "record/HexText.h"
 #include "record/RateTable.h"
 #include "record/WepKeySlots.h"
+#include "settings/RegistryNames.h"
 
 #include <Vexa5200.h>
 
@@ -77,6 +78,11 @@ std::string CheckForm(const StoredValue& value, const unsigned char* bytes, uint
     return "";
 }
 
+bool IsTextForm(StoredForm form)
+{
+    return form != StoredForm::Digit && form != StoredForm::Channel && form != StoredForm::WepKeySize;
+}
+
 }  // namespace
 
 uint32_t LittleEndianNumber(const unsigned char* bytes)
@@ -86,8 +92,9 @@ uint32_t LittleEndianNumber(const unsigned char* bytes)
 
 const StoredValue* FindStoredValue(const char* name)
 {
+    // The registry does not tell value names apart by case, so neither does the table.
     for (const StoredValue& value : StoredValues) {
-        if (std::strcmp(value.Name, name) == 0)
+        if (CompareRegistryNames(value.Name, name) == 0)
             return &value;
     }
     return nullptr;
@@ -143,17 +150,37 @@ unsigned char RateIndexForStoredText(const char* text)
     return 0;
 }
 
+uint32_t StoredNumber(const unsigned char* bytes, size_t count)
+{
+    unsigned char first[4] = {};
+    if (count != 0)
+        std::memcpy(first, bytes, count < sizeof first ? count : sizeof first);
+    return LittleEndianNumber(first);
+}
+
 std::string CheckStoredBytes(const StoredValue& value, const unsigned char* bytes, size_t count,
                              uint32_t wepKeyFormat)
 {
-    if (count != value.Size)
-        return Quoted(value.Name) + " holds " + std::to_string(count) + " bytes; it must hold exactly " +
-               std::to_string(value.Size);
-    const bool textForm = value.Form == StoredForm::Text || value.Form == StoredForm::WepKey ||
-                          value.Form == StoredForm::DataRate;
-    if (textForm && bytes[count - 1] != 0)
-        return Quoted(value.Name) + " must end in a zero byte";
-    return CheckForm(value, bytes, wepKeyFormat);
+    // The 4-byte read gives the first four stored bytes, zero-filled when fewer were stored,
+    // so a REG_DWORD or a short text such as "1" reads the same as the store's own 4 bytes.
+    if (!IsTextForm(value.Form)) {
+        unsigned char first[4] = {};
+        if (count != 0)
+            std::memcpy(first, bytes, count < sizeof first ? count : sizeof first);
+        return CheckForm(value, first, wepKeyFormat);
+    }
+    // The text read takes at most Size - 1 bytes and ends the text at its first zero byte:
+    // any value whose text fits reads as it stands, whatever its length after the text.
+    size_t length = 0;
+    while (length < count && bytes[length] != 0)
+        ++length;
+    if (length > value.Size - 1 || length >= LongestStoredText)
+        return Quoted(value.Name) + " holds a text of " + std::to_string(length) +
+               " characters; it can hold at most " + std::to_string(value.Size - 1);
+    char text[LongestStoredText] = {};
+    if (length != 0)
+        std::memcpy(text, bytes, length);
+    return CheckForm(value, reinterpret_cast<const unsigned char*>(text), wepKeyFormat);
 }
 
 bool WriteStoredBytes(const char* path, const char* name, const void* bytes, unsigned long count)

@@ -36,11 +36,17 @@ struct StoredValue {
 constexpr int StoredValueCount = 18;
 extern const StoredValue StoredValues[StoredValueCount];
 
-// The entry of that exact name, or nullptr.
+// The entry of that name, compared without regard to case as the registry does, or nullptr.
 const StoredValue* FindStoredValue(const char* name);
 
 // The first 4 bytes as a little-endian number, as the 4-byte registry read gives them.
 uint32_t LittleEndianNumber(const unsigned char* bytes);
+// The same for a stored value of any length: fewer than 4 bytes are zero-filled, bytes
+// after the fourth are not read.
+uint32_t StoredNumber(const unsigned char* bytes, size_t count);
+
+// The longest text value, terminator included.
+constexpr size_t LongestStoredText = 160;
 
 // The loader's reading of the 4-byte forms: true, with the field's value, when the load
 // takes the stored number; false when it would keep the field's default.
@@ -51,8 +57,10 @@ bool WepKeySizeFromStored(uint32_t stored, uint32_t& size);
 unsigned char RateIndexForStoredText(const char* text);
 
 // Empty when the load takes these bytes as they stand for the value; otherwise a sentence
-// that says what is wrong. wepKeyFormat is the record's key format, which decides how the
-// keys are read.
+// that says what is wrong. Whatever the registry type: the 4-byte forms read the first four
+// bytes (zero-filled when fewer), the texts read up to their first zero byte, which must come
+// within the field. wepKeyFormat is the record's key format, which decides how the keys are
+// read.
 std::string CheckStoredBytes(const StoredValue& value, const unsigned char* bytes, size_t count,
                              uint32_t wepKeyFormat);
 

@@ -17,6 +17,10 @@ public:
     virtual void SwitchRadioSet(bool radioOn) = 0;
     // Refills the Site Survey page's network and profile lists.
     virtual void RefreshSiteSurvey() = 0;
+    // The stored default settings were changed outside the dialog (the companion's `use`, a
+    // switch to another profile): the shown page reads them again, as it does when shown, so
+    // that its next Apply does not lay what it showed over the new network's settings.
+    virtual void StoredDefaultsChanged() = 0;
 };
 
 #endif

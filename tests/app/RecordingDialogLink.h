@@ -23,6 +23,7 @@ public:
     void EnableBusySet(bool enable) override { calls.push_back(enable ? "busy on" : "busy off"); }
     void SwitchRadioSet(bool radioOn) override { calls.push_back(radioOn ? "radio on" : "radio off"); }
     void RefreshSiteSurvey() override { calls.push_back("survey"); }
+    void StoredDefaultsChanged() override { calls.push_back("defaults changed"); }
 
     // The calls since the last look.
     std::vector<std::string> Take()

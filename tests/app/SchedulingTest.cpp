@@ -278,6 +278,26 @@ protected:
     }
 };
 
+// A page's Apply that drops the link must run to its end: the re-apply of the defaults would
+// replace its record and start over.
+TEST_F(LinkLoss, TheReapplyAfterALostLinkWaitsUntilNoOtherApplyIsPending)
+{
+    DefaultsApplied = 1;
+    Join("Wireless");
+    Tick();
+    ASSERT_EQ(LinkAssociated, CurrentStatus.LinkState);
+    std::memset(&PendingSettings, 0, sizeof PendingSettings);
+    std::strcpy(PendingSettings.DesiredSSID, "Nowhere");
+    PendingSettings.NetworkMode = NetworkModeInfrastructure;
+    PendingSettings.WepStatus = WepStatusOff;
+    PendingSettings.ApplyScope = ApplyScopeAll;
+    ApplyRequest = ApplyRequested;
+    Tick();
+    ASSERT_NE(LinkAssociated, CurrentStatus.LinkState) << "the page's apply dropped the link";
+    EXPECT_STREQ("Nowhere", PendingSettings.DesiredSSID);
+    EXPECT_EQ(2, ApplyRequest) << "the page's apply goes on counting";
+}
+
 TEST_F(LinkLoss, NoReapplyWhileZeroConfigurationManagesTheAdapter)
 {
     CZeroConfigFlags flags;
@@ -331,6 +351,24 @@ TEST_F(HardwareRadio, ComingBackAfterTheDialogClosedLetsTheProgramReapplyAgain)
     for (int i = 0; i < 4; ++i)
         Tick();
     EXPECT_LE(1, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0")) << "the lost link is re-applied";
+}
+
+// Switched off with the Link Info page's button, then on again by another program (or a card
+// that came back with its radio on) while the dialog is open: the program must follow, or it
+// would never apply again and the dialog's radio set would stay disabled.
+TEST_F(Scheduling, ARadioSwitchedBackOnOutsideTheProgramSwitchesTheDialogBackToRadioOn)
+{
+    DefaultsApplied = 1;
+    OpenDialog();
+    Tick();
+    ASSERT_TRUE(SetRadio(0));
+    RadioOn = 0;
+    Tick();
+    link.Take();
+    ASSERT_TRUE(SetRadio(1));
+    Tick();
+    EXPECT_EQ(1, RadioOn);
+    EXPECT_EQ(std::vector<std::string>{"radio on"}, link.Take());
 }
 
 TEST_F(Scheduling, ARadioSwitchedOffByTheUserStaysOff)

@@ -1,11 +1,19 @@
 // The parts of the tool that need neither adapter nor registry: security from a beacon, the
-// scan order, the registry script and the import's checks.
+// scan order, the registry script, the import's checks, the console tables and a profile in
+// words.
 #include "adapter/ScanSecurity.h"
 #include "ctl/ImportPlan.h"
+#include "ctl/ProfileText.h"
 #include "ctl/RegistryScript.h"
 #include "ctl/ScanOrder.h"
+#include "ctl/TextTable.h"
+#include "record/WepKeySlots.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <sstream>
 
 #include <string>
 #include <vector>
@@ -67,6 +75,13 @@ TEST(ScanOrder, StrongestFirstAndEqualStrengthsInTheAdaptersOrder)
     EXPECT_TRUE(StrongestFirst(list).empty());
 }
 
+// A literal's every byte, zero bytes inside it included.
+template <size_t Size>
+std::string WithZeros(const char (&text)[Size])
+{
+    return std::string(text, Size - 1);
+}
+
 struct ParseCase {
     const char* Name;
     std::string Text;
@@ -90,6 +105,9 @@ TEST(RegistryScript, AMalformedScriptIsRefusedAtItsLine)
         {"open bracket", "REGEDIT4\r\n[K\r\n", 2, "closing bracket"},
         {"open quote", "REGEDIT4\r\n[K]\r\n\"A=hex:01\r\n", 3, "closing quote"},
         {"stray text", "REGEDIT4\r\n[K]\r\nA=hex:01\r\n", 3, "neither"},
+        // A zero byte would cut the name where the registry takes it: Home<NUL>x would be Home.
+        {"zero byte in a key name", WithZeros("REGEDIT4\r\n[K\0x]\r\n"), 2, "zero byte"},
+        {"zero byte in a value name", WithZeros("REGEDIT4\r\n[K]\r\n\"A\0x\"=hex:01\r\n"), 3, "zero byte"},
     };
     for (const ParseCase& c : cases) {
         std::vector<ScriptKey> keys;
@@ -175,8 +193,28 @@ TEST(ImportPlan, EveryValueIsCheckedAgainstWhatTheLoaderTakes)
     const PlanCase cases[] = {
         {"a good profile", Profile("Home", ssid + Value("Channel", {'1', '1', 0, 0})), false, 0, ""},
         {"unknown value", Profile("Home", ssid + Value("Colour", {1})), false, 5, "not a value"},
-        {"over-long text", Profile("Home", Value("DesiredSSID", Text("Home", 34))), false, 4, "exactly 33"},
-        {"text without terminator", Profile("Home", Value("DesiredSSID", Bytes(33, 'A'))), false, 4, "zero byte"},
+        // Texts are read up to their first zero byte, at most one byte short of the field.
+        {"text as reg add stores it", Profile("Home", Value("DesiredSSID", Text("Home", 5))), false, 0, ""},
+        {"text without terminator", Profile("Home", Value("DesiredSSID", {'H', 'o', 'm', 'e'})), false, 0, ""},
+        {"empty text", Profile("Home", Value("DesiredSSID", {})), false, 0, ""},
+        {"text longer than the field after its end", Profile("Home", Value("DesiredSSID", Text("Home", 40))), false,
+         0, ""},
+        {"text filling the field", Profile("Home", Value("DesiredSSID", Bytes(33, 'A'))), false, 4, "at most 32"},
+        {"passphrase of 64 characters", Profile("Home", Value("PskPassphrase", Bytes(64, 'p'))), false, 0, ""},
+        {"passphrase of 65 characters", Profile("Home", Value("PskPassphrase", Bytes(65, 'p'))), false, 4,
+         "at most 64"},
+        // The 4-byte read zero-fills shorter values and reads no further than four bytes.
+        {"digit as a two-byte text", Profile("Home", Value("NetworkMode", {'1', 0})), false, 0, ""},
+        {"digit as REG_DWORD", Profile("Home", "\"AuthMode\"=hex(4):32,00,00,00\r\n"), false, 0, ""},
+        {"digit with bytes after the fourth", Profile("Home", Value("NetworkMode", {'0', 0, 0, 0, 'x'})), false, 0,
+         ""},
+        {"empty digit", Profile("Home", Value("NetworkMode", {})), false, 4, "'0' to '1'"},
+        {"key size as the text 13", Profile("Home", Value("WepKeySize", {'1', '3', 0})), false, 0, ""},
+        {"channel as a short text", Profile("Home", "\"Channel\"=hex(1):31,31,00\r\n"), false, 0, ""},
+        {"rate as a short text", Profile("Home", Value("DataRate", {'6', 'C', 0})), false, 0, ""},
+        {"HEX key, format as REG_DWORD", Profile("Home", "\"WepKeyFormat\"=hex(4):31,00,00,00\r\n" +
+                                                              Value("WepKey1", Text("zz", 3))),
+         false, 5, "hexadecimal"},
         {"channel 99", Profile("Home", ssid + Value("Channel", {'9', '9', 0, 0})), false, 5, "1 to 14"},
         {"channel 0", Profile("Home", Value("Channel", {'0', 0, 0, 0})), false, 4, "1 to 14"},
         {"auth mode 4", Profile("Home", Value("AuthMode", {'4', 0, 0, 0})), false, 4, "'0' to '3'"},
@@ -188,12 +226,20 @@ TEST(ImportPlan, EveryValueIsCheckedAgainstWhatTheLoaderTakes)
         {"HEX key not hex", Profile("Home", Value("WepKeyFormat", {'1', 0, 0, 0}) + Value("WepKey1", Text("zz", 128))),
          false, 5, "hexadecimal"},
         {"value twice", Profile("Home", ssid + ssid), false, 5, "twice"},
+        // The registry compares names ordinally: a linguistic comparison takes this for
+        // PskPassphrase, which the loader would not read.
+        {"a name only a linguistic comparison matches", Profile("Home", Value("PskPa\xDFphrase", {'p', 0})), false,
+         4, "not a value"},
+        {"value twice in another case", Profile("Home", ssid + Value("DESIREDssid", Text("Away", 33))), false, 5,
+         "twice"},
         {"defaults without the option", defaults, false, 2, "--defaults"},
         {"defaults with the option", defaults, true, 0, ""},
         {"profile name with a backslash", Profile("A\\B", ssid), false, 3, "backslash"},
         {"profile name of 33 characters", Profile(std::string(33, 'N'), ssid), false, 3, "longer than 32"},
         {"profile twice, any case", Profile("Home", ssid) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE\\HOME]\r\n",
          false, 5, "twice"},
+        {"profile twice, non-ASCII case",
+         Profile("Caf\xE9", ssid) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE\\CAF\xC9]\r\n", false, 5, "twice"},
         {"a key of another program", "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n", false, 2, "neither"},
         {"the profile root alone", "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE]\r\n", false, 0, ""},
     };
@@ -208,6 +254,57 @@ TEST(ImportPlan, EveryValueIsCheckedAgainstWhatTheLoaderTakes)
             EXPECT_EQ(c.Line, error.Line) << c.Name;
             EXPECT_NE(std::string::npos, error.Message.find(c.Fragment)) << c.Name << ": " << error.Message;
         }
+    }
+}
+
+TEST(TextTable, ControlBytesOfACellAreShownAsEscapesAndSplitNoRow)
+{
+    // A network's name heard over the air, with a line break and a console escape sequence.
+    CTextTable table;
+    table.AddRow({"SSID", "Channel"});
+    table.AddRow({"Evil\r\nSSID\x1B[2J", "6"});
+    table.AddRow({"Plain", "11"});
+    std::ostringstream out;
+    table.Print(out);
+    EXPECT_EQ("SSID                     Channel\n"
+              "Evil\\x0D\\x0ASSID\\x1B[2J  6\n"
+              "Plain                    11\n",
+              out.str());
+}
+
+struct SecretCase {
+    const char* Name;
+    uint32_t TxWepKey;
+    const char* TransmitKey;
+};
+
+TEST(ProfileText, WithoutSecretsEveryKeyAndThePassphraseAreMaskedAndTheTransmitKeyCountsFromOne)
+{
+    const SecretCase cases[] = {{"first key", 0, "1"}, {"last key", 3, "4"}};
+    for (const SecretCase& c : cases) {
+        AdapterSettings settings;
+        std::memset(&settings, 0, sizeof settings);
+        settings.WepKeySize = WepKeySize64;
+        settings.TxWepKey = c.TxWepKey;
+        for (int i = 0; i < WepKeyCount; ++i)
+        {
+            const std::string key = "KEY0" + std::to_string(i);
+            std::memcpy(WepKeySlot(settings, i), key.data(), key.size());
+        }
+        std::strcpy(settings.PskPassphrase, "my passphrase");
+        std::map<std::string, std::string> masked;
+        for (const SettingLine& line : DescribeSettings(settings, false))
+            masked[line.JsonKey] = line.Text;
+        std::map<std::string, std::string> shown;
+        for (const SettingLine& line : DescribeSettings(settings, true))
+            shown[line.JsonKey] = line.Text;
+        for (const char* key : {"key1", "key2", "key3", "key4", "passphrase"}) {
+            EXPECT_EQ("********", masked[key]) << c.Name << ": " << key;
+            EXPECT_NE("********", shown[key]) << c.Name << ": " << key;
+        }
+        EXPECT_EQ("KEY03", shown["key4"]) << c.Name;
+        EXPECT_EQ("my passphrase", shown["passphrase"]) << c.Name;
+        EXPECT_EQ(c.TransmitKey, masked["transmitKey"]) << c.Name;
     }
 }
 

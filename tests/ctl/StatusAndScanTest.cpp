@@ -153,12 +153,15 @@ TEST_F(AdapterCommands, ScanWithoutCardOrRadioSaysSoOnTheErrorStream)
 TEST_F(AdapterCommands, JsonCarriesANameThatIsNotUtf8AsAReplacementCharacter)
 {
     SaveProfile("Cafe", PskRecord("Caf\xE9", "a passphrase"));
+    // Control bytes keep JSON's own escaping, not the tables' \xNN.
+    SaveProfile("Lines", PskRecord("A\r\nB", "a passphrase"));
     const CtlResult result = RunCtl({"profiles", "--json"});
     ASSERT_EQ(ExitOk, result.Status) << result.Err;
     const nlohmann::json profiles = nlohmann::json::parse(result.Out);
-    ASSERT_EQ(1u, profiles.size());
+    ASSERT_EQ(2u, profiles.size());
     EXPECT_EQ("Caf\xEF\xBF\xBD", profiles[0]["network"]);
     EXPECT_EQ("WPA-PSK", profiles[0]["security"]);
+    EXPECT_EQ("A\r\nB", profiles[1]["network"]);
 }
 
 struct UsageCase {

@@ -11,6 +11,7 @@
 
 #include <Vexa5200Control.h>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstring>
 
@@ -117,6 +118,14 @@ TEST_F(Transfer, ExportNamesOnlyTheProfilesAskedForAndRefusesAMissingOne)
     EXPECT_EQ(std::string::npos, text.find("Home Hex"));
     EXPECT_EQ(std::string::npos, text.find("DEFAULT"));
 
+    // Each stored profile once, under the name it is stored by, however it was asked for.
+    ASSERT_EQ(ExitOk, RunCtl({"export", script.Path(), "Lab", "lab", "LAB"}).Status);
+    const std::string once = script.Read();
+    const std::string section = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE\\Lab]";
+    ASSERT_NE(std::string::npos, once.find(section));
+    EXPECT_EQ(std::string::npos, once.find(section, once.find(section) + 1));
+    EXPECT_EQ(std::string::npos, once.find("PROFILE\\lab]"));
+
     CTempFile missing("missing.reg");
     const CtlResult result = RunCtl({"export", missing.Path(), "Lab", "Nowhere"});
     EXPECT_EQ(ExitFailed, result.Status);
@@ -145,8 +154,11 @@ TEST_F(Transfer, ADamagedFileIsRefusedWithItsLineAndNothingIsWritten)
         {"over-long text",
          "\"DesiredSSID\"=hex:41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,\\\r\n"
          "  41,41,41,41,41,41,41,41,41,41,41,41,41,00\r\n",
-         ":8: \"DesiredSSID\" holds 34 bytes; it must hold exactly 33."},
+         ":8: \"DesiredSSID\" holds a text of 33 characters; it can hold at most 32."},
         {"channel 99", "\"Channel\"=hex:39,39,00,00\r\n", ":8: \"Channel\" must be a channel from 1 to 14"},
+        // A name quoted from the file reaches the console with its control bytes escaped.
+        {"escape sequence in a key", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other\x1B[2J]\r\n",
+         ":8: the key \"HKEY_LOCAL_MACHINE\\SOFTWARE\\Other\\x1B[2J\" is neither"},
     };
     CTempFile script("damaged.reg");
     for (const DamageCase& c : cases) {
@@ -179,17 +191,53 @@ TEST_F(Transfer, AnExistingProfileIsReplacedOnlyWhenAskedAndThenHoldsJustTheFile
     EXPECT_FALSE(ValueExists("SOFTWARE\\KT60\\PROFILE\\Home", "DesiredSSID"));
 }
 
-TEST_F(Transfer, AWriteTheRegistryRefusesIsReportedNotPassedOver)
+TEST_F(Transfer, ValuesOtherToolsStoredComeBackWithTheirBytesAndTypes)
 {
-    CTempFile script("refused.reg");
-    script.Write("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE\\Home]\r\n"
-                 "\"AuthMode\"=hex:32,00,00,00\r\n");
-    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
-    const CtlResult result = RunCtl({"import", script.Path()});
-    VexaSimClearFailures();
+    // As "reg add" or a deployment script leaves them: texts as REG_SZ with their terminator
+    // only, a digit as REG_DWORD, a channel as a short text, a value name in its own case.
+    const std::string key = "SOFTWARE\\KT60\\PROFILE\\Scripted";
+    WriteValue(key, "DesiredSSID", {'O', 'f', 'f', 'i', 'c', 'e', 0}, REG_SZ);
+    WriteValue(key, "NetworkMode", Number('1'), REG_DWORD);
+    WriteValue(key, "channel", {'1', '1', 0}, REG_SZ);
+    WriteValue(key, "DataRate", {'6', 'C'});
+    WriteValue(key, "AuthMode", Number('2'), REG_DWORD);
+    WriteValue(key, "PskPassphrase", {'s', 'e', 'c', 'r', 'e', 't', ' ', 'w', 'o', 'r', 'd', 's', 0}, REG_SZ);
+    const RegistrySnapshot stored = SnapshotSettings();
+
+    CTempFile script("scripted.reg");
+    ASSERT_EQ(ExitOk, RunCtl({"export", script.Path()}).Status);
+    DeleteKeyTree(SettingsRoot);
+    const CtlResult imported = RunCtl({"import", script.Path()});
+    ASSERT_EQ(ExitOk, imported.Status) << imported.Err;
+    EXPECT_EQ(stored, SnapshotSettings());
+
+    const CtlResult shown = RunCtl({"show", "Scripted", "--secrets"});
+    EXPECT_NE(std::string::npos, shown.Out.find("Network:             Office\n")) << shown.Out;
+    EXPECT_NE(std::string::npos, shown.Out.find("Channel:             11\n")) << shown.Out;
+    EXPECT_NE(std::string::npos, shown.Out.find("Passphrase:          secret words\n")) << shown.Out;
+}
+
+TEST_F(Transfer, EveryStoredProfileIsListedAndExportedBeyondTheDialogsSixtyFour)
+{
+    for (int i = 0; i < 70; ++i)
+        WriteValue("SOFTWARE\\KT60\\PROFILE\\P" + std::to_string(i), "DesiredSSID", {'N', 0});
+    const CtlResult listed = RunCtl({"profiles", "--json"});
+    ASSERT_EQ(ExitOk, listed.Status) << listed.Err;
+    EXPECT_EQ(70u, nlohmann::json::parse(listed.Out).size());
+    EXPECT_NE(std::string::npos, RunCtl({"profiles"}).Out.find("\n70 profiles stored.\n"));
+
+    CTempFile script("seventy.reg");
+    const CtlResult exported = RunCtl({"export", script.Path()});
+    ASSERT_EQ(ExitOk, exported.Status) << exported.Err;
+    EXPECT_NE(std::string::npos, exported.Out.find("Exported 70 profiles"));
+    EXPECT_NE(std::string::npos, script.Read().find("PROFILE\\P69]"));
+}
+
+TEST_F(Transfer, ADeviceIsRefusedAsAScriptWithoutReadingIt)
+{
+    const CtlResult result = RunCtl({"import", "NUL"});
     EXPECT_EQ(ExitFailed, result.Status);
-    EXPECT_NE(std::string::npos, result.Err.find("\"AuthMode\" could not be written (line 4)")) << result.Err;
-    EXPECT_NE(std::string::npos, result.Err.find("stopped after 0 of 1 keys"));
+    EXPECT_NE(std::string::npos, result.Err.find("is not a file")) << result.Err;
 }
 
 }  // namespace

@@ -205,12 +205,24 @@ DWORD RunToEnd(const std::string& commandLine)
     return process.ExitCode();
 }
 
+// A second folder, for a move of the install.
+std::string OtherInstallFolder()
+{
+    return TempFolder() + "Skylook other folder";
+}
+
+void RemoveFolder(const std::string& folder)
+{
+    for (const std::string& name : FolderEntries(folder))
+        ::DeleteFileA((folder + "\\" + name).c_str());
+    ::RemoveDirectoryA(folder.c_str());
+}
+
 // What an earlier, failed run may have left.
 void RemoveInstallation()
 {
-    for (const std::string& name : FolderEntries(InstallFolder()))
-        ::DeleteFileA((InstallFolder() + "\\" + name).c_str());
-    ::RemoveDirectoryA(InstallFolder().c_str());
+    RemoveFolder(InstallFolder());
+    RemoveFolder(OtherInstallFolder());
     ::DeleteFileA(ShortcutPath().c_str());
     ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, RunKey.c_str(), RunValue);
     DeleteKeyTree(UninstallKey);
@@ -231,12 +243,13 @@ protected:
 
     // As the uninstaller runs itself: from a copy elsewhere, told the folder, so that it can
     // remove its own file.
-    DWORD RunUninstaller()
+    DWORD RunUninstaller() { return RunUninstallerOf(m_folder); }
+    DWORD RunUninstallerOf(const std::string& folder)
     {
         const std::string copy = TempFolder() + "skylook-uninstall.exe";
-        if (!::CopyFileA((m_folder + "\\uninstall.exe").c_str(), copy.c_str(), FALSE))
+        if (!::CopyFileA((folder + "\\uninstall.exe").c_str(), copy.c_str(), FALSE))
             return ::GetLastError();
-        const DWORD result = RunToEnd(Quoted(copy) + " /S _?=" + m_folder);
+        const DWORD result = RunToEnd(Quoted(copy) + " /S _?=" + folder);
         ::DeleteFileA(copy.c_str());
         return result;
     }
@@ -336,19 +349,21 @@ TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSett
     }
 }
 
-TEST_F(Installer, UpdatesAndRemovesTheSoftwareAdapterLibraryItPutThereAndLeavesOutWhatIsDeselected)
+TEST_F(Installer, UpdatesAndRemovesTheSoftwareAdapterLibraryItPutThereAndTakesAwayWhatIsDeselected)
 {
     const std::string library = m_folder + "\\Vexa5200.dll";
-    const std::string quietSetup = m_setup + " /S /ADAPTER /NOSHORTCUT /NOAUTOSTART /D=" + m_folder;
-    ASSERT_EQ(0u, RunToEnd(quietSetup));
+    ASSERT_EQ(0u, RunToEnd(m_setup + " /S /ADAPTER /D=" + m_folder));
+    EXPECT_TRUE(SameFile(m_packaged + "Vexa5200.dll", library));
+    ASSERT_TRUE(FileExists(ShortcutPath()));
+    ASSERT_TRUE(ValueExists(RunKey, RunValue));
+
+    // As an older version of the library would be. Installed again without the shortcut and
+    // the start at log-on, the ones of the first install go.
+    WriteFileBytes(library, Marked(FileBytes(library)));
+    ASSERT_EQ(0u, RunToEnd(m_setup + " /S /ADAPTER /NOSHORTCUT /NOAUTOSTART /D=" + m_folder));
     EXPECT_TRUE(SameFile(m_packaged + "Vexa5200.dll", library));
     EXPECT_FALSE(FileExists(ShortcutPath()));
     EXPECT_FALSE(ValueExists(RunKey, RunValue));
-
-    // As an older version of the library would be.
-    WriteFileBytes(library, Marked(FileBytes(library)));
-    ASSERT_EQ(0u, RunToEnd(quietSetup));
-    EXPECT_TRUE(SameFile(m_packaged + "Vexa5200.dll", library));
 
     // The simulated card the software adapter kept, as any use of it leaves it.
     ::CreateDirectoryA(AdapterStateFile().substr(0, AdapterStateFile().rfind('\\')).c_str(), nullptr);
@@ -357,6 +372,38 @@ TEST_F(Installer, UpdatesAndRemovesTheSoftwareAdapterLibraryItPutThereAndLeavesO
     EXPECT_EQ(0u, RunUninstaller());
     EXPECT_FALSE(FileExists(m_folder));
     EXPECT_FALSE(FileExists(AdapterStateFile())) << "the software adapter's state outlived it";
+}
+
+// Installed into one folder, then into another: the first copy goes (it would be left
+// unregistered), and its uninstaller, run all the same, leaves the registration of the copy
+// that owns it.
+TEST_F(Installer, AnInstallIntoAnotherFolderTakesTheRegistrationAndTheOldUninstallerLeavesIt)
+{
+    const std::string other = OtherInstallFolder();
+    ASSERT_EQ(0u, RunToEnd(m_setup + " /S /D=" + m_folder));
+    const Bytes firstUninstaller = FileBytes(m_folder + "\\uninstall.exe");
+    ASSERT_FALSE(firstUninstaller.empty());
+
+    ASSERT_EQ(0u, RunToEnd(m_setup + " /S /D=" + other));
+    EXPECT_FALSE(FileExists(m_folder)) << "the first copy was removed";
+    const std::string program = other + "\\skylook.exe";
+    EXPECT_EQ(Quoted(program), Text(RunKey, RunValue));
+    EXPECT_EQ(other, Text(UninstallKey, "InstallLocation"));
+
+    // The first folder's uninstaller, as it would be when its removal was declined.
+    ASSERT_TRUE(::CreateDirectoryA(m_folder.c_str(), nullptr));
+    WriteFileBytes(m_folder + "\\uninstall.exe", firstUninstaller);
+    EXPECT_EQ(0u, RunUninstaller());
+    EXPECT_FALSE(FileExists(m_folder));
+    EXPECT_EQ(Quoted(program), Text(RunKey, RunValue));
+    EXPECT_EQ(program, ShortcutTarget(ShortcutPath()));
+    EXPECT_EQ(other, Text(UninstallKey, "InstallLocation"));
+    EXPECT_TRUE(FileExists(program));
+
+    EXPECT_EQ(0u, RunUninstallerOf(other));
+    EXPECT_FALSE(FileExists(other));
+    EXPECT_FALSE(KeyExists(UninstallKey));
+    EXPECT_FALSE(ValueExists(RunKey, RunValue));
 }
 
 }  // namespace

@@ -56,6 +56,35 @@ TEST_F(LockTest, ACallWaitsAboutTwoSecondsForAStuckHolderThenFailsAndLaterCallsF
     EXPECT_EQ(0x10u, region);
 }
 
+// Once a stuck holder is gone, the next holder is a busy caller, not a stuck one: the process
+// waits for it again rather than failing at once, whether the stuck holder let go or died.
+// A wait lasts at least the bounded wait however slow the machine; a call that takes the
+// holder for stuck fails without waiting.
+TEST_F(LockTest, AfterAStuckHolderIsGoneTheProcessWaitsForTheLockAgain)
+{
+    CAdapterLockHolder first;
+    ASSERT_TRUE(first.Hold());
+    EXPECT_NE(0, Vexa5200SetChannel(handle_, 3));  // waits out the bounded wait: stuck from now on
+    ASSERT_TRUE(first.Release());
+    ASSERT_EQ(0, Vexa5200SetChannel(handle_, 4));
+
+    CAdapterLockHolder second;
+    ASSERT_TRUE(second.Hold());
+    EXPECT_GE(MillisecondsOf([this] { EXPECT_NE(0, Vexa5200SetChannel(handle_, 5)); }), 1500u)
+        << "after a holder that let go";
+    // The second holder is stuck now; it dies inside the lock.
+    ASSERT_TRUE(second.Kill());
+    ASSERT_EQ(0, Vexa5200SetChannel(handle_, 6));
+
+    CAdapterLockHolder third;
+    ASSERT_TRUE(third.Hold());
+    EXPECT_GE(MillisecondsOf([this] { EXPECT_NE(0, Vexa5200SetChannel(handle_, 7)); }), 1500u)
+        << "after a holder that died";
+    ASSERT_TRUE(third.Release());
+    EXPECT_EQ(0, Vexa5200SetChannel(handle_, 8));
+    EXPECT_EQ(8u, Channel());
+}
+
 TEST_F(LockTest, AHolderThatDiesInsideTheLockLeavesTheAdapterUsable)
 {
     CAdapterLockHolder holder;

@@ -4,6 +4,7 @@
 #include "ui/encryption/AuthModeControls.h"
 #include "ui/common/ComboFill.h"
 #include "ui/encryption/EncryptionPageIds.h"
+#include "ui/encryption/SecurityChoice.h"
 #include "record/TextField.h"
 #include "ui/common/InputWarning.h"
 #include "ui/common/PendingApply.h"
@@ -105,16 +106,10 @@ void CEncryptionPage::LoadSettings()
         return;
     const AdapterSettings settings = StoredDefaultSettings();
 
-    List(IDC_ENCRYPTION_AUTH_MODE).SetCurSel(static_cast<int>(settings.AuthMode));
+    const SecurityChoice choice = SecurityChoiceFor(settings);
+    List(IDC_ENCRYPTION_AUTH_MODE).SetCurSel(choice.AuthIndex);
     m_keyControls.Load(settings);
-
-    const bool encryption = settings.WepStatus == WepStatusOn;
-    CheckItem(IDC_ENCRYPTION_ENABLED, encryption);
-    EnableItem(IDC_ENCRYPTION_AUTH_MODE, encryption);
-
-    const uint32_t auth = static_cast<uint32_t>(List(IDC_ENCRYPTION_AUTH_MODE).CurSel());
-    if (auth == AuthModeWpaPsk || auth == AuthModeWpa)
-        CheckItem(IDC_ENCRYPTION_ENABLED, true);
+    CheckItem(IDC_ENCRYPTION_ENABLED, choice.Encryption);
 
     FollowEncryptionSwitch();
     ShowModeControls();

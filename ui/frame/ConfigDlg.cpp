@@ -119,8 +119,9 @@ bool CConfigDlg::OnInitDialog()
                         ::GetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     CreatePages();
     SetUpLabels();
-    // Opened while the radio is off by the user's choice: the tick will not switch anything.
-    if (!RadioOn)
+    // Opened with the radio off, by the user's choice or by the switch while the dialog was
+    // closed: off from the start, before any tick.
+    if (!RadioSetUsable())
         EnableRadioSet(false);
     m_pageKeys.Install(m_hWnd, [this](PageStep step) { return SwitchPageByKey(step); });
 
@@ -233,14 +234,26 @@ void CConfigDlg::EnableBusySet(bool enable)
     for (PageSlot& slot : m_pages) {
         if (slot.Label)
             slot.Label->Enable(enable);
-        slot.Page->EnableItems(slot.Page->BusyControls(), enable);
+        if (!enable) {
+            slot.Page->EnableItems(slot.Page->BusyControls(), false);
+            continue;
+        }
+        // A control of both sets (Rescan) comes back only when the radio set may too.
+        for (int id : slot.Page->BusyControls())
+            slot.Page->EnableItem(id, !slot.Page->IsRadioControl(id) || RadioSetUsable());
     }
+}
+
+bool CConfigDlg::RadioSetUsable() const
+{
+    return RadioOn != 0 && CurrentStatus.LinkState != LinkRadioOff;
 }
 
 void CConfigDlg::EnableRadioSet(bool enable)
 {
     if (!IsWindow())
         return;
+    enable = enable && RadioSetUsable();
     for (PageSlot& slot : m_pages)
         slot.Page->EnableItems(slot.Page->RadioControls(), enable);
 }
@@ -262,6 +275,14 @@ void CConfigDlg::RefreshNetworkLists()
 {
     for (PageSlot& slot : m_pages)
         slot.Page->OnNetworksChanged();
+}
+
+void CConfigDlg::ReloadShownPage()
+{
+    if (!IsWindow())
+        return;
+    if (PageSlot* slot = SlotOfPage(m_currentPage))
+        slot->Page->OnShowing();
 }
 
 bool CConfigDlg::OnCommand(WORD id, WORD code, HWND control)

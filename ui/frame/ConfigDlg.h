@@ -30,12 +30,19 @@ public:
 
     // The side labels and the pages' controls kept disabled while an apply settles.
     void EnableBusySet(bool enable);
-    // The pages' controls that act on the adapter; off while the radio is off.
+    // Whether the radio set may be enabled: the program treats the radio as on and the last
+    // status did not find it off. Every path that enables a control of the radio set (the
+    // tick, the busy set's end, a page's own wait) asks this.
+    bool RadioSetUsable() const;
+    // The pages' controls that act on the adapter; enabled only while RadioSetUsable.
     void EnableRadioSet(bool enable);
     // The radio switch's caption and the radio set, for a radio that is on or off.
     void SwitchRadioSet(bool radioOn);
     // Has every page that lists networks or profiles fill its lists again.
     void RefreshNetworkLists();
+    // The shown page reads the stored settings again, as when it is shown; the others do so
+    // anyway when they are shown next.
+    void ReloadShownPage();
 
 protected:
     void DoDataExchange() override;

@@ -1,5 +1,9 @@
 #include "ui/frame/PageBase.h"
 
+#include "ui/frame/ConfigDlg.h"
+
+#include <algorithm>
+
 namespace {
 
 // Disabling the control that has the keyboard focus leaves the focus nowhere, and a keyboard
@@ -33,4 +37,15 @@ void CPageBase::EnableItems(std::span<const int> ids, bool enable) const
     }
     if (focusedItem)
         MoveFocusOnFrom(m_hWnd, focusedItem);
+}
+
+bool CPageBase::IsRadioControl(int id) const
+{
+    const std::span<const int> radio = RadioControls();
+    return std::find(radio.begin(), radio.end(), id) != radio.end();
+}
+
+void CPageBase::EnableRadioControl(int id) const
+{
+    EnableItem(id, !m_ownerDialog || m_ownerDialog->RadioSetUsable());
 }

@@ -33,6 +33,10 @@ public:
 
     // Enables or disables the page's controls of ids; a control the page lacks is skipped.
     void EnableItems(std::span<const int> ids, bool enable) const;
+    bool IsRadioControl(int id) const;
+    // Enables a control of the radio set again when the page's own wait for it ended (a scan,
+    // a rescan), unless the dialog keeps the radio set disabled: the radio went off meanwhile.
+    void EnableRadioControl(int id) const;
 
 protected:
     void OnOK() override {}

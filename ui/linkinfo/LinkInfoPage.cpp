@@ -196,6 +196,10 @@ void CLinkInfoPage::OnRadioClicked()
     m_radioButton.Enable(false);
     StartTimer(RadioTimerId, RadioPollInterval);
     RadioOn = RadioOn ? 0 : 1;
+    // Switched off here, the radio set goes off at once: the tick only follows the adapter's
+    // own changes. Switched on, it comes back with the tick that sees the radio on.
+    if (CConfigDlg* dialog = OwnerDialog())
+        dialog->EnableRadioSet(RadioOn != 0);
 }
 
 void CLinkInfoPage::OnRadioTimer()
@@ -231,7 +235,8 @@ void CLinkInfoPage::OnRescanTimer()
     m_rescanPending = false;
     if (CConfigDlg* dialog = OwnerDialog())
         dialog->RefreshNetworkLists();
-    EnableItem(IDC_LINK_RESCAN, true);
+    // Not while the radio went off during the wait.
+    EnableRadioControl(IDC_LINK_RESCAN);
 }
 
 bool CLinkInfoPage::OnTimer(UINT_PTR id)

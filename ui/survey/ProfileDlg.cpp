@@ -4,6 +4,7 @@
 #include "ui/common/ComboFill.h"
 #include "ui/common/InputWarning.h"
 #include "ui/survey/ProfileDlgIds.h"
+#include "ui/encryption/SecurityChoice.h"
 #include "ui/common/SettingsLists.h"
 
 #include "record/TextField.h"
@@ -132,13 +133,11 @@ void CProfileDlg::LoadControls()
     CComboBoxView(Item(IDC_PROFILE_TX_RATE)).SetCurSel(settings.DataRate[0]);
     CComboBoxView(Item(IDC_PROFILE_PREAMBLE)).SetCurSel(static_cast<int>(settings.Preamble));
     CComboBoxView(Item(IDC_PROFILE_POWER_MODE)).SetCurSel(static_cast<int>(settings.PowerMode));
-    CComboBoxView(Item(IDC_PROFILE_AUTH_MODE)).SetCurSel(static_cast<int>(settings.AuthMode));
+    const SecurityChoice choice = SecurityChoiceFor(settings);
+    CComboBoxView(Item(IDC_PROFILE_AUTH_MODE)).SetCurSel(choice.AuthIndex);
     SetItemText(IDC_PROFILE_SSID, FieldString(settings.DesiredSSID));
     m_keyControls.Load(settings);
-    CheckItem(IDC_PROFILE_ENCRYPTION, settings.WepStatus == WepStatusOn);
-
-    if (CComboBoxView(Item(IDC_PROFILE_AUTH_MODE)).CurSel() == static_cast<int>(AuthModeWpaPsk))
-        CheckItem(IDC_PROFILE_ENCRYPTION, true);
+    CheckItem(IDC_PROFILE_ENCRYPTION, choice.Encryption);
     FollowEncryptionSwitch();
     ShowModeControls();
 
@@ -169,14 +168,10 @@ bool CProfileDlg::EncryptionChecked() const
     return IsItemChecked(IDC_PROFILE_ENCRYPTION);
 }
 
-bool CProfileDlg::Infrastructure() const
-{
-    return CComboBoxView(Item(IDC_PROFILE_BSS_TYPE)).CurSel() == static_cast<int>(NetworkModeInfrastructure);
-}
-
 void CProfileDlg::EnableAuthList()
 {
-    EnableItem(IDC_PROFILE_AUTH_MODE, EncryptionChecked() && Infrastructure());
+    EnableItem(IDC_PROFILE_AUTH_MODE,
+               AuthListEnabled(EncryptionChecked(), CComboBoxView(Item(IDC_PROFILE_BSS_TYPE)).CurSel()));
 }
 
 void CProfileDlg::FollowEncryptionSwitch()

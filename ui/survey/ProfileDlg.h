@@ -50,11 +50,9 @@ private:
     void ApplyMode();
 
     bool EncryptionChecked() const;
-    bool Infrastructure() const;
     // "Data Encryption": the authentication list and the key controls follow it.
     void FollowEncryptionSwitch();
-    // The authentication list is usable with encryption on, for an infrastructure network,
-    // and not while connecting to an ad-hoc network whose type is fixed.
+    // The one rule of the check box and the network type (AuthListEnabled).
     void EnableAuthList();
     // Shows the controls of the selected authentication mode.
     void ShowModeControls();

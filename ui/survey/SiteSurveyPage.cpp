@@ -12,6 +12,7 @@
 #include "state/ProgramState.h"
 #include "controls/PointFont.h"
 #include "res/resource.h"
+#include "settings/ProfileNames.h"
 #include "settings/ProfileStore.h"
 
 #include <cstdio>
@@ -137,6 +138,13 @@ void CSiteSurveyPage::FillProfileList()
     auto profiles = std::make_unique<ProfileList>();
     std::memset(profiles.get(), 0, sizeof *profiles);
     EnumerateProfiles(*profiles);
+    // The list holds ProfileListCapacity profiles; a fuller store is said in the caption.
+    std::vector<std::string> stored;
+    if (profiles->Count == ProfileListCapacity)
+        ListStoredProfileNames(stored);
+    const std::string caption = ProfileGroupCaption(profiles->Count, stored.size());
+    if (caption != m_profileGroup.Caption())
+        m_profileGroup.SetCaption(caption.c_str(), true);
 
     const CListViewView list = ProfileListView();
     list.DeleteAllItems();
@@ -203,7 +211,7 @@ bool CSiteSurveyPage::OnTimer(UINT_PTR id)
             FillProfileList();
             // The radio may have gone off while the scan ran; Refresh then stays off with
             // the rest of the radio's controls.
-            EnableItem(IDC_SURVEY_REFRESH, RadioOn != 0);
+            EnableRadioControl(IDC_SURVEY_REFRESH);
         }
     }
     return false;

@@ -1,5 +1,6 @@
 #include "ui/survey/SurveyRows.h"
 
+#include "record/PrintableText.h"
 #include "record/TextField.h"
 
 #include <cstdio>
@@ -10,11 +11,6 @@ const char* const NetworkColumnHeaders[NetworkColumnCount] = {"BSS/IBSSID", "SSI
 namespace {
 
 constexpr size_t SsidLength = sizeof(ScanEntry::Ssid) - 1;
-
-bool IsControlByte(unsigned char byte)
-{
-    return byte < 0x20 || byte == 0x7F;
-}
 
 std::string PaddedNumber(long number)
 {
@@ -57,18 +53,7 @@ int OutOfRangeImage(uint32_t networkMode)
 
 std::string SsidCellText(const char* ssid)
 {
-    std::string text;
-    for (size_t i = 0; i < SsidLength && ssid[i] != 0; ++i) {
-        const unsigned char byte = static_cast<unsigned char>(ssid[i]);
-        if (IsControlByte(byte)) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
-            text += escape;
-        } else {
-            text += static_cast<char>(byte);
-        }
-    }
-    return text;
+    return EscapeControlBytes(std::string(ssid, strnlen(ssid, SsidLength)));
 }
 
 std::array<std::string, NetworkColumnCount> NetworkCells(const ScanEntry& entry)
@@ -143,6 +128,13 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
             if (row.Placement == pass)
                 rows.push_back(row);
     return rows;
+}
+
+std::string ProfileGroupCaption(int listed, size_t stored)
+{
+    if (listed < 0 || stored <= static_cast<size_t>(listed))
+        return "Profile";
+    return "Profile (" + std::to_string(listed) + " of " + std::to_string(stored) + " shown)";
 }
 
 AdapterSettings SettingsForNetwork(const ScanEntry& entry)

@@ -75,6 +75,10 @@ ProfileRow ClassifyProfile(const char* name, const AdapterSettings& settings, co
 std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const ScanList& scan,
                                          const AdapterStatus& status);
 
+// The caption of the profile group: "Profile", or, when the store holds more profiles than
+// the list has room for, how many of them the list shows.
+std::string ProfileGroupCaption(int listed, size_t stored);
+
 // The record that connecting to a scanned network starts from: its name, mode, channel and
 // whether it is protected; everything else zero for the user to complete.
 AdapterSettings SettingsForNetwork(const ScanEntry& entry);

@@ -4,7 +4,9 @@
 #include "PageControls.h"
 
 #include "state/ProgramState.h"
+#include "protocol/ProfileRequest.h"
 #include "settings/DefaultSettings.h"
+#include "settings/ProfileStore.h"
 #include "ui/frame/ConfigDialogOpener.h"
 #include "ui/configuration/ConfigurationPageIds.h"
 
@@ -203,10 +205,10 @@ TEST_F(ConfigurationPage, ApplyStoresTheNetworkKeepsTheSecurityAndTheNextTicksAp
     EXPECT_STREQ(before.WPACertificate, after.WPACertificate);
 }
 
-TEST_F(ConfigurationPage, CancelRestoresTheStoredValuesAndEnterDoesNothing)
+TEST_F(ConfigurationPage, CancelAndAnOutsideChangeOfTheDefaultsRestoreTheStoredValuesAndEnterDoesNothing)
 {
     SaveDefaultSettings(StoredWepNetwork("Harbour", 6));
-    Run([](CModalScript& script) {
+    Run([this](CModalScript& script) {
         script.Do("edit, press Enter, cancel", [] {
             SetPageItemText(Page, IDC_CONFIG_SSID, "Elsewhere");
             ChooseListItem(Page, IDC_CONFIG_RATE, 0);
@@ -222,8 +224,16 @@ TEST_F(ConfigurationPage, CancelRestoresTheStoredValuesAndEnterDoesNothing)
             EXPECT_EQ(2, ListSelection(Page, IDC_CONFIG_POWER_MODE));
             EXPECT_EQ(0, ApplyRequest);
         });
+        // Left showing Harbour, the page's next Apply would store Harbour's name over
+        // Office's keys.
+        script.Do("the companion's use makes another profile the defaults", [this] {
+            SetPageItemText(Page, IDC_CONFIG_SSID, "Elsewhere");
+            ASSERT_TRUE(SaveProfile("Office", StoredWepNetwork("Office", 11)));
+            ASSERT_EQ(ProfileRequestAnswer::Taken, SendProfileRequest(frame.Handle(), "Office"));
+            EXPECT_EQ("Office", PageItemText(Page, IDC_CONFIG_SSID));
+        });
     });
-    EXPECT_STREQ("Harbour", StoredDefaultSettings().DesiredSSID);
+    EXPECT_STREQ("Office", StoredDefaultSettings().DesiredSSID);
 }
 
 TEST_F(ConfigurationPage, TheNameTakesThirtyTwoCharactersAndAnyIsStoredAsItStands)

@@ -150,6 +150,22 @@ TEST_F(EncryptionPage, EachModeShowsItsOwnControls)
                 }
             }
         });
+        // Stored with WepStatus "off", as the Profile dialog and earlier versions leave a WPA
+        // record: shown again, the page must not offer it as an open network.
+        for (uint32_t mode : {AuthModeWpaPsk, AuthModeWpa}) {
+            script.Do("a stored WPA default shown", [mode] {
+                AdapterSettings stored = WepRecord(5, 0);
+                stored.AuthMode = mode;
+                stored.WepStatus = WepStatusOff;
+                SaveDefaultSettings(stored);
+                ClickLabel(PageLabels[0]);
+                ClickLabel(PageLabels[Page]);
+                EXPECT_TRUE(PageItemChecked(Page, IDC_ENCRYPTION_ENABLED)) << "mode " << mode;
+                EXPECT_EQ(static_cast<int>(mode), ListSelection(Page, IDC_ENCRYPTION_AUTH_MODE));
+                EXPECT_EQ(mode == AuthModeWpaPsk, Visible(PskPage()));
+                EXPECT_EQ(mode == AuthModeWpa, Visible(EapPage()));
+            });
+        }
     });
 }
 

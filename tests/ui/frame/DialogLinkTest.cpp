@@ -1,6 +1,7 @@
 #include "AdapterScene.h"
 #include "DialogScene.h"
 
+#include "adapter/AdapterWrappers.h"
 #include "state/ProgramState.h"
 #include "ui/frame/ConfigDialogOpener.h"
 #include "ui/frame/ConfigDlg.h"
@@ -73,6 +74,18 @@ std::string RadioCaption()
     return text;
 }
 
+void Click(int page, int id)
+{
+    ::SendMessageA(PageWindow(page), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(PageItem(page, id)));
+}
+
+// A page timer's message, as many times as its wait may take.
+void EndWait(int page, UINT_PTR timer)
+{
+    for (int i = 0; i < 12; ++i)
+        ::SendMessageA(PageWindow(page), WM_TIMER, timer, 0);
+}
+
 bool JournalApplied()
 {
     return JournalHas("SetSsid \"Wireless\" 8 0");
@@ -141,6 +154,31 @@ TEST_F(DialogLink, TheTickSwitchesTheRadioSetAndTheBusySetOfTheOpenDialog)
                 EXPECT_EQ(0, ConfigDialog().CurrentPage()) << "the labels' enable notifications select no page";
                 EXPECT_FALSE(JournalApplied());
                 EXPECT_EQ(LinkAssociated, CurrentStatus.LinkState);
+            })
+        .Do("the radio switched off with the page's button while Rescan and Refresh wait",
+            [&frame] {
+                Click(0, 1026);
+                Click(3, 1026);
+                Click(0, RadioButton);
+                EXPECT_EQ(0, RadioOn);
+                EXPECT_TRUE(RadioSetEnabled(false)) << "at once, before any tick";
+                EndWait(0, 300);
+                EndWait(3, 100);
+                EXPECT_TRUE(RadioSetEnabled(false)) << "the ends of the waits leave it off";
+                // The apply that Rescan asked for is counted out; its end re-enables the busy
+                // set, of which Rescan is part too.
+                for (int i = 0; i < 3; ++i)
+                    frame.ManualTick();
+                EXPECT_TRUE(RadioSetEnabled(false)) << "the end of the apply leaves it off";
+            })
+        .Do("another program switches the radio on",
+            [&frame] {
+                ASSERT_EQ(0, VexaSimClearJournal());
+                ASSERT_TRUE(SetRadio(1));
+                frame.ManualTick();
+                EXPECT_EQ(1, RadioOn);
+                EXPECT_EQ("Radio Off", RadioCaption());
+                EXPECT_TRUE(RadioSetEnabled(true));
             })
         .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
     script.Start();

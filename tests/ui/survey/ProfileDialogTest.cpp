@@ -72,11 +72,13 @@ void ServeTicks(CTestFrame& frame, int count)
 
 TEST_F(SiteSurvey, EachModesTitleAndDisabledControls)
 {
+    // A WPA profile as the dialog's own OK stores it: WepStatus left "off".
     AdapterSettings home{};
     std::strcpy(home.DesiredSSID, "Wireless");
     home.NetworkMode = 1;
     home.Channel = 6;
     home.WepStatus = 1;
+    home.AuthMode = AuthModeWpa;
     SaveProfile("Home", home);
     Run([](CModalScript& script) {
         script.Do("Connect to the associated network", [] { PostSurveyClick(ConnectButton); });
@@ -135,6 +137,9 @@ TEST_F(SiteSurvey, EachModesTitleAndDisabledControls)
             EXPECT_FALSE(ProfileItemEnabled(IDC_PROFILE_NAME));
             EXPECT_TRUE(ProfileItemEnabled(IDC_PROFILE_SSID));
             EXPECT_EQ(WindowText(ProfileItem(IDC_PROFILE_CHANNEL)), "6");
+            EXPECT_EQ(::SendMessageA(ProfileItem(IDC_PROFILE_ENCRYPTION), BM_GETCHECK, 0, 0), BST_CHECKED)
+                << "a WPA profile is encrypted";
+            EXPECT_EQ(::SendMessageA(ProfileItem(IDC_PROFILE_AUTH_MODE), CB_GETCURSEL, 0, 0), 3);
             Press(IDCANCEL);
         });
         script.WaitFor("closed", [] { return ProfileDialogWindow() == nullptr; });

@@ -212,6 +212,12 @@ TEST(SurveyProfileRows, FailedOrOverfullListings)
     list->Count = 500;
     EXPECT_EQ(BuildProfileRows(*list, SampleScan(), Link(LinkNotAssociated)).size(),
               static_cast<size_t>(ProfileListCapacity));
+
+    // A full list says that the store holds more than it shows, not silently the first ones.
+    EXPECT_EQ("Profile (64 of 70 shown)", ProfileGroupCaption(ProfileListCapacity, 70));
+    EXPECT_EQ("Profile", ProfileGroupCaption(ProfileListCapacity, ProfileListCapacity));
+    EXPECT_EQ("Profile", ProfileGroupCaption(3, 0));
+    EXPECT_EQ("Profile", ProfileGroupCaption(-1, 0));
 }
 
 TEST(SurveyRecords, ConnectStartsFromTheNetworkAndAddFromDefaults)

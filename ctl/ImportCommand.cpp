@@ -1,0 +1,57 @@
+#include "ctl/Commands.h"
+#include "ctl/ImportPlan.h"
+#include "ctl/ImportWriter.h"
+#include "ctl/RegistryScript.h"
+#include "ctl/ScriptFiles.h"
+#include "ctl/SkylookCtl.h"
+
+#include "record/PrintableText.h"
+#include "settings/NotStoredText.h"
+#include "settings/ProfileSelection.h"
+
+#include <ostream>
+
+int RunImport(const CommandLine& command)
+{
+    const std::string& file = command.Operands[0];
+    std::string text;
+    if (!ReadScriptFile(file, text, command.Err))
+        return ExitFailed;
+    std::vector<ScriptKey> keys;
+    std::vector<ImportTarget> targets;
+    ScriptError error;
+    if (!ParseRegistryScript(text, keys, error) || !PlanImport(keys, command.Defaults, targets, error)) {
+        // The message may quote the file's names, which may hold any byte.
+        command.Err << file << ":" << error.Line << ": " << EscapeControlBytes(error.Message)
+                    << "\nskylookctl: nothing was imported.\n";
+        return ExitFailed;
+    }
+    for (const ImportTarget& target : targets) {
+        if (!target.Defaults && !command.Replace && ProfileExists(target.Profile.c_str())) {
+            command.Err << file << ":" << target.Key->Line << ": profile \"" << EscapeControlBytes(target.Profile)
+                        << "\" exists already; add --replace to overwrite it.\nskylookctl: nothing was imported.\n";
+            return ExitFailed;
+        }
+    }
+    CImportWriter writer;
+    int profiles = 0;
+    for (const ImportTarget& target : targets) {
+        std::string failure;
+        if (!writer.Write(target, failure)) {
+            command.Err << file << ":" << target.Key->Line << ": " << EscapeControlBytes(failure) << ".\n";
+            std::string problem;
+            if (writer.Undo(problem))
+                command.Err << "skylookctl: nothing was imported; the stored settings are as they were.\n";
+            else
+                command.Err << "skylookctl: the import stopped, and these keys could not be put back as they were:"
+                            << problem << "\nMend the cause and run the import again with --replace.\n";
+            command.Err << "skylookctl: the imported settings could not be stored. " << StoreAdviceToolText << "\n";
+            return ExitFailed;
+        }
+        profiles += target.Defaults ? 0 : 1;
+    }
+    const bool defaults = static_cast<size_t>(profiles) != targets.size();
+    command.Out << "Imported " << profiles << (profiles == 1 ? " profile" : " profiles")
+                << (defaults ? " and the default settings" : "") << " from \"" << file << "\".\n";
+    return ExitOk;
+}
