@@ -9,6 +9,8 @@ export WINEDEBUG := -all
 export WINEDLLOVERRIDES := mscoree=;mshtml=;winemenubuilder.exe=
 JOBS ?= 2
 CTEST_ARGS ?=
+# The screen resolution of `make shot`: DPI=144 photographs every page at 150% scale.
+DPI ?= 96
 
 .PHONY: all deps configure build prefix test run shot gallery bench dist clean
 
@@ -44,7 +46,7 @@ run: build prefix
 	@tools/with-display tools/run-program $(BUILD_ABS)
 
 shot: build prefix
-	@tools/with-display tools/screenshot $(BUILD_ABS) $(SHOT_ARGS)
+	@DPI=$(DPI) tools/with-display tools/screenshot $(BUILD_ABS) $(SHOT_ARGS)
 
 gallery: build prefix
 	@tools/with-display tools/gallery-shot $(BUILD_ABS)

@@ -16,7 +16,8 @@ int GraphBarHeight(uint32_t value, uint32_t minimum, uint32_t maximum, int heigh
 // The y of the three grid lines, in drawing order: half, quarter and three quarters.
 std::array<int, 3> GraphGridRows(int height);
 
-// Pixels that each sample moves the picture to the left, and the bar's width within them.
+// Pixels at 96 dpi that each sample moves the picture to the left, and the bar's width
+// within them.
 constexpr int GraphSampleWidth = 4;
 constexpr int GraphBarWidth = 2;
 

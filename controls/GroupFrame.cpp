@@ -1,5 +1,6 @@
 #include "controls/GroupFrame.h"
 
+#include "controls/DpiScale.h"
 #include "controls/PointFont.h"
 
 CGroupFrame::CGroupFrame()
@@ -27,6 +28,7 @@ void CGroupFrame::PreSubclass()
     metrics.borderY = ::GetSystemMetrics(SM_CYBORDER);
     m_frame = GroupFrameRect(window, client, exStyle, metrics);
     m_captionHidden = ::IsCaptionHidden(exStyle);
+    m_margin = ScalePixels(CaptionMargin);
 }
 
 void CGroupFrame::SetCaption(const char* caption, bool redraw)

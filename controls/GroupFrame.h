@@ -60,7 +60,8 @@ private:
     CFont m_captionFont;
     std::string m_caption;
     CaptionAlignment m_alignment = CaptionAlignment::Left;
-    int m_margin = 8;
+    static constexpr int CaptionMargin = 8;  // pixels at 96 dpi from the frame's corner to the caption
+    int m_margin = CaptionMargin;
     RECT m_frame = {};
 };
 

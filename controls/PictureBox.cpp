@@ -21,19 +21,28 @@ void CPictureBox::ReleasePicture()
     m_size = SIZE{};
 }
 
-bool CPictureBox::SetPicture(HBITMAP bitmap)
+bool CPictureBox::SetPicture(HBITMAP bitmap, SIZE shown)
 {
     StopWorker();
     ReleasePicture();
     BITMAP info = {};
     if (!bitmap || !::GetObjectA(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0)
         return false;
+    if (shown.cx <= 0 || shown.cy <= 0)
+        shown = SIZE{info.bmWidth, info.bmHeight};
     bool copied = false;
     if (HDC screen = ::GetDC(nullptr)) {
-        if (m_picture.Create(screen, info.bmWidth, info.bmHeight)) {
+        if (m_picture.Create(screen, shown.cx, shown.cy)) {
             if (HDC source = ::CreateCompatibleDC(screen)) {
                 HGDIOBJ old = ::SelectObject(source, bitmap);
-                copied = ::BitBlt(m_picture.DC(), 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY) != FALSE;
+                if (shown.cx == info.bmWidth && shown.cy == info.bmHeight) {
+                    copied = ::BitBlt(m_picture.DC(), 0, 0, shown.cx, shown.cy, source, 0, 0, SRCCOPY) != FALSE;
+                } else {
+                    ::SetStretchBltMode(m_picture.DC(), HALFTONE);
+                    ::SetBrushOrgEx(m_picture.DC(), 0, 0, nullptr);
+                    copied = ::StretchBlt(m_picture.DC(), 0, 0, shown.cx, shown.cy, source, 0, 0, info.bmWidth,
+                                          info.bmHeight, SRCCOPY) != FALSE;
+                }
                 ::SelectObject(source, old);
                 ::DeleteDC(source);
             }
@@ -44,7 +53,7 @@ bool CPictureBox::SetPicture(HBITMAP bitmap)
         ReleasePicture();
         return false;
     }
-    m_size = SIZE{info.bmWidth, info.bmHeight};
+    m_size = shown;
     if (m_hWnd)
         Invalidate(false);
     return true;

@@ -17,8 +17,9 @@ public:
     CPictureBox();
     ~CPictureBox() override;
 
-    // Copies bitmap (still owned by the caller) into the off-screen picture.
-    bool SetPicture(HBITMAP bitmap);
+    // Copies bitmap (still owned by the caller) into the off-screen picture, stretched to
+    // shown when that is given (smoothly: for a picture drawn for another screen scale).
+    bool SetPicture(HBITMAP bitmap, SIZE shown = {});
     // The part of the picture shown; an empty rectangle shows the whole picture.
     void SetSourceRect(const RECT& source);
     void SetBackgroundColour(COLORREF colour);

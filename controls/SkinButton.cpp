@@ -1,5 +1,6 @@
 #include "controls/SkinButton.h"
 
+#include "controls/DpiScale.h"
 #include "controls/DrawingPrimitives.h"
 
 #include <windowsx.h>
@@ -235,8 +236,9 @@ void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item)
     CSelectGuard fontGuard(dc, font);
 
     RECT text = rect;
-    text.left += m_inset + 2;
-    text.right -= m_inset + 2;
+    const int inset = ScalePixels(m_inset + 2);
+    text.left += inset;
+    text.right -= inset;
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
     COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);

@@ -50,7 +50,7 @@ private:
     bool m_checked = false;
     bool m_hover = false;
     bool m_held = false;
-    short m_inset = 4;
+    short m_inset = 4;  // pixels at 96 dpi
     COLORREF m_captionColour;
 };
 

@@ -1,5 +1,6 @@
 #include "controls/ThroughputGraph.h"
 
+#include "controls/DpiScale.h"
 #include "controls/DrawingPrimitives.h"
 #include "controls/GraphScale.h"
 
@@ -54,15 +55,16 @@ void CThroughputGraph::DrawNewest()
     HDC dc = m_picture.DC();
     int width = m_picture.Width();
     int height = m_picture.Height();
-    int strip = width - GraphSampleWidth;
+    const int sampleWidth = ScalePixels(GraphSampleWidth);
+    int strip = width - sampleWidth;
     if (strip > 0)
-        ::BitBlt(dc, 0, 0, strip, height, dc, GraphSampleWidth, 0, SRCCOPY);
+        ::BitBlt(dc, 0, 0, strip, height, dc, sampleWidth, 0, SRCCOPY);
     if (strip < 0)
         strip = 0;
     FillSolidRect(dc, strip, 0, width, height, BackgroundColour);
     DrawGrid(strip, width);
     int bar = GraphBarHeight(m_current, m_minimum, m_maximum, height);
-    FillSolidRect(dc, strip, height - bar, strip + GraphBarWidth, height, BarColour);
+    FillSolidRect(dc, strip, height - bar, strip + ScalePixels(GraphBarWidth), height, BarColour);
 }
 
 void CThroughputGraph::CopyPicture(HDC dc) const

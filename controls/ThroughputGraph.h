@@ -1,5 +1,5 @@
 // A scrolling strip chart bound to a template static: every sample moves the picture four
-// pixels to the left and draws the newest value as a green bar at the right edge. The
+// pixels (at 96 dpi) to the left and draws the newest value as a green bar at the right edge. The
 // picture lives in an off-screen bitmap, so painting only copies it.
 #ifndef SKYLOOK_CONTROLS_THROUGHPUT_GRAPH_H
 #define SKYLOOK_CONTROLS_THROUGHPUT_GRAPH_H

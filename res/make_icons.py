@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-"""Draws the program's icons and writes them as .ico files (16x16 and 32x32, 32-bit colour
-with alpha) into res/icons/. Run it after changing the artwork; the results are kept in the
+"""Draws the program's icons and writes them as .ico files (16, 20, 24, 32 and 48 pixels
+square, 32-bit colour with alpha) into res/icons/: the small sizes serve the notification area
+at 100, 125, 150 and 200% scale, the large ones the window's icon. Run it after changing the artwork; the results are kept in the
 repository so that the build does not need Python.
 
     python3 res/make_icons.py
 
-Shapes are described on a 16-unit grid and drawn at 1x and 2x with 4x4 supersampling, so
-both sizes come out crisp at the pixel edges and smooth on the curves.
+Shapes are described on a 16-unit grid and drawn at every size with 4x4 supersampling, so
+each size comes out crisp at the pixel edges and smooth on the curves.
 """
 
 import math
@@ -201,9 +202,12 @@ def image_bytes(canvas):
     return header + bytes(colour) + bytes(mask)
 
 
+ICON_SIZES = (16, 20, 24, 32, 48)
+
+
 def write_icon(path, draw):
     images = []
-    for size in (16, 32):
+    for size in ICON_SIZES:
         canvas = Canvas(size)
         draw(canvas)
         images.append((size, image_bytes(canvas)))

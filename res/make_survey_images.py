@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the Site Survey page's image strip, twelve 16x16 images side by side, and writes it
-as a 24-bit bitmap to res/bitmaps/survey.bmp. Pixels left in the mask colour RGB(0,128,128)
+as a 24-bit bitmap to res/bitmaps/survey.bmp, then the same strip scaled to 20, 24 and 32
+pixels (survey20.bmp, survey24.bmp, survey32.bmp) for lists at 125, 150 and 200% scale. Pixels left in the mask colour RGB(0,128,128)
 are transparent in the lists. Run it after changing the artwork; the result is kept in the
 repository so that the build does not need Python.
 
@@ -137,20 +138,52 @@ def draw_all():
     return images
 
 
-def write_bitmap(path, images):
-    width = SIZE * len(images)
+LARGER_SIZES = (20, 24, 32)
+
+
+def scaled(pixels, size):
+    """The 16-pixel picture resampled to size: each new pixel covers an area of the old ones.
+    It is opaque when at least half of that area is, in the mean colour of the opaque part;
+    so edges stay hard against the mask colour, which the lists cut out exactly."""
+    factor = SIZE / size
+    out = [[MASK for _ in range(size)] for _ in range(size)]
+    for y in range(size):
+        for x in range(size):
+            y0, y1 = y * factor, (y + 1) * factor
+            x0, x1 = x * factor, (x + 1) * factor
+            total = opaque = 0.0
+            sums = [0.0, 0.0, 0.0]
+            for sy in range(int(y0), min(SIZE, int(y1 + 0.999999))):
+                for sx in range(int(x0), min(SIZE, int(x1 + 0.999999))):
+                    area = (min(y1, sy + 1) - max(y0, sy)) * (min(x1, sx + 1) - max(x0, sx))
+                    if area <= 0:
+                        continue
+                    total += area
+                    colour = pixels[sy][sx]
+                    if colour != MASK:
+                        opaque += area
+                        for i in range(3):
+                            sums[i] += colour[i] * area
+            if opaque * 2 >= total:
+                out[y][x] = tuple(int(round(c / opaque)) for c in sums)
+    return out
+
+
+def write_bitmap(path, images, size=SIZE):
+    pictures = [image.pixels if size == SIZE else scaled(image.pixels, size) for image in images]
+    width = size * len(pictures)
     row_bytes = width * 3
     padding = (4 - row_bytes % 4) % 4
-    pixel_bytes = (row_bytes + padding) * SIZE
+    pixel_bytes = (row_bytes + padding) * size
     data = bytearray()
-    for y in reversed(range(SIZE)):  # bottom-up
-        for image in images:
-            for x in range(SIZE):
-                r, g, b = image.pixels[y][x]
+    for y in reversed(range(size)):  # bottom-up
+        for picture in pictures:
+            for x in range(size):
+                r, g, b = picture[y][x]
                 data += bytes((b, g, r))
         data += bytes(padding)
     header = struct.pack('<2sIHHI', b'BM', 14 + 40 + pixel_bytes, 0, 0, 14 + 40)
-    info = struct.pack('<IiiHHIIiiII', 40, width, SIZE, 1, 24, 0, pixel_bytes, 2835, 2835, 0, 0)
+    info = struct.pack('<IiiHHIIiiII', 40, width, size, 1, 24, 0, pixel_bytes, 2835, 2835, 0, 0)
     with open(path, 'wb') as out:
         out.write(header + info + data)
 
@@ -159,8 +192,13 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     path = os.path.join(here, 'bitmaps', 'survey.bmp')
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    write_bitmap(path, draw_all())
+    images = draw_all()
+    write_bitmap(path, images)
     print(path)
+    for size in LARGER_SIZES:
+        larger = os.path.join(here, 'bitmaps', 'survey%d.bmp' % size)
+        write_bitmap(larger, images, size)
+        print(larger)
 
 
 if __name__ == '__main__':

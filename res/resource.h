@@ -14,6 +14,9 @@
 // Bitmaps
 #define IDB_ABOUT 149               // the About page's picture
 #define IDB_SURVEY_IMAGES 155       // the Site Survey page's twelve 16x16 list images
+#define IDB_SURVEY_IMAGES_20 156    // the same twelve at 20x20, 24x24 and 32x32
+#define IDB_SURVEY_IMAGES_24 157
+#define IDB_SURVEY_IMAGES_32 158
 
 // Cursors
 #define IDC_HAND_CURSOR 142         // over the configuration dialog's side labels

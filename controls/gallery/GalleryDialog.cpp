@@ -1,6 +1,7 @@
 #include "GalleryDialog.h"
 
 #include "GalleryIds.h"
+#include "controls/DpiScale.h"
 #include "controls/PointFont.h"
 
 #include <commctrl.h>
@@ -148,7 +149,7 @@ void CGalleryDialog::SetUpLabels()
     for (CColorLabel* scale : {&m_scaleLow, &m_scaleMiddle, &m_scaleHigh}) {
         scale->SetBackgroundColour(face);
         scale->SetFaceName("Arial");
-        scale->SetFontHeight(10);
+        scale->SetFontHeight(ScalePixels(10));
         scale->SetTextColour(Blue);
     }
 }

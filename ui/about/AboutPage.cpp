@@ -4,6 +4,7 @@
 #include "ui/about/VersionTexts.h"
 
 #include "adapter/AdapterWrappers.h"
+#include "controls/DpiScale.h"
 #include "controls/PointFont.h"
 
 namespace {
@@ -34,7 +35,23 @@ bool CAboutPage::OnInitDialog()
     m_versionFrame.SetCaptionColour(Navy, true);
     m_versionFrame.SetFrameColours(FrameGrey, FrameGrey, false);
     FillVersionTexts();
+    ScalePicture();
     return false;
+}
+
+void CAboutPage::ScalePicture()
+{
+    // The picture is drawn for 96 dpi; at another scale it grows with the page around it.
+    if (SystemDpi() == DefaultDpi)
+        return;
+    HBITMAP drawn = reinterpret_cast<HBITMAP>(SendItem(IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP info = {};
+    if (!drawn || !::GetObjectA(drawn, sizeof info, &info))
+        return;
+    const SIZE shown = {ScalePixels(info.bmWidth), ScalePixels(info.bmHeight)};
+    if (m_picture.SetPicture(drawn, shown))
+        ::SetWindowPos(m_picture.Handle(), nullptr, 0, 0, shown.cx, shown.cy,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CAboutPage::FillVersionTexts()

@@ -19,6 +19,7 @@ protected:
     void OnDestroy() override;
 
 private:
+    void ScalePicture();
     void FillVersionTexts();
 
     CPictureBox m_picture;

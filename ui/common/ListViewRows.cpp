@@ -1,7 +1,9 @@
 #include "ui/common/ListViewRows.h"
 
+#include "controls/DpiScale.h"
+
 namespace {
-// Room beside a header's text for the header's own margins.
+// Room beside a header's text for the header's own margins, in pixels at 96 dpi.
 constexpr int HeaderTextMargin = 12;
 
 int HeaderTextWidth(const CListViewView& list, int column)
@@ -40,7 +42,7 @@ void AutoSizeColumns(const CListViewView& list)
     const int columns = ColumnCount(list);
     for (int i = 0; i < columns; ++i) {
         list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
-        const int headerWidth = HeaderTextWidth(list, i) + HeaderTextMargin;
+        const int headerWidth = HeaderTextWidth(list, i) + ScalePixels(HeaderTextMargin);
         if (list.ColumnWidth(i) < headerWidth)
             list.SetColumnWidth(i, headerWidth);
     }

@@ -10,6 +10,7 @@
 #include "ui/common/PendingApply.h"
 #include "ui/common/SettingsLists.h"
 
+#include "controls/DpiScale.h"
 #include "framework/StandardControls.h"
 #include "keys/PskRules.h"
 #include "keys/WepKeyRules.h"
@@ -18,7 +19,7 @@
 
 namespace {
 constexpr int RadioIds[] = {IDC_ENCRYPTION_APPLY, IDC_ENCRYPTION_CANCEL};
-// Where the embedded pages sit, in pixels of this page's client area.
+// Where the embedded pages sit, in pixels at 96 dpi of this page's client area.
 constexpr POINT PskPagePlace = {16, 70};
 constexpr POINT EapPagePlace = {6, 70};
 
@@ -89,11 +90,12 @@ bool CEncryptionPage::OnInitDialog()
 
     // Tab goes from the authentication list into an embedded page, then on to Apply.
     if (m_pskPage.Create(m_hWnd)) {
-        ::SetWindowPos(m_pskPage.Handle(), Item(IDC_ENCRYPTION_AUTH_MODE), PskPagePlace.x, PskPagePlace.y, 0, 0,
+        ::SetWindowPos(m_pskPage.Handle(), Item(IDC_ENCRYPTION_AUTH_MODE), ScalePixels(PskPagePlace.x),
+                       ScalePixels(PskPagePlace.y), 0, 0,
                        SWP_NOSIZE | SWP_NOACTIVATE);
         m_pskPage.Show(SW_HIDE);
     }
-    if (m_eapPage.CreateAt(m_hWnd, EapPagePlace))
+    if (m_eapPage.CreateAt(m_hWnd, {ScalePixels(EapPagePlace.x), ScalePixels(EapPagePlace.y)}))
         ::SetWindowPos(m_eapPage.Handle(), Item(IDC_ENCRYPTION_AUTH_MODE), 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     LoadSettings();

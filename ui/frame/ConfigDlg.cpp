@@ -113,6 +113,12 @@ bool CConfigDlg::OnInitDialog()
 
     m_icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SKYLOOK));
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    // The caption's icon drawn at its own size, not the large one shrunk. Shared: freed with the module.
+    HICON small = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SKYLOOK), IMAGE_ICON,
+                                                  ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                                  LR_SHARED));
+    if (small)
+        Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 
     // Tab walks on into the shown page, whose parent is the tab control.
     ::SetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE,

@@ -4,6 +4,7 @@
 #include "ui/linkinfo/LinkInfoPageIds.h"
 
 #include "adapter/AdapterWrappers.h"
+#include "controls/DpiScale.h"
 #include "controls/PointFont.h"
 #include "state/ProgramState.h"
 
@@ -28,6 +29,7 @@ constexpr int RadioIds[] = {IDC_LINK_RESCAN};
 constexpr int ScaleIds[] = {IDC_LINK_SCALE_0, IDC_LINK_SCALE_10, IDC_LINK_SCALE_100, IDC_LINK_SCALE_1000,
                             IDC_LINK_SCALE_10000};
 constexpr const char* ScaleTexts[] = {"0", "10", "100", "1000", "10000"};
+// In pixels at 96 dpi.
 constexpr int ScaleFontHeight = 10;
 
 bool IsEditControl(HWND control)
@@ -103,7 +105,7 @@ void CLinkInfoPage::SetUpScale()
 {
     for (size_t i = 0; i < m_scale.size(); ++i) {
         m_scale[i].SetFaceName("Arial");
-        m_scale[i].SetFontHeight(ScaleFontHeight);
+        m_scale[i].SetFontHeight(ScalePixels(ScaleFontHeight));
         m_scale[i].SetLabelText(ScaleTexts[i]);
         m_scale[i].SetTextColour(Blue);
     }

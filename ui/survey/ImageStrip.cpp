@@ -41,7 +41,7 @@ bool CImageStrip::Load(UINT bitmapId, int size, COLORREF mask)
     HBITMAP strip = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
     if (!strip)
         return false;
-    m_list = calls.create(size, size, ILC_COLOR8 | ILC_MASK, 10, 1);
+    m_list = calls.create(size, size, ILC_COLOR24 | ILC_MASK, 10, 1);
     if (m_list && calls.addMasked(m_list, strip, mask) < 0)
         Reset();
     ::DeleteObject(strip);

@@ -12,7 +12,7 @@ public:
     CImageStrip(const CImageStrip&) = delete;
     CImageStrip& operator=(const CImageStrip&) = delete;
 
-    // Cuts the bitmap resource into images of size x size pixels, 8-bit colour, pixels of
+    // Cuts the bitmap resource into images of size x size pixels, 24-bit colour, pixels of
     // the mask colour transparent. False, with no list, when the list or bitmap failed.
     bool Load(UINT bitmapId, int size, COLORREF mask);
     void Reset();

@@ -99,8 +99,10 @@ void CSiteSurveyPage::SetUpGroups()
 
 void CSiteSurveyPage::SetUpImages()
 {
-    // Lists without images still list; the rows only lose their pictures.
-    m_images.Load(IDB_SURVEY_IMAGES, 16, ImageMask);
+    // Lists without images still list; the rows only lose their pictures. The images take
+    // the lists' small-icon size, so they grow with the screen's scale like the text does.
+    const SurveyStrip strip = SurveyStripFor(::GetSystemMetrics(SM_CXSMICON));
+    m_images.Load(strip.BitmapId, strip.Size, ImageMask);
     for (const CListViewView& list : {NetworkListView(), ProfileListView()})
         list.SetImageList(m_images.Get());
 }

@@ -1,14 +1,21 @@
 #include "ui/survey/SurveyRows.h"
 
+#include "controls/DpiScale.h"
 #include "record/PrintableText.h"
 #include "record/TextField.h"
+#include "res/resource.h"
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 const char* const NetworkColumnHeaders[NetworkColumnCount] = {"BSS/IBSSID", "SSID", "WEP", "AP", "Channel", "Strength"};
 
 namespace {
+
+// As drawn, in ascending order of size.
+constexpr SurveyStrip Strips[] = {{IDB_SURVEY_IMAGES, 16}, {IDB_SURVEY_IMAGES_20, 20}, {IDB_SURVEY_IMAGES_24, 24},
+                                  {IDB_SURVEY_IMAGES_32, 32}};
 
 constexpr size_t SsidLength = sizeof(ScanEntry::Ssid) - 1;
 
@@ -164,4 +171,16 @@ AdapterSettings NewProfileSettings()
     settings.WepStatus = WepStatusOff;
     settings.WepKeyFormat = WepKeyFormatAscii;
     return settings;
+}
+
+SurveyStrip SurveyStripFor(int iconSize)
+{
+    int sizes[std::size(Strips)] = {};
+    for (size_t i = 0; i < std::size(Strips); ++i)
+        sizes[i] = Strips[i].Size;
+    const int size = ChooseDrawnSize(iconSize, sizes);
+    for (const SurveyStrip& strip : Strips)
+        if (strip.Size == size)
+            return strip;
+    return Strips[0];
 }

@@ -14,7 +14,9 @@
 #include <string>
 #include <vector>
 
-// Images of the survey strip (bitmap 155) that the lists use.
+#include <windows.h>
+
+// Images of the survey strip that the lists use.
 enum SurveyImage : int {
     ImageAdHocInRange = 0,
     ImageAccessPointInRange = 1,
@@ -25,6 +27,15 @@ enum SurveyImage : int {
 };
 
 constexpr int SurveyImageCount = 12;
+
+// A bitmap of the strip, drawn at one size.
+struct SurveyStrip {
+    UINT BitmapId = 0;
+    int Size = 0;  // the images' width and height in pixels
+};
+
+// The strip for lists whose small icons are iconSize pixels: the largest drawn one that fits.
+SurveyStrip SurveyStripFor(int iconSize);
 constexpr int NetworkColumnCount = 6;
 
 // Column headers of the network list, index 0 first.

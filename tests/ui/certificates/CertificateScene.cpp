@@ -119,6 +119,13 @@ int ShowPage()
     if (!host || !page.CreateAt(host, {6, 6}))
         return 1;
     page.OfferTlsOnly();
+    // The host grows to the page, whatever the screen's scale made of it.
+    RECT area = {};
+    ::GetWindowRect(page.Handle(), &area);
+    RECT outer = {0, 0, area.right - area.left + 12, area.bottom - area.top + 12};
+    ::AdjustWindowRectEx(&outer, WS_OVERLAPPED | WS_CAPTION, FALSE, 0);
+    ::SetWindowPos(host, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     page.Show(SW_SHOW);
     MSG message;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -2,6 +2,8 @@
 // and cells, for a scan, a link status and a profile list.
 #include "ui/survey/SurveyRows.h"
 
+#include "controls/DpiScale.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -257,3 +259,21 @@ TEST(SurveyRecords, ConnectStartsFromTheNetworkAndAddFromDefaults)
 }
 
 }  // namespace
+
+// Catches a strip paired with the wrong size (the list would cut its images apart) or a
+// size missing from the resources, at 100, 125, 150 and 200% scale.
+TEST(SurveyStrips, EachScaleGetsAStripOfItsIconSize)
+{
+    for (int dpi : {96, 120, 144, 192}) {
+        const int iconSize = ScaleForDpi(16, dpi);
+        const SurveyStrip strip = SurveyStripFor(iconSize);
+        EXPECT_EQ(strip.Size, iconSize) << dpi << " dpi";
+        HBITMAP bitmap = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(strip.BitmapId));
+        ASSERT_NE(nullptr, bitmap) << dpi << " dpi";
+        BITMAP shape = {};
+        ::GetObjectA(bitmap, sizeof shape, &shape);
+        ::DeleteObject(bitmap);
+        EXPECT_EQ(shape.bmWidth, SurveyImageCount * iconSize) << dpi << " dpi";
+        EXPECT_EQ(shape.bmHeight, iconSize) << dpi << " dpi";
+    }
+}
