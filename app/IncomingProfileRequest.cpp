@@ -6,24 +6,32 @@
 
 #include <string>
 
-bool UseStoredProfile(const char* name, IConfigDialogLink& dialog)
+ProfileUse UseStoredProfile(const char* name, IConfigDialogLink& dialog)
 {
     AdapterSettings settings;
-    if (!MakeProfileDefault(name, settings))
-        return false;
+    const ProfileUse use = MakeProfileDefault(name, settings);
+    if (use == ProfileUse::Missing || use == ProfileUse::Unreadable)
+        return use;
     // The same hand-over as a page's Apply: the record first, then the request.
     PendingSettings = settings;
     CurrentStatus.LinkState = LinkScanning;
     ApplyRequest = ApplyRequested;
     if (dialog.IsOpen())
         dialog.StoredDefaultsChanged();
-    return true;
+    return use;
 }
 
-bool AcceptProfileRequest(const COPYDATASTRUCT& data, IConfigDialogLink& dialog)
+LRESULT AcceptProfileRequest(const COPYDATASTRUCT& data, IConfigDialogLink& dialog)
 {
     std::string name;
     if (!ReadProfileRequest(data, name))
-        return false;
-    return UseStoredProfile(name.c_str(), dialog);
+        return ProfileRequestRefused;
+    switch (UseStoredProfile(name.c_str(), dialog)) {
+    case ProfileUse::Stored:
+        return ProfileRequestTaken;
+    case ProfileUse::NotStored:
+        return ProfileRequestTakenNotStored;
+    default:
+        return ProfileRequestRefused;
+    }
 }

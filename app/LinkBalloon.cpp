@@ -76,9 +76,14 @@ BalloonText LinkBalloonText(LinkBalloon balloon, const LinkCondition& before, co
     }
 }
 
-BalloonText ProfileSwitchText(const char* profileName, const char* profileSsid, const char* defaultSsid)
+BalloonText ProfileSwitchText(const char* profileName, const char* profileSsid, const char* defaultSsid, bool stored)
 {
+    const std::string reason =
+        "The default network " + SsidCellText(defaultSsid) + " was not reached; " + SsidCellText(profileSsid);
+    if (!stored)
+        return {std::string("Switched to profile ") + profileName,
+                reason + " is in range and is used now, but it could not be stored as the default settings. "
+                         "Run the Skylook setup program again."};
     return {std::string("Switched to profile ") + profileName,
-            "The default network " + SsidCellText(defaultSsid) + " was not reached; " + SsidCellText(profileSsid) +
-                " is in range, so the profile is now the default settings."};
+            reason + " is in range, so the profile is now the default settings."};
 }

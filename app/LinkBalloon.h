@@ -37,6 +37,7 @@ BalloonText LinkBalloonText(LinkBalloon balloon, const LinkCondition& before, co
 
 // The balloon that says which stored profile was applied because the defaults' network was
 // out of reach.
-BalloonText ProfileSwitchText(const char* profileName, const char* profileSsid, const char* defaultSsid);
+BalloonText ProfileSwitchText(const char* profileName, const char* profileSsid, const char* defaultSsid,
+                              bool stored = true);
 
 #endif

@@ -10,7 +10,7 @@ void CLinkWatch::Step(bool radioOnAtTickStart)
 {
     ProfileSwitch used;
     if (m_switcher.Step(used, m_dialog))
-        Show(ProfileSwitchText(used.Profile.c_str(), used.ProfileSsid.c_str(), used.DefaultSsid.c_str()));
+        Show(ProfileSwitchText(used.Profile.c_str(), used.ProfileSsid.c_str(), used.DefaultSsid.c_str(), used.Stored));
     NoteLinkChange(radioOnAtTickStart);
 }
 

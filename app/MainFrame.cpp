@@ -108,7 +108,7 @@ bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     }
     if (message == WM_COPYDATA) {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        result = data && AcceptProfileRequest(*data, m_dialogLink) ? TRUE : FALSE;
+        result = data ? AcceptProfileRequest(*data, m_dialogLink) : ProfileRequestRefused;
         return true;
     }
     if (message == WM_POWERBROADCAST) {

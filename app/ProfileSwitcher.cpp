@@ -79,10 +79,11 @@ bool CProfileSwitcher::TrySwitch(ProfileSwitch& used, IConfigDialogLink& dialog)
         return false;
     const std::string name = profiles->Names[index];
     m_tried.insert(name);
-    if (!UseStoredProfile(name.c_str(), dialog))
+    const ProfileUse use = UseStoredProfile(name.c_str(), dialog);
+    if (use == ProfileUse::Missing || use == ProfileUse::Unreadable)
         return false;
     // The profile is the default settings now; should it not come up either, the next one.
     m_watch = Watch::AwaitingApply;
-    used = {name, profiles->Settings[index].DesiredSSID, defaults.DesiredSSID};
+    used = {name, profiles->Settings[index].DesiredSSID, defaults.DesiredSSID, use == ProfileUse::Stored};
     return true;
 }

@@ -20,6 +20,7 @@ struct ProfileSwitch {
     std::string Profile;
     std::string ProfileSsid;
     std::string DefaultSsid;  // the network of the defaults that did not come up
+    bool Stored = true;       // false: used now, but the default settings could not be written
 };
 
 class CProfileSwitcher {

@@ -6,6 +6,7 @@
 #include "ctl/SkylookCtl.h"
 
 #include "record/PrintableText.h"
+#include "settings/NotStoredText.h"
 #include "settings/ProfileSelection.h"
 
 #include <ostream>
@@ -44,6 +45,7 @@ int RunImport(const CommandLine& command)
             else
                 command.Err << "skylookctl: the import stopped, and these keys could not be put back as they were:"
                             << problem << "\nMend the cause and run the import again with --replace.\n";
+            command.Err << "skylookctl: the imported settings could not be stored. " << StoreAdviceToolText << "\n";
             return ExitFailed;
         }
         profiles += target.Defaults ? 0 : 1;

@@ -1,5 +1,6 @@
 #include "ctl/ImportWriter.h"
 
+#include "ctl/SystemMessage.h"
 #include "framework/Handles.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
@@ -13,20 +14,6 @@ namespace {
 
 constexpr const char* SettingsParentPath = "SOFTWARE\\KT60";
 constexpr const char* DefaultSettingsKeyName = "DEFAULT";
-
-std::string SystemMessage(LONG code)
-{
-    char text[512] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                        static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
-    std::string message(text, length);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.' ||
-                                message.back() == ' '))
-        message.pop_back();
-    if (message.empty())
-        message = "error " + std::to_string(code);
-    return message;
-}
 
 std::string RegistryRefused(LONG code)
 {
@@ -213,7 +200,7 @@ bool CImportWriter::Undo(std::string& problem)
             continue;
         }
         CRegistryKey parent;
-        LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, previous->Parent.c_str(), 0, KEY_ALL_ACCESS, parent.Receive());
+        LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, previous->Parent.c_str(), 0, KEY_READ, parent.Receive());
         if (result == ERROR_SUCCESS)
             result = DeleteKeyTree(parent, previous->Name.c_str());
         if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) {

@@ -57,6 +57,10 @@ const CommandEntry Commands[] = {
      "                      inserted, or the radio switch is turned (on when never set)\n"
      "  switch-to-profiles  when the default settings do not connect, apply a stored profile\n"
      "                      whose network is in range (off when never set)\n"},
+    {"grant-settings-access", RunGrantSettingsAccess, 0, 0, 0, "grant-settings-access",
+     "Lets the Users group read and write the settings under HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\n"
+     "(creating the key when it is missing), so that Skylook keeps them when it runs without\n"
+     "administrator rights. The setup program runs it; it needs administrator rights itself.\n"},
 };
 
 constexpr const char* OptionNames[] = {"--json", "--secrets", "--defaults", "--replace"};
@@ -90,6 +94,12 @@ int UsageError(const std::string& message, const char* helpCommand, std::ostream
 }
 
 }  // namespace
+
+bool NeedsAdapterLibrary(const std::vector<std::string>& arguments)
+{
+    const CommandEntry* entry = arguments.empty() ? nullptr : FindCommand(arguments[0]);
+    return entry && entry->Run != RunGrantSettingsAccess;
+}
 
 int RunSkylookCtl(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {

@@ -17,4 +17,8 @@ enum : int {
 // to err; returns the exit status.
 int RunSkylookCtl(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
+// Whether the command line runs a command that calls the adapter library (every command but
+// the settings permission one).
+bool NeedsAdapterLibrary(const std::vector<std::string>& arguments);
+
 #endif

@@ -6,6 +6,7 @@
 #include "adapter/ApplySettings.h"
 #include "protocol/ProfileRequest.h"
 #include "protocol/ProgramWindow.h"
+#include "settings/NotStoredText.h"
 #include "settings/ProfileSelection.h"
 
 #include <cstring>
@@ -44,9 +45,15 @@ int RunUse(const CommandLine& command)
         return adapter;
 
     if (const HWND program = FindRunningProgram()) {
-        if (!SendProfileRequest(program, name.c_str())) {
+        const ProfileRequestAnswer answer = SendProfileRequest(program, name.c_str());
+        if (answer == ProfileRequestAnswer::Refused) {
             command.Err << "skylookctl: skylook.exe did not take profile \"" << name
                         << "\". It may be busy or have just ended; try again.\n";
+            return ExitFailed;
+        }
+        if (answer == ProfileRequestAnswer::TakenNotStored) {
+            command.Out << "skylook.exe applies profile \"" << name << "\" on its next tick.\n";
+            command.Err << SettingsNotStoredToolText;
             return ExitFailed;
         }
         command.Out << "Profile \"" << name
@@ -56,12 +63,19 @@ int RunUse(const CommandLine& command)
 
     // Without the program the tool stands in for its tick, with the same apply procedures.
     AdapterSettings settings;
-    if (!MakeProfileDefault(name.c_str(), settings)) {
-        if (ProfileExists(name.c_str()))
-            return ReportUnreadStore("profile \"" + name + "\"", "", command.Err);
+    const ProfileUse choice = MakeProfileDefault(name.c_str(), settings);
+    if (choice == ProfileUse::Unreadable)
+        return ReportUnreadStore("profile \"" + name + "\"", "", command.Err);
+    if (choice == ProfileUse::Missing) {
         return ReportMissingProfile(name, command.Err);
     }
     ApplyPendingSettings(settings);
+    if (choice == ProfileUse::NotStored) {
+        command.Out << "Profile \"" << name << "\" was applied; the adapter joins \"" << settings.DesiredSSID
+                    << "\".\n";
+        command.Err << SettingsNotStoredToolText;
+        return ExitFailed;
+    }
     command.Out << "Profile \"" << name << "\" is now the default settings and was applied; the adapter joins \""
                 << settings.DesiredSSID << "\".\n";
     return ExitOk;

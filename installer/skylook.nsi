@@ -19,6 +19,9 @@ SetCompressor /SOLID lzma
 !define RUN_VALUE "Skylook"
 !define SHORTCUT "$SMPROGRAMS\Skylook.lnk"
 !define SETTINGS_KEY "SOFTWARE\KT60"
+!define ADAPTER_STATE_FOLDER "$APPDATA\Vexa5200"
+!define SETTINGS_ACCESS_WARNING "Users could not be allowed to store Skylook's settings (HKEY_LOCAL_MACHINE\${SETTINGS_KEY}): changes made without administrator rights will be lost when Skylook restarts.$\n$\nRun this setup program again as an administrator."
+!define NO_LIBRARY_WARNING "Skylook needs the card's library Vexa5200.dll, which is not on this computer: the program starts once the card's driver is installed.$\n$\nTo try Skylook without the card, run this setup program again and choose the software adapter."
 
 !include MUI2.nsh
 !include FileFunc.nsh
@@ -67,6 +70,7 @@ Section "Skylook" SecProgram
     Call RemoveCopyElsewhere
     SetOutPath "$INSTDIR"
     File "${BINDIR}/skylook.exe"
+    File "${BINDIR}/skylookctl.exe"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     ; A reinstall without the shortcut or the start at log-on takes them away.
     Delete "${SHORTCUT}"
@@ -87,6 +91,30 @@ Section /o "Software adapter (to try Skylook without the card)" SecAdapter
     ${OrIfNot} ${FileExists} "$INSTDIR\Vexa5200.dll"
         File "${BINDIR}/Vexa5200.dll"
         WriteRegDWORD HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary" 1
+    ${EndIf}
+SectionEnd
+
+; Skylook runs as the signed-in user, without administrator rights, and keeps its settings
+; under HKLM, which only administrators may change: the Users group gets the right to keep
+; them there. Without it the program still runs, but forgets every change at its next start.
+Section "-Settings access"
+    nsExec::ExecToLog '"$INSTDIR\skylookctl.exe" grant-settings-access'
+    Pop $0
+    ${If} $0 != 0
+        DetailPrint "Users could not be allowed to store the settings (exit status $0)."
+        MessageBox MB_ICONEXCLAMATION "${SETTINGS_ACCESS_WARNING}" /SD IDOK
+    ${EndIf}
+SectionEnd
+
+; Without a Vexa5200.dll the program cannot start: the card's driver puts one in the system
+; folder (or the card's library is placed beside the program), or the software adapter stands in.
+Section "-Adapter library check"
+    ${IfNot} ${SectionIsSelected} ${SecAdapter}
+        ${IfNot} ${FileExists} "$INSTDIR\Vexa5200.dll"
+        ${AndIfNot} ${FileExists} "$SYSDIR\Vexa5200.dll"
+            DetailPrint "No Vexa5200.dll found: Skylook starts once the card's driver is installed."
+            MessageBox MB_ICONEXCLAMATION "${NO_LIBRARY_WARNING}" /SD IDOK
+        ${EndIf}
     ${EndIf}
 SectionEnd
 
@@ -174,12 +202,16 @@ Section "-un.Program"
         ${EndIf}
     ${EndIf}
     Delete "$INSTDIR\skylook.exe"
+    Delete "$INSTDIR\skylookctl.exe"
     Delete "$INSTDIR\vexasim.exe"
     ; Whether the library is the install's own is known only for the registered folder.
     ${If} $1 == $INSTDIR
         ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
         ${If} $0 = 1
             Delete "$INSTDIR\Vexa5200.dll"
+            ; The software adapter's simulated card, which it keeps for all users.
+            Delete "${ADAPTER_STATE_FOLDER}\AdapterState.bin"
+            RMDir "${ADAPTER_STATE_FOLDER}"
         ${EndIf}
     ${EndIf}
     Delete "$INSTDIR\uninstall.exe"

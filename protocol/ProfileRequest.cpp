@@ -15,7 +15,7 @@ HWND FindRunningProgram()
     return ::FindWindowA(MainFrameClassName, MainFrameCaption);
 }
 
-bool SendProfileRequest(HWND frame, const char* name)
+ProfileRequestAnswer SendProfileRequest(HWND frame, const char* name)
 {
     COPYDATASTRUCT data = {};
     data.dwData = ProfileRequestTag;
@@ -24,8 +24,12 @@ bool SendProfileRequest(HWND frame, const char* name)
     DWORD_PTR answer = FALSE;
     if (!::SendMessageTimeoutA(frame, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
                                RequestTimeoutMilliseconds, &answer))
-        return false;
-    return answer == TRUE;
+        return ProfileRequestAnswer::Refused;
+    if (answer == static_cast<DWORD_PTR>(ProfileRequestTaken))
+        return ProfileRequestAnswer::Taken;
+    if (answer == static_cast<DWORD_PTR>(ProfileRequestTakenNotStored))
+        return ProfileRequestAnswer::TakenNotStored;
+    return ProfileRequestAnswer::Refused;
 }
 
 bool ReadProfileRequest(const COPYDATASTRUCT& data, std::string& name)

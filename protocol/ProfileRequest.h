@@ -14,8 +14,16 @@
 // dwData of the request: "SKPR".
 constexpr ULONG_PTR ProfileRequestTag = 0x524B5053;
 
-// Sends the name to the frame and waits for its answer: true when it took the request.
-bool SendProfileRequest(HWND frame, const char* name);
+// The frame's answers, as the result of WM_COPYDATA. Taken is TRUE, so that a sender that
+// only asks "taken or not" reads a taken request as such.
+constexpr LRESULT ProfileRequestRefused = FALSE;
+constexpr LRESULT ProfileRequestTaken = TRUE;
+constexpr LRESULT ProfileRequestTakenNotStored = 2;  // applied, but not stored for the next start
+
+enum class ProfileRequestAnswer { Refused, Taken, TakenNotStored };
+
+// Sends the name to the frame and waits for its answer; no answer in time is a refusal.
+ProfileRequestAnswer SendProfileRequest(HWND frame, const char* name);
 
 // The receiving side's reading of the payload: true, with the name, when the data carries
 // the tag and a name of 1 to ProfileNameMaxLength bytes with no zero byte in it (no

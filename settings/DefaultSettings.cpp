@@ -4,8 +4,7 @@
 
 bool SaveDefaultSettings(const AdapterSettings& settings)
 {
-    SaveSettingsAt(DefaultSettingsPath, settings);
-    return true;
+    return SaveSettingsAt(DefaultSettingsPath, settings);
 }
 
 bool LoadDefaultSettings(AdapterSettings& settings)

@@ -10,7 +10,8 @@
 // Below HKEY_LOCAL_MACHINE; the trailing backslash is part of the path the values use.
 constexpr const char DefaultSettingsPath[] = "SOFTWARE\\KT60\\DEFAULT\\";
 
-// Writes every stored value; always true.
+// Writes every stored value; true when all of them were stored. Where the user may not
+// write the key, false: the settings then last only until the program ends.
 bool SaveDefaultSettings(const AdapterSettings& settings);
 
 // Fills a record the caller has cleared; a missing or unusable value keeps its default.

@@ -18,16 +18,15 @@ bool ProfileExists(const char* name)
                          key.Receive()) == ERROR_SUCCESS;
 }
 
-bool MakeProfileDefault(const char* name, AdapterSettings& settings)
+ProfileUse MakeProfileDefault(const char* name, AdapterSettings& settings)
 {
     if (!ProfileExists(name))
-        return false;
+        return ProfileUse::Missing;
     std::memset(&settings, 0, sizeof settings);
     // A profile read that failed must not become the default settings as its defaults.
     std::string unread;
     if (ReadProfileChecked(name, settings, unread) != ProfileRead::Read)
-        return false;
+        return ProfileUse::Unreadable;
     settings.ApplyScope = ApplyScopeAll;
-    SaveDefaultSettings(settings);
-    return true;
+    return SaveDefaultSettings(settings) ? ProfileUse::Stored : ProfileUse::NotStored;
 }

@@ -9,9 +9,15 @@
 // characters, no backslash, and its key present. Looking does not create the key.
 bool ProfileExists(const char* name);
 
+enum class ProfileUse {
+    Missing,    // no such profile: nothing loaded, nothing written
+    Unreadable, // stored, but the adapter library could not read it: nothing written
+    Stored,     // the profile is now the stored default settings
+    NotStored,  // loaded, but the default settings could not all be written
+};
+
 // Loads the stored profile into settings (cleared first, ApplyScope all) and saves it as
-// the default settings. False, with nothing written, when no such profile exists or the
-// adapter library could not read it.
-bool MakeProfileDefault(const char* name, AdapterSettings& settings);
+// the default settings.
+ProfileUse MakeProfileDefault(const char* name, AdapterSettings& settings);
 
 #endif

@@ -48,8 +48,22 @@ bool SaveProfile(const char* name, const AdapterSettings& settings)
 {
     if (!IsStorableProfileName(name))
         return false;
-    SaveSettingsAt(ProfileKeyPath(name).c_str(), settings);
-    return true;
+    const std::string path = ProfileKeyPath(name);
+    bool existed = false;
+    {
+        CRegistryKey key;
+        existed = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
+    }
+    if (SaveSettingsAt(path.c_str(), settings))
+        return true;
+    // A key this save created but could not fill would be listed as a profile with values
+    // the user never chose; it goes again. A profile stored before keeps its key.
+    if (!existed) {
+        CRegistryKey root;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_READ, root.Receive()) == ERROR_SUCCESS)
+            DeleteKeyTree(root, name);
+    }
+    return false;
 }
 
 bool LoadProfile(const char* name, AdapterSettings& settings)
@@ -81,8 +95,10 @@ bool DeleteProfile(const char* name)
 {
     if (!NamesSubkey(name))
         return true;
+    // Deleting a subkey takes the right to delete it, not rights on the root: a user allowed
+    // to write the store may not change its permissions, which KEY_ALL_ACCESS would ask for.
     CRegistryKey root;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_ALL_ACCESS, root.Receive()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_READ, root.Receive()) != ERROR_SUCCESS)
         return true;
     DeleteKeyTree(root, name);
     return true;
@@ -91,7 +107,7 @@ bool DeleteProfile(const char* name)
 bool EnumerateProfiles(ProfileList& list)
 {
     CRegistryKey root;
-    LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_ALL_ACCESS, root.Receive());
+    LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProfileRootPath, 0, KEY_READ, root.Receive());
     if (result == ERROR_FILE_NOT_FOUND) {
         if (RegCreateKeyA(HKEY_LOCAL_MACHINE, ProfileRootPath, root.Receive()) != ERROR_SUCCESS) {
             list.Count = -1;

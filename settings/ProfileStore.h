@@ -26,8 +26,9 @@ struct ProfileList {
 // would nest keys) and is at most ProfileKeyNameLimit characters.
 bool IsStorableProfileName(const char* name);
 
-// Writes the record under the profile's key, creating it. Refuses names that are not
-// storable (false, nothing written).
+// Writes the record under the profile's key, creating it. False when the name is not
+// storable (nothing written) or when a value could not be stored; a key that this save
+// created is then removed again, so that the profile is not listed.
 bool SaveProfile(const char* name, const AdapterSettings& settings);
 
 // Fills a record the caller has cleared, with the defaults of the default settings for

@@ -18,36 +18,50 @@ constexpr size_t DataRateValueSize = 10;
 
 const char* const WepKeyValueNames[WepKeyCount] = {"WepKey1", "WepKey2", "WepKey3", "WepKey4"};
 
-void CreateKey(const char* path)
+bool CreateKey(const char* path)
 {
     CRegistryKey key;
-    RegCreateKeyA(HKEY_LOCAL_MACHINE, path, key.Receive());
+    return RegCreateKeyA(HKEY_LOCAL_MACHINE, path, key.Receive()) == ERROR_SUCCESS;
 }
 
-void WriteBytes(const char* path, const char* name, const void* bytes, unsigned long count)
-{
-    WriteStoredBytes(path, name, bytes, count);
-}
+// Writes the values of one key and remembers whether every write was stored. A failed write
+// does not stop the others: what can be stored is, and the caller tells the user the rest.
+class CValueWriter {
+public:
+    explicit CValueWriter(const char* path) : m_path(path) {}
 
-// A 32-bit number as its 4 little-endian bytes; for the single-character values this is the
-// character followed by three zero bytes.
-void WriteNumber(const char* path, const char* name, uint32_t number)
-{
-    const unsigned char bytes[4] = {
-        static_cast<unsigned char>(number), static_cast<unsigned char>(number >> 8),
-        static_cast<unsigned char>(number >> 16), static_cast<unsigned char>(number >> 24)};
-    WriteBytes(path, name, bytes, sizeof bytes);
-}
+    bool AllWritten() const { return m_allWritten; }
 
-// A text field written with its full size; the last byte is always a terminator.
-template <size_t Size>
-void WriteTextField(const char* path, const char* name, const char (&field)[Size])
-{
-    char bytes[Size];
-    std::memcpy(bytes, field, Size);
-    bytes[Size - 1] = 0;
-    WriteBytes(path, name, bytes, Size);
-}
+    void Bytes(const char* name, const void* bytes, unsigned long count)
+    {
+        if (!WriteStoredBytes(m_path, name, bytes, count))
+            m_allWritten = false;
+    }
+
+    // A 32-bit number as its 4 little-endian bytes; for the single-character values this is
+    // the character followed by three zero bytes.
+    void Number(const char* name, uint32_t number)
+    {
+        const unsigned char bytes[4] = {
+            static_cast<unsigned char>(number), static_cast<unsigned char>(number >> 8),
+            static_cast<unsigned char>(number >> 16), static_cast<unsigned char>(number >> 24)};
+        Bytes(name, bytes, sizeof bytes);
+    }
+
+    // A text field written with its full size; the last byte is always a terminator.
+    template <size_t Size>
+    void TextField(const char* name, const char (&field)[Size])
+    {
+        char bytes[Size];
+        std::memcpy(bytes, field, Size);
+        bytes[Size - 1] = 0;
+        Bytes(name, bytes, Size);
+    }
+
+private:
+    const char* m_path;
+    bool m_allWritten = true;
+};
 
 // What a checked read keeps: the first stored value that the library failed to read. The
 // library answers "absent" for both, so a failed read is told apart from a missing value by
@@ -124,14 +138,14 @@ bool ReadChannel(ReadLog& log, const char* path, uint32_t& channel)
 
 // The two sizes the key editors offer are stored as the texts "5" and "13"; any other size
 // as its raw bytes, so that it comes back unchanged.
-void WriteWepKeySize(const char* path, uint32_t size)
+void WriteWepKeySize(CValueWriter& writer, uint32_t size)
 {
     if (size == WepKeySize64)
-        WriteNumber(path, "WepKeySize", CharacterPair('5', 0));
+        writer.Number("WepKeySize", CharacterPair('5', 0));
     else if (size == WepKeySize128)
-        WriteNumber(path, "WepKeySize", CharacterPair('1', '3'));
+        writer.Number("WepKeySize", CharacterPair('1', '3'));
     else
-        WriteNumber(path, "WepKeySize", size);
+        writer.Number("WepKeySize", size);
 }
 
 void ReadWepKeySize(ReadLog& log, const char* path, uint32_t& size)
@@ -233,39 +247,41 @@ void ReadAll(ReadLog& log, const char* path, AdapterSettings& settings)
 }
 }  // namespace
 
-void SaveSettingsAt(const char* path, const AdapterSettings& settings)
+bool SaveSettingsAt(const char* path, const AdapterSettings& settings)
 {
-    CreateKey(path);
+    const bool created = CreateKey(path);
+    CValueWriter writer(path);
 
-    WriteTextField(path, "DesiredSSID", settings.DesiredSSID);
-    WriteNumber(path, "NetworkMode", '0' + settings.NetworkMode);
+    writer.TextField("DesiredSSID", settings.DesiredSSID);
+    writer.Number("NetworkMode", '0' + settings.NetworkMode);
 
     char channel[4] = {0, 0, 0, 0};
     std::snprintf(channel, sizeof channel, "%d", static_cast<int>(settings.Channel));
-    WriteBytes(path, "Channel", channel, sizeof channel);
+    writer.Bytes("Channel", channel, sizeof channel);
 
     char rate[DataRateValueSize] = {};
     std::snprintf(rate, sizeof rate, "%X", static_cast<unsigned>(RateCodeForIndex(settings.DataRate[0])));
-    WriteBytes(path, "DataRate", rate, sizeof rate);
+    writer.Bytes("DataRate", rate, sizeof rate);
 
-    WriteNumber(path, "PowerMode", '0' + settings.PowerMode);
-    WriteNumber(path, "Preamble", '0' + PreambleExternalBase + settings.Preamble);
-    WriteNumber(path, "AuthMode", '0' + settings.AuthMode);
-    WriteNumber(path, "TxWepKey", '0' + settings.TxWepKey);
-    WriteNumber(path, "WepKeyFormat", '0' + settings.WepKeyFormat);
+    writer.Number("PowerMode", '0' + settings.PowerMode);
+    writer.Number("Preamble", '0' + PreambleExternalBase + settings.Preamble);
+    writer.Number("AuthMode", '0' + settings.AuthMode);
+    writer.Number("TxWepKey", '0' + settings.TxWepKey);
+    writer.Number("WepKeyFormat", '0' + settings.WepKeyFormat);
 
     if (settings.WepStatus == WepStatusOn) {
         unsigned char keys[WepKeyCount][WepKeySlotSize];
         PrepareWepKeys(settings, keys);
         for (int i = 0; i < WepKeyCount; ++i)
-            WriteBytes(path, WepKeyValueNames[i], keys[i], WepKeySlotSize);
+            writer.Bytes(WepKeyValueNames[i], keys[i], WepKeySlotSize);
     }
 
-    WriteNumber(path, "WepStatus", '0' + settings.WepStatus);
-    WriteWepKeySize(path, settings.WepKeySize);
-    WriteTextField(path, "PskPassphrase", settings.PskPassphrase);
-    WriteTextField(path, "WPALoginName", settings.WPALoginName);
-    WriteTextField(path, "WPACertificate", settings.WPACertificate);
+    writer.Number("WepStatus", '0' + settings.WepStatus);
+    WriteWepKeySize(writer, settings.WepKeySize);
+    writer.TextField("PskPassphrase", settings.PskPassphrase);
+    writer.TextField("WPALoginName", settings.WPALoginName);
+    writer.TextField("WPACertificate", settings.WPACertificate);
+    return created && writer.AllWritten();
 }
 
 void LoadSettingsAt(const char* path, AdapterSettings& settings)

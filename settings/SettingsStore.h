@@ -9,7 +9,9 @@
 
 // Creates the key, then writes every stored value of the record. The four WEP keys are
 // written only while WEP is on (WepStatus 0); otherwise the stored keys stay as they were.
-void SaveSettingsAt(const char* path, const AdapterSettings& settings);
+// True when the key could be created and every value was written; a failed write does not
+// stop the others.
+bool SaveSettingsAt(const char* path, const AdapterSettings& settings);
 
 // Creates the key, then reads every stored value into the record, which the caller has
 // cleared. A missing or unusable value leaves the field's default: "Wireless", network

@@ -77,6 +77,8 @@ TEST(LinkBalloon, TextsNameTheNetworkAsTheDialogWritesItAndTheSignal)
     EXPECT_EQ("Disconnected from Home", LinkBalloonText(LinkBalloon::Disconnected, UpHome, Down, 0).Title);
     EXPECT_EQ("Switched to profile Cafe", ProfileSwitchText("Cafe", "Caf\x01", "Home").Title);
     EXPECT_NE(std::string::npos, ProfileSwitchText("Cafe", "Caf\x01", "Home").Text.find("Caf\\x01"));
+    // A switch whose default settings could not be written must not claim they were.
+    EXPECT_NE(std::string::npos, ProfileSwitchText("Cafe", "Cafe", "Home", false).Text.find("could not be stored"));
 }
 
 }  // namespace

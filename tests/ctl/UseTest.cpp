@@ -131,7 +131,7 @@ TEST_F(UseProfile, TheProgramTakesOnlyTheNameOfAStoredProfile)
     EXPECT_EQ(before, SnapshotKey(SettingsRoot));
     ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
 
-    EXPECT_TRUE(SendProfileRequest(frame, "Home"));
+    EXPECT_EQ(ProfileRequestAnswer::Taken, SendProfileRequest(frame, "Home"));
     EXPECT_EQ("HomeNet", StoredDefaultNetwork());
     ASSERT_TRUE(program.WaitUntil([] { return JournalHas("SetSsid \"HomeNet\" 7 0"); })) << JournalText();
     ASSERT_TRUE(program.Exit(frame));

@@ -1,6 +1,7 @@
 // The installer and its uninstaller, run quietly as an administrator's script would: into a
 // scratch folder, again over a running copy, and out again with the user's settings kept.
 #include "ChildProcess.h"
+#include "KeySecurity.h"
 #include "MachineRegistry.h"
 #include "protocol/ProgramWindow.h"
 #include "framework/Handles.h"
@@ -107,6 +108,27 @@ std::string Text(const std::string& key, const char* name)
     return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), '\0'));
 }
 
+std::string AdapterStateFile()
+{
+    char path[MAX_PATH] = {};
+    ::SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
+    return std::string(path) + "\\Vexa5200\\AdapterState.bin";
+}
+
+// Whether the file carries a symbol table (the linker's, which strip removes).
+bool HasSymbolTable(const std::string& path)
+{
+    const Bytes bytes = FileBytes(path);
+    if (bytes.size() < sizeof(IMAGE_DOS_HEADER))
+        return false;
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data());
+    const size_t header = static_cast<size_t>(dos->e_lfanew) + sizeof(DWORD);
+    if (header + sizeof(IMAGE_FILE_HEADER) > bytes.size())
+        return false;
+    const auto* file = reinterpret_cast<const IMAGE_FILE_HEADER*>(bytes.data() + header);
+    return file->PointerToSymbolTable != 0 && file->NumberOfSymbols != 0;
+}
+
 std::string ShortcutTarget(const std::string& path)
 {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -210,6 +232,8 @@ protected:
     }
 
     const std::string m_build = BuildProgramFolder();
+    // The stripped copies the packages hold.
+    const std::string m_packaged = m_build + "..\\dist\\files\\";
     const std::string m_setup = Quoted(m_build + "..\\dist\\skylook-" SKYLOOK_VERSION_TEXT "-setup.exe");
     const std::string m_folder = InstallFolder();
     const std::string m_program = m_folder + "\\skylook.exe";
@@ -217,11 +241,19 @@ protected:
 
 TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSettings)
 {
+    // A store from before, without the grant: whatever earlier runs granted goes with it.
+    DeleteKeyTree(SettingsKey);
+    const std::string storedProfile = SettingsKey + "\\PROFILE\\Installer test";
+    WriteValue(storedProfile, "SSID", Bytes{'L', 'a', 'b', 0});
     {
         SCOPED_TRACE("a quiet install: the program with its entries, no software adapter, not started");
         ASSERT_EQ(0u, RunToEnd(m_setup + " /S /D=" + m_folder));
         EXPECT_FALSE(ProgramProcessRunning());
-        EXPECT_TRUE(SameFile(m_build + "skylook.exe", m_program));
+        EXPECT_TRUE(SameFile(m_packaged + "skylook.exe", m_program));
+        EXPECT_TRUE(SameFile(m_packaged + "skylookctl.exe", m_folder + "\\skylookctl.exe"));
+        EXPECT_TRUE(HasSymbolTable(m_build + "skylook.exe")) << "the build's own file keeps its symbols";
+        EXPECT_FALSE(HasSymbolTable(m_program)) << "installed with its symbols";
+        EXPECT_FALSE(HasSymbolTable(m_folder + "\\skylookctl.exe")) << "installed with its symbols";
         EXPECT_TRUE(FileExists(m_folder + "\\uninstall.exe"));
         EXPECT_FALSE(FileExists(m_folder + "\\Vexa5200.dll"));
         EXPECT_FALSE(FileExists(m_folder + "\\vexasim.exe"));
@@ -242,6 +274,19 @@ TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSett
         EXPECT_EQ(SKYLOOK_VERSION_TEXT, VersionText(m_program, "FileVersion"));
         EXPECT_EQ("Kelbrin 802.11g Skylook", VersionText(m_program, "ProductName"));
     }
+    const ACCESS_MASK write = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
+    {
+        SCOPED_TRACE("the Users group may keep settings in the key and every key below it");
+        const GroupAccess root = UsersAccess(SettingsKey);
+        ASSERT_TRUE(root.Read);
+        EXPECT_EQ(write, root.OnKey & write);
+        EXPECT_EQ(0u, root.OnKey & DELETE) << "the settings key itself is not theirs to delete";
+        EXPECT_EQ(write | DELETE, root.ForSubkeys & (write | DELETE));
+        // Keys created later take the inheritable entries from the system (Wine does not
+        // pass them on); a key that was there before the install has them already.
+        EXPECT_EQ(write | DELETE, UsersAccess(storedProfile).OnKey & (write | DELETE)) << "a key stored before";
+    }
+    const std::string grantedSecurity = KeySecurityText(SettingsKey);
 
     const Bytes placedLibrary = Marked(FileBytes(m_build + "Vexa5200.dll"));
     {
@@ -255,9 +300,10 @@ TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSett
         ASSERT_EQ(0u, RunToEnd(m_setup + " /S /ADAPTER /D=" + m_folder));
         EXPECT_FALSE(running.Running());
         EXPECT_EQ(0u, running.ExitCode()) << "the running copy was not asked to exit";
-        EXPECT_TRUE(SameFile(m_build + "skylook.exe", m_program));
-        EXPECT_TRUE(SameFile(m_build + "vexasim.exe", m_folder + "\\vexasim.exe"));
+        EXPECT_TRUE(SameFile(m_packaged + "skylook.exe", m_program));
+        EXPECT_TRUE(SameFile(m_packaged + "vexasim.exe", m_folder + "\\vexasim.exe"));
         EXPECT_TRUE(placedLibrary == FileBytes(m_folder + "\\Vexa5200.dll")) << "replaced";
+        EXPECT_EQ(grantedSecurity, KeySecurityText(SettingsKey)) << "a second install grants nothing more";
     }
     {
         SCOPED_TRACE("a quiet uninstall while the program runs, with a profile stored");
@@ -276,6 +322,8 @@ TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSett
         EXPECT_FALSE(ValueExists(RunKey, RunValue));
         EXPECT_FALSE(KeyExists(UninstallKey));
         EXPECT_EQ(settings, SnapshotKey(SettingsKey));
+        EXPECT_EQ(grantedSecurity, KeySecurityText(SettingsKey));
+        EXPECT_TRUE(FileExists(AdapterStateFile())) << "the state of a library the setup program did not install";
     }
 }
 
@@ -283,7 +331,7 @@ TEST_F(Installer, UpdatesAndRemovesTheSoftwareAdapterLibraryItPutThereAndTakesAw
 {
     const std::string library = m_folder + "\\Vexa5200.dll";
     ASSERT_EQ(0u, RunToEnd(m_setup + " /S /ADAPTER /D=" + m_folder));
-    EXPECT_TRUE(SameFile(m_build + "Vexa5200.dll", library));
+    EXPECT_TRUE(SameFile(m_packaged + "Vexa5200.dll", library));
     ASSERT_TRUE(FileExists(ShortcutPath()));
     ASSERT_TRUE(ValueExists(RunKey, RunValue));
 
@@ -291,12 +339,17 @@ TEST_F(Installer, UpdatesAndRemovesTheSoftwareAdapterLibraryItPutThereAndTakesAw
     // the start at log-on, the ones of the first install go.
     WriteFileBytes(library, Marked(FileBytes(library)));
     ASSERT_EQ(0u, RunToEnd(m_setup + " /S /ADAPTER /NOSHORTCUT /NOAUTOSTART /D=" + m_folder));
-    EXPECT_TRUE(SameFile(m_build + "Vexa5200.dll", library));
+    EXPECT_TRUE(SameFile(m_packaged + "Vexa5200.dll", library));
     EXPECT_FALSE(FileExists(ShortcutPath()));
     EXPECT_FALSE(ValueExists(RunKey, RunValue));
 
+    // The simulated card the software adapter kept, as any use of it leaves it.
+    ::CreateDirectoryA(AdapterStateFile().substr(0, AdapterStateFile().rfind('\\')).c_str(), nullptr);
+    if (!FileExists(AdapterStateFile()))
+        WriteFileBytes(AdapterStateFile(), Bytes(16, 0));
     EXPECT_EQ(0u, RunUninstaller());
     EXPECT_FALSE(FileExists(m_folder));
+    EXPECT_FALSE(FileExists(AdapterStateFile())) << "the software adapter's state outlived it";
 }
 
 // Installed into one folder, then into another: the first copy goes (it would be left

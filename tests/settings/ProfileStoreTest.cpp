@@ -6,6 +6,8 @@
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
 
+#include <Vexa5200Control.h>
+
 #include <cstring>
 #include <memory>
 
@@ -280,3 +282,19 @@ TEST_F(ProfileStore, BackslashNamesAreRefused)
 }
 
 }  // namespace
+
+// A store the user may not write: every save says so. A profile the failed save would have
+// created is not left behind as an empty key to be listed; one stored before keeps its key.
+TEST_F(ProfileStore, AFailedWriteIsReportedAndLeavesNoNewProfile)
+{
+    ASSERT_TRUE(SaveProfile("Kept", SampleSettings()));
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+    EXPECT_FALSE(SaveDefaultSettings(SampleSettings()));
+    EXPECT_FALSE(SaveProfile("New", SampleSettings()));
+    EXPECT_FALSE(SaveProfile("Kept", SampleSettings()));
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 0));
+    EXPECT_EQ(SubkeyNames(ProfileKey), std::vector<std::string>{"Kept"});
+    AdapterSettings kept{};
+    ASSERT_TRUE(LoadProfile("Kept", kept));
+    EXPECT_STREQ(kept.DesiredSSID, SampleSettings().DesiredSSID);
+}

@@ -9,4 +9,8 @@
 
 void ShowInputWarning(HWND owner, const std::string& text);
 
+// The same box after a save that the registry refused: the settings are applied all the
+// same, and the user learns that they will not last and what to do about it.
+void ShowSettingsNotStored(HWND owner);
+
 #endif

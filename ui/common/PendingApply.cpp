@@ -3,11 +3,12 @@
 #include "state/ProgramState.h"
 #include "settings/DefaultSettings.h"
 
-void SaveAndRequestApply(AdapterSettings settings)
+bool SaveAndRequestApply(AdapterSettings settings)
 {
     settings.ApplyScope = ApplyScopeAll;
     PendingSettings = settings;
     CurrentStatus.LinkState = LinkScanning;
-    SaveDefaultSettings(settings);
+    const bool stored = SaveDefaultSettings(settings);
     ApplyRequest = ApplyRequested;
+    return stored;
 }

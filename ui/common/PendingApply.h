@@ -6,7 +6,8 @@
 #include "record/AdapterSettings.h"
 
 // Both halves are applied; the link shows as being set up until the next status query.
-// PendingSettings is complete before ApplyRequest is raised.
-void SaveAndRequestApply(AdapterSettings settings);
+// PendingSettings is complete before ApplyRequest is raised. The apply is requested whether
+// or not the store took the record; the result says whether it did.
+bool SaveAndRequestApply(AdapterSettings settings);
 
 #endif

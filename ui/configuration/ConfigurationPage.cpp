@@ -87,7 +87,9 @@ bool CConfigPage::ApplySettings()
     }
     CopyFieldText(settings.DesiredSSID, ssid.c_str());
 
-    SaveAndRequestApply(settings);
+    const bool stored = SaveAndRequestApply(settings);
+    if (!stored)
+        ShowSettingsNotStored(m_hWnd);
     if (CConfigDlg* dialog = OwnerDialog())
         dialog->ShowPage(0);
     return true;

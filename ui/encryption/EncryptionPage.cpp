@@ -182,7 +182,9 @@ bool CEncryptionPage::ApplySettings()
         settings.WepKeySize = WepKeySizeForLengthIndex(lengthIndex);
     }
 
-    SaveAndRequestApply(settings);
+    const bool stored = SaveAndRequestApply(settings);
+    if (!stored)
+        ShowSettingsNotStored(m_hWnd);
     LoadSettings();
     if (CConfigDlg* dialog = OwnerDialog())
         dialog->ShowPage(0);

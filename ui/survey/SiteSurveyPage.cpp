@@ -2,6 +2,7 @@
 
 #include "ui/common/ListViewRows.h"
 #include "ui/survey/ProfileDlg.h"
+#include "ui/common/InputWarning.h"
 #include "ui/common/PendingApply.h"
 #include "ui/survey/SiteSurveyPageIds.h"
 #include "ui/survey/SurveyRows.h"
@@ -266,9 +267,11 @@ void CSiteSurveyPage::OnConnect()
         return;
 
     FillProfileList();
-    SaveProfile(dialog->ProfileName, dialog->EditSettings);
-    SaveAndRequestApply(dialog->EditSettings);
+    const bool profileStored = SaveProfile(dialog->ProfileName, dialog->EditSettings);
+    const bool stored = SaveAndRequestApply(dialog->EditSettings) && profileStored;
     ::SetFocus(Item(IDC_SURVEY_REFRESH));
+    if (!stored)
+        ShowSettingsNotStored(m_hWnd);
     ShowLinkInfo();
 }
 
@@ -303,9 +306,11 @@ void CSiteSurveyPage::OnProperties()
 
 void CSiteSurveyPage::ApplyProfileFromDialog(const CProfileDlg& dialog)
 {
-    SaveAndRequestApply(dialog.EditSettings);
-    SaveProfile(dialog.ProfileName, dialog.EditSettings);
+    const bool defaultsStored = SaveAndRequestApply(dialog.EditSettings);
+    const bool stored = SaveProfile(dialog.ProfileName, dialog.EditSettings) && defaultsStored;
     FillProfileList();
+    if (!stored)
+        ShowSettingsNotStored(m_hWnd);
     ShowLinkInfo();
 }
 
@@ -320,7 +325,8 @@ void CSiteSurveyPage::OnUseProfile()
         FillProfileList();
         return;
     }
-    SaveAndRequestApply(settings);
+    if (!SaveAndRequestApply(settings))
+        ShowSettingsNotStored(m_hWnd);
     ShowLinkInfo();
 }
 

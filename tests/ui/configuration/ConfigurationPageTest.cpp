@@ -227,7 +227,7 @@ TEST_F(ConfigurationPage, CancelAndAnOutsideChangeOfTheDefaultsRestoreTheStoredV
         script.Do("the companion's use makes another profile the defaults", [this] {
             SetPageItemText(Page, IDC_CONFIG_SSID, "Elsewhere");
             ASSERT_TRUE(SaveProfile("Office", StoredWepNetwork("Office", 11)));
-            ASSERT_TRUE(SendProfileRequest(frame.Handle(), "Office"));
+            ASSERT_EQ(ProfileRequestAnswer::Taken, SendProfileRequest(frame.Handle(), "Office"));
             EXPECT_EQ("Office", PageItemText(Page, IDC_CONFIG_SSID));
         });
     });
