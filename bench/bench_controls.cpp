@@ -23,26 +23,35 @@ constexpr int Batch = 20;
 constexpr double Limit = 1.2;
 constexpr double Aim = 1.0;
 
+// Microseconds per call over one batch of calls.
+template <class Call>
+double BatchMicroseconds(Call& call)
+{
+    LARGE_INTEGER frequency, start, end;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&start);
+    for (int j = 0; j < Batch; ++j)
+        call();
+    ::GdiFlush();
+    ::QueryPerformanceCounter(&end);
+    return static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart) / Batch;
+}
+
+double Median(std::vector<double>& samples)
+{
+    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
+    return samples[samples.size() / 2];
+}
+
 template <class Call>
 double MedianMicroseconds(Call call)
 {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
     std::vector<double> samples;
     for (int i = 0; i < 20; ++i)
         call();
-    for (int i = 0; i < Rounds; ++i) {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
-        for (int j = 0; j < Batch; ++j)
-            call();
-        ::GdiFlush();
-        ::QueryPerformanceCounter(&end);
-        samples.push_back(static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 /
-                          static_cast<double>(frequency.QuadPart) / Batch);
-    }
-    std::nth_element(samples.begin(), samples.begin() + Rounds / 2, samples.end());
-    return samples[Rounds / 2];
+    for (int i = 0; i < Rounds; ++i)
+        samples.push_back(BatchMicroseconds(call));
+    return Median(samples);
 }
 
 // The two calls timed in alternating batches, so that a change in the machine's load
@@ -50,32 +59,16 @@ double MedianMicroseconds(Call call)
 template <class Ours, class Theirs>
 std::pair<double, double> MedianMicrosecondsSideBySide(Ours ours, Theirs theirs)
 {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
     std::vector<double> oursSamples, theirSamples;
     for (int i = 0; i < 20; ++i) {
         ours();
         theirs();
     }
-    auto batch = [&](auto& call, std::vector<double>& samples) {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
-        for (int j = 0; j < Batch; ++j)
-            call();
-        ::GdiFlush();
-        ::QueryPerformanceCounter(&end);
-        samples.push_back(static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 /
-                          static_cast<double>(frequency.QuadPart) / Batch);
-    };
     for (int i = 0; i < Rounds; ++i) {
-        batch(ours, oursSamples);
-        batch(theirs, theirSamples);
+        oursSamples.push_back(BatchMicroseconds(ours));
+        theirSamples.push_back(BatchMicroseconds(theirs));
     }
-    auto median = [](std::vector<double>& samples) {
-        std::nth_element(samples.begin(), samples.begin() + Rounds / 2, samples.end());
-        return samples[Rounds / 2];
-    };
-    return {median(oursSamples), median(theirSamples)};
+    return {Median(oursSamples), Median(theirSamples)};
 }
 
 void Report(const char* what, double measured, const char* baselineName, double baseline, bool aimed = false)
