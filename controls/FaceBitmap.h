@@ -6,6 +6,11 @@
 
 #include <windows.h>
 
+// Sent to child windows after a DPI change; newer than the headers' target version.
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
+
 class CFaceBitmap {
 public:
     CFaceBitmap() = default;
@@ -24,6 +29,23 @@ public:
     // Whether the face holds a finished drawing; the owner sets it after drawing.
     bool IsDrawn() const { return m_drawn; }
     void SetDrawn(bool drawn) { m_drawn = drawn; }
+
+    // Whether the message changes what a kept face would show (size, system colours and
+    // settings, theme, DPI), so that its owner draws the face anew.
+    static bool Outdates(UINT message)
+    {
+        switch (message) {
+        case WM_SIZE:
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+        case WM_DISPLAYCHANGE:
+        case WM_DPICHANGED_AFTERPARENT:
+            return true;
+        default:
+            return false;
+        }
+    }
 
 private:
     HDC m_dc = nullptr;

@@ -5,10 +5,6 @@
 
 #include <commctrl.h>
 
-#ifndef WM_DPICHANGED_AFTERPARENT
-#define WM_DPICHANGED_AFTERPARENT 0x02E3
-#endif
-
 namespace {
 COLORREF GradientEndColour()
 {
@@ -131,6 +127,8 @@ bool CLevelBar::OnEraseBackground(HDC)
 
 bool CLevelBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    if (CFaceBitmap::Outdates(message))
+        ResetPaintCache();
     switch (message) {
     case PBM_SETBARCOLOR: {
         COLORREF first = static_cast<COLORREF>(lParam);
@@ -155,12 +153,6 @@ bool CLevelBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         m_step = static_cast<int>(wParam);
         result = DefaultProc(message, wParam, lParam);
         return true;
-    case WM_SIZE:
-    case WM_SYSCOLORCHANGE:
-    case WM_DISPLAYCHANGE:
-    case WM_DPICHANGED_AFTERPARENT:
-        ResetPaintCache();
-        return false;
     case WM_DESTROY:
         m_face.Reset();
         return false;

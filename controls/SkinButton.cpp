@@ -8,10 +8,6 @@
 
 #include <string>
 
-#ifndef WM_DPICHANGED_AFTERPARENT
-#define WM_DPICHANGED_AFTERPARENT 0x02E3
-#endif
-
 namespace {
 bool CancelMouseLeave(HWND hWnd)
 {
@@ -134,6 +130,8 @@ void CSkinButton::UncheckGroup()
 
 bool CSkinButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    if (CFaceBitmap::Outdates(message))
+        ResetPaintCache();
     switch (message) {
     case WM_LBUTTONDOWN:
         if (m_hover && CancelMouseLeave(m_hWnd))
@@ -186,13 +184,6 @@ bool CSkinButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         }
         Invalidate(false);
         return true;
-    case WM_SIZE:
-    case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE:
-    case WM_THEMECHANGED:
-    case WM_DPICHANGED_AFTERPARENT:
-        ResetPaintCache();
-        return false;
     case WM_DESTROY:
         m_face.Reset();
         return false;
