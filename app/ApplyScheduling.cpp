@@ -4,10 +4,8 @@
 
 #include "adapter/ApplySettings.h"
 #include "adapter/ZeroConfig.h"
-#include "settings/DefaultSettings.h"
+#include "settings/DefaultsInUse.h"
 #include "state/ProgramState.h"
-
-#include <cstring>
 
 namespace {
 
@@ -17,21 +15,42 @@ constexpr int ApplyDue = 2;
 constexpr int ApplySettled = 4;
 constexpr int ReapplyLimit = 3;
 
-// The stored defaults, ready to be pushed whole.
+// The defaults this run uses, ready to be pushed whole.
 void LoadDefaultsIntoPending()
 {
-    std::memset(&PendingSettings, 0, sizeof PendingSettings);
-    LoadDefaultSettings(PendingSettings);
+    PendingSettings = DefaultSettingsInUse();
     PendingSettings.ApplyScope = ApplyScopeAll;
 }
 
 }  // namespace
 
+int ReportedLinkState(int adapterState, int applyRequest)
+{
+    if (applyRequest == ApplyIdle)
+        return adapterState;
+    // No apply brings the link up without a radio or a card, so those stay as the adapter
+    // says: reported as connecting they would switch an open dialog's radio set back on.
+    switch (adapterState) {
+    case LinkAssociated:
+    case LinkRadioOff:
+    case LinkNoAdapter:
+        return adapterState;
+    default:
+        return LinkConnecting;
+    }
+}
+
 void ApplyStep(IConfigDialogLink& dialog)
 {
     if (ApplyRequest != ApplyIdle)
         ++ApplyRequest;
-    // A request made while the radio is off is counted out without reaching the adapter.
+    if (ApplyRequest == ApplyDue) {
+        // A request made while the radio is off is counted out without reaching the adapter;
+        // a re-apply that never went out leaves its turn for when the radio is back.
+        if (ReapplyPending && !RadioOn && ReapplyCount > 1)
+            --ReapplyCount;
+        ReapplyPending = 0;
+    }
     if (ApplyRequest == ApplyDue && RadioOn) {
         if (dialog.IsOpen())
             dialog.EnableBusySet(false);
@@ -92,13 +111,17 @@ void StateChangeStep(IConfigDialogLink& dialog)
 
     if (state == LinkAssociated) {
         ReapplyCount = 0;
-    } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == ApplyIdle && !ZeroConfigActive) {
+    } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == ApplyIdle && !ZeroConfigActive &&
+               state != LinkRadioOff) {
+        // With the radio off a re-apply could not reach the network; the turn waits for the
+        // state change that brings the radio back.
         ++ReapplyCount;
         LoadDefaultsIntoPending();
         // An ad-hoc network is not chased after it was lost.
         if (PendingSettings.NetworkMode == NetworkModeInfrastructure) {
             ApplyRequest = ApplyRequested;
             AutomaticApplyRequested = 1;
+            ReapplyPending = 1;
         }
     }
 

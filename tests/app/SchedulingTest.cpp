@@ -1,6 +1,7 @@
 #include "AdapterScene.h"
 #include "MachineRegistry.h"
 #include "RecordingDialogLink.h"
+#include "SampleRecords.h"
 #include "ZeroConfigFlags.h"
 
 #include "adapter/AdapterStatus.h"
@@ -63,8 +64,7 @@ protected:
         ApplyStep(link);
         std::memset(&CurrentStatus, 0, sizeof CurrentStatus);
         QueryAdapterStatus(CurrentStatus);
-        if (CurrentStatus.LinkState != LinkAssociated && ApplyRequest != 0)
-            CurrentStatus.LinkState = LinkConnecting;
+        CurrentStatus.LinkState = ReportedLinkState(CurrentStatus.LinkState, ApplyRequest);
         ZeroConfigWatch(link);
         StateChangeStep(link);
         if (CurrentStatus.LinkState != LinkNoAdapter)
@@ -298,6 +298,22 @@ TEST_F(LinkLoss, TheReapplyAfterALostLinkWaitsUntilNoOtherApplyIsPending)
     EXPECT_EQ(2, ApplyRequest) << "the page's apply goes on counting";
 }
 
+// The promise of the "could not be stored" warning: a dip of the signal brings back what the
+// user applied, not the stored network.
+TEST_F(LinkLoss, TheReappliesPushTheDefaultsKeptWhenTheStoreRefusedThem)
+{
+    DefaultsApplied = 1;
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+    ASSERT_FALSE(SaveDefaultSettings(OpenRecord("Second")));
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 0));
+    AssociateThenLeaveRange();
+    for (int i = 0; i < 4; ++i)
+        Tick();
+    const std::vector<std::string> journal = TakeJournal();
+    EXPECT_LE(1, CountLines(journal, "SetSsid \"Second\" 6 0"));
+    EXPECT_EQ(0, CountLines(journal, "SetSsid \"Wireless\" 8 0"));
+}
+
 TEST_F(LinkLoss, NoReapplyWhileZeroConfigurationManagesTheAdapter)
 {
     CZeroConfigFlags flags;
@@ -351,6 +367,69 @@ TEST_F(HardwareRadio, ComingBackAfterTheDialogClosedLetsTheProgramReapplyAgain)
     for (int i = 0; i < 4; ++i)
         Tick();
     EXPECT_LE(1, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0")) << "the lost link is re-applied";
+}
+
+TEST_F(Scheduling, AnApplyOnItsWayShowsAsConnectingButNeverHidesARadioOffOrAMissingCard)
+{
+    const struct {
+        int adapter;
+        int request;
+        int reported;
+    } rows[] = {
+        {LinkNotAssociated, ApplyIdle, LinkNotAssociated},
+        {LinkNotAssociated, 3, LinkConnecting},
+        {LinkNotAssociatedAdHoc, ApplyRequested, LinkConnecting},
+        {LinkAssociated, 2, LinkAssociated},
+        {LinkRadioOff, ApplyRequested, LinkRadioOff},
+        {LinkNoAdapter, 2, LinkNoAdapter},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.reported, ReportedLinkState(row.adapter, row.request))
+            << "adapter " << row.adapter << ", request " << row.request;
+}
+
+// The radio goes off just as the link is lost, and comes back later: the dialog follows the
+// radio once, without flickering back, nothing is pushed while it is off, and each of the
+// three re-applies is left for when the radio is back.
+TEST_F(HardwareRadio, ARadioOffAsTheLinkIsLostLeavesTheDialogOffAndEveryReapplyForItsReturn)
+{
+    enum class Off { HardwareSwitchDialogOpen, HardwareSwitchDialogClosed, UsersButtonAfterTheReapply };
+    for (Off off : {Off::HardwareSwitchDialogOpen, Off::HardwareSwitchDialogClosed, Off::UsersButtonAfterTheReapply}) {
+        SCOPED_TRACE(static_cast<int>(off));
+        ResetProgramState();
+        RadioOn = 1;
+        DefaultsApplied = 1;
+        link = CRecordingDialogLink();
+        if (off != Off::HardwareSwitchDialogClosed)
+            OpenDialog();
+        ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -55));
+        AssociateThenLeaveRange();
+        link.Take();
+        if (off == Off::UsersButtonAfterTheReapply) {
+            Tick();
+            ASSERT_EQ(ApplyRequested, ApplyRequest) << "the first re-apply is on its way";
+            // What the Link Info page's radio switch does.
+            ASSERT_TRUE(SetRadio(0));
+            RadioOn = 0;
+        } else {
+            ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+        }
+        for (int i = 0; i < 6; ++i)
+            Tick();
+        EXPECT_EQ(LinkRadioOff, CurrentStatus.LinkState);
+        EXPECT_EQ(0, link.Count("radio on")) << "the dialog flickered back to radio-on";
+        EXPECT_EQ(0, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0")) << "pushed to a radio that is off";
+
+        if (off == Off::UsersButtonAfterTheReapply) {
+            ASSERT_TRUE(SetRadio(1));
+            RadioOn = 1;
+        } else {
+            ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
+        }
+        for (int i = 0; i < 16; ++i)
+            Tick();
+        EXPECT_EQ(3, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0"));
+    }
 }
 
 // Switched off with the Link Info page's button, then on again by another program (or a card
