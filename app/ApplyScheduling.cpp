@@ -44,13 +44,7 @@ void ApplyStep(IConfigDialogLink& dialog)
 {
     if (ApplyRequest != ApplyIdle)
         ++ApplyRequest;
-    if (ApplyRequest == ApplyDue) {
-        // A request made while the radio is off is counted out without reaching the adapter;
-        // a re-apply that never went out leaves its turn for when the radio is back.
-        if (ReapplyPending && !RadioOn && ReapplyCount > 1)
-            --ReapplyCount;
-        ReapplyPending = 0;
-    }
+    // A request made while the radio is off is counted out without reaching the adapter.
     if (ApplyRequest == ApplyDue && RadioOn) {
         if (dialog.IsOpen())
             dialog.EnableBusySet(false);
@@ -80,6 +74,15 @@ void ZeroConfigWatch(IConfigDialogLink& dialog)
 void StateChangeStep(IConfigDialogLink& dialog)
 {
     const int state = CurrentStatus.LinkState;
+    if (ReapplyPending && ApplyRequest == ApplyDue) {
+        ReapplyPending = 0;
+        // The re-apply of this tick was counted out with the radio off, or went out to a radio
+        // or card that was gone by then: it reached no network, so its turn waits for the
+        // radio's return.
+        const bool reachedNoNetwork = !RadioOn || state == LinkRadioOff || state == LinkNoAdapter;
+        if (reachedNoNetwork && ReapplyCount > 1)
+            --ReapplyCount;
+    }
     if (RadioOn)
         RadioOffSeen = 0;
     else if (state == LinkRadioOff)
