@@ -417,10 +417,10 @@ TEST_F(HardwareRadio, TurnedOffAsTheLinkIsLostItLeavesTheDialogOffAndEveryReappl
             Tick();
             ASSERT_EQ(ApplyRequested, ApplyRequest);
         }
+        ASSERT_EQ(0, VexaSimClearJournal());
         ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
         for (int i = 0; i < 5; ++i)
             Tick();
-        ASSERT_EQ(0, VexaSimClearJournal());
         // The user's Apply meanwhile.
         PendingSettings = OpenRecord("Wireless");
         ApplyRequest = ApplyRequested;
@@ -428,8 +428,10 @@ TEST_F(HardwareRadio, TurnedOffAsTheLinkIsLostItLeavesTheDialogOffAndEveryReappl
             Tick();
         EXPECT_EQ(LinkRadioOff, CurrentStatus.LinkState);
         EXPECT_EQ(0, link.Count("radio on")) << "the dialog flickered back to radio-on";
-        if (!row.DialogOpen)
-            EXPECT_EQ(1, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0")) << "only the user's Apply";
+        // With the dialog closed the user's Apply goes out (the program does not know the
+        // radio's state until it asks); with it open, the re-apply that went out before the
+        // tick learned of the switch. Nothing else.
+        EXPECT_EQ(1, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0"));
 
         ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
         ASSERT_EQ(0, VexaSimClearJournal());
