@@ -390,8 +390,8 @@ TEST_F(Scheduling, AnApplyOnItsWayShowsAsConnectingButNeverHidesARadioOffOrAMiss
 
 // The hardware radio switch turned off as the link is lost, with a re-apply on its way or
 // none, and on again later: the dialog follows the radio once, not flickering back when an
-// Apply is made meanwhile, nothing is pushed while the program knows the radio is off, and
-// each of the three re-applies is left for the radio's return.
+// Apply is made meanwhile, no re-apply is pushed while the program knows the radio is off,
+// and each of the three re-applies is left for the radio's return.
 TEST_F(HardwareRadio, TurnedOffAsTheLinkIsLostItLeavesTheDialogOffAndEveryReapplyForItsReturn)
 {
     const struct {
@@ -428,9 +428,9 @@ TEST_F(HardwareRadio, TurnedOffAsTheLinkIsLostItLeavesTheDialogOffAndEveryReappl
             Tick();
         EXPECT_EQ(LinkRadioOff, CurrentStatus.LinkState);
         EXPECT_EQ(0, link.Count("radio on")) << "the dialog flickered back to radio-on";
-        // With the dialog closed the user's Apply goes out (the program does not know the
-        // radio's state until it asks); with it open, the re-apply that went out before the
-        // tick learned of the switch. Nothing else.
+        // With the dialog closed the user's Apply goes out (RadioOn follows the switch only
+        // while the dialog is open); with it open, the re-apply that went out before the tick
+        // learned of the switch. Nothing else.
         EXPECT_EQ(1, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0"));
 
         ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
