@@ -126,8 +126,11 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
     const int count = profiles.Count < 0 ? 0 : (profiles.Count > ProfileListCapacity ? ProfileListCapacity
                                                                                      : profiles.Count);
     std::vector<ProfileRow> classified;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         classified.push_back(ClassifyProfile(FieldString(profiles.Names[i]).c_str(), profiles.Settings[i], scan, status));
+        const std::string keyName = FieldString(profiles.KeyNames[i]);
+        classified.back().KeyName = keyName.empty() ? classified.back().Name : keyName;
+    }
 
     std::vector<ProfileRow> rows;
     for (ProfilePlacement pass : {ProfilePlacement::Associated, ProfilePlacement::InRange, ProfilePlacement::OutOfRange})
@@ -135,6 +138,13 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
             if (row.Placement == pass)
                 rows.push_back(row);
     return rows;
+}
+
+std::string ProfileKeyProblemMessage(const char* action, const std::string& shownName)
+{
+    return "The profile \"" + EscapeControlBytes(shownName) + "\" could not be " + action +
+           ". Its stored name may hold characters that this system cannot show, or your account may not "
+           "have access to it; an administrator can rename or remove it with the Registry Editor.";
 }
 
 std::string ProfileGroupCaption(int listed, size_t stored)

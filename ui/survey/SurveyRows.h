@@ -71,7 +71,8 @@ std::vector<NetworkRow> BuildNetworkRows(const ScanList& scan, const AdapterStat
 enum class ProfilePlacement { Associated, InRange, OutOfRange };
 
 struct ProfileRow {
-    std::string Name;
+    std::string Name;     // as the list shows it
+    std::string KeyName;  // the profile's key: Name, or the longer name Name was cut from
     int Image = 0;
     ProfilePlacement Placement = ProfilePlacement::OutOfRange;
 };
@@ -89,6 +90,11 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
 // The caption of the profile group: "Profile", or, when the store holds more profiles than
 // the list has room for, how many of them the list shows.
 std::string ProfileGroupCaption(int listed, size_t stored);
+
+// What the user is told when a listed profile could not be opened or removed ("opened",
+// "removed"): its key is listed, but the registry does not find it again under the name it
+// gave, or the account may not reach it.
+std::string ProfileKeyProblemMessage(const char* action, const std::string& shownName);
 
 // The record that connecting to a scanned network starts from: its name, mode, channel and
 // whether it is protected; everything else zero for the user to complete.
