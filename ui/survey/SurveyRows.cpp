@@ -127,9 +127,10 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
                                                                                      : profiles.Count);
     std::vector<ProfileRow> classified;
     for (int i = 0; i < count; ++i) {
-        classified.push_back(ClassifyProfile(FieldString(profiles.Names[i]).c_str(), profiles.Settings[i], scan, status));
+        ProfileRow row = ClassifyProfile(FieldString(profiles.Names[i]).c_str(), profiles.Settings[i], scan, status);
         const std::string keyName = FieldString(profiles.KeyNames[i]);
-        classified.back().KeyName = keyName.empty() ? classified.back().Name : keyName;
+        row.KeyName = keyName.empty() ? row.Name : keyName;
+        classified.push_back(row);
     }
 
     std::vector<ProfileRow> rows;

@@ -336,22 +336,29 @@ TEST_F(SiteSurvey, ProfilesUnderLongKeyNamesOpenAndAnUnreadableOneIsTold)
     const std::string shown(32, 'L');
     SaveProfile(longName.c_str(), OpenRecord("Hotel"));
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\KT60\\PROFILE\\\u4E2D\u6587", 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\KT60\\PROFILE\\\u4E2D\u6587", 0, nullptr,
+                                             0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
     RegCloseKey(key);
     MessageBoxSeen box;
     Run([&](CModalScript& script) {
-        script.Do("Properties of the unreadable one", [] {
+        script.Do("Properties of the unreadable one, then Remove", [] {
             ASSERT_EQ(ShownRows(ProfileListId).size(), 2u);
             SelectRow(ProfileListId, ProfileRowOf("??"));
             PostSurveyClick(PropertiesButton);
         });
         ReadAndCloseMessageBox(script, box);
-        script.Do("told, and no dialog", [&box] {
+        script.Do("told, and no dialog; then Remove", [&box] {
             EXPECT_EQ("Warning", box.Caption);
             EXPECT_NE(std::string::npos, box.Text.find("The profile \"??\" could not be opened.")) << box.Text;
             EXPECT_EQ(nullptr, ProfileDialogWindow());
             EXPECT_EQ(0, ApplyRequest);
+            SelectRow(ProfileListId, ProfileRowOf("??"));
+            PostSurveyClick(1034);
+        });
+        ReadAndCloseMessageBox(script, box);
+        script.Do("a Remove that removed nothing is told too", [&box] {
+            EXPECT_NE(std::string::npos, box.Text.find("The profile \"??\" could not be removed.")) << box.Text;
+            EXPECT_NE(ProfileRowOf("??"), -1);
         });
         script.Do("use the long one", [&shown] {
             SelectRow(ProfileListId, ProfileRowOf(shown));
