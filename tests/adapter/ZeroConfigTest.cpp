@@ -58,15 +58,11 @@ TEST_F(ZeroConfigTest, Bit15OfControlFlagsDecides)
         DWORD Type;
         bool Managed;
     } cases[] = {
-        {Number(0x8000), REG_DWORD, true},
-        {Number(0xFFFFFFFF), REG_DWORD, true},
-        {Number(0x00018001), REG_DWORD, true},
-        {Number(0), REG_DWORD, false},
-        {Number(0x7FFF), REG_DWORD, false},
-        {Number(0xFFFF7FFF), REG_DWORD, false},
-        {Number(0x8000), REG_BINARY, true},
+        {Number(0x8000), REG_DWORD, true},      {Number(0xFFFFFFFF), REG_DWORD, true},
+        {Number(0x00018001), REG_DWORD, true},  {Number(0), REG_DWORD, false},
+        {Number(0x7FFF), REG_DWORD, false},     {Number(0xFFFF7FFF), REG_DWORD, false},
+        {Number(0x8000), REG_BINARY, true},     {Number(0x7FFF), REG_BINARY, false},
         {{0x00, 0x80}, REG_BINARY, true},  // shorter: the rest reads as zero
-        {Number(0x7FFF), REG_BINARY, false},
         {{0x00, 0x80, 0x00, 0x00, 0x00}, REG_BINARY, false},  // too long for 4 bytes: no flags
     };
     for (const auto& c : cases) {

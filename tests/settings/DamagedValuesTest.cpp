@@ -110,6 +110,8 @@ TEST_F(DamagedValues, ShortCharacterValuesStillRead)
 // number it spells; text that is none gives 1. The key size is "5", "13" or the number itself.
 TEST_F(DamagedValues, FourByteValuesLoadAsTheirBytesSay)
 {
+    const auto channel = &AdapterSettings::Channel;
+    const auto keySize = &AdapterSettings::WepKeySize;
     const struct {
         const char* Name;
         uint32_t AdapterSettings::*Field;
@@ -123,22 +125,14 @@ TEST_F(DamagedValues, FourByteValuesLoadAsTheirBytesSay)
         {"AuthMode", &AdapterSettings::AuthMode, RawText("Z"), 'Z' - '0'},
         {"TxWepKey", &AdapterSettings::TxWepKey, Character('4'), 4},
         {"WepKeyFormat", &AdapterSettings::WepKeyFormat, Number(1), 1u - '0'},  // a number, not the character '1'
-        {"Channel", &AdapterSettings::Channel, Text("9", 4), 9},
-        {"Channel", &AdapterSettings::Channel, RawText("13"), 13},
-        {"Channel", &AdapterSettings::Channel, Text("0", 4), 0},
-        {"Channel", &AdapterSettings::Channel, Text("99", 4), 99},
-        {"Channel", &AdapterSettings::Channel, RawText("1234"), 1234},
-        {"Channel", &AdapterSettings::Channel, RawText("0001"), 1},
-        {"Channel", &AdapterSettings::Channel, Text("12", 8), 12},
-        {"Channel", &AdapterSettings::Channel, RawText("9a"), 1},
-        {"Channel", &AdapterSettings::Channel, Text("", 4), 1},
-        {"Channel", &AdapterSettings::Channel, Number(6), 1},
-        {"Channel", &AdapterSettings::Channel, RawText(" 6"), 1},
-        {"Channel", &AdapterSettings::Channel, RawText("-3"), 1},
-        {"WepKeySize", &AdapterSettings::WepKeySize, RawText("13"), 13},
-        {"WepKeySize", &AdapterSettings::WepKeySize, Number(64), 64},
-        {"WepKeySize", &AdapterSettings::WepKeySize, Number(0x7FFFFFFF), 0x7FFFFFFF},
-        {"WepKeySize", &AdapterSettings::WepKeySize, RawText("64"), 0x3436},
+        {"Channel", channel, Text("9", 4), 9},     {"Channel", channel, Text("0", 4), 0},
+        {"Channel", channel, RawText("13"), 13},   {"Channel", channel, Text("99", 4), 99},
+        {"Channel", channel, RawText("1234"), 1234}, {"Channel", channel, RawText("0001"), 1},
+        {"Channel", channel, Text("12", 8), 12},   {"Channel", channel, RawText("9a"), 1},
+        {"Channel", channel, Text("", 4), 1},      {"Channel", channel, Number(6), 1},
+        {"Channel", channel, RawText(" 6"), 1},    {"Channel", channel, RawText("-3"), 1},
+        {"WepKeySize", keySize, RawText("13"), 13}, {"WepKeySize", keySize, Number(64), 64},
+        {"WepKeySize", keySize, RawText("64"), 0x3436}, {"WepKeySize", keySize, Number(0x7FFFFFFF), 0x7FFFFFFF},
     };
     for (const auto& c : cases) {
         WriteValue(DefaultKey, c.Name, c.Stored);

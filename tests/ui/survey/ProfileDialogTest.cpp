@@ -25,13 +25,24 @@ constexpr int ConnectButton = 1027;
 constexpr int AddButton = 1033;
 constexpr int PropertiesButton = 1035;
 
-int NetworkRowOf(const char* ssid)
+// The first row of the list whose cell in that column reads text, or -1.
+int RowWith(int listId, size_t column, const std::string& text)
 {
-    const auto rows = ShownRows(NetworkListId);
+    const auto rows = ShownRows(listId);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row)
-        if (RowCells(NetworkListId, row)[1] == ssid)
+        if (RowCells(listId, row)[column] == text)
             return row;
     return -1;
+}
+
+int NetworkRowOf(const std::string& ssid)
+{
+    return RowWith(NetworkListId, 1, ssid);
+}
+
+int ProfileRowOf(const std::string& name)
+{
+    return RowWith(ProfileListId, 0, name);
 }
 
 void SetProfileText(int id, const std::string& text)
@@ -275,8 +286,8 @@ TEST_F(SiteSurvey, HiddenOddAndLongNetworkNames)
             EXPECT_EQ(ShownRows(NetworkListId).size(), 3u);
             ASSERT_GE(NetworkRowOf(""), 0);
             ASSERT_GE(NetworkRowOf("Tab\\x09Net"), 0);
-            ASSERT_GE(NetworkRowOf(longName.c_str()), 0);
-            SelectRow(NetworkListId, NetworkRowOf(longName.c_str()));
+            ASSERT_GE(NetworkRowOf(longName), 0);
+            SelectRow(NetworkListId, NetworkRowOf(longName));
             PostSurveyClick(ConnectButton);
         });
         WaitForProfileDialog(script);
@@ -310,19 +321,6 @@ TEST_F(SiteSurvey, HiddenOddAndLongNetworkNames)
             EXPECT_STREQ(PendingSettings.DesiredSSID, "Secret");
         });
     });
-}
-
-}  // namespace
-
-namespace {
-
-int ProfileRowOf(const std::string& text)
-{
-    const auto rows = ShownRows(ProfileListId);
-    for (int row = 0; row < static_cast<int>(rows.size()); ++row)
-        if (rows[static_cast<size_t>(row)].text == text)
-            return row;
-    return -1;
 }
 
 }  // namespace
