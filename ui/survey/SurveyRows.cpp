@@ -141,13 +141,6 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
     return rows;
 }
 
-std::string ProfileKeyProblemMessage(const char* action, const std::string& shownName)
-{
-    return "The profile \"" + EscapeControlBytes(shownName) + "\" could not be " + action +
-           ". Its stored name may hold characters that this system cannot show, or your account may not "
-           "have access to it; an administrator can rename or remove it with the Registry Editor.";
-}
-
 std::string ProfileGroupCaption(int listed, size_t stored)
 {
     if (listed < 0 || stored <= static_cast<size_t>(listed))
@@ -194,4 +187,11 @@ SurveyStrip SurveyStripFor(int iconSize)
         if (strip.Size == size)
             return strip;
     return Strips[0];
+}
+
+std::string ProfileKeyProblemMessage(const char* action, const std::string& shownName)
+{
+    return "The profile \"" + EscapeControlBytes(shownName) + "\" could not be " + action +
+           ". Its stored name may hold characters that this system cannot show, or your account may not "
+           "have access to it; an administrator can rename or remove it with the Registry Editor.";
 }

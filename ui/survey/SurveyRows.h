@@ -91,11 +91,6 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
 // the list has room for, how many of them the list shows.
 std::string ProfileGroupCaption(int listed, size_t stored);
 
-// What the user is told when a listed profile could not be opened or removed ("opened",
-// "removed"): its key is listed, but the registry does not find it again under the name it
-// gave, or the account may not reach it.
-std::string ProfileKeyProblemMessage(const char* action, const std::string& shownName);
-
 // The record that connecting to a scanned network starts from: its name, mode, channel and
 // whether it is protected; everything else zero for the user to complete.
 AdapterSettings SettingsForNetwork(const ScanEntry& entry);
@@ -106,5 +101,10 @@ std::string ProfileNameForNetwork(const ScanEntry& entry);
 
 // The record a new profile starts from: infrastructure, channel 1, WEP off, ASCII keys.
 AdapterSettings NewProfileSettings();
+
+// What the user is told when a listed profile could not be opened or removed ("opened",
+// "removed"): its key is listed, but the registry does not find it again under the name it
+// gave, or the account may not reach it.
+std::string ProfileKeyProblemMessage(const char* action, const std::string& shownName);
 
 #endif
