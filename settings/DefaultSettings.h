@@ -15,7 +15,7 @@ constexpr const char DefaultSettingsPath[] = "SOFTWARE\\KT60\\DEFAULT\\";
 // succeeds or the program ends (settings/DefaultsInUse.h).
 bool SaveDefaultSettings(const AdapterSettings& settings);
 
-// Fills a record the caller has cleared; a missing or unusable value keeps its default.
+// Fills a record the caller has cleared; a missing value keeps its default (SettingsStore.h).
 // Always true.
 bool LoadDefaultSettings(AdapterSettings& settings);
 
