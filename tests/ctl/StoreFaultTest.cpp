@@ -70,6 +70,11 @@ TEST_F(StoreFault, AnImportWhoseWriteFailsLeavesEveryKeyAsItWasAndNamesTheCause)
          ProfileKey + "New]\r\n\"DesiredSSID\"=hex(1):4e,65,77,00\r\n" + ProfileKey +
              "Away]\r\n\"DesiredSSID\"=hex(1):41,00\r\n" + ProfileKey + "Home]\r\n\"AuthMode\"=hex:32,00,00,00\r\n",
          {"--replace"}},
+        // A value the import added to a key it found goes again with the undo.
+        {"a value added to a profile stored before",
+         ProfileKey + "Away]\r\n\"WepKey1\"=hex(1):61,62,63,00\r\n" + ProfileKey +
+             "Home]\r\n\"AuthMode\"=hex:32,00,00,00\r\n",
+         {"--replace"}},
     };
     WriteWideIssuer();
     ASSERT_FALSE(ValueExists(std::string(SettingsRoot) + "\\PROFILE\\Away", "WepKey1"));
