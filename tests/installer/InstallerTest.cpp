@@ -382,7 +382,12 @@ TEST_F(Installer, TheGrantGivesEachKeyItsOwnRightsAndLeavesALinksTargetAlone)
 {
     const std::string target = "SOFTWARE\\Skylook link target";
     const std::string linkName = SettingsKey + "\\PROFILE\\Linked";
-    const auto removeLink = [&] { ::DeleteKeyTree(HKEY_LOCAL_MACHINE, linkName.c_str()); };
+    // Removed as the link, however the test ends: the other tests' clean-up would follow it.
+    struct LinkRemoval {
+        const std::string& Name;
+        void operator()() const { ::DeleteKeyTree(HKEY_LOCAL_MACHINE, Name.c_str()); }
+        ~LinkRemoval() { (*this)(); }
+    } removeLink{linkName};
     removeLink();
     DeleteKeyTree(SettingsKey);
     DeleteKeyTree(target);
@@ -443,7 +448,6 @@ TEST_F(Installer, TheGrantGivesEachKeyItsOwnRightsAndLeavesALinksTargetAlone)
     EXPECT_EQ(0u, RunUninstaller(" /REMOVESETTINGS"));
     expectTargetAsItWas("the removal of the settings");
     EXPECT_FALSE(KeyExists(SettingsKey)) << "the settings were not removed";
-    removeLink();
     DeleteKeyTree(target);
 }
 
