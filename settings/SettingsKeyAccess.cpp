@@ -23,23 +23,26 @@ CSid WellKnownSid(SID_IDENTIFIER_AUTHORITY authority, BYTE count, DWORD first, D
     return CSid(sid);
 }
 
-// The two trustees whose entries the grant sets, by their well-known SIDs: the names differ
-// with the system's language. OWNER RIGHTS stands for whoever owns the key and replaces the
-// owner's implicit right to change the access list.
+// The trustees whose entries the grant sets, by their well-known SIDs: the names differ with
+// the system's language. OWNER RIGHTS stands for whoever owns the key and replaces the
+// owner's implicit right to change the access list. CREATOR OWNER's entries go and get no
+// new one: HKLM\SOFTWARE passes one down that would give the user who makes a profile full
+// control of its key, access list included.
 struct Trustees {
     CSid Users = WellKnownSid(SECURITY_NT_AUTHORITY, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_USERS);
     CSid Owner = WellKnownSid(SECURITY_CREATOR_SID_AUTHORITY, 1, SECURITY_CREATOR_OWNER_RIGHTS_RID, 0);
+    CSid Creator = WellKnownSid(SECURITY_CREATOR_SID_AUTHORITY, 1, SECURITY_CREATOR_OWNER_RID, 0);
 };
 
 // Profile keys made later take this from the profile key; no further, as they hold no keys.
 constexpr BYTE ForProfileKeys = CONTAINER_INHERIT_ACE | INHERIT_ONLY_ACE | NO_PROPAGATE_INHERIT_ACE;
 
-bool IsTrusteeAllowEntry(const ACE_HEADER* header, const Trustees& trustees)
+bool IsReplacedEntry(const ACE_HEADER* header, const Trustees& trustees)
 {
     if (header->AceType != ACCESS_ALLOWED_ACE_TYPE)
         return false;
     PSID sid = const_cast<DWORD*>(&reinterpret_cast<const ACCESS_ALLOWED_ACE*>(header)->SidStart);
-    return ::EqualSid(sid, trustees.Users) || ::EqualSid(sid, trustees.Owner);
+    return ::EqualSid(sid, trustees.Users) || ::EqualSid(sid, trustees.Owner) || ::EqualSid(sid, trustees.Creator);
 }
 
 // The key's list with the trustees' allow entries replaced by the given rights; every other
@@ -57,7 +60,7 @@ bool RebuiltList(PACL current, const Trustees& trustees, ACCESS_MASK onKey, ACCE
         if (!::GetAce(current, index, &entry))
             return false;
         const auto* header = static_cast<const ACE_HEADER*>(entry);
-        if (IsTrusteeAllowEntry(header, trustees))
+        if (IsReplacedEntry(header, trustees))
             continue;
         (header->AceFlags & INHERITED_ACE ? inherited : own).push_back(header);
         size += header->AceSize;
@@ -196,7 +199,7 @@ const FixedKey FixedKeys[] = {
 DWORD GrantUsersSettingsAccess()
 {
     const Trustees trustees;
-    if (!trustees.Users || !trustees.Owner)
+    if (!trustees.Users || !trustees.Owner || !trustees.Creator)
         return ::GetLastError();
     for (const FixedKey& fixed : FixedKeys) {
         const std::string path = *fixed.Name ? std::string(SettingsRootPath) + "\\" + fixed.Name : SettingsRootPath;

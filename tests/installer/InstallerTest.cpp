@@ -394,6 +394,9 @@ TEST_F(Installer, TheGrantGivesEachKeyItsOwnRightsAndLeavesALinksTargetAlone)
     WriteValue(target, "Kept", Bytes{1, 2, 3});
     WriteValue(target + "\\Below", "Kept too", Bytes{4});
     WriteValue(SettingsKey + "\\PROFILE\\Stored", "SSID", Bytes{'L', 'a', 'b', 0});
+    // As Windows passes it down from HKLM\SOFTWARE: full control for whoever makes a key below.
+    AddKeyEntry(SettingsKey + "\\PROFILE", GRANT_ACCESS, "S-1-3-0", KEY_ALL_ACCESS,
+                SUB_CONTAINERS_AND_OBJECTS_INHERIT | INHERIT_ONLY);
     {
         HKEY link = nullptr;
         ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, linkName.c_str(), 0, nullptr,
@@ -438,6 +441,7 @@ TEST_F(Installer, TheGrantGivesEachKeyItsOwnRightsAndLeavesALinksTargetAlone)
         // The key's owner, maybe the user who made a profile, cannot give itself more.
         EXPECT_EQ(key.OnKey, owner.OnKey) << key.Key;
         EXPECT_EQ(key.ForSubkeys, owner.ForSubkeys) << key.Key;
+        EXPECT_EQ(0u, TrusteeAccess(key.Key, "S-1-3-0").ForSubkeys) << key.Key << ": full control for a profile's maker";
     }
     for (const ACCESS_MASK right : {ACCESS_MASK{WRITE_DAC}, ACCESS_MASK{WRITE_OWNER}, ACCESS_MASK{DELETE}, ACCESS_MASK{KEY_CREATE_LINK}}) {
         for (int fixed = 0; fixed < 3; ++fixed)

@@ -85,33 +85,34 @@ std::string KeySecurityText(const std::string& path)
     return SecurityText(path, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION);
 }
 
-CRefusedKeyAccess::CRefusedKeyAccess(const std::string& path, ACCESS_MASK refused)
-    : m_path(path), m_list(SecurityText(path, DACL_SECURITY_INFORMATION))
+void AddKeyEntry(const std::string& path, ACCESS_MODE mode, const char* sidText, ACCESS_MASK rights,
+                 DWORD inheritance)
 {
-    Refuse(refused);
-}
-
-void CRefusedKeyAccess::Refuse(ACCESS_MASK refused)
-{
-    const std::string& path = m_path;
     PACL current = nullptr;
     LocalMemory memory;
     ASSERT_EQ(ERROR_SUCCESS, ::GetNamedSecurityInfoA(NamedKey(path).c_str(), SE_REGISTRY_KEY,
                                                      DACL_SECURITY_INFORMATION, nullptr, nullptr, &current, nullptr,
                                                      &memory.Pointer));
-    LocalMemory everyone;
-    ASSERT_TRUE(::ConvertStringSidToSidA("S-1-1-0", &everyone.Pointer));
+    LocalMemory sid;
+    ASSERT_TRUE(::ConvertStringSidToSidA(sidText, &sid.Pointer)) << sidText;
     EXPLICIT_ACCESSA entry = {};
-    entry.grfAccessPermissions = refused;
-    entry.grfAccessMode = DENY_ACCESS;
+    entry.grfAccessPermissions = rights;
+    entry.grfAccessMode = mode;
+    entry.grfInheritance = inheritance;
     entry.Trustee.TrusteeForm = TRUSTEE_IS_SID;
     entry.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
-    entry.Trustee.ptstrName = static_cast<char*>(everyone.Pointer);
+    entry.Trustee.ptstrName = static_cast<char*>(sid.Pointer);
     LocalMemory merged;
     PACL list = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, ::SetEntriesInAclA(1, &entry, current, &list));
     merged.Pointer = list;
     ASSERT_EQ(ERROR_SUCCESS, SetDacl(path, list)) << path;
+}
+
+CRefusedKeyAccess::CRefusedKeyAccess(const std::string& path, ACCESS_MASK refused)
+    : m_path(path), m_list(SecurityText(path, DACL_SECURITY_INFORMATION))
+{
+    AddKeyEntry(path, DENY_ACCESS, "S-1-1-0", refused, NO_INHERITANCE);
 }
 
 CRefusedKeyAccess::~CRefusedKeyAccess()

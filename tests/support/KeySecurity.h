@@ -4,6 +4,7 @@
 #define SKYLOOK_TESTS_KEY_SECURITY_H
 
 #include <windows.h>
+#include <accctrl.h>
 
 #include <string>
 
@@ -23,6 +24,9 @@ GroupAccess OwnerRightsAccess(const std::string& path);
 // The key's owner, group and DACL as security descriptor text, to compare before and after.
 std::string KeySecurityText(const std::string& path);
 
+// Adds an entry for the trustee (SID text) to the key's access list, as SetEntriesInAcl merges it.
+void AddKeyEntry(const std::string& path, ACCESS_MODE mode, const char* sid, ACCESS_MASK rights, DWORD inheritance);
+
 // Refuses everyone the rights on the key while the object lives (the registry enforces access
 // lists under Wine too), then puts the key's list back.
 class CRefusedKeyAccess {
@@ -33,7 +37,6 @@ public:
     CRefusedKeyAccess& operator=(const CRefusedKeyAccess&) = delete;
 
 private:
-    void Refuse(ACCESS_MASK refused);
     std::string m_path;
     std::string m_list;  // the DACL as it was, as text
 };
