@@ -169,9 +169,13 @@ DWORD GrantOnProfiles(HKEY profiles, const Trustees& trustees)
     return ERROR_SUCCESS;
 }
 
-// Creates the key when it is missing, then opens it as itself.
+// Opens the key as itself, creating it first when it is missing (a key that is there is
+// not created again: that would follow a link).
 LONG CreateAndOpen(const std::string& path, REGSAM access, CRegistryKey& key)
 {
+    const LONG opened = OpenKeyItself(HKEY_LOCAL_MACHINE, path.c_str(), access, key.Receive());
+    if (opened != ERROR_FILE_NOT_FOUND)
+        return opened;
     {
         CRegistryKey created;
         const LONG result = ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_READ, nullptr,
