@@ -1,13 +1,12 @@
 #include "ctl/Commands.h"
 #include "ctl/ImportPlan.h"
-#include "ctl/ImportWriter.h"
+#include "ctl/KeyValues.h"
 #include "ctl/RegistryScript.h"
 #include "ctl/ScriptFiles.h"
-#include "ctl/KeyValues.h"
 #include "ctl/SkylookCtl.h"
 #include "ctl/SystemMessage.h"
-#include "framework/Handles.h"
 
+#include "framework/Handles.h"
 #include "record/PrintableText.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileNames.h"
@@ -96,26 +95,27 @@ int RunExport(const CommandLine& command)
     if (!ChooseProfiles({command.Operands.begin() + 1, command.Operands.end()}, names, command.Err))
         return ExitFailed;
 
+    // Default settings never stored are written as an empty section, which imports as the
+    // same. A profile's section left empty instead would empty the profile when the file is
+    // imported again: a profile that cannot be read fails the export.
     struct Source {
         std::string Path;
         std::string ScriptPath;
         std::string Told;
+        bool MayBeMissing;
     };
     std::vector<Source> sources;
     if (command.Defaults)
-        sources.push_back({DefaultSettingsPath, DefaultSettingsScriptPath(), "the default settings"});
+        sources.push_back({DefaultSettingsPath, DefaultSettingsScriptPath(), "the default settings", true});
     for (const std::string& name : names)
-        sources.push_back({ProfilePath(name), ProfileScriptPath(name), "profile \"" + EscapeControlBytes(name) + "\""});
+        sources.push_back(
+            {ProfilePath(name), ProfileScriptPath(name), "profile \"" + EscapeControlBytes(name) + "\"", false});
     std::vector<ScriptKey> keys;
     for (const Source& source : sources) {
         ScriptKey key;
         key.Path = source.ScriptPath;
         const LONG result = ReadStoredKey(source.Path, key);
-        // Default settings never stored are written as an empty section, which imports as
-        // the same. A profile's section left empty instead would empty the profile when the
-        // file is imported again: the export fails.
-        const bool neverStored = command.Defaults && &source == &sources.front() && result == ERROR_FILE_NOT_FOUND;
-        if (result != ERROR_SUCCESS && !neverStored) {
+        if (result != ERROR_SUCCESS && !(source.MayBeMissing && result == ERROR_FILE_NOT_FOUND)) {
             command.Err << "skylookctl: " << source.Told << " could not be read (" << SystemMessage(result) << "); \""
                         << file << "\" was not written.\n";
             return ExitFailed;
