@@ -27,29 +27,38 @@ CSid WellKnownSid(SID_IDENTIFIER_AUTHORITY authority, BYTE count, DWORD first, D
 // the system's language. OWNER RIGHTS stands for whoever owns the key and replaces the
 // owner's implicit right to change the access list. CREATOR OWNER's entries go and get no
 // new one: HKLM\SOFTWARE passes one down that would give the user who makes a profile full
-// control of its key, access list included.
+// control of its key, access list included; what it gave the makers of keys that exist
+// already goes too.
 struct Trustees {
     CSid Users = WellKnownSid(SECURITY_NT_AUTHORITY, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_USERS);
     CSid Owner = WellKnownSid(SECURITY_CREATOR_SID_AUTHORITY, 1, SECURITY_CREATOR_OWNER_RIGHTS_RID, 0);
     CSid Creator = WellKnownSid(SECURITY_CREATOR_SID_AUTHORITY, 1, SECURITY_CREATOR_OWNER_RID, 0);
+    // Owners whose inherited entries are the system's own, not a user's.
+    CSid Administrators =
+        WellKnownSid(SECURITY_NT_AUTHORITY, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS);
+    CSid System = WellKnownSid(SECURITY_NT_AUTHORITY, 1, SECURITY_LOCAL_SYSTEM_RID, 0);
 };
 
 // Profile keys made later take this from the profile key; no further, as they hold no keys.
 constexpr BYTE ForProfileKeys = CONTAINER_INHERIT_ACE | INHERIT_ONLY_ACE | NO_PROPAGATE_INHERIT_ACE;
 
-bool IsReplacedEntry(const ACE_HEADER* header, const Trustees& trustees)
+bool IsReplacedEntry(const ACE_HEADER* header, const Trustees& trustees, PSID owner)
 {
     if (header->AceType != ACCESS_ALLOWED_ACE_TYPE)
         return false;
     PSID sid = const_cast<DWORD*>(&reinterpret_cast<const ACCESS_ALLOWED_ACE*>(header)->SidStart);
-    return ::EqualSid(sid, trustees.Users) || ::EqualSid(sid, trustees.Owner) || ::EqualSid(sid, trustees.Creator);
+    if (::EqualSid(sid, trustees.Users) || ::EqualSid(sid, trustees.Owner) || ::EqualSid(sid, trustees.Creator))
+        return true;
+    // What CREATOR OWNER gave the user who made the key before it was taken off.
+    return (header->AceFlags & INHERITED_ACE) && owner && ::EqualSid(sid, owner) &&
+           !::EqualSid(owner, trustees.Administrators) && !::EqualSid(owner, trustees.System);
 }
 
 // The key's list with the trustees' allow entries replaced by the given rights; every other
 // entry is kept in its place, the new ones after the key's own entries and before the
 // inherited ones, where the system expects them. Earlier grants gave more, inherited or
 // not; they go with the rest of the trustees' entries.
-bool RebuiltList(PACL current, const Trustees& trustees, ACCESS_MASK onKey, ACCESS_MASK forSubkeys,
+bool RebuiltList(PACL current, PSID owner, const Trustees& trustees, ACCESS_MASK onKey, ACCESS_MASK forSubkeys,
                  std::vector<BYTE>& list)
 {
     std::vector<const ACE_HEADER*> own;
@@ -60,7 +69,7 @@ bool RebuiltList(PACL current, const Trustees& trustees, ACCESS_MASK onKey, ACCE
         if (!::GetAce(current, index, &entry))
             return false;
         const auto* header = static_cast<const ACE_HEADER*>(entry);
-        if (IsReplacedEntry(header, trustees))
+        if (IsReplacedEntry(header, trustees, owner))
             continue;
         (header->AceFlags & INHERITED_ACE ? inherited : own).push_back(header);
         size += header->AceSize;
@@ -110,24 +119,28 @@ bool SameEntries(PACL first, PACL second)
 // also passes inheritable entries on to every key below, links included.
 DWORD GrantOnKey(HKEY key, const Trustees& trustees, ACCESS_MASK onKey, ACCESS_MASK forSubkeys)
 {
+    constexpr SECURITY_INFORMATION read = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
     DWORD size = 0;
-    LONG result = ::RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+    LONG result = ::RegGetKeySecurity(key, read, nullptr, &size);
     if (result != ERROR_INSUFFICIENT_BUFFER)
         return static_cast<DWORD>(result);
     std::vector<BYTE> descriptor(size);
-    result = ::RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor.data(), &size);
+    result = ::RegGetKeySecurity(key, read, descriptor.data(), &size);
     if (result != ERROR_SUCCESS)
         return static_cast<DWORD>(result);
     BOOL present = FALSE;
     BOOL defaulted = FALSE;
     PACL current = nullptr;
+    PSID owner = nullptr;
+    BOOL ownerDefaulted = FALSE;
     SECURITY_DESCRIPTOR_CONTROL control = 0;
     DWORD revision = 0;
     if (!::GetSecurityDescriptorDacl(descriptor.data(), &present, &current, &defaulted) ||
+        !::GetSecurityDescriptorOwner(descriptor.data(), &owner, &ownerDefaulted) ||
         !::GetSecurityDescriptorControl(descriptor.data(), &control, &revision))
         return ::GetLastError();
     std::vector<BYTE> list;
-    if (!RebuiltList(present ? current : nullptr, trustees, onKey, forSubkeys, list))
+    if (!RebuiltList(present ? current : nullptr, owner, trustees, onKey, forSubkeys, list))
         return ::GetLastError();
     // Written only when it differs, so that a second run leaves the key untouched.
     if (present && SameEntries(current, reinterpret_cast<PACL>(list.data())))
@@ -203,7 +216,7 @@ const FixedKey FixedKeys[] = {
 DWORD GrantUsersSettingsAccess()
 {
     const Trustees trustees;
-    if (!trustees.Users || !trustees.Owner || !trustees.Creator)
+    if (!trustees.Users || !trustees.Owner || !trustees.Creator || !trustees.Administrators || !trustees.System)
         return ::GetLastError();
     for (const FixedKey& fixed : FixedKeys) {
         const std::string path = *fixed.Name ? std::string(SettingsRootPath) + "\\" + fixed.Name : SettingsRootPath;

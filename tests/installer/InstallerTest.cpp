@@ -394,9 +394,13 @@ TEST_F(Installer, TheGrantGivesEachKeyItsOwnRightsAndLeavesALinksTargetAlone)
     WriteValue(target, "Kept", Bytes{1, 2, 3});
     WriteValue(target + "\\Below", "Kept too", Bytes{4});
     WriteValue(SettingsKey + "\\PROFILE\\Stored", "SSID", Bytes{'L', 'a', 'b', 0});
-    // As Windows passes it down from HKLM\SOFTWARE: full control for whoever makes a key below.
+    // As Windows passes it down from HKLM\SOFTWARE: full control for whoever makes a key below,
+    // and so a profile a user made before holds full control for that user.
     AddKeyEntry(SettingsKey + "\\PROFILE", GRANT_ACCESS, "S-1-3-0", KEY_ALL_ACCESS,
                 SUB_CONTAINERS_AND_OBJECTS_INHERIT | INHERIT_ONLY);
+    const std::string maker = CurrentUserSid();
+    ASSERT_FALSE(maker.empty());
+    SetKeySecurityText(SettingsKey + "\\PROFILE\\Stored", "O:" + maker + "D:(A;;KA;;;BA)(A;ID;KA;;;" + maker + ")");
     {
         HKEY link = nullptr;
         ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, linkName.c_str(), 0, nullptr,
@@ -443,6 +447,8 @@ TEST_F(Installer, TheGrantGivesEachKeyItsOwnRightsAndLeavesALinksTargetAlone)
         EXPECT_EQ(key.ForSubkeys, owner.ForSubkeys) << key.Key;
         EXPECT_EQ(0u, TrusteeAccess(key.Key, "S-1-3-0").ForSubkeys) << key.Key << ": full control for a profile's maker";
     }
+    EXPECT_EQ(0u, TrusteeAccess(SettingsKey + "\\PROFILE\\Stored", maker.c_str()).OnKey & (WRITE_DAC | WRITE_OWNER))
+        << "the maker of a profile may change its access list";
     for (const ACCESS_MASK right : {ACCESS_MASK{WRITE_DAC}, ACCESS_MASK{WRITE_OWNER}, ACCESS_MASK{DELETE}, ACCESS_MASK{KEY_CREATE_LINK}}) {
         for (int fixed = 0; fixed < 3; ++fixed)
             EXPECT_EQ(0u, (UsersAccess(keys[fixed].Key).OnKey | OwnerRightsAccess(keys[fixed].Key).OnKey) & right)

@@ -85,6 +85,42 @@ std::string KeySecurityText(const std::string& path)
     return SecurityText(path, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION);
 }
 
+void SetKeySecurityText(const std::string& path, const std::string& text)
+{
+    LocalMemory descriptor;
+    ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA(text.c_str(), SDDL_REVISION_1,
+                                                                      &descriptor.Pointer, nullptr))
+        << text;
+    PSID owner = nullptr;
+    PACL dacl = nullptr;
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    ASSERT_TRUE(::GetSecurityDescriptorOwner(descriptor.Pointer, &owner, &defaulted));
+    ASSERT_TRUE(::GetSecurityDescriptorDacl(descriptor.Pointer, &present, &dacl, &defaulted));
+    std::string name = NamedKey(path);
+    ASSERT_EQ(ERROR_SUCCESS, ::SetNamedSecurityInfoA(name.data(), SE_REGISTRY_KEY,
+                                                     OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, owner,
+                                                     nullptr, dacl, nullptr))
+        << path;
+}
+
+std::string CurrentUserSid()
+{
+    HANDLE token = nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token))
+        return std::string();
+    BYTE buffer[256] = {};
+    DWORD size = 0;
+    const BOOL read = ::GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &size);
+    ::CloseHandle(token);
+    char* text = nullptr;
+    if (!read || !::ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &text))
+        return std::string();
+    std::string sid = text;
+    ::LocalFree(text);
+    return sid;
+}
+
 void AddKeyEntry(const std::string& path, ACCESS_MODE mode, const char* sidText, ACCESS_MASK rights,
                  DWORD inheritance)
 {

@@ -24,6 +24,11 @@ GroupAccess OwnerRightsAccess(const std::string& path);
 // The key's owner, group and DACL as security descriptor text, to compare before and after.
 std::string KeySecurityText(const std::string& path);
 
+// Sets the key's owner and DACL from security descriptor text ("O:...D:...").
+void SetKeySecurityText(const std::string& path, const std::string& text);
+// The SID of the user the test runs as, as text.
+std::string CurrentUserSid();
+
 // Adds an entry for the trustee (SID text) to the key's access list, as SetEntriesInAcl merges it.
 void AddKeyEntry(const std::string& path, ACCESS_MODE mode, const char* sid, ACCESS_MASK rights, DWORD inheritance);
 
