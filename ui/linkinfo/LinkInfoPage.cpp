@@ -125,6 +125,8 @@ void CLinkInfoPage::SetUpGraphsAndBars()
 {
     m_transmitGraph.SetRange(0, 100);
     m_receiveGraph.SetRange(0, 100);
+    m_transmitGraph.SetAccessibleName("Transmit");
+    m_receiveGraph.SetAccessibleName("Receive");
     for (CLevelBar* bar : {&m_qualityBar, &m_signalBar}) {
         bar->Send(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
         bar->Send(PBM_SETSTEP, 1);
@@ -167,6 +169,9 @@ void CLinkInfoPage::ShowThroughput(const ThroughputDisplay& display)
 {
     m_transmit.SetText(std::to_string(display.TransmitRate));
     m_receive.SetText(std::to_string(display.ReceiveRate));
+    // A reader hears the rate the figures below the graphs show, with their unit.
+    m_transmitGraph.SetValueText(std::to_string(display.TransmitRate) + " Kbps");
+    m_receiveGraph.SetValueText(std::to_string(display.ReceiveRate) + " Kbps");
     m_receiveGraph.SetPos(display.ReceiveGraph);
     m_transmitGraph.SetPos(display.TransmitGraph);
 }
@@ -266,8 +271,8 @@ HBRUSH CLinkInfoPage::OnCtlColor(HDC dc, HWND control, UINT type)
         return CWhiteBackground::OnCtlColor(dc, control, type);
     // The read-only values: blue on white, on the edit's own background brush.
     HBRUSH standard = CPageBase::OnCtlColor(dc, control, type);
-    ::SetBkColor(dc, White);
-    ::SetTextColor(dc, Blue);
+    ::SetBkColor(dc, ThemeColour(ColourRole::PageBackground, White));
+    ::SetTextColor(dc, ThemeColour(ColourRole::PageText, Blue));
     return standard;
 }
 
