@@ -48,6 +48,8 @@ public:
     // A control that the dialog disabled under the focus is usable again: the focus goes
     // back to it if it was parked on the shown page's label and stayed there.
     void ReturnFocus();
+    // A page moved the focus off a button it disabled for its own wait.
+    void RememberFocusMove(const FocusMove& move) { m_focusReturn.Remember(move); }
     // The shown page's side label, where the focus goes when its page has none to take it.
     HWND ShownLabel() const;
 

@@ -59,3 +59,18 @@ void CPageBase::EnableRadioControl(int id) const
     if (m_ownerDialog)
         m_ownerDialog->ReturnFocus();
 }
+
+void CPageBase::DisableForOwnWait(int id) const
+{
+    const int ids[] = {id};
+    const FocusMove move = EnableItems(ids, false, m_ownerDialog ? m_ownerDialog->ShownLabel() : nullptr);
+    if (m_ownerDialog)
+        m_ownerDialog->RememberFocusMove(move);
+}
+
+void CPageBase::EnableAfterOwnWait(int id) const
+{
+    EnableItem(id, true);
+    if (m_ownerDialog)
+        m_ownerDialog->ReturnFocus();
+}

@@ -42,6 +42,11 @@ public:
     // Enables a control of the radio set again when the page's own wait for it ended (a scan,
     // a rescan), unless the dialog keeps the radio set disabled: the radio went off meanwhile.
     void EnableRadioControl(int id) const;
+    // Disables a button for the page's own wait (a rescan, a refresh, the radio switching):
+    // a focus on it moves as EnableItems moves it, and comes back when the button is enabled
+    // again through EnableAfterOwnWait or EnableRadioControl.
+    void DisableForOwnWait(int id) const;
+    void EnableAfterOwnWait(int id) const;
 
 protected:
     void OnOK() override {}

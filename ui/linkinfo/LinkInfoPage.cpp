@@ -200,7 +200,7 @@ void CLinkInfoPage::OnRadioClicked()
         ApplyRequest = ApplyRequested;
     }
     m_radioPending = true;
-    m_radioButton.Enable(false);
+    DisableForOwnWait(IDC_LINK_RADIO);
     StartTimer(RadioTimerId, RadioPollInterval);
     RadioOn = RadioOn ? 0 : 1;
     // Switched off here, the radio set goes off at once: the tick only follows the adapter's
@@ -215,8 +215,8 @@ void CLinkInfoPage::OnRadioTimer()
     uint32_t radio = 0;
     if (GetRadio(radio) && radio == RadioOn) {
         m_radioPending = false;
-        m_radioButton.Enable(true);
         m_radioButton.SetText(RadioButtonCaption(RadioOn != 0));
+        EnableAfterOwnWait(IDC_LINK_RADIO);
         return;
     }
     StartTimer(RadioTimerId, RadioPollInterval);
@@ -224,7 +224,7 @@ void CLinkInfoPage::OnRadioTimer()
 
 void CLinkInfoPage::OnRescanClicked()
 {
-    EnableItem(IDC_LINK_RESCAN, false);
+    DisableForOwnWait(IDC_LINK_RESCAN);
     m_rescanPending = true;
     m_rescanCount = 0;
     // Applying the pending settings again makes the adapter search anew.

@@ -86,7 +86,21 @@ TEST_F(DialogKeys, TheSideLabelsAreOneTabStopWalkedByArrowsAndAltLettersReachLab
                         << "label " << page << "'s tab stop";
             });
     }
-    script.Do("back to Configuration", [] { Press(VK_UP, false, false); })
+    // A reader may put the focus on another label (accSelect): Space or Enter shows its page.
+    script
+        .Do("Space on SiteSurvey's label",
+            [] {
+                ::SetFocus(SideLabel(3));
+                Press(VK_SPACE, false, false);
+            })
+        .Do("SiteSurvey shown",
+            [] {
+                EXPECT_EQ(3, ShownPage());
+                ::SetFocus(SideLabel(2));
+                Press(VK_RETURN, false, false);
+            })
+        .Do("Enter on Encryption's label shows it", [] { EXPECT_EQ(2, ShownPage()); })
+        .Do("back to Configuration", [] { Press(VK_UP, false, false); })
         .Do("Alt+S", [] { PressAlt('s'); })
         .Do("on the network name", [] {
             EXPECT_EQ(PageItem(1, 1011), ::GetFocus());

@@ -230,6 +230,15 @@ TEST_F(DialogLink, TheFocusWaitsOnTheShownPagesLabelWhileTheTickDisablesItsButto
                 ASSERT_TRUE(tickUntilBusy(false));
                 EXPECT_EQ(PageItem(0, 1010), ::GetFocus()) << "the focus was taken from where the user put it";
             })
+        .Do("Rescan pressed from the keyboard waits for its own scan",
+            [&] {
+                ::SetFocus(PageItem(0, 1026));
+                Click(0, 1026);
+                EXPECT_EQ(PageItem(0, RadioButton), ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
+                EndWait(0, 300);
+                EXPECT_EQ(PageItem(0, 1026), ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
+                ASSERT_TRUE(tickUntilBusy(false)) << "the rescan's apply did not end";
+            })
         .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
     script.Start();
     frame.DoubleClick();
