@@ -6,10 +6,14 @@
 
 void CTabLabel::SetSelected(bool selected)
 {
+    const LONG style = m_hWnd ? ::GetWindowLongA(m_hWnd, GWL_STYLE) : 0;
+    if (m_hWnd && selected == m_selected && ((style & WS_TABSTOP) != 0) == selected)
+        return;
     m_selected = selected;
     if (!m_hWnd)
         return;
-    const LONG style = ::GetWindowLongA(m_hWnd, GWL_STYLE);
+    // The colours of a high-contrast theme differ for the selected label.
+    Invalidate(false);
     ::SetWindowLongA(m_hWnd, GWL_STYLE, selected ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
 }
 

@@ -134,27 +134,12 @@ public:
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override { return NoText(child, text); }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
-        if (!role)
-            return E_POINTER;
-        role->vt = VT_EMPTY;
-        AccessibleFacts facts;
-        if (HRESULT failed = Read(child, facts))
-            return failed;
-        role->vt = VT_I4;
-        role->lVal = facts.Role;
-        return S_OK;
+        return Number(child, role, [](const AccessibleFacts& facts) { return facts.Role; });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
-        if (!state)
-            return E_POINTER;
-        state->vt = VT_EMPTY;
-        AccessibleFacts facts;
-        if (HRESULT failed = Read(child, facts))
-            return failed;
-        state->vt = VT_I4;
-        state->lVal = facts.State | WindowAccessibleState(m_window);
-        return S_OK;
+        return Number(child, state,
+                      [this](const AccessibleFacts& facts) { return facts.State | WindowAccessibleState(m_window); });
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* text) override { return NoText(child, text); }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, long* topic) override
@@ -261,6 +246,20 @@ private:
         CWindow* window = ::IsWindow(m_window) ? CWindow::FromHandle(m_window) : nullptr;
         if (!window || !window->DescribeForAccessibility(facts))
             return CO_E_OBJNOTCONNECTED;
+        return S_OK;
+    }
+
+    template <class Pick>
+    HRESULT Number(const VARIANT& child, VARIANT* answer, Pick pick) const
+    {
+        if (!answer)
+            return E_POINTER;
+        answer->vt = VT_EMPTY;
+        AccessibleFacts facts;
+        if (HRESULT failed = Read(child, facts))
+            return failed;
+        answer->vt = VT_I4;
+        answer->lVal = pick(facts);
         return S_OK;
     }
 

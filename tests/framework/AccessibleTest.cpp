@@ -57,7 +57,8 @@ class ClientAccessible : public testing::Test {
 protected:
     void SetUp() override
     {
-        parent = ::CreateWindowA("Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+        parent =
+            ::CreateWindowA("Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
         ASSERT_TRUE(control.CreateControl("Static", "", WS_CHILD | WS_VISIBLE, RECT{10, 10, 60, 30}, parent, 100));
     }
     void TearDown() override { ::DestroyWindow(parent); }

@@ -192,8 +192,8 @@ void CConfigDlg::ShowPage(int index)
     // Each label gets its final colour at once: a label repaints only when it changes.
     for (int page = 0; page < PageCount; ++page) {
         PageSlot& slot = m_pages[static_cast<size_t>(page)];
-        slot.Label->SetTextColour(page == index ? LabelBlack : LabelGrey);
         slot.Label->SetSelected(page == index);
+        slot.Label->SetTextColour(page == index ? LabelBlack : LabelGrey);
         slot.Label->SetBold(true);
         slot.Label->SetLabelText(slot.LabelText);
     }
@@ -201,6 +201,9 @@ void CConfigDlg::ShowPage(int index)
     PageSlot* chosen = SlotOfPage(index);
     if (!chosen)
         return;
+    // On the strip, the focus follows the selection, as on a tab control.
+    if (IsSideLabel(::GetFocus()))
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(chosen->Label->Handle()), TRUE);
     CPageBase& page = *chosen->Page;
     page.OnShowing();
     if (page.IsWindow())
@@ -376,7 +379,9 @@ bool CConfigDlg::OnNotify(NMHDR* header, LRESULT& result)
 
 HBRUSH CConfigDlg::OnCtlColor(HDC dc, HWND control, UINT type)
 {
-    CDialog::OnCtlColor(dc, control, type);
+    // A side label paints on its own brush: in high contrast the selected one is highlighted.
+    if (HBRUSH own = CDialog::OnCtlColor(dc, control, type); own && IsSideLabel(control))
+        return own;
     ::SetBkColor(dc, ThemeColour(ColourRole::PanelBackground, m_background));
     return ThemeBrush(ColourRole::PanelBackground, m_backgroundBrush.Get());
 }

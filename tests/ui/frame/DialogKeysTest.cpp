@@ -79,7 +79,8 @@ TEST_F(DialogKeys, TheSideLabelsAreOneTabStopWalkedByArrowsAndAltLettersReachLab
                 SCOPED_TRACE(step.name);
                 EXPECT_EQ(step.page, ConfigDialog().CurrentPage());
                 EXPECT_EQ(step.page, ShownPage());
-                const HWND expected = step.focusPage < 0 ? SideLabel(step.page) : PageItem(step.focusPage, step.focusId);
+                const HWND expected =
+                    step.focusPage < 0 ? SideLabel(step.page) : PageItem(step.focusPage, step.focusId);
                 EXPECT_EQ(expected, ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
                 for (int page = 0; page < PageCount; ++page)
                     EXPECT_EQ(page == step.page, (::GetWindowLongA(SideLabel(page), GWL_STYLE) & WS_TABSTOP) != 0)

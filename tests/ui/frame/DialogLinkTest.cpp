@@ -234,7 +234,8 @@ TEST_F(DialogLink, TheFocusWaitsOnTheShownPagesLabelWhileTheTickDisablesItsButto
             [&] {
                 ::SetFocus(PageItem(0, 1026));
                 Click(0, 1026);
-                EXPECT_EQ(PageItem(0, RadioButton), ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
+                EXPECT_EQ(PageItem(0, RadioButton), ::GetFocus())
+                    << "focus on control " << ::GetDlgCtrlID(::GetFocus());
                 EndWait(0, 300);
                 EXPECT_EQ(PageItem(0, 1026), ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
                 ASSERT_TRUE(tickUntilBusy(false)) << "the rescan's apply did not end";
