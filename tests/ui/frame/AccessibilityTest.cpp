@@ -120,9 +120,11 @@ COLORREF BrushColour(HBRUSH brush)
     return description.lbColor;
 }
 
-// The colours of the side panel, a level bar's fill and a graph's background, as drawn now.
+// The colours of the side panel, the shown page's label, a level bar's fill and a graph's
+// background, as drawn now.
 struct DrawnColours {
     COLORREF panel;
+    COLORREF selectedLabel;
     COLORREF levelFill;
     COLORREF graph;
 };
@@ -141,13 +143,17 @@ DrawnColours ReadDrawnColours()
     HDC dc = ::GetDC(DialogWindow());
     auto panel = reinterpret_cast<HBRUSH>(::SendMessageA(DialogWindow(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
                                                          reinterpret_cast<LPARAM>(DialogWindow())));
+    HWND label = ::GetDlgItem(DialogWindow(), PageLabels[ConfigDialog().CurrentPage()]);
+    auto labelBrush = reinterpret_cast<HBRUSH>(
+        ::SendMessageA(DialogWindow(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
     ::ReleaseDC(DialogWindow(), dc);
     // The grid runs along some rows; the first row beside none of them is background.
     int backgroundRow = 0;
     const auto gridRows = GraphGridRows(client.bottom);
     while (std::find(gridRows.begin(), gridRows.end(), backgroundRow) != gridRows.end())
         ++backgroundRow;
-    return DrawnColours{BrushColour(panel), barCanvas.Pixel(1, 1), graphCanvas.Pixel(1, backgroundRow)};
+    return DrawnColours{BrushColour(panel), BrushColour(labelBrush), barCanvas.Pixel(1, 1),
+                        graphCanvas.Pixel(1, backgroundRow)};
 }
 
 // Wine cannot switch a high-contrast theme on, so the test sets the program's view of it and
@@ -161,6 +167,7 @@ TEST_F(HighContrast, TheDialogFollowsTheThemeInSystemColoursAndComesBackToItsOwn
                 ::SendMessageA(PageItem(0, 1003), PBM_SETPOS, 100, 0);
                 const DrawnColours own = ReadDrawnColours();
                 EXPECT_EQ(RGB(198, 216, 241), own.panel);
+            EXPECT_EQ(RGB(198, 216, 241), own.selectedLabel);
                 EXPECT_EQ(RGB(0, 0, 255), own.levelFill);
                 EXPECT_EQ(RGB(0, 0, 0), own.graph);
                 SetHighContrastView(true);
@@ -170,6 +177,7 @@ TEST_F(HighContrast, TheDialogFollowsTheThemeInSystemColoursAndComesBackToItsOwn
             [] {
                 const DrawnColours theme = ReadDrawnColours();
                 EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), theme.panel);
+                EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), theme.selectedLabel);
                 EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), theme.levelFill);
                 EXPECT_EQ(::GetSysColor(COLOR_WINDOW), theme.graph);
                 SetHighContrastView(false);
@@ -178,6 +186,7 @@ TEST_F(HighContrast, TheDialogFollowsTheThemeInSystemColoursAndComesBackToItsOwn
         .Do("own again", [] {
             const DrawnColours own = ReadDrawnColours();
             EXPECT_EQ(RGB(198, 216, 241), own.panel);
+                EXPECT_EQ(RGB(198, 216, 241), own.selectedLabel);
             EXPECT_EQ(RGB(0, 0, 255), own.levelFill);
             EXPECT_EQ(RGB(0, 0, 0), own.graph);
         });

@@ -100,8 +100,17 @@ TEST_F(DialogKeys, TheSideLabelsAreOneTabStopWalkedByArrowsAndAltLettersReachLab
                 ::SetFocus(SideLabel(2));
                 Press(VK_RETURN, false, false);
             })
-        .Do("Enter on Encryption's label shows it", [] { EXPECT_EQ(2, ShownPage()); })
-        .Do("back to Configuration", [] { Press(VK_UP, false, false); })
+        .Do("Enter on Encryption's label shows it",
+            [] {
+                EXPECT_EQ(2, ShownPage());
+                ClickLabel(PageLabels[4]);
+            })
+        .Do("a click on About's label takes the focus along the strip",
+            [] {
+                EXPECT_EQ(4, ShownPage());
+                EXPECT_EQ(SideLabel(4), ::GetFocus());
+                ClickLabel(PageLabels[1]);
+            })
         .Do("Alt+S", [] { PressAlt('s'); })
         .Do("on the network name", [] {
             EXPECT_EQ(PageItem(1, 1011), ::GetFocus());
