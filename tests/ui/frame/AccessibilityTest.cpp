@@ -77,6 +77,20 @@ TEST_F(Accessibility, EachPagesDrawnControlsAnswerWithTheirRoleNameAndValue)
     RunAndClose(script);
 }
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows)
+{
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+// Every window inside a page, the pages embedded in it (802.1X, pre-shared key) included.
+std::vector<HWND> DescendantsOf(HWND page)
+{
+    std::vector<HWND> windows;
+    ::EnumChildWindows(page, &CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
 // A reader names an edit, a list or a combo box by the label just before it; a control placed
 // elsewhere in a page's script is read without a name.
 TEST_F(Accessibility, EveryEditListAndComboOfAPageFollowsItsLabel)
@@ -84,7 +98,7 @@ TEST_F(Accessibility, EveryEditListAndComboOfAPageFollowsItsLabel)
     CModalScript script;
     script.WaitFor("the dialog shows", DialogShown).Do("each page", [] {
         for (int page = 0; page < PageCount; ++page) {
-            for (HWND child = ::GetWindow(PageWindow(page), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            for (HWND child : DescendantsOf(PageWindow(page))) {
                 char className[32] = {};
                 ::GetClassNameA(child, className, sizeof className);
                 const std::string kind = className;
