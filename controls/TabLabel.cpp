@@ -15,6 +15,9 @@ void CTabLabel::SetSelected(bool selected)
     // The colours of a high-contrast theme differ for the selected label.
     Invalidate(false);
     ::SetWindowLongA(m_hWnd, GWL_STYLE, selected ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+    // A reader following the strip hears the new selection, as a tab control tells it.
+    if (selected)
+        ::NotifyWinEvent(EVENT_OBJECT_SELECTION, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 bool CTabLabel::DescribeForAccessibility(AccessibleFacts& facts) const
