@@ -181,6 +181,7 @@ void CConfigDlg::ShowPage(int index)
     if (index == m_currentPage)
         return;
     m_currentPage = index;
+    const HWND focusBefore = ::GetFocus();
 
     for (int page = 0; page < PageCount; ++page) {
         CPageBase& object = *m_pages[static_cast<size_t>(page)].Page;
@@ -201,14 +202,27 @@ void CConfigDlg::ShowPage(int index)
     PageSlot* chosen = SlotOfPage(index);
     if (!chosen)
         return;
-    // On the strip, the focus follows the selection, as on a tab control.
-    if (IsSideLabel(::GetFocus()))
-        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(chosen->Label->Handle()), TRUE);
     CPageBase& page = *chosen->Page;
     page.OnShowing();
     if (page.IsWindow())
         page.Show(SW_SHOW);
     page.OnShown();
+    KeepFocusInView(focusBefore);
+}
+
+void CConfigDlg::KeepFocusInView(HWND focusBefore)
+{
+    HWND label = ShownLabel();
+    if (!label || !IsVisible())
+        return;
+    // On the strip, the focus follows the selection, as on a tab control. A control that had
+    // it and went with its page, or was disabled by a reload, would leave it on the hidden
+    // page or on the container, where nothing shows it.
+    HWND focus = ::GetFocus();
+    const bool lost = focusBefore && ::IsChild(m_hWnd, focusBefore) &&
+                      (!focus || !::IsWindowVisible(focus) || !::IsWindowEnabled(focus) || focus == m_tab.Handle());
+    if (lost || (IsSideLabel(focus) && focus != label))
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(label), TRUE);
 }
 
 bool CConfigDlg::SwitchPageByKey(PageStep step)
@@ -339,8 +353,11 @@ void CConfigDlg::ReloadShownPage()
 {
     if (!IsWindow())
         return;
-    if (PageSlot* slot = SlotOfPage(m_currentPage))
+    if (PageSlot* slot = SlotOfPage(m_currentPage)) {
+        const HWND focusBefore = ::GetFocus();
         slot->Page->OnShowing();
+        KeepFocusInView(focusBefore);
+    }
 }
 
 bool CConfigDlg::OnCommand(WORD id, WORD code, HWND control)

@@ -80,6 +80,9 @@ private:
     // the focus on its label.
     void StepToLabel(int step);
     bool IsSideLabel(HWND window) const;
+    // After a page switch or reload: the focus that was in the dialog is on a control that
+    // shows it, the shown page's label when its own control went.
+    void KeepFocusInView(HWND focusBefore);
     // The labelled page of index, or null.
     PageSlot* SlotOfPage(int index);
 

@@ -116,11 +116,25 @@ TEST_F(DialogKeys, TheSideLabelsAreOneTabStopWalkedByArrowsAndAltLettersReachLab
             EXPECT_EQ(PageItem(1, 1011), ::GetFocus());
             PressAlt('w');
         })
-        .Do("on the power mode", [] {
-            HWND focus = ::GetFocus();
-            EXPECT_TRUE(focus == PageItem(1, 1032) || ::IsChild(PageItem(1, 1032), focus))
-                << "focus on control " << ::GetDlgCtrlID(focus);
-        });
+        .Do("on the power mode",
+            [] {
+                HWND focus = ::GetFocus();
+                EXPECT_TRUE(focus == PageItem(1, 1032) || ::IsChild(PageItem(1, 1032), focus))
+                    << "focus on control " << ::GetDlgCtrlID(focus);
+                // An ad hoc network offers the channel, which the stored infrastructure
+                // network disables again when an outside change reloads the page.
+                ::SendMessageA(PageItem(1, 1028), CB_SETCURSEL, 0, 0);
+                ::SendMessageA(PageWindow(1), WM_COMMAND, MAKEWPARAM(1028, CBN_SELCHANGE),
+                               reinterpret_cast<LPARAM>(PageItem(1, 1028)));
+                ::SetFocus(PageItem(1, 1029));
+                ASSERT_EQ(PageItem(1, 1029), ::GetFocus());
+                ConfigDialog().ReloadShownPage();
+                EXPECT_EQ(SideLabel(1), ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
+                // Apply shows Link Info, hiding the button that had the focus.
+                ::SetFocus(PageItem(1, 1027));
+                ConfigDialog().ShowPage(0);
+                EXPECT_EQ(SideLabel(0), ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
+            });
     RunAndClose(script);
     HoldKeys(false, false);
 }
