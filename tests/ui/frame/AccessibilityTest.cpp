@@ -170,6 +170,16 @@ DrawnColours ReadDrawnColours()
                         graphCanvas.Pixel(1, backgroundRow)};
 }
 
+// The program's own light-blue panel, blue bars and black graphs.
+void ExpectOwnColours()
+{
+    const DrawnColours own = ReadDrawnColours();
+    EXPECT_EQ(RGB(198, 216, 241), own.panel);
+    EXPECT_EQ(RGB(198, 216, 241), own.selectedLabel);
+    EXPECT_EQ(RGB(0, 0, 255), own.levelFill);
+    EXPECT_EQ(RGB(0, 0, 0), own.graph);
+}
+
 // Wine cannot switch a high-contrast theme on, so the test sets the program's view of it and
 // tells the dialog as the system would.
 TEST_F(HighContrast, TheDialogFollowsTheThemeInSystemColoursAndComesBackToItsOwn)
@@ -179,11 +189,7 @@ TEST_F(HighContrast, TheDialogFollowsTheThemeInSystemColoursAndComesBackToItsOwn
         .Do("own colours",
             [] {
                 ::SendMessageA(PageItem(0, 1003), PBM_SETPOS, 100, 0);
-                const DrawnColours own = ReadDrawnColours();
-                EXPECT_EQ(RGB(198, 216, 241), own.panel);
-            EXPECT_EQ(RGB(198, 216, 241), own.selectedLabel);
-                EXPECT_EQ(RGB(0, 0, 255), own.levelFill);
-                EXPECT_EQ(RGB(0, 0, 0), own.graph);
+                ExpectOwnColours();
                 SetHighContrastView(true);
                 ::SendMessageA(DialogWindow(), WM_SYSCOLORCHANGE, 0, 0);
             })
@@ -197,13 +203,7 @@ TEST_F(HighContrast, TheDialogFollowsTheThemeInSystemColoursAndComesBackToItsOwn
                 SetHighContrastView(false);
                 ::SendMessageA(DialogWindow(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
             })
-        .Do("own again", [] {
-            const DrawnColours own = ReadDrawnColours();
-            EXPECT_EQ(RGB(198, 216, 241), own.panel);
-                EXPECT_EQ(RGB(198, 216, 241), own.selectedLabel);
-            EXPECT_EQ(RGB(0, 0, 255), own.levelFill);
-            EXPECT_EQ(RGB(0, 0, 0), own.graph);
-        });
+        .Do("own again", [] { ExpectOwnColours(); });
     RunAndClose(script);
 }
 
