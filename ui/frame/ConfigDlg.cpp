@@ -256,9 +256,9 @@ void CConfigDlg::StepToLabel(int step)
     // No wrapping round the ends, and not while an apply keeps the other labels disabled.
     if (!slot || !slot->Label->IsEnabled())
         return;
+    // The focus, on the strip, follows the selection.
     ShowPage(target);
     m_focusReturn.Forget();
-    Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(slot->Label->Handle()), TRUE);
 }
 
 bool CConfigDlg::IsSideLabel(HWND window) const
