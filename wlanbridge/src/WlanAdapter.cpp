@@ -1,0 +1,482 @@
+#include "WlanAdapter.h"
+
+#include "NetworkClassKey.h"
+#include "ProfileXml.h"
+#include "ScanRecords.h"
+#include "XmlText.h"
+
+#include "Vexa5200.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int Ok = 0;
+constexpr int Failed = 1;
+constexpr int LocationDenied = VEXA5200_ERROR_LOCATION_DENIED;
+
+// Windows refuses the network's details (connection, scan, BSS list) with access denied to a
+// desktop program that has no location access.
+int ResultOf(DWORD error)
+{
+    if (error == ERROR_SUCCESS)
+        return Ok;
+    return error == ERROR_ACCESS_DENIED ? LocationDenied : Failed;
+}
+
+// The channels a card may use where Windows does not say: 1-13, as most of the world allows
+// (the driver itself keeps to its country's channels).
+constexpr unsigned long RegionAllowingChannels1To13 = 0x30;
+constexpr size_t MaxSsidBytes = 32;
+constexpr unsigned long LowestChannel = 1;
+constexpr unsigned long HighestChannel = 14;
+constexpr unsigned long AutoRateCode = 255;
+
+// A profile for EAP-TLS is stored for the user under a name of its own, beside the user's
+// own profiles for the same network.
+std::string StoredProfileName(const std::string& ssid)
+{
+    return "Skylook " + ssid;
+}
+
+template <class T>
+std::vector<unsigned char> Bytes(const T& value)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(&value);
+    return std::vector<unsigned char>(p, p + sizeof value);
+}
+
+}  // namespace
+
+CWlanAdapter::CWlanAdapter(IWlanApi& api) : m_api(api) {}
+
+CWlanAdapter::~CWlanAdapter()
+{
+    // Closing waits for a notification that runs, which takes the lock: never hold it here.
+    m_api.Close();
+}
+
+int CWlanAdapter::Open(const GUID* preferred)
+{
+    if (m_api.Open() != ERROR_SUCCESS)
+        return Failed;
+    std::vector<WlanInterfaceInfo> interfaces;
+    if (m_api.EnumInterfaces(interfaces) != ERROR_SUCCESS || interfaces.empty()) {
+        m_api.Close();
+        return Failed;
+    }
+    const WlanInterfaceInfo* chosen = &interfaces.front();
+    for (const WlanInterfaceInfo& info : interfaces)
+        if (preferred && IsEqualGUID(info.Guid, *preferred))
+            chosen = &info;
+    m_iface = chosen->Guid;
+    char description[256] = {};
+    WideCharToMultiByte(CP_ACP, 0, chosen->Description.c_str(), -1, description, sizeof description - 1, nullptr,
+                        nullptr);
+    m_description = description;
+    m_registryPath = NetworkClassKeyPath(HKEY_LOCAL_MACHINE, NetworkClassPath, m_iface);
+    {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_link.Phase = PhaseOfInterfaceState(chosen->State);
+    }
+    m_notified = m_api.RegisterNotifications(this) == ERROR_SUCCESS;
+    return Ok;
+}
+
+void CWlanAdapter::OnWlanEvent(const WlanEvent& event)
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    ApplyEvent(m_link, m_iface, event);
+}
+
+LinkSnapshot CWlanAdapter::Snapshot()
+{
+    if (!m_notified) {
+        // Without notifications the interface's own state is the link.
+        std::vector<WlanInterfaceInfo> interfaces;
+        LinkSnapshot polled;
+        polled.InterfaceGone = true;
+        if (m_api.EnumInterfaces(interfaces) == ERROR_SUCCESS)
+            for (const WlanInterfaceInfo& info : interfaces)
+                if (IsEqualGUID(info.Guid, m_iface)) {
+                    polled.InterfaceGone = false;
+                    polled.Phase = PhaseOfInterfaceState(info.State);
+                }
+        std::lock_guard<std::mutex> hold(m_lock);
+        polled.TargetSsid = m_link.TargetSsid;
+        m_link = polled;
+    }
+    std::lock_guard<std::mutex> hold(m_lock);
+    return m_link;
+}
+
+bool CWlanAdapter::Present()
+{
+    return !Snapshot().InterfaceGone;
+}
+
+DWORD CWlanAdapter::Connection(ConnectionFacts& facts)
+{
+    std::vector<unsigned char> attributes;
+    const DWORD result = m_api.QueryInterface(m_iface, wlan_intf_opcode_current_connection, attributes);
+    facts = ReadConnection(attributes);
+    return result;
+}
+
+const std::vector<unsigned char>& CWlanAdapter::BssList(DWORD& result)
+{
+    result = ERROR_SUCCESS;
+    // While a scan runs the list is the one before it, as a card answers.
+    if (!Snapshot().ScanRunning) {
+        std::vector<unsigned char> fresh;
+        result = m_api.GetNetworkBssList(m_iface, fresh);
+        if (result == ERROR_SUCCESS)
+            m_bssList.swap(fresh);
+    }
+    return m_bssList;
+}
+
+int CWlanAdapter::Disassociate()
+{
+    if (!Present())
+        return Failed;
+    const DWORD result = m_api.Disconnect(m_iface);
+    if (result == ERROR_SUCCESS) {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_link.Phase = LinkPhase::Idle;
+    }
+    return ResultOf(result);
+}
+
+int CWlanAdapter::Scan()
+{
+    unsigned long on = 0;
+    if (!Present() || RadioOn(on) != Ok || !on)
+        return Failed;
+    const DWORD result = m_api.Scan(m_iface);
+    if (result == ERROR_SUCCESS && m_notified) {
+        // Only a notification ends it; without them the list is read whenever asked.
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_link.ScanRunning = true;
+    }
+    return ResultOf(result);
+}
+
+bool CWlanAdapter::Associated()
+{
+    return Present() && Snapshot().Phase == LinkPhase::Connected;
+}
+
+int CWlanAdapter::HardwareStatus(unsigned long& status)
+{
+    // The card is usable while Windows lists it, with its radio off too, as a card's is.
+    if (!Present())
+        return Failed;
+    status = 0;
+    return Ok;
+}
+
+int CWlanAdapter::RadioOn(unsigned long& on)
+{
+    if (!Present())
+        return Failed;
+    std::vector<unsigned char> answer;
+    m_api.QueryInterface(m_iface, wlan_intf_opcode_radio_state, answer);
+    on = ReadRadio(answer).On ? 1 : 0;
+    return Ok;
+}
+
+int CWlanAdapter::NetworkMode(unsigned long& mode)
+{
+    ConnectionFacts link;
+    if (Associated() && Connection(link) == ERROR_SUCCESS && link.Connected)
+        mode = link.AdHoc ? NetworkAdHoc : NetworkInfrastructure;
+    else
+        mode = m_staged.NetworkMode;
+    return Ok;
+}
+
+int CWlanAdapter::Channel(unsigned long& channel)
+{
+    channel = m_staged.Channel;
+    ConnectionFacts link;
+    if (!Associated() || Connection(link) != ERROR_SUCCESS || !link.Connected)
+        return Ok;
+    DWORD listed = ERROR_SUCCESS;
+    const unsigned long frequency = LinkFrequency(link, ReadBssList(BssList(listed)));
+    if (frequency != 0) {
+        channel = ChannelNumberFromKHz(frequency);
+        return Ok;
+    }
+    std::vector<unsigned char> answer;
+    ULONG number = 0;
+    if (m_api.QueryInterface(m_iface, wlan_intf_opcode_channel_number, answer) == ERROR_SUCCESS &&
+        answer.size() >= sizeof number) {
+        std::memcpy(&number, answer.data(), sizeof number);
+        channel = number <= HighestChannel ? number : 0;
+    }
+    return Ok;
+}
+
+int CWlanAdapter::LinkSpeed(unsigned long& speed100bps)
+{
+    ConnectionFacts link;
+    if (!Associated())
+        return Failed;
+    const DWORD result = Connection(link);
+    if (result != ERROR_SUCCESS || !link.Connected)
+        return result != ERROR_SUCCESS ? ResultOf(result) : Failed;
+    speed100bps = link.TxRate100bps;
+    return Ok;
+}
+
+int CWlanAdapter::Rssi(long& dbm)
+{
+    ConnectionFacts link;
+    if (!Associated())
+        return Failed;
+    const DWORD result = Connection(link);
+    if (result != ERROR_SUCCESS || !link.Connected)
+        return result != ERROR_SUCCESS ? ResultOf(result) : Failed;
+    std::optional<std::vector<unsigned char>> own;
+    std::vector<unsigned char> answer;
+    if (m_api.QueryInterface(m_iface, wlan_intf_opcode_rssi, answer) == ERROR_SUCCESS)
+        own = answer;
+    DWORD listed = ERROR_SUCCESS;
+    dbm = LinkRssi(own, link, ReadBssList(BssList(listed)));
+    return Ok;
+}
+
+int CWlanAdapter::RegionCode(unsigned long& region)
+{
+    region = RegionAllowingChannels1To13;
+    return Ok;
+}
+
+int CWlanAdapter::SetRadio(unsigned long on)
+{
+    if (!Present() || on > 1)
+        return Failed;
+    std::vector<unsigned char> answer;
+    m_api.QueryInterface(m_iface, wlan_intf_opcode_radio_state, answer);
+    std::vector<DWORD> phys = ReadRadio(answer).PhyIndexes;
+    if (phys.empty())
+        phys.push_back(0);
+    // Only the software state can be set; the switch is the user's hand.
+    DWORD result = ERROR_SUCCESS;
+    for (DWORD phy : phys) {
+        WLAN_PHY_RADIO_STATE state{};
+        state.dwPhyIndex = phy;
+        state.dot11SoftwareRadioState = on ? dot11_radio_state_on : dot11_radio_state_off;
+        const DWORD set = m_api.SetInterface(m_iface, wlan_intf_opcode_radio_state, Bytes(state));
+        if (set != ERROR_SUCCESS)
+            result = set;
+    }
+    return ResultOf(result);
+}
+
+namespace {
+
+int Keep(unsigned long value, unsigned long lowest, unsigned long highest, unsigned long& field)
+{
+    if (value < lowest || value > highest)
+        return Failed;
+    field = value;
+    return Ok;
+}
+
+}  // namespace
+
+int CWlanAdapter::SetNetworkMode(unsigned long mode)
+{
+    return Keep(mode, NetworkAdHoc, NetworkInfrastructure, m_staged.NetworkMode);
+}
+
+int CWlanAdapter::SetChannel(unsigned long channel)
+{
+    return Keep(channel, LowestChannel, HighestChannel, m_staged.Channel);
+}
+
+int CWlanAdapter::SetDataRate(unsigned long rateCode)
+{
+    return Keep(rateCode, 0, AutoRateCode, m_staged.RateCode);
+}
+
+int CWlanAdapter::SetPowerMode(unsigned long mode)
+{
+    return Keep(mode, 0, 2, m_staged.PowerMode);
+}
+
+int CWlanAdapter::SetPreamble(unsigned long preamble)
+{
+    return Keep(preamble, 1, 3, m_staged.Preamble);
+}
+
+int CWlanAdapter::SetRxAntenna(unsigned long antenna)
+{
+    return Keep(antenna, 0, 3, m_staged.RxAntenna);
+}
+
+int CWlanAdapter::SetAuthMode(unsigned long mode)
+{
+    return Keep(mode, 0, 7, m_staged.AuthMode);
+}
+
+int CWlanAdapter::SetWepStatus(unsigned long status)
+{
+    return Keep(status, 0, 7, m_staged.WepStatus);
+}
+
+int CWlanAdapter::SetFswCcxNetworkEap(unsigned long value)
+{
+    m_staged.FswCcxNetworkEap = value;
+    return Ok;
+}
+
+int CWlanAdapter::SetWepKey(unsigned long index, const unsigned char* key, unsigned long length, bool transmit)
+{
+    StagedWepKey* slot = index >= 1 && index <= 4 ? &m_staged.WepKeys[index - 1] : nullptr;
+    if (!slot || !key || length < 1 || length > sizeof slot->Bytes)
+        return Failed;
+    *slot = StagedWepKey{};
+    std::memcpy(slot->Bytes, key, length);
+    slot->Length = length;
+    if (transmit)
+        m_staged.TransmitKey = static_cast<int>(index - 1);
+    return Ok;
+}
+
+int CWlanAdapter::SetWpaInformation(unsigned long method, const char* key)
+{
+    m_staged.WpaMethod = method;
+    m_staged.WpaKey = key ? std::string(key, strnlen(key, 64)) : std::string();
+    return method == WpaMethodPassphrase || method == WpaMethodTls ? Ok : Failed;
+}
+
+int CWlanAdapter::RegistryPath(std::string& path)
+{
+    if (!Present())
+        return Failed;
+    path = m_registryPath;
+    return Ok;
+}
+
+int CWlanAdapter::Ssid(std::string& ssid)
+{
+    ssid.clear();
+    const LinkSnapshot link = Snapshot();
+    if (link.InterfaceGone)
+        return Failed;
+    if (link.Phase == LinkPhase::Connecting)
+        ssid = link.TargetSsid;
+    if (link.Phase != LinkPhase::Connected)
+        return Ok;
+    ConnectionFacts facts;
+    const DWORD result = Connection(facts);
+    if (result != ERROR_SUCCESS)
+        return ResultOf(result);
+    ssid = facts.Ssid.substr(0, facts.Ssid.find('\0'));
+    return Ok;
+}
+
+int CWlanAdapter::Description(std::string& text)
+{
+    if (!Present())
+        return Failed;
+    text = m_description;
+    return Ok;
+}
+
+int CWlanAdapter::ScanList(void* list, unsigned long size)
+{
+    if (!Present() || !list)
+        return Failed;
+    DWORD result = ERROR_SUCCESS;
+    const std::vector<unsigned char>& bss = BssList(result);
+    if (result != ERROR_SUCCESS)
+        return ResultOf(result);
+    return WriteScanRecords(bss, list, size) ? Ok : Failed;
+}
+
+int CWlanAdapter::Bssid(unsigned char (&bssid)[6])
+{
+    ConnectionFacts link;
+    if (!Associated())
+        return Failed;
+    const DWORD result = Connection(link);
+    if (result != ERROR_SUCCESS || !link.Connected)
+        return result != ERROR_SUCCESS ? ResultOf(result) : Failed;
+    std::memcpy(bssid, link.Bssid, 6);
+    return Ok;
+}
+
+int CWlanAdapter::Statistics(NDIS_802_11_STATISTICS& statistics)
+{
+    if (!Present())
+        return Failed;
+    std::vector<unsigned char> answer;
+    unsigned long long tx = 0, rx = 0;
+    if (m_api.QueryInterface(m_iface, wlan_intf_opcode_statistics, answer) != ERROR_SUCCESS ||
+        !ReadFragmentCounts(answer, tx, rx))
+        return Failed;
+    statistics = NDIS_802_11_STATISTICS{};
+    statistics.Length = sizeof statistics;
+    statistics.TransmittedFragmentCount.QuadPart = static_cast<LONGLONG>(tx);
+    statistics.ReceivedFragmentCount.QuadPart = static_cast<LONGLONG>(rx);
+    return Ok;
+}
+
+bool CWlanAdapter::NetworkOffersRsn(const std::string& ssid)
+{
+    DWORD result = ERROR_SUCCESS;
+    for (const BssEntryView& view : ReadBssList(BssList(result))) {
+        const DOT11_SSID& seen = view.Entry.dot11Ssid;
+        if (seen.uSSIDLength == ssid.size() && std::memcmp(seen.ucSSID, ssid.data(), ssid.size()) == 0 &&
+            OffersRsn(view))
+            return true;
+    }
+    return false;
+}
+
+DWORD CWlanAdapter::ConnectStaged(const std::string& ssid, const TlsIdentity& tls)
+{
+    const std::optional<ProfileSecurity> security = ProfileSecurityFor(m_staged, NetworkOffersRsn(ssid));
+    if (!security || (security->OneX && !tls.Set))
+        return ERROR_INVALID_PARAMETER;
+    ProfileDescription profile;
+    profile.Ssid = ssid;
+    profile.AdHoc = m_staged.NetworkMode == NetworkAdHoc;
+    profile.Security = *security;
+    WlanConnectRequest request{wlan_connection_mode_temporary_profile, L"",
+                               profile.AdHoc ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure, 0};
+    if (!security->OneX) {
+        profile.Name = Utf8FromAnsi(ssid);
+        request.Profile = WideFromUtf8(ProfileXml(profile));
+        return m_api.Connect(m_iface, request);
+    }
+    // The certificate's user data belongs to a stored profile, so EAP-TLS connects by name.
+    profile.Name = Utf8FromAnsi(StoredProfileName(ssid));
+    const std::wstring name = WideFromUtf8(profile.Name);
+    DWORD reason = 0;
+    DWORD result = m_api.SetProfile(m_iface, WLAN_PROFILE_USER, WideFromUtf8(ProfileXml(profile)), reason);
+    if (result == ERROR_SUCCESS)
+        result = m_api.SetProfileEapUserData(m_iface, name, WideFromUtf8(EapTlsUserDataXml(tls)));
+    if (result != ERROR_SUCCESS)
+        return result;
+    request.Mode = wlan_connection_mode_profile;
+    request.Profile = name;
+    return m_api.Connect(m_iface, request);
+}
+
+int CWlanAdapter::SetSsid(const char* ssid, unsigned long length, const TlsIdentity& tls)
+{
+    // An empty SSID ("any network") has no Native Wifi equivalent.
+    if (!Present() || !ssid || length == 0 || length > MaxSsidBytes)
+        return Failed;
+    const std::string target(ssid, length);
+    const DWORD result = ConnectStaged(target, tls);
+    std::lock_guard<std::mutex> hold(m_lock);
+    m_link.Phase = result == ERROR_SUCCESS ? LinkPhase::Connecting : LinkPhase::Failed;
+    m_link.TargetSsid = result == ERROR_SUCCESS ? target : std::string();
+    return ResultOf(result);
+}
