@@ -24,6 +24,7 @@ SetCompressor /SOLID lzma
 !define ADAPTER_STATE_FOLDER "$APPDATA\Vexa5200"
 !define SETTINGS_ACCESS_WARNING "Users could not be allowed to store Skylook's settings (HKEY_LOCAL_MACHINE\${SETTINGS_KEY}): changes made without administrator rights will be lost when Skylook restarts.$\n$\nRun this setup program again as an administrator."
 !define NO_LIBRARY_WARNING "Skylook needs the card's library Vexa5200.dll, which is not on this computer: the program starts once the card's driver is installed.$\n$\nTo use Skylook with any wireless card, run this setup program again and choose $\"Windows Wi-Fi: any wireless card$\"; to try it without a card, choose the software adapter."
+!define KEPT_LIBRARY_NOTE "A Vexa5200.dll that this setup program did not install is beside Skylook (the card's own library, perhaps): it was kept. Remove it and run the setup program again to use the library chosen."
 !define IMPORT_WARNING "Skylook could not store the wireless network Windows is connected to as its settings. Until it has settings, starting Skylook leaves that network.$\n$\nRun this setup program again as an administrator, or choose the network on Skylook's Site Survey page."
 
 !include MUI2.nsh
@@ -101,6 +102,8 @@ SectionGroup /e "Adapter library"
             File "${BINDIR}/Vexa5200.dll"
             DeleteRegValue HKLM "${UNINSTALL_KEY}" "WindowsWifiLibrary"
             WriteRegDWORD HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary" 1
+        ${Else}
+            DetailPrint "${KEPT_LIBRARY_NOTE}"
         ${EndIf}
         File "${BINDIR}/vexasim.exe"
     SectionEnd
@@ -114,6 +117,8 @@ SectionGroup /e "Adapter library"
             WriteRegDWORD HKLM "${UNINSTALL_KEY}" "WindowsWifiLibrary" 1
             ; The software adapter's tool has no card to drive any more.
             Delete "$INSTDIR\vexasim.exe"
+        ${Else}
+            DetailPrint "${KEPT_LIBRARY_NOTE}"
         ${EndIf}
     SectionEnd
 SectionGroupEnd
