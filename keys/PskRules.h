@@ -7,7 +7,7 @@
 #include <string>
 
 constexpr size_t PskPassphraseMinLength = 8;
-constexpr size_t PskPassphraseMaxLength = 63;
+constexpr size_t PskPassphraseMaxLength = 63;  // the entry fields accept no more
 // The pre-shared key itself, 256 bits written as hexadecimal digits, may stand in for a
 // passphrase (Windows' profiles keep some so); the record's field holds it with its terminator.
 constexpr size_t PskKeyHexDigits = 64;

@@ -44,7 +44,7 @@ bool CPskPage::OnInitDialog()
     for (int field : PassphraseFields) {
         const CEditView edit(Item(field));
         edit.SetPasswordChar(PasswordMask);
-        edit.LimitText(static_cast<int>(PskKeyHexDigits));
+        edit.LimitText(static_cast<int>(PskPassphraseMaxLength));
     }
     return false;
 }
