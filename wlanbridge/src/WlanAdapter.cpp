@@ -6,6 +6,7 @@
 #include "XmlText.h"
 
 #include "Vexa5200.h"
+#include "record/ChannelFrequency.h"
 
 #include <cstring>
 
@@ -205,7 +206,7 @@ int CWlanAdapter::Channel(unsigned long& channel)
     DWORD listed = ERROR_SUCCESS;
     const unsigned long frequency = LinkFrequency(link, ReadBssList(BssList(listed)));
     if (frequency != 0) {
-        channel = ChannelNumberFromKHz(frequency);
+        channel = ChannelFromFrequency(frequency);
         return Ok;
     }
     std::vector<unsigned char> answer;
