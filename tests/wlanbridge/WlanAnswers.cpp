@@ -17,8 +17,9 @@ Bytes WpaElement()
 
 Bytes ElementOf(unsigned char id, size_t bodySize)
 {
-    Bytes element{id, static_cast<unsigned char>(bodySize)};
-    element.resize(2 + bodySize, 0xEE);
+    Bytes element(2 + bodySize, 0xEE);
+    element[0] = id;
+    element[1] = static_cast<unsigned char>(bodySize);
     return element;
 }
 
