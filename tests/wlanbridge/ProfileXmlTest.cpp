@@ -111,7 +111,7 @@ TEST(ProfileXml, EachModeWritesTheSchemasElementsInOrder)
         bool Rsn;
     } rows[] = {
         {"open.xml", "Wireless", "Wireless", false, StagedSettings{}, false},
-        {"adhoc-wep-shared.xml", "Lab", "Lab", true, Wep(AuthShared, 2), false},
+        {"adhoc-wep-shared.xml", "Lab", "Lab", true, Wep(AuthShared, 0), false},
         {"wpa-psk-tkip.xml", "Old Router", "Old Router", false, Psk("correct horse"), false},
         {"wpa2-psk-escaped.xml", "Tom & Jerry's", "Tom & Jerry's\n", false, Psk("a<b&c\"d>"), true},
         {"wpa2-eap-tls.xml", "Skylook Corp", "Corp", false, Tls(), true},

@@ -107,14 +107,14 @@ TEST(ScanRecords, RecordCarriesTheRssiRatesAndTheElementsWhole)
 TEST(ScanRecords, ElementsLongerThanTheBufferAreCutAtAWholeElementAndNothingFollows)
 {
     // Each network carries two 120-byte vendor elements; the buffer holds the first record
-    // whole and the second with only its first element.
+    // whole, the second with only its first element, and room for a third record's header.
     Bytes elements = ElementOf(221, 120);
     const Bytes second = ElementOf(221, 120);
     elements.insert(elements.end(), second.begin(), second.end());
     const std::vector<BssSpec> specs = {Network("One", false, elements), Network("Two", false, elements),
                                         Network("Three", false, elements)};
     const size_t record = sizeof(NDIS_WLAN_BSSID);
-    const size_t size = ListHeader + (record + elements.size()) + (record + 122 + 50);
+    const size_t size = ListHeader + (record + elements.size()) + (record + 124 + record + 2);
     Bytes answer(size + 16, 0xCC);
     ASSERT_TRUE(WriteScanRecords(BssListOf(specs), answer.data(), static_cast<unsigned long>(size)));
 
@@ -140,14 +140,21 @@ TEST(ScanRecords, AMalformedListGivesOnlyWhatItHoldsWhole)
         std::memcpy(claimsFive.data() + sizeof(DWORD), &five, sizeof five);
         EXPECT_EQ(1, Read(claimsFive).List.Count);
     }
-    {
-        SCOPED_TRACE("elements at an offset past the end");
-        Bytes pastTheEnd = oneEntry;
-        const ULONG offset = 0x10000;
-        std::memcpy(pastTheEnd.data() + offsetof(WLAN_BSS_LIST, wlanBssEntries) + offsetof(WLAN_BSS_ENTRY, ulIeOffset),
-                    &offset, sizeof offset);
+    const size_t entry = offsetof(WLAN_BSS_LIST, wlanBssEntries);
+    const struct {
+        const char* Case;
+        size_t Field;
+        ULONG Value;
+    } pastTheEnd[] = {
+        {"elements at an offset past the end", offsetof(WLAN_BSS_ENTRY, ulIeOffset), 0x10000},
+        {"elements running past the end", offsetof(WLAN_BSS_ENTRY, ulIeSize), 0x10000},
+    };
+    for (const auto& row : pastTheEnd) {
+        SCOPED_TRACE(row.Case);
+        Bytes list = oneEntry;
+        std::memcpy(list.data() + entry + row.Field, &row.Value, sizeof row.Value);
         Bytes answer(0x6000, 0);
-        ASSERT_TRUE(WriteScanRecords(pastTheEnd, answer.data(), 0x6000));
+        ASSERT_TRUE(WriteScanRecords(list, answer.data(), 0x6000));
         EXPECT_EQ(sizeof(NDIS_WLAN_BSSID), RecordAt(answer, ListHeader).Length);
     }
     {
