@@ -83,7 +83,12 @@ VEXA5200_API int Vexa5200Scan(VEXA5200_HANDLE handle)
 
 VEXA5200_API int Vexa5200GetConnectStatus(VEXA5200_HANDLE handle)
 {
-    return Call(handle, [](CWlanAdapter& a) { return a.Associated() ? 1 : 0; }) == 1 ? 1 : 0;
+    bool associated = false;
+    Call(handle, [&](CWlanAdapter& a) {
+        associated = a.Associated();
+        return Ok;
+    });
+    return associated ? 1 : 0;
 }
 
 VEXA5200_API int Vexa5200QueryHardwareStatus(VEXA5200_HANDLE handle, unsigned long* status)

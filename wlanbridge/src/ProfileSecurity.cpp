@@ -1,6 +1,6 @@
 #include "ProfileSecurity.h"
 
-#include "XmlText.h"
+#include "record/HexText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -49,7 +49,7 @@ std::optional<ProfileSecurity> ProfileSecurityFor(const StagedSettings& staged, 
         s.Authentication = staged.AuthMode == AuthShared ? "shared" : "open";
         s.Encryption = "WEP";
         s.Key = KeyKind::NetworkKey;
-        s.KeyMaterial = HexBytes(key.Bytes, std::min<size_t>(key.Length, sizeof key.Bytes));
+        s.KeyMaterial = BytesToHexText(key.Bytes, std::min<size_t>(key.Length, sizeof key.Bytes));
         s.KeyIndex = index;
         return s;
     }

@@ -1,6 +1,7 @@
 #include "ProfileXml.h"
 
 #include "XmlText.h"
+#include "record/HexText.h"
 
 #include <windows.h>
 
@@ -52,7 +53,7 @@ std::string ProfileXml(const ProfileDescription& profile)
     const ProfileSecurity& s = profile.Security;
     const std::string name = XmlEscaped(profile.Name);
     const std::string ssidHex =
-        HexBytes(reinterpret_cast<const unsigned char*>(profile.Ssid.data()), profile.Ssid.size());
+        BytesToHexText(reinterpret_cast<const unsigned char*>(profile.Ssid.data()), profile.Ssid.size());
     std::string x = "<?xml version=\"1.0\"?>\n";
     x += std::string("<WLANProfile xmlns=\"") + ProfileNamespace + "\">\n";
     x += "\t<name>" + name + "</name>\n";
@@ -101,7 +102,7 @@ std::string EapTlsUserDataXml(const TlsIdentity& identity)
          " xmlns:eapTls=\"http://www.microsoft.com/provisioning/EapTlsUserPropertiesV1\">\n";
     x += "\t\t<baseEap:Eap>\n\t\t\t<baseEap:Type>13</baseEap:Type>\n\t\t\t<eapTls:EapType>\n";
     x += "\t\t\t\t<eapTls:Username>" + XmlEscaped(Utf8FromAnsi(identity.Identity)) + "</eapTls:Username>\n";
-    x += "\t\t\t\t<eapTls:UserCert>" + HexBytes(identity.Hash, sizeof identity.Hash) + "</eapTls:UserCert>\n";
+    x += "\t\t\t\t<eapTls:UserCert>" + BytesToHexText(identity.Hash, sizeof identity.Hash) + "</eapTls:UserCert>\n";
     x += "\t\t\t</eapTls:EapType>\n\t\t</baseEap:Eap>\n\t</Credentials>\n";
     x += "</EapHostUserCredentials>\n";
     return x;

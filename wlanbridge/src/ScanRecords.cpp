@@ -62,17 +62,6 @@ size_t WholeElementsWithin(const unsigned char* elements, size_t size, size_t ro
 
 }  // namespace
 
-unsigned long ChannelNumberFromKHz(unsigned long kilohertz)
-{
-    const unsigned long megahertz = kilohertz / 1000;
-    if (megahertz == 2484)
-        return 14;
-    if (megahertz >= 2412 && megahertz <= 2472 && (megahertz - 2412) % 5 == 0)
-        return (megahertz - 2412) / 5 + 1;
-    // The program's model is the 2.4 GHz band; elsewhere there is no channel it can show.
-    return 0;
-}
-
 bool WriteScanRecords(const std::vector<unsigned char>& bssList, void* buffer, unsigned long size)
 {
     if (!buffer || size < ListHeaderSize)

@@ -11,7 +11,4 @@
 // with nothing written, when size cannot hold even the list's count.
 bool WriteScanRecords(const std::vector<unsigned char>& bssList, void* buffer, unsigned long size);
 
-// The 2.4 GHz channel of a centre frequency in kHz; 0 outside that band.
-unsigned long ChannelNumberFromKHz(unsigned long kilohertz);
-
 #endif

@@ -6,6 +6,7 @@
 #include "XmlText.h"
 
 #include "Vexa5200.h"
+#include "record/ChannelFrequency.h"
 
 #include <cstring>
 
@@ -123,7 +124,7 @@ DWORD CWlanAdapter::Connection(ConnectionFacts& facts)
     return result;
 }
 
-const std::vector<unsigned char>& CWlanAdapter::BssList(DWORD& result)
+const std::vector<unsigned char>& CWlanAdapter::ScanAnswer(DWORD& result)
 {
     result = ERROR_SUCCESS;
     // While a scan runs the list is the one before it, as a card answers.
@@ -131,9 +132,18 @@ const std::vector<unsigned char>& CWlanAdapter::BssList(DWORD& result)
         std::vector<unsigned char> fresh;
         result = m_api.GetNetworkBssList(m_iface, fresh);
         if (result == ERROR_SUCCESS)
-            m_bssList.swap(fresh);
+            m_scanList.swap(fresh);
     }
-    return m_bssList;
+    return m_scanList;
+}
+
+std::vector<unsigned char> CWlanAdapter::CurrentBssList()
+{
+    // Windows keeps its list while it scans; a join or the link reads it as it is now.
+    std::vector<unsigned char> list;
+    if (m_api.GetNetworkBssList(m_iface, list) != ERROR_SUCCESS)
+        return m_scanList;
+    return list;
 }
 
 int CWlanAdapter::Disassociate()
@@ -202,10 +212,10 @@ int CWlanAdapter::Channel(unsigned long& channel)
     ConnectionFacts link;
     if (!Associated() || Connection(link) != ERROR_SUCCESS || !link.Connected)
         return Ok;
-    DWORD listed = ERROR_SUCCESS;
-    const unsigned long frequency = LinkFrequency(link, ReadBssList(BssList(listed)));
+    const std::vector<unsigned char> bss = CurrentBssList();
+    const unsigned long frequency = LinkFrequency(link, ReadBssList(bss));
     if (frequency != 0) {
-        channel = ChannelNumberFromKHz(frequency);
+        channel = ChannelFromFrequency(frequency);
         return Ok;
     }
     std::vector<unsigned char> answer;
@@ -240,10 +250,12 @@ int CWlanAdapter::Rssi(long& dbm)
         return result != ERROR_SUCCESS ? ResultOf(result) : Failed;
     std::optional<std::vector<unsigned char>> own;
     std::vector<unsigned char> answer;
-    if (m_api.QueryInterface(m_iface, wlan_intf_opcode_rssi, answer) == ERROR_SUCCESS)
+    std::vector<unsigned char> bss;
+    if (m_api.QueryInterface(m_iface, wlan_intf_opcode_rssi, answer) == ERROR_SUCCESS && answer.size() >= sizeof(LONG))
         own = answer;
-    DWORD listed = ERROR_SUCCESS;
-    dbm = LinkRssi(own, link, ReadBssList(BssList(listed)));
+    else
+        bss = CurrentBssList();
+    dbm = LinkRssi(own, link, ReadBssList(bss));
     return Ok;
 }
 
@@ -392,7 +404,7 @@ int CWlanAdapter::ScanList(void* list, unsigned long size)
     if (!Present() || !list)
         return Failed;
     DWORD result = ERROR_SUCCESS;
-    const std::vector<unsigned char>& bss = BssList(result);
+    const std::vector<unsigned char>& bss = ScanAnswer(result);
     if (result != ERROR_SUCCESS)
         return ResultOf(result);
     return WriteScanRecords(bss, list, size) ? Ok : Failed;
@@ -428,8 +440,8 @@ int CWlanAdapter::Statistics(NDIS_802_11_STATISTICS& statistics)
 
 bool CWlanAdapter::NetworkOffersRsn(const std::string& ssid)
 {
-    DWORD result = ERROR_SUCCESS;
-    for (const BssEntryView& view : ReadBssList(BssList(result))) {
+    const std::vector<unsigned char> list = CurrentBssList();
+    for (const BssEntryView& view : ReadBssList(list)) {
         const DOT11_SSID& seen = view.Entry.dot11Ssid;
         if (seen.uSSIDLength == ssid.size() && std::memcmp(seen.ucSSID, ssid.data(), ssid.size()) == 0 &&
             OffersRsn(view))

@@ -69,7 +69,10 @@ private:
     bool Present();
     // The current connection's attributes; the service's error when it refused them.
     DWORD Connection(ConnectionFacts& facts);
-    const std::vector<unsigned char>& BssList(DWORD& result);
+    // The list QueryScanList answers: the one before a scan while the scan runs.
+    const std::vector<unsigned char>& ScanAnswer(DWORD& result);
+    // The service's list as it is now, for a join or the link (the scan answer when refused).
+    std::vector<unsigned char> CurrentBssList();
     bool NetworkOffersRsn(const std::string& ssid);
     DWORD ConnectStaged(const std::string& ssid, const TlsIdentity& tls);
 
@@ -83,7 +86,7 @@ private:
     LinkSnapshot m_link;
 
     StagedSettings m_staged;
-    std::vector<unsigned char> m_bssList;
+    std::vector<unsigned char> m_scanList;
 };
 
 #endif

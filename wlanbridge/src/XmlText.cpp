@@ -2,17 +2,6 @@
 
 #include <windows.h>
 
-std::string HexBytes(const unsigned char* bytes, size_t count)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (size_t i = 0; i < count; ++i) {
-        text += digits[bytes[i] >> 4];
-        text += digits[bytes[i] & 0x0F];
-    }
-    return text;
-}
-
 std::string XmlEscaped(const std::string& text)
 {
     std::string out;

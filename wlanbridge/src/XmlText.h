@@ -1,12 +1,9 @@
-// Text for the XML that Native Wifi takes: element content escaped, bytes as hex digits.
+// Text for the XML that Native Wifi takes.
 #ifndef SKYLOOK_WLANBRIDGE_XML_TEXT_H
 #define SKYLOOK_WLANBRIDGE_XML_TEXT_H
 
 #include <cstddef>
 #include <string>
-
-// Upper-case hex digits, two a byte.
-std::string HexBytes(const unsigned char* bytes, size_t count);
 
 // UTF-8 text with & < > " ' as entities; control characters, which XML 1.0 cannot carry, as
 // "?" (a name is only shown; the SSID itself travels as hex).
