@@ -2,9 +2,10 @@
 // default settings only while none are stored, the others become Skylook profiles under names
 // the store takes, and no Skylook profile is ever overwritten.
 #include "CtlRun.h"
-#include "FakeWlanProfiles.h"
+#include "FakeWlanApi.h"
 #include "MachineRegistry.h"
 #include "SampleRecords.h"
+#include "WlanAnswers.h"
 #include "WlanProfileXml.h"
 
 #include "ctl/SkylookCtl.h"
@@ -25,7 +26,21 @@ namespace {
 const std::string DefaultKey = std::string(SettingsRoot) + "\\DEFAULT";
 const std::string ProfileRoot = std::string(SettingsRoot) + "\\PROFILE";
 
-CtlResult Import(CFakeWlanProfiles& wlan, bool onlyWithoutDefaults = false)
+// Native Wifi with one card, connected through the profile of that name (none: not connected).
+CFakeWlanApi OneCard(const wchar_t* connectedProfile = nullptr)
+{
+    CFakeWlanApi wlan;
+    wlan.Interfaces = {{GUID{0x1234, 1, 2, {3}}, L"Test card", wlan_interface_state_connected}};
+    WLAN_CONNECTION_ATTRIBUTES attributes;
+    std::memset(&attributes, 0, sizeof attributes);
+    attributes.isState = connectedProfile ? wlan_interface_state_connected : wlan_interface_state_disconnected;
+    if (connectedProfile)
+        wcsncpy(attributes.strProfileName, connectedProfile, 255);
+    wlan.Queries[wlan_intf_opcode_current_connection] = {ERROR_SUCCESS, BytesOf(attributes)};
+    return wlan;
+}
+
+CtlResult Import(CFakeWlanApi& wlan, bool onlyWithoutDefaults = false)
 {
     std::ostringstream out;
     std::ostringstream err;
@@ -59,8 +74,7 @@ protected:
 
 TEST_F(WindowsImport, TheConnectedNetworkBecomesTheDefaultSettingsOnlyWhileNoneAreStored)
 {
-    CFakeWlanProfiles wlan;
-    wlan.Connected = L"Home";
+    CFakeWlanApi wlan = OneCard(L"Home");
     wlan.Profiles = {{L"Office", OpenWlanProfile("Office", "OfficeNet")},
                      {L"Home", PskWlanProfile("Home", "HomeNet", "my &amp; passphrase")},
                      {L"Corp", WlanProfile(AuthEncryption("WPA2", "AES", "true"), "<name>CorpNet</name>", "", "ESS",
@@ -77,13 +91,15 @@ TEST_F(WindowsImport, TheConnectedNetworkBecomesTheDefaultSettingsOnlyWhileNoneA
     EXPECT_TRUE(Says(result.Out, "Default settings: \"Home\"")) << result.Out;
     EXPECT_TRUE(Says(result.Out, "Skipped \"Corp\": it signs in through 802.1X")) << result.Out;
     EXPECT_TRUE(Says(result.Out, "1 profile of 3 imported.")) << result.Out;
-    EXPECT_EQ(std::vector<DWORD>(3, WlanProfileGetPlaintextKey), wlan.RequestedFlags) << "keys asked in plain text";
-    EXPECT_FALSE(wlan.Open_) << "the handle is closed again";
-    EXPECT_EQ(0, wlan.UnusedCalls);
+    EXPECT_EQ(std::vector<DWORD>(3, WlanProfileGetPlaintextKey), wlan.ProfileRequestFlags) << "keys asked in plain text";
+    // Reading only, and the handle closed again.
+    EXPECT_EQ((std::vector<std::string>{"Open", "EnumInterfaces", "QueryInterface current_connection", "GetProfileList",
+                                        "GetProfile", "GetProfile", "GetProfile", "Close"}),
+              wlan.Calls);
 
     // Connected elsewhere later: the stored defaults stay, and the first network becomes a
     // profile like the others.
-    wlan.Connected = L"Office";
+    wlan.Queries = OneCard(L"Office").Queries;
     const RegistrySnapshot storedDefaults = SnapshotKey(DefaultKey);
     result = Import(wlan);
     EXPECT_EQ(ExitOk, result.Status) << result.Err;
@@ -93,11 +109,11 @@ TEST_F(WindowsImport, TheConnectedNetworkBecomesTheDefaultSettingsOnlyWhileNoneA
 
     // The setup program's run changes nothing once defaults are stored, and asks Windows nothing.
     const RegistrySnapshot everything = SnapshotKey(SettingsRoot);
-    wlan.RequestedFlags.clear();
+    wlan.Calls.clear();
     result = Import(wlan, true);
     EXPECT_EQ(ExitOk, result.Status);
     EXPECT_EQ(everything, SnapshotKey(SettingsRoot));
-    EXPECT_TRUE(wlan.RequestedFlags.empty());
+    EXPECT_TRUE(wlan.Calls.empty());
 }
 
 TEST_F(WindowsImport, AProfileOfATakenNameIsNumberedAndNoSkylookProfileIsOverwritten)
@@ -105,7 +121,7 @@ TEST_F(WindowsImport, AProfileOfATakenNameIsNumberedAndNoSkylookProfileIsOverwri
     ASSERT_TRUE(SaveProfile("Cafe", OpenRecord("Elsewhere")));
     ASSERT_TRUE(SaveDefaultSettings(OpenRecord("Mine")));
     const RegistrySnapshot own = SnapshotKey(ProfileRoot + "\\Cafe");
-    CFakeWlanProfiles wlan;
+    CFakeWlanApi wlan = OneCard();
     wlan.Profiles = {{L"Cafe", OpenWlanProfile("Cafe", "CafeNet")},
                      {L"CAFE", PskWlanProfile("CAFE", "CafeNet", "upstairs key")},
                      {L"Back\\slash", OpenWlanProfile("Back\\slash", "Slashed")}};
@@ -153,7 +169,7 @@ TEST_F(WindowsImport, WhatCannotBeDoneIsToldWithWhatToDo)
 {
     {
         SCOPED_TRACE("no wireless card");
-        CFakeWlanProfiles wlan;
+        CFakeWlanApi wlan = OneCard();
         wlan.Interfaces.clear();
         const CtlResult result = Import(wlan);
         EXPECT_EQ(ExitNoCard, result.Status);
@@ -162,8 +178,8 @@ TEST_F(WindowsImport, WhatCannotBeDoneIsToldWithWhatToDo)
     }
     {
         SCOPED_TRACE("location access off: the profiles come, the defaults cannot");
-        CFakeWlanProfiles wlan;
-        wlan.ConnectionError = ERROR_ACCESS_DENIED;
+        CFakeWlanApi wlan = OneCard();
+        wlan.Queries[wlan_intf_opcode_current_connection] = {ERROR_ACCESS_DENIED, {}};
         wlan.Profiles = {{L"Office", OpenWlanProfile("Office", "OfficeNet")}};
         const CtlResult result = Import(wlan);
         EXPECT_EQ(ExitOk, result.Status);
@@ -175,8 +191,7 @@ TEST_F(WindowsImport, WhatCannotBeDoneIsToldWithWhatToDo)
     {
         SCOPED_TRACE("a key Windows gives only to an administrator, a profile it does not give");
         DeleteKeyTree(SettingsRoot);
-        CFakeWlanProfiles wlan;
-        wlan.Connected = L"Home";
+        CFakeWlanApi wlan = OneCard(L"Home");
         wlan.Profiles = {{L"Home", WlanProfile(AuthEncryption("WPA2PSK", "AES") + SharedKey("passPhrase", "01000000D08C", "true"))},
                          {L"Gone", "", ERROR_ACCESS_DENIED}};
         const CtlResult result = Import(wlan);
@@ -190,8 +205,7 @@ TEST_F(WindowsImport, WhatCannotBeDoneIsToldWithWhatToDo)
     {
         SCOPED_TRACE("a store that refuses the writes");
         DeleteKeyTree(SettingsRoot);
-        CFakeWlanProfiles wlan;
-        wlan.Connected = L"Home";
+        CFakeWlanApi wlan = OneCard(L"Home");
         wlan.Profiles = {{L"Home", OpenWlanProfile("Home", "HomeNet")}, {L"Office", OpenWlanProfile("Office", "OfficeNet")}};
         ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
         const CtlResult result = Import(wlan);

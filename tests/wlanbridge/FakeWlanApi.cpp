@@ -117,13 +117,23 @@ DWORD CFakeWlanApi::GetProfileList(const GUID&, std::vector<WlanProfileEntry>& p
 {
     Calls.push_back("GetProfileList");
     profiles.clear();
+    for (const Profile& profile : Profiles)
+        profiles.push_back({profile.Name, 0});
     return ERROR_SUCCESS;
 }
 
-DWORD CFakeWlanApi::GetProfile(const GUID&, const std::wstring&, DWORD&, std::wstring& xml)
+DWORD CFakeWlanApi::GetProfile(const GUID&, const std::wstring& name, DWORD& flags, std::wstring& xml)
 {
     Calls.push_back("GetProfile");
+    ProfileRequestFlags.push_back(flags);
     xml.clear();
+    for (const Profile& profile : Profiles) {
+        if (profile.Name == name) {
+            xml.assign(profile.Xml.begin(), profile.Xml.end());
+            flags = 0;
+            return profile.Result;
+        }
+    }
     return ERROR_NOT_FOUND;
 }
 

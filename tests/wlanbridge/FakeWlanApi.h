@@ -23,6 +23,13 @@ public:
     DWORD ScanResult = ERROR_SUCCESS;
     DWORD ConnectResult = ERROR_SUCCESS;
     DWORD RegisterResult = ERROR_SUCCESS;
+    // The profiles Windows keeps, in its order; GetProfile answers Result with the XML.
+    struct Profile {
+        std::wstring Name;
+        std::string Xml;  // ASCII is enough for the tests
+        DWORD Result = ERROR_SUCCESS;
+    };
+    std::vector<Profile> Profiles;
 
     // What was asked, one line a call: "Connect temporary ESS", "SetInterface radio_state", ...
     std::vector<std::string> Calls;
@@ -31,6 +38,7 @@ public:
     std::vector<DWORD> StoredProfileFlags;
     std::vector<std::wstring> EapUserData;
     std::vector<WLAN_PHY_RADIO_STATE> RadioSets;
+    std::vector<DWORD> ProfileRequestFlags;  // of each GetProfile
 
     // Delivers an ACM notification for iface, as the service's thread would.
     void Notify(const GUID& iface, DWORD code, const std::vector<unsigned char>& data = {});
