@@ -50,14 +50,25 @@ void ReportOutcome(const ImportOutcome& outcome, std::ostream& out)
     }
 }
 
-// Why the program's start would still drop the user's connection, when the import could not
-// give it default settings for it.
-void ReportDefaultsNotTaken(const WindowsProfileSet& set, const std::vector<ImportOutcome>& outcomes, std::ostream& err)
+bool DefaultsTaken(const std::vector<ImportOutcome>& outcomes)
 {
     for (const ImportOutcome& outcome : outcomes) {
         if (outcome.Current && outcome.Fate == ImportFate::Defaults)
-            return;
+            return true;
     }
+    return false;
+}
+
+// Whether a connection is up (or Windows would not say): the program's start would leave it.
+bool ConnectionMayBeUp(const WindowsProfileSet& set)
+{
+    return set.CurrentError != ERROR_SUCCESS || !set.CurrentProfile.empty();
+}
+
+// Why the program's start would still drop the user's connection, when the import could not
+// give it default settings for it.
+void ReportDefaultsNotTaken(const WindowsProfileSet& set, std::ostream& err)
+{
     err << "skylookctl: no default settings were taken from Windows: ";
     if (set.CurrentError == ERROR_ACCESS_DENIED)
         err << "Windows did not say which network is connected, because location access is off for desktop apps.\n"
@@ -103,13 +114,15 @@ int ImportWindowsProfiles(IWlanApi& wlan, bool onlyWithoutDefaults, std::ostream
         failed += outcome.Fate == ImportFate::NotStored || outcome.Fate == ImportFate::DefaultsNotStored ? 1 : 0;
     }
     out << stored << (stored == 1 ? " profile" : " profiles") << " of " << outcomes.size() << " imported.\n";
-    if (!defaultsStored)
-        ReportDefaultsNotTaken(set, outcomes, err);
+    const bool defaultsMissed = !defaultsStored && !DefaultsTaken(outcomes);
+    if (defaultsMissed)
+        ReportDefaultsNotTaken(set, err);
     if (failed > 0) {
         err << "skylookctl: " << failed << " of the settings could not be stored. " << StoreAdviceToolText << "\n";
         return ExitFailed;
     }
-    return ExitOk;
+    // Not connected, there is nothing the start could cut; connected, the user must hear of it.
+    return defaultsMissed && ConnectionMayBeUp(set) ? ExitFailed : ExitOk;
 }
 
 int RunImportWindowsProfiles(const CommandLine& command)

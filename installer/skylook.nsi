@@ -25,7 +25,7 @@ SetCompressor /SOLID lzma
 !define SETTINGS_ACCESS_WARNING "Users could not be allowed to store Skylook's settings (HKEY_LOCAL_MACHINE\${SETTINGS_KEY}): changes made without administrator rights will be lost when Skylook restarts.$\n$\nRun this setup program again as an administrator."
 !define NO_LIBRARY_WARNING "Skylook needs the card's library Vexa5200.dll, which is not on this computer: the program starts once the card's driver is installed.$\n$\nTo use Skylook with any wireless card, run this setup program again and choose $\"Windows Wi-Fi: any wireless card$\"; to try it without a card, choose the software adapter."
 !define KEPT_LIBRARY_NOTE "A Vexa5200.dll that this setup program did not install is beside Skylook (the card's own library, perhaps): it was kept. Remove it and run the setup program again to use the library chosen."
-!define IMPORT_WARNING "Skylook could not store the wireless network Windows is connected to as its settings. Until it has settings, starting Skylook leaves that network.$\n$\nRun this setup program again as an administrator, or choose the network on Skylook's Site Survey page."
+!define IMPORT_WARNING "Skylook could not take the wireless network Windows is connected to as its settings (the setup's details say why). Until it has settings, starting Skylook leaves that network.$\n$\nChoose the network on Skylook's Site Survey page, or run $\"skylookctl import-windows-profiles$\" as an administrator."
 
 !include MUI2.nsh
 !include FileFunc.nsh

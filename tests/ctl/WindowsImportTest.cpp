@@ -182,7 +182,7 @@ TEST_F(WindowsImport, WhatCannotBeDoneIsToldWithWhatToDo)
         wlan.Queries[wlan_intf_opcode_current_connection] = {ERROR_ACCESS_DENIED, {}};
         wlan.Profiles = {{L"Office", OpenWlanProfile("Office", "OfficeNet")}};
         const CtlResult result = Import(wlan);
-        EXPECT_EQ(ExitOk, result.Status);
+        EXPECT_EQ(ExitFailed, result.Status) << "a connection that may be up is left at the start";
         EXPECT_EQ("OfficeNet", StoredNetwork("Office"));
         EXPECT_FALSE(DefaultSettingsStored());
         EXPECT_TRUE(Says(result.Err, "Privacy & security > Location")) << result.Err;
@@ -195,11 +195,21 @@ TEST_F(WindowsImport, WhatCannotBeDoneIsToldWithWhatToDo)
         wlan.Profiles = {{L"Home", WlanProfile(AuthEncryption("WPA2PSK", "AES") + SharedKey("passPhrase", "01000000D08C", "true"))},
                          {L"Gone", "", ERROR_ACCESS_DENIED}};
         const CtlResult result = Import(wlan);
-        EXPECT_EQ(ExitOk, result.Status);
+        EXPECT_EQ(ExitFailed, result.Status) << "the connection that is up is left at the start";
         EXPECT_TRUE(Says(result.Out, "Skipped \"Home\": Windows gave its key only in encrypted form; run the import as "
                                      "an administrator.")) << result.Out;
         EXPECT_TRUE(Says(result.Out, "Could not read \"Gone\"")) << result.Out;
         EXPECT_TRUE(Says(result.Err, "Skylook's start leaves this network")) << result.Err;
+        EXPECT_FALSE(DefaultSettingsStored());
+    }
+    {
+        SCOPED_TRACE("no connection up: nothing to keep, and no failure");
+        DeleteKeyTree(SettingsRoot);
+        CFakeWlanApi wlan = OneCard();
+        wlan.Profiles = {{L"Office", OpenWlanProfile("Office", "OfficeNet")}};
+        const CtlResult result = Import(wlan);
+        EXPECT_EQ(ExitOk, result.Status);
+        EXPECT_TRUE(Says(result.Err, "no wireless connection is up")) << result.Err;
         EXPECT_FALSE(DefaultSettingsStored());
     }
     {
