@@ -81,8 +81,12 @@ void ReportDefaultsNotTaken(const WindowsProfileSet& set, std::ostream& err)
         err << "no wireless connection is up.\n";
     else
         err << "the connection that is up uses no stored profile Skylook can take (see above).\n";
-    err << "Until default settings are stored, Skylook's start leaves this network for the open network \"Wireless\".\n"
-           "Choose the network on Skylook's Site Survey page, or run this command while connected.\n";
+    if (ConnectionMayBeUp(set))
+        err << "Until default settings are stored, Skylook's start leaves this network for the open network "
+               "\"Wireless\".\nChoose the network on Skylook's Site Survey page, or run this command again.\n";
+    else
+        err << "Until default settings are stored, Skylook's start tries the open network \"Wireless\".\n"
+               "Choose your network on Skylook's Site Survey page, or run this command while connected.\n";
 }
 
 }  // namespace
