@@ -3,6 +3,7 @@
 #include "ctl/SystemMessage.h"
 #include "ctl/WindowsProfileImport.h"
 
+#include "adapter/AdapterStatus.h"
 #include "record/PrintableText.h"
 #include "settings/DefaultSettings.h"
 #include "settings/NotStoredText.h"
@@ -71,9 +72,7 @@ void ReportDefaultsNotTaken(const WindowsProfileSet& set, std::ostream& err)
 {
     err << "skylookctl: no default settings were taken from Windows: ";
     if (set.CurrentError == ERROR_ACCESS_DENIED)
-        err << "Windows did not say which network is connected, because location access is off for desktop apps.\n"
-               "Allow it in Settings > Privacy & security > Location, then run \"skylookctl import-windows-profiles\" "
-               "again.\n";
+        err << LocationAccessAdvice << ", then run \"skylookctl import-windows-profiles\" again.\n";
     else if (set.CurrentError != ERROR_SUCCESS)
         err << "Windows did not say which network is connected (" << SystemMessage(static_cast<long>(set.CurrentError))
             << ").\n";
