@@ -111,6 +111,10 @@ TEST_F(WlanAdapterTest, SettingsAreStagedUntilSetSsidConnectsWithATemporaryProfi
     ASSERT_EQ(1, api.CountOf("Connect temporary ESS"));
     EXPECT_TRUE(Has(ConnectedProfile(), "<authentication>open</authentication>"));
     EXPECT_TRUE(Has(ConnectedProfile(), "<hex>576972656C657373</hex>"));
+    // Not in the service's list: the network may hide its name, so Windows must probe for it.
+    EXPECT_TRUE(Has(ConnectedProfile(), "<nonBroadcast>true</nonBroadcast>"));
+    adapter->SetSsid("Home", 4, TlsIdentity{});
+    EXPECT_FALSE(Has(ConnectedProfile(), "nonBroadcast"));
 }
 
 TEST_F(WlanAdapterTest, WepConnectsWithTheTransmitKeyAndItsIndex)

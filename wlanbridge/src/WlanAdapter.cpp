@@ -438,26 +438,32 @@ int CWlanAdapter::Statistics(NDIS_802_11_STATISTICS& statistics)
     return Ok;
 }
 
-bool CWlanAdapter::NetworkOffersRsn(const std::string& ssid)
+CWlanAdapter::NetworkSeen CWlanAdapter::Seen(const std::string& ssid)
 {
+    NetworkSeen seen;
     const std::vector<unsigned char> list = CurrentBssList();
     for (const BssEntryView& view : ReadBssList(list)) {
-        const DOT11_SSID& seen = view.Entry.dot11Ssid;
-        if (seen.uSSIDLength == ssid.size() && std::memcmp(seen.ucSSID, ssid.data(), ssid.size()) == 0 &&
-            OffersRsn(view))
-            return true;
+        const DOT11_SSID& name = view.Entry.dot11Ssid;
+        if (name.uSSIDLength == ssid.size() && std::memcmp(name.ucSSID, ssid.data(), ssid.size()) == 0) {
+            seen.Listed = true;
+            seen.Rsn = seen.Rsn || OffersRsn(view);
+        }
     }
-    return false;
+    return seen;
 }
 
 DWORD CWlanAdapter::ConnectStaged(const std::string& ssid, const TlsIdentity& tls)
 {
-    const std::optional<ProfileSecurity> security = ProfileSecurityFor(m_staged, NetworkOffersRsn(ssid));
+    const NetworkSeen seen = Seen(ssid);
+    const std::optional<ProfileSecurity> security = ProfileSecurityFor(m_staged, seen.Rsn);
     if (!security || (security->OneX && !tls.Set))
         return ERROR_INVALID_PARAMETER;
     ProfileDescription profile;
     profile.Ssid = ssid;
     profile.AdHoc = m_staged.NetworkMode == NetworkAdHoc;
+    // A card probes for the name it is given; Windows does so only for a profile that says
+    // the network hides it.
+    profile.Hidden = !seen.Listed;
     profile.Security = *security;
     WlanConnectRequest request{wlan_connection_mode_temporary_profile, L"",
                                profile.AdHoc ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure, 0};
