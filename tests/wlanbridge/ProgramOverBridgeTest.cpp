@@ -1,4 +1,4 @@
-// The program's own adapter code (apply procedures, status query, scan list) calling the
+// The program's own adapter code (apply procedures, status query) calling the
 // bridge's exports, which this executable links in place of a library, over a scripted
 // Native Wifi: the mapping as the program meets it.
 #include "BridgeSessions.h"
@@ -10,7 +10,6 @@
 #include "adapter/AdapterHandle.h"
 #include "adapter/AdapterStatus.h"
 #include "adapter/ApplySettings.h"
-#include "adapter/ScanList.h"
 
 #include <gtest/gtest.h>
 
@@ -106,16 +105,4 @@ TEST_F(ProgramOverBridge, TheStatusFollowsTheJoinAndSaysWhenLocationAccessIsOff)
 
     fake->Queries[wlan_intf_opcode_radio_state].Bytes = RadioOf({{dot11_radio_state_on, dot11_radio_state_off}});
     EXPECT_EQ(LinkRadioOff, Status().LinkState);
-}
-
-TEST_F(ProgramOverBridge, TheSiteSurveyListsTheServicesNetworksWithTheirSecurity)
-{
-    ScanList list{};
-    NetworkSecurity security[ScanListCapacity] = {};
-    ASSERT_TRUE(ReadScanList(list, security));
-    ASSERT_EQ(2, list.Count);
-    EXPECT_STREQ("Home", list.Entries[0].Ssid);
-    EXPECT_EQ(NetworkSecurity::Wpa, security[0]);
-    EXPECT_STREQ("Old Router", list.Entries[1].Ssid);
-    EXPECT_EQ(1u, list.Entries[1].Channel);
 }
