@@ -1,6 +1,9 @@
 #include "FakeWlanApi.h"
 
+#include "WlanAnswers.h"
+
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -143,4 +146,19 @@ DWORD CFakeWlanApi::RegisterNotifications(IWlanEventSink* sink)
     if (RegisterResult == ERROR_SUCCESS)
         m_sink = sink;
     return RegisterResult;
+}
+
+const GUID FirstCard = {0x11111111, 1, 1, {1, 1, 1, 1, 1, 1, 1, 1}};
+const GUID SecondCard = {0x22222222, 2, 2, {2, 2, 2, 2, 2, 2, 2, 2}};
+const unsigned char HomeMac[6] = {0x02, 0, 0, 0, 0, 0x01};
+
+void ScriptTwoCardsAndTwoNetworks(CFakeWlanApi& api)
+{
+    api.Interfaces = {{FirstCard, L"First card", wlan_interface_state_disconnected},
+                      {SecondCard, L"Second card", wlan_interface_state_disconnected}};
+    api.Queries[wlan_intf_opcode_radio_state] = {ERROR_SUCCESS, RadioOf({{dot11_radio_state_on, dot11_radio_state_on}})};
+    BssSpec home{"Home", {}, 2437000, -55, true, false, RsnElement()};
+    std::memcpy(home.Bssid, HomeMac, 6);
+    BssSpec old{"Old Router", {0x02, 0, 0, 0, 0, 0x02}, 2412000, -70, true, false, WpaElement()};
+    api.BssList = {ERROR_SUCCESS, BssListOf({home, old})};
 }

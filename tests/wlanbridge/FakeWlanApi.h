@@ -63,4 +63,12 @@ private:
     IWlanEventSink* m_sink = nullptr;
 };
 
+// The scene most tests start from: two cards (the first is opened), both radios on, and two
+// networks in the service's list: "Home" (WPA2, channel 6, at HomeMac) and "Old Router"
+// (WPA, channel 1).
+extern const GUID FirstCard;
+extern const GUID SecondCard;
+extern const unsigned char HomeMac[6];
+void ScriptTwoCardsAndTwoNetworks(CFakeWlanApi& api);
+
 #endif

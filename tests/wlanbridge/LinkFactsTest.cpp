@@ -4,7 +4,6 @@
 #include "WlanAnswers.h"
 
 #include "adapter/AdapterStatus.h"
-#include "record/ChannelFrequency.h"
 
 #include <gtest/gtest.h>
 
@@ -88,15 +87,8 @@ TEST(LinkFacts, ConnectionAttributesGiveTheLinkInTheLibrarysUnits)
     EXPECT_EQ(32u, ReadConnection(tooLong).Ssid.size());
 }
 
-TEST(LinkFacts, ChannelOfTheLinksCentreFrequency)
+TEST(LinkFacts, TheLinksFrequencyIsItsBssEntrysCentreFrequency)
 {
-    const struct {
-        unsigned long KHz;
-        uint32_t Channel;
-    } rows[] = {{2412000, 1}, {2437000, 6}, {2472000, 13}, {2484000, 14}, {5180000, 0}, {2407000, 0}};
-    for (const auto& row : rows)
-        EXPECT_EQ(row.Channel, ChannelFromFrequency(row.KHz)) << row.KHz;
-
     Bytes storage;
     const std::vector<BssEntryView> bss = SeenAt(Mac, -60, storage);
     EXPECT_EQ(2462000u, LinkFrequency(ReadConnection(ConnectionOf(wlan_interface_state_connected, "Home", Mac)), bss));

@@ -107,14 +107,15 @@ TEST(ProfileXml, EachModeWritesTheSchemasElementsInOrder)
         std::string Name;
         std::string Ssid;
         bool AdHoc;
+        bool Hidden;
         StagedSettings Staged;
         bool Rsn;
     } rows[] = {
-        {"open.xml", "Wireless", "Wireless", false, StagedSettings{}, false},
-        {"adhoc-wep-shared.xml", "Lab", "Lab", true, Wep(AuthShared, 0), false},
-        {"wpa-psk-tkip.xml", "Old Router", "Old Router", false, Psk("correct horse"), false},
-        {"wpa2-psk-escaped.xml", "Tom & Jerry's", "Tom & Jerry's\n", false, Psk("a<b&c\"d>"), true},
-        {"wpa2-eap-tls.xml", "Skylook Corp", "Corp", false, Tls(), true},
+        {"open.xml", "Wireless", "Wireless", false, false, StagedSettings{}, false},
+        {"adhoc-wep-shared.xml", "Lab", "Lab", true, false, Wep(AuthShared, 0), false},
+        {"wpa-psk-tkip.xml", "Old Router", "Old Router", false, false, Psk("correct horse"), false},
+        {"wpa2-psk-escaped.xml", "Tom & Jerry's", "Tom & Jerry's\n", false, true, Psk("a<b&c\"d>"), true},
+        {"wpa2-eap-tls.xml", "Skylook Corp", "Corp", false, false, Tls(), true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.File);
@@ -122,6 +123,7 @@ TEST(ProfileXml, EachModeWritesTheSchemasElementsInOrder)
         profile.Name = row.Name;
         profile.Ssid = row.Ssid;
         profile.AdHoc = row.AdHoc;
+        profile.Hidden = row.Hidden;
         profile.Security = *ProfileSecurityFor(row.Staged, row.Rsn);
         const std::string expected = Expected(row.File);
         ASSERT_FALSE(expected.empty());

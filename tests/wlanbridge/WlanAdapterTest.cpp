@@ -14,10 +14,8 @@
 
 namespace {
 
-const GUID First = {0x11111111, 1, 1, {1, 1, 1, 1, 1, 1, 1, 1}};
-const GUID Second = {0x22222222, 2, 2, {2, 2, 2, 2, 2, 2, 2, 2}};
-constexpr unsigned char HomeMac[6] = {0x02, 0, 0, 0, 0, 0x01};
-constexpr unsigned char OldMac[6] = {0x02, 0, 0, 0, 0, 0x02};
+const GUID& First = FirstCard;
+const GUID& Second = SecondCard;
 
 std::string Narrow(const std::wstring& text)
 {
@@ -31,17 +29,7 @@ bool Has(const std::string& text, const std::string& part)
 
 class WlanAdapterTest : public ::testing::Test {
 protected:
-    WlanAdapterTest()
-    {
-        api.Interfaces = {{First, L"First card", wlan_interface_state_disconnected},
-                          {Second, L"Second card", wlan_interface_state_disconnected}};
-        api.Queries[wlan_intf_opcode_radio_state] = {ERROR_SUCCESS, RadioOf({{dot11_radio_state_on, dot11_radio_state_on}})};
-        BssSpec home{"Home", {}, 2437000, -55, true, false, RsnElement()};
-        std::memcpy(home.Bssid, HomeMac, 6);
-        BssSpec old{"Old Router", {}, 2412000, -70, true, false, WpaElement()};
-        std::memcpy(old.Bssid, OldMac, 6);
-        api.BssList = {ERROR_SUCCESS, BssListOf({home, old})};
-    }
+    WlanAdapterTest() { ScriptTwoCardsAndTwoNetworks(api); }
 
     void Open(const GUID* preferred = nullptr)
     {
@@ -111,6 +99,10 @@ TEST_F(WlanAdapterTest, SettingsAreStagedUntilSetSsidConnectsWithATemporaryProfi
     ASSERT_EQ(1, api.CountOf("Connect temporary ESS"));
     EXPECT_TRUE(Has(ConnectedProfile(), "<authentication>open</authentication>"));
     EXPECT_TRUE(Has(ConnectedProfile(), "<hex>576972656C657373</hex>"));
+    // Not in the service's list: the network may hide its name, so Windows must probe for it.
+    EXPECT_TRUE(Has(ConnectedProfile(), "<nonBroadcast>true</nonBroadcast>"));
+    adapter->SetSsid("Home", 4, TlsIdentity{});
+    EXPECT_FALSE(Has(ConnectedProfile(), "nonBroadcast"));
 }
 
 TEST_F(WlanAdapterTest, WepConnectsWithTheTransmitKeyAndItsIndex)

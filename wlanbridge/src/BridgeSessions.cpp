@@ -22,10 +22,13 @@ std::recursive_mutex& SessionsLock()
     return lock;
 }
 
+// Never destroyed: a session a process leaves open must not be closed while the library is
+// unloaded at its exit, where closing would wait for the service's threads under the loader
+// lock. Windows ends the process's Native Wifi handles itself.
 std::vector<std::unique_ptr<Session>>& Sessions()
 {
-    static std::vector<std::unique_ptr<Session>> sessions;
-    return sessions;
+    static auto* sessions = new std::vector<std::unique_ptr<Session>>;
+    return *sessions;
 }
 
 WlanApiFactory& Factory()

@@ -1,6 +1,9 @@
 #include "NetworkClassKey.h"
 
+#include "record/HexText.h"
+
 #include <cstdio>
+#include <cstring>
 
 std::string GuidText(const GUID& g)
 {
@@ -13,17 +16,29 @@ std::string GuidText(const GUID& g)
 
 bool GuidFromText(const char* text, GUID& guid)
 {
-    unsigned long d1 = 0;
-    unsigned int d2 = 0, d3 = 0, b[8] = {};
-    char end = 0;
-    if (!text || std::sscanf(text, "{%8lx-%4x-%4x-%2x%2x-%2x%2x%2x%2x%2x%2x}%c", &d1, &d2, &d3, &b[0], &b[1], &b[2],
-                             &b[3], &b[4], &b[5], &b[6], &b[7], &end) != 11)
+    // "{" 8 "-" 4 "-" 4 "-" 4 "-" 12 "}", every other character a hex digit.
+    constexpr size_t Length = 38;
+    if (!text || std::strlen(text) != Length || text[0] != '{' || text[Length - 1] != '}')
         return false;
-    guid.Data1 = d1;
-    guid.Data2 = static_cast<unsigned short>(d2);
-    guid.Data3 = static_cast<unsigned short>(d3);
-    for (int i = 0; i < 8; ++i)
-        guid.Data4[i] = static_cast<unsigned char>(b[i]);
+    unsigned char bytes[16];
+    size_t count = 0;
+    for (size_t i = 1; i + 1 < Length; ++i) {
+        if (i == 9 || i == 14 || i == 19 || i == 24) {
+            if (text[i] != '-')
+                return false;
+            continue;
+        }
+        const int high = HexDigitValue(text[i]);
+        const int low = HexDigitValue(text[i + 1]);
+        if (high < 0 || low < 0 || i + 2 == Length)
+            return false;
+        bytes[count++] = static_cast<unsigned char>(high << 4 | low);
+        ++i;
+    }
+    guid.Data1 = static_cast<unsigned long>(bytes[0]) << 24 | bytes[1] << 16 | bytes[2] << 8 | bytes[3];
+    guid.Data2 = static_cast<unsigned short>(bytes[4] << 8 | bytes[5]);
+    guid.Data3 = static_cast<unsigned short>(bytes[6] << 8 | bytes[7]);
+    std::memcpy(guid.Data4, bytes + 8, 8);
     return true;
 }
 

@@ -60,7 +60,10 @@ std::string ProfileXml(const ProfileDescription& profile)
     x += "\t<SSIDConfig>\n\t\t<SSID>\n";
     x += "\t\t\t<hex>" + ssidHex + "</hex>\n";
     x += "\t\t\t<name>" + XmlEscaped(Utf8FromAnsi(profile.Ssid)) + "</name>\n";
-    x += "\t\t</SSID>\n\t</SSIDConfig>\n";
+    x += "\t\t</SSID>\n";
+    if (profile.Hidden)
+        x += "\t\t<nonBroadcast>true</nonBroadcast>\n";
+    x += "\t</SSIDConfig>\n";
     x += std::string("\t<connectionType>") + (profile.AdHoc ? "IBSS" : "ESS") + "</connectionType>\n";
     x += "\t<connectionMode>manual</connectionMode>\n";
     x += "\t<MSM>\n\t\t<security>\n";

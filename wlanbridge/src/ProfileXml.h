@@ -12,6 +12,7 @@ struct ProfileDescription {
     std::string Name;  // UTF-8
     std::string Ssid;  // the SSID's bytes, at most 32
     bool AdHoc = false;
+    bool Hidden = false;  // the network does not broadcast its SSID
     ProfileSecurity Security;
 };
 

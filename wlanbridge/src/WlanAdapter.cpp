@@ -1,44 +1,18 @@
 #include "WlanAdapter.h"
 
+#include "AdapterResults.h"
 #include "NetworkClassKey.h"
-#include "ProfileXml.h"
 #include "ScanRecords.h"
-#include "XmlText.h"
 
-#include "Vexa5200.h"
 #include "record/ChannelFrequency.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr int Ok = 0;
-constexpr int Failed = 1;
-constexpr int LocationDenied = VEXA5200_ERROR_LOCATION_DENIED;
-
-// Windows refuses the network's details (connection, scan, BSS list) with access denied to a
-// desktop program that has no location access.
-int ResultOf(DWORD error)
-{
-    if (error == ERROR_SUCCESS)
-        return Ok;
-    return error == ERROR_ACCESS_DENIED ? LocationDenied : Failed;
-}
-
 // The channels a card may use where Windows does not say: 1-13, as most of the world allows
 // (the driver itself keeps to its country's channels).
 constexpr unsigned long RegionAllowingChannels1To13 = 0x30;
-constexpr size_t MaxSsidBytes = 32;
-constexpr unsigned long LowestChannel = 1;
-constexpr unsigned long HighestChannel = 14;
-constexpr unsigned long AutoRateCode = 255;
-
-// A profile for EAP-TLS is stored for the user under a name of its own, beside the user's
-// own profiles for the same network.
-std::string StoredProfileName(const std::string& ssid)
-{
-    return "Skylook " + ssid;
-}
 
 template <class T>
 std::vector<unsigned char> Bytes(const T& value)
@@ -287,84 +261,6 @@ int CWlanAdapter::SetRadio(unsigned long on)
     return ResultOf(result);
 }
 
-namespace {
-
-int Keep(unsigned long value, unsigned long lowest, unsigned long highest, unsigned long& field)
-{
-    if (value < lowest || value > highest)
-        return Failed;
-    field = value;
-    return Ok;
-}
-
-}  // namespace
-
-int CWlanAdapter::SetNetworkMode(unsigned long mode)
-{
-    return Keep(mode, NetworkAdHoc, NetworkInfrastructure, m_staged.NetworkMode);
-}
-
-int CWlanAdapter::SetChannel(unsigned long channel)
-{
-    return Keep(channel, LowestChannel, HighestChannel, m_staged.Channel);
-}
-
-int CWlanAdapter::SetDataRate(unsigned long rateCode)
-{
-    return Keep(rateCode, 0, AutoRateCode, m_staged.RateCode);
-}
-
-int CWlanAdapter::SetPowerMode(unsigned long mode)
-{
-    return Keep(mode, 0, 2, m_staged.PowerMode);
-}
-
-int CWlanAdapter::SetPreamble(unsigned long preamble)
-{
-    return Keep(preamble, 1, 3, m_staged.Preamble);
-}
-
-int CWlanAdapter::SetRxAntenna(unsigned long antenna)
-{
-    return Keep(antenna, 0, 3, m_staged.RxAntenna);
-}
-
-int CWlanAdapter::SetAuthMode(unsigned long mode)
-{
-    return Keep(mode, 0, 7, m_staged.AuthMode);
-}
-
-int CWlanAdapter::SetWepStatus(unsigned long status)
-{
-    return Keep(status, 0, 7, m_staged.WepStatus);
-}
-
-int CWlanAdapter::SetFswCcxNetworkEap(unsigned long value)
-{
-    m_staged.FswCcxNetworkEap = value;
-    return Ok;
-}
-
-int CWlanAdapter::SetWepKey(unsigned long index, const unsigned char* key, unsigned long length, bool transmit)
-{
-    StagedWepKey* slot = index >= 1 && index <= 4 ? &m_staged.WepKeys[index - 1] : nullptr;
-    if (!slot || !key || length < 1 || length > sizeof slot->Bytes)
-        return Failed;
-    *slot = StagedWepKey{};
-    std::memcpy(slot->Bytes, key, length);
-    slot->Length = length;
-    if (transmit)
-        m_staged.TransmitKey = static_cast<int>(index - 1);
-    return Ok;
-}
-
-int CWlanAdapter::SetWpaInformation(unsigned long method, const char* key)
-{
-    m_staged.WpaMethod = method;
-    m_staged.WpaKey = key ? std::string(key, strnlen(key, 64)) : std::string();
-    return method == WpaMethodPassphrase || method == WpaMethodTls ? Ok : Failed;
-}
-
 int CWlanAdapter::RegistryPath(std::string& path)
 {
     if (!Present())
@@ -436,59 +332,4 @@ int CWlanAdapter::Statistics(NDIS_802_11_STATISTICS& statistics)
     statistics.TransmittedFragmentCount.QuadPart = static_cast<LONGLONG>(tx);
     statistics.ReceivedFragmentCount.QuadPart = static_cast<LONGLONG>(rx);
     return Ok;
-}
-
-bool CWlanAdapter::NetworkOffersRsn(const std::string& ssid)
-{
-    const std::vector<unsigned char> list = CurrentBssList();
-    for (const BssEntryView& view : ReadBssList(list)) {
-        const DOT11_SSID& seen = view.Entry.dot11Ssid;
-        if (seen.uSSIDLength == ssid.size() && std::memcmp(seen.ucSSID, ssid.data(), ssid.size()) == 0 &&
-            OffersRsn(view))
-            return true;
-    }
-    return false;
-}
-
-DWORD CWlanAdapter::ConnectStaged(const std::string& ssid, const TlsIdentity& tls)
-{
-    const std::optional<ProfileSecurity> security = ProfileSecurityFor(m_staged, NetworkOffersRsn(ssid));
-    if (!security || (security->OneX && !tls.Set))
-        return ERROR_INVALID_PARAMETER;
-    ProfileDescription profile;
-    profile.Ssid = ssid;
-    profile.AdHoc = m_staged.NetworkMode == NetworkAdHoc;
-    profile.Security = *security;
-    WlanConnectRequest request{wlan_connection_mode_temporary_profile, L"",
-                               profile.AdHoc ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure, 0};
-    if (!security->OneX) {
-        profile.Name = Utf8FromAnsi(ssid);
-        request.Profile = WideFromUtf8(ProfileXml(profile));
-        return m_api.Connect(m_iface, request);
-    }
-    // The certificate's user data belongs to a stored profile, so EAP-TLS connects by name.
-    profile.Name = Utf8FromAnsi(StoredProfileName(ssid));
-    const std::wstring name = WideFromUtf8(profile.Name);
-    DWORD reason = 0;
-    DWORD result = m_api.SetProfile(m_iface, WLAN_PROFILE_USER, WideFromUtf8(ProfileXml(profile)), reason);
-    if (result == ERROR_SUCCESS)
-        result = m_api.SetProfileEapUserData(m_iface, name, WideFromUtf8(EapTlsUserDataXml(tls)));
-    if (result != ERROR_SUCCESS)
-        return result;
-    request.Mode = wlan_connection_mode_profile;
-    request.Profile = name;
-    return m_api.Connect(m_iface, request);
-}
-
-int CWlanAdapter::SetSsid(const char* ssid, unsigned long length, const TlsIdentity& tls)
-{
-    // An empty SSID ("any network") has no Native Wifi equivalent.
-    if (!Present() || !ssid || length == 0 || length > MaxSsidBytes)
-        return Failed;
-    const std::string target(ssid, length);
-    const DWORD result = ConnectStaged(target, tls);
-    std::lock_guard<std::mutex> hold(m_lock);
-    m_link.Phase = result == ERROR_SUCCESS ? LinkPhase::Connecting : LinkPhase::Failed;
-    m_link.TargetSsid = result == ERROR_SUCCESS ? target : std::string();
-    return ResultOf(result);
 }

@@ -73,7 +73,11 @@ private:
     const std::vector<unsigned char>& ScanAnswer(DWORD& result);
     // The service's list as it is now, for a join or the link (the scan answer when refused).
     std::vector<unsigned char> CurrentBssList();
-    bool NetworkOffersRsn(const std::string& ssid);
+    struct NetworkSeen {
+        bool Listed = false;  // in the service's BSS list (else it may hide its name)
+        bool Rsn = false;     // a listed BSS of that name offers RSN
+    };
+    NetworkSeen Seen(const std::string& ssid);
     DWORD ConnectStaged(const std::string& ssid, const TlsIdentity& tls);
 
     IWlanApi& m_api;
