@@ -35,15 +35,20 @@ TEST(BridgeProfile, WhatTheBridgeWritesReadsBackAsTheNetworkItWasWrittenFor)
         std::string WepKey;  // the transmit key's bytes
         uint32_t TxKey;
     } cases[] = {
-        {"open", {"Open <net>", "Caf\xC3\xA9", false, Security("open", "none")}, AuthModeOpen,
+        {"open", {.Name = "Open <net>", .Ssid = "Caf\xC3\xA9", .Security = Security("open", "none")}, AuthModeOpen,
          NetworkModeInfrastructure, "", "", 0},
-        {"ad-hoc", {"Peer", "Peer", true, Security("open", "none")}, AuthModeOpen, NetworkModeAdHoc, "", "", 0},
-        {"WEP, shared, key 3", {"Wep", "Wep", false, Security("shared", "WEP", KeyKind::NetworkKey, "A1B2C3D4E5", 2)},
+        {"ad-hoc", {.Name = "Peer", .Ssid = "Peer", .AdHoc = true, .Security = Security("open", "none")}, AuthModeOpen,
+         NetworkModeAdHoc, "", "", 0},
+        {"hidden", {.Name = "Quiet", .Ssid = "Quiet", .Hidden = true, .Security = Security("open", "none")},
+         AuthModeOpen, NetworkModeInfrastructure, "", "", 0},
+        {"WEP, shared, key 3",
+         {.Name = "Wep", .Ssid = "Wep", .Security = Security("shared", "WEP", KeyKind::NetworkKey, "A1B2C3D4E5", 2)},
          AuthModeShared, NetworkModeInfrastructure, "", "\xA1\xB2\xC3\xD4\xE5", 2},
         {"WPA2-Personal, a passphrase to escape",
-         {"Home", "Home", false, Security("WPA2PSK", "AES", KeyKind::PassPhrase, "p<&\"'>ss")}, AuthModeWpaPsk,
-         NetworkModeInfrastructure, "p<&\"'>ss", "", 0},
-        {"WPA-Personal, the key in hexadecimal", {"Old", "Old", false, Security("WPAPSK", "TKIP", KeyKind::NetworkKey, hexKey)},
+         {.Name = "Home", .Ssid = "Home", .Security = Security("WPA2PSK", "AES", KeyKind::PassPhrase, "p<&\"'>ss")},
+         AuthModeWpaPsk, NetworkModeInfrastructure, "p<&\"'>ss", "", 0},
+        {"WPA-Personal, the key in hexadecimal",
+         {.Name = "Old", .Ssid = "Old", .Security = Security("WPAPSK", "TKIP", KeyKind::NetworkKey, hexKey)},
          AuthModeWpaPsk, NetworkModeInfrastructure, hexKey, "", 0},
     };
     for (const auto& c : cases) {
