@@ -8,6 +8,7 @@
 #include "settings/DefaultSettings.h"
 #include "settings/NotStoredText.h"
 #include "wlanbridge/native/SystemWlanApi.h"
+#include "wlanbridge/src/BridgeSessions.h"
 
 #include <ostream>
 
@@ -90,7 +91,8 @@ void ReportDefaultsNotTaken(const WindowsProfileSet& set, std::ostream& err)
 
 }  // namespace
 
-int ImportWindowsProfiles(IWlanApi& wlan, bool onlyWithoutDefaults, std::ostream& out, std::ostream& err)
+int ImportWindowsProfiles(IWlanApi& wlan, const GUID* preferred, bool onlyWithoutDefaults, std::ostream& out,
+                          std::ostream& err)
 {
     const bool defaultsStored = DefaultSettingsStored();
     if (onlyWithoutDefaults && defaultsStored) {
@@ -98,7 +100,7 @@ int ImportWindowsProfiles(IWlanApi& wlan, bool onlyWithoutDefaults, std::ostream
         return ExitOk;
     }
     WindowsProfileSet set;
-    const DWORD read = ReadWindowsProfiles(wlan, set);
+    const DWORD read = ReadWindowsProfiles(wlan, preferred, set);
     if (read == ERROR_NOT_FOUND) {
         err << "skylookctl: Windows reports no wireless card; no profile was imported.\n";
         return ExitNoCard;
@@ -131,5 +133,8 @@ int ImportWindowsProfiles(IWlanApi& wlan, bool onlyWithoutDefaults, std::ostream
 int RunImportWindowsProfiles(const CommandLine& command)
 {
     const std::unique_ptr<IWlanApi> wlan = CreateSystemWlanApi();
-    return ImportWindowsProfiles(*wlan, command.IfNoDefaults, command.Out, command.Err);
+    GUID preferred{};
+    const bool hasPreferred = PreferredInterface(preferred);
+    return ImportWindowsProfiles(*wlan, hasPreferred ? &preferred : nullptr, command.IfNoDefaults, command.Out,
+                                 command.Err);
 }

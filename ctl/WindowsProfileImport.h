@@ -44,9 +44,10 @@ bool SameNetwork(const AdapterSettings& a, const AdapterSettings& b);
 // Stores what the set holds and says what became of each profile, in the set's order.
 std::vector<ImportOutcome> ImportWindowsProfileSet(const WindowsProfileSet& set);
 
-// The whole command on an open Native Wifi binding: reads, imports, reports on out and err;
-// returns the exit status. onlyWithoutDefaults: nothing at all is done when default settings
-// are stored.
-int ImportWindowsProfiles(IWlanApi& wlan, bool onlyWithoutDefaults, std::ostream& out, std::ostream& err);
+// The whole command on a Native Wifi binding: reads (from the preferred interface when it is
+// not null and listed), imports, reports on out and err; returns the exit status.
+// onlyWithoutDefaults: nothing at all is done when default settings are stored.
+int ImportWindowsProfiles(IWlanApi& wlan, const GUID* preferred, bool onlyWithoutDefaults, std::ostream& out,
+                          std::ostream& err);
 
 #endif

@@ -36,7 +36,32 @@ DWORD ConnectedProfile(IWlanApi& wlan, const GUID& iface, std::wstring& name)
     return ERROR_SUCCESS;
 }
 
-DWORD ReadOpened(IWlanApi& wlan, WindowsProfileSet& set)
+// The interface whose profiles are read, with the profile of its connection when one is up.
+const WlanInterfaceInfo& ChooseInterface(IWlanApi& wlan, const std::vector<WlanInterfaceInfo>& interfaces,
+                                         const GUID* preferred, WindowsProfileSet& set)
+{
+    for (const WlanInterfaceInfo& iface : interfaces) {
+        if (preferred && IsEqualGUID(iface.Guid, *preferred)) {
+            // The library drives this one: its connection is the one the program's start leaves.
+            set.CurrentError = ConnectedProfile(wlan, iface.Guid, set.CurrentProfile);
+            return iface;
+        }
+    }
+    for (const WlanInterfaceInfo& iface : interfaces) {
+        std::wstring current;
+        const DWORD asked = ConnectedProfile(wlan, iface.Guid, current);
+        if (asked != ERROR_SUCCESS && set.CurrentError == ERROR_SUCCESS)
+            set.CurrentError = asked;
+        if (!current.empty()) {
+            set.CurrentProfile = current;
+            set.CurrentError = ERROR_SUCCESS;
+            return iface;
+        }
+    }
+    return interfaces.front();
+}
+
+DWORD ReadOpened(IWlanApi& wlan, const GUID* preferred, WindowsProfileSet& set)
 {
     std::vector<WlanInterfaceInfo> interfaces;
     DWORD result = wlan.EnumInterfaces(interfaces);
@@ -44,19 +69,7 @@ DWORD ReadOpened(IWlanApi& wlan, WindowsProfileSet& set)
         return result;
     if (interfaces.empty())
         return ERROR_NOT_FOUND;
-    const WlanInterfaceInfo* chosen = &interfaces.front();
-    for (const WlanInterfaceInfo& iface : interfaces) {
-        std::wstring current;
-        const DWORD asked = ConnectedProfile(wlan, iface.Guid, current);
-        if (asked != ERROR_SUCCESS && set.CurrentError == ERROR_SUCCESS)
-            set.CurrentError = asked;
-        if (!current.empty()) {
-            chosen = &iface;
-            set.CurrentProfile = current;
-            set.CurrentError = ERROR_SUCCESS;
-            break;
-        }
-    }
+    const WlanInterfaceInfo* chosen = &ChooseInterface(wlan, interfaces, preferred, set);
     set.InterfaceName = chosen->Description;
     std::vector<WlanProfileEntry> entries;
     result = wlan.GetProfileList(chosen->Guid, entries);
@@ -77,13 +90,13 @@ DWORD ReadOpened(IWlanApi& wlan, WindowsProfileSet& set)
 
 }  // namespace
 
-DWORD ReadWindowsProfiles(IWlanApi& wlan, WindowsProfileSet& set)
+DWORD ReadWindowsProfiles(IWlanApi& wlan, const GUID* preferred, WindowsProfileSet& set)
 {
     set = WindowsProfileSet{};
     const DWORD opened = wlan.Open();
     if (opened != ERROR_SUCCESS)
         return opened;
-    const DWORD result = ReadOpened(wlan, set);
+    const DWORD result = ReadOpened(wlan, preferred, set);
     wlan.Close();
     return result;
 }

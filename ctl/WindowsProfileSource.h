@@ -22,10 +22,11 @@ struct WindowsProfileSet {
     std::vector<WindowsProfileText> Profiles;  // in Windows' order of preference
 };
 
-// Reads the profiles of the interface whose connection is up, else of the first interface.
+// Reads the profiles of the interface the Windows Wi-Fi library drives: the preferred one when
+// Windows lists it (preferred may be null), else the one whose connection is up, else the first.
 // Returns ERROR_SUCCESS, ERROR_NOT_FOUND when Windows reports no wireless interface, or the
 // error of opening Native Wifi or of listing the profiles. Opens and closes wlan itself.
-DWORD ReadWindowsProfiles(IWlanApi& wlan, WindowsProfileSet& set);
+DWORD ReadWindowsProfiles(IWlanApi& wlan, const GUID* preferred, WindowsProfileSet& set);
 
 // UTF-16 to UTF-8, for the XML reader and the tool's output.
 std::string Utf8(const std::wstring& text);

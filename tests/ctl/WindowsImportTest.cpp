@@ -40,11 +40,11 @@ CFakeWlanApi OneCard(const wchar_t* connectedProfile = nullptr)
     return wlan;
 }
 
-CtlResult Import(CFakeWlanApi& wlan, bool onlyWithoutDefaults = false)
+CtlResult Import(CFakeWlanApi& wlan, bool onlyWithoutDefaults = false, const GUID* preferred = nullptr)
 {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = ImportWindowsProfiles(wlan, onlyWithoutDefaults, out, err);
+    const int status = ImportWindowsProfiles(wlan, preferred, onlyWithoutDefaults, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -144,6 +144,23 @@ TEST_F(WindowsImport, AProfileOfATakenNameIsNumberedAndNoSkylookProfileIsOverwri
     EXPECT_EQ(imported, SnapshotKey(SettingsRoot));
     EXPECT_TRUE(Says(result.Out, "\"CAFE\" is stored already as Skylook profile \"CAFE (3)\".")) << result.Out;
     EXPECT_TRUE(Says(result.Out, "0 profiles of 3 imported.")) << result.Out;
+}
+
+// With two cards, the one the Windows Wi-Fi library is told to use is the one read, though
+// another comes first; without that choice the first card with a connection is.
+TEST_F(WindowsImport, TheCardTheLibraryUsesIsTheOneRead)
+{
+    const GUID first{0x1111, 1, 2, {3}};
+    const GUID chosen{0x2222, 1, 2, {3}};
+    CFakeWlanApi wlan = OneCard(L"Home");
+    wlan.Interfaces = {{first, L"First card", wlan_interface_state_connected},
+                       {chosen, L"Chosen card", wlan_interface_state_connected}};
+    wlan.Profiles = {{L"Home", OpenWlanProfile("Home", "HomeNet")}};
+    EXPECT_EQ(ExitOk, Import(wlan, false, &chosen).Status);
+    EXPECT_EQ(ExitOk, Import(wlan).Status);
+    ASSERT_EQ(2u, wlan.ProfileListInterfaces.size());
+    EXPECT_TRUE(IsEqualGUID(chosen, wlan.ProfileListInterfaces[0]));
+    EXPECT_TRUE(IsEqualGUID(first, wlan.ProfileListInterfaces[1]));
 }
 
 TEST(WindowsProfileName, AWindowsNameBecomesOneTheStoreTakesAndANumberKeepsItWithinTheLimit)

@@ -116,9 +116,10 @@ DWORD CFakeWlanApi::SetProfileEapUserData(const GUID&, const std::wstring& profi
     return ERROR_SUCCESS;
 }
 
-DWORD CFakeWlanApi::GetProfileList(const GUID&, std::vector<WlanProfileEntry>& profiles)
+DWORD CFakeWlanApi::GetProfileList(const GUID& iface, std::vector<WlanProfileEntry>& profiles)
 {
     Calls.push_back("GetProfileList");
+    ProfileListInterfaces.push_back(iface);
     profiles.clear();
     for (const Profile& profile : Profiles)
         profiles.push_back({profile.Name, 0});

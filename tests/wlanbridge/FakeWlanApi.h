@@ -39,6 +39,7 @@ public:
     std::vector<std::wstring> EapUserData;
     std::vector<WLAN_PHY_RADIO_STATE> RadioSets;
     std::vector<DWORD> ProfileRequestFlags;  // of each GetProfile
+    std::vector<GUID> ProfileListInterfaces;  // of each GetProfileList
 
     // Delivers an ACM notification for iface, as the service's thread would.
     void Notify(const GUID& iface, DWORD code, const std::vector<unsigned char>& data = {});

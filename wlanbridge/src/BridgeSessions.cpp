@@ -49,6 +49,8 @@ TlsIdentity& Tls()
     return identity;
 }
 
+}  // namespace
+
 bool PreferredInterface(GUID& guid)
 {
     char text[64] = {};
@@ -57,8 +59,6 @@ bool PreferredInterface(GUID& guid)
                         &size) == ERROR_SUCCESS &&
            GuidFromText(text, guid);
 }
-
-}  // namespace
 
 void SetWlanApiFactory(WlanApiFactory factory)
 {

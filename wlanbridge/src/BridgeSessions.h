@@ -14,6 +14,9 @@
 constexpr const char* BridgeSettingsPath = "SOFTWARE\\Skylook\\WindowsWiFi";
 constexpr const char* BridgeInterfaceValue = "Interface";
 
+// The interface stored there; false when none is (or its text is no GUID).
+bool PreferredInterface(GUID& guid);
+
 using WlanApiFactory = std::function<std::unique_ptr<IWlanApi>()>;
 
 // The binding each new session gets: the system's wlanapi.dll unless a test set another.
