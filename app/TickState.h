@@ -18,9 +18,12 @@ extern unsigned char RadioOffSeen;
 extern unsigned char AutomaticApplyRequested;
 // Automatic re-applies after a lost association: 0 none pending, 1..3 may re-apply, 4 exhausted.
 extern int ReapplyCount;
+// The request on its way is a re-apply, counted in ReapplyCount when it was requested; the
+// tick that pushes it gives the turn back when it reached no network.
+extern unsigned char ReapplyPending;
 
 // The shared state and the tick's own back to their values before start-up (RadioOn is set
-// by the main frame).
+// by the main frame), the stored default settings the ones in use.
 void ResetProgramState();
 
 #endif

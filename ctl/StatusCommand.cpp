@@ -7,8 +7,8 @@
 #include "adapter/AdapterStatus.h"
 #include "adapter/AdapterWrappers.h"
 #include "settings/DefaultSettings.h"
+#include "settings/DefaultsInUse.h"
 #include "settings/UserOptions.h"
-
 
 #include <cstring>
 #include <ostream>
@@ -63,11 +63,17 @@ int RunStatus(const CommandLine& command)
         else
             status.LinkState = LinkNoAdapter;
     }
-    AdapterSettings defaults;
-    std::memset(&defaults, 0, sizeof defaults);
-    std::string unread;
-    if (!ReadDefaultSettingsChecked(defaults, unread))
-        return ReportUnreadStore("the default settings", unread, command.Err);
+    // A running program that could not store its defaults uses the ones it keeps.
+    std::string defaultNetwork;
+    const bool defaultsStored = !ReadPublishedUnstoredNetwork(defaultNetwork);
+    if (defaultsStored) {
+        AdapterSettings defaults;
+        std::memset(&defaults, 0, sizeof defaults);
+        std::string unread;
+        if (!ReadDefaultSettingsChecked(defaults, unread))
+            return ReportUnreadStore("the default settings", unread, command.Err);
+        defaultNetwork = defaults.DesiredSSID;
+    }
 
     const bool associated = status.LinkState == LinkAssociated;
     const bool notifications = ReadUserOption(UserOption::Notifications);
@@ -79,7 +85,8 @@ int RunStatus(const CommandLine& command)
             {"linkState", status.LinkState},
             {"associated", associated},
             {"radio", radioKnown ? (radio ? "on" : "off") : "unknown"},
-            {"defaultNetwork", defaults.DesiredSSID},
+            {"defaultNetwork", defaultNetwork},
+            {"defaultNetworkStored", defaultsStored},
             {"notifications", notifications},
             {"switchToProfiles", switchToProfiles},
             {"locationDenied", static_cast<bool>(status.LocationDenied)},
@@ -116,7 +123,7 @@ int RunStatus(const CommandLine& command)
     }
     if (radioKnown)
         table.AddRow({"Radio:", radio ? "on" : "off"});
-    table.AddRow({"Default network:", defaults.DesiredSSID});
+    table.AddRow({"Default network:", defaultsStored ? defaultNetwork : defaultNetwork + " (not stored)"});
     table.AddRow({"Notifications:", notifications ? "on" : "off"});
     table.AddRow({"Switch profiles:", switchToProfiles ? "on" : "off"});
     table.Print(command.Out);
