@@ -7,7 +7,6 @@ int DefaultsApplied = 0;
 int AntennaSet = 0;
 unsigned char RadioOffSeen = 0;
 int ReapplyCount = 0;
-unsigned char AutomaticApplyRequested = 0;
 
 void ResetProgramState()
 {
@@ -17,5 +16,4 @@ void ResetProgramState()
     AntennaSet = 0;
     RadioOffSeen = 0;
     ReapplyCount = 0;
-    AutomaticApplyRequested = 0;
 }

@@ -5,7 +5,6 @@
 #include "ctl/ImportPlan.h"
 #include "ctl/ProfileText.h"
 #include "ctl/RegistryScript.h"
-#include "ctl/ScanOrder.h"
 #include "ctl/TextTable.h"
 #include "record/WepKeySlots.h"
 
@@ -60,19 +59,6 @@ TEST(ScanSecurity, PrivacyAndTheBeaconsElementsGiveTheSecurity)
         EXPECT_EQ(c.Expected, SecurityFromBeacon(c.Privacy, c.Elements.data(), c.Elements.size())) << c.Name;
     }
     EXPECT_STREQ("WPA", NetworkSecurityName(NetworkSecurity::Wpa));
-}
-
-TEST(ScanOrder, StrongestFirstAndEqualStrengthsInTheAdaptersOrder)
-{
-    ScanList list = {};
-    const int strengths[] = {40, 90, 60, 90, 10};
-    list.Count = 5;
-    for (int i = 0; i < list.Count; ++i)
-        list.Entries[i].SignalStrength = strengths[i];
-    EXPECT_EQ((std::vector<int>{1, 3, 2, 0, 4}), StrongestFirst(list));
-
-    list.Count = -1;
-    EXPECT_TRUE(StrongestFirst(list).empty());
 }
 
 // A literal's every byte, zero bytes inside it included.

@@ -192,7 +192,7 @@ void CLinkInfoPage::OnRadioClicked()
     } else {
         SetRadio(1);
         // The settings went with the radio; the next tick puts them back.
-        ApplyRequest = ApplyRequested;
+        RequestApply();
     }
     m_radioPending = true;
     m_radioButton.Enable(false);
@@ -223,7 +223,7 @@ void CLinkInfoPage::OnRescanClicked()
     m_rescanPending = true;
     m_rescanCount = 0;
     // Applying the pending settings again makes the adapter search anew.
-    ApplyRequest = ApplyRequested;
+    RequestApply();
     StartTimer(RescanTimerId, RescanInterval);
 }
 
