@@ -115,6 +115,9 @@ TEST(LinkBalloon, LongNamesAreShortenedBetweenEscapesAndNeverTheAdviceNorPastThe
                     << shown;
         }
     }
+    // What one name does not need, the other may use: the text is full.
+    EXPECT_GE(ProfileSwitchText("Cafe", controls, "Home", false).Text.size(), BalloonTextRoom - 3);
+    EXPECT_GE(ProfileSwitchText("Cafe", "Home", controls, false).Text.size(), BalloonTextRoom - 3);
     // Both networks keep a share of a text that has room for only part of each.
     const std::string notStored = ProfileSwitchText("Cafe", controls, "Home" + controls, false).Text;
     EXPECT_NE(std::string::npos, notStored.find("network Home\\x1B")) << notStored;

@@ -338,6 +338,11 @@ const SwitchRow SwitchRows[] = {
      }},
 };
 
+void PrintTo(const SwitchRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class SwitchRules : public ProfileFallback, public testing::WithParamInterface<SwitchRow> {};
 
 TEST_P(SwitchRules, Hold)
