@@ -3,6 +3,7 @@
 #include "record/PrintableText.h"
 #include "settings/NotStoredText.h"
 
+#include <cstring>
 #include <utility>
 
 bool ConditionOf(const AdapterStatus& status, LinkCondition& condition)
@@ -17,7 +18,7 @@ bool ConditionOf(const AdapterStatus& status, LinkCondition& condition)
         return true;
     case LinkAssociated:
         condition.State = LinkCondition::Up;
-        condition.Ssid = status.Ssid;
+        condition.Ssid.assign(status.Ssid, strnlen(status.Ssid, sizeof status.Ssid));
         return true;
     case LinkNotAssociated:
     case LinkNotAssociatedAdHoc:
