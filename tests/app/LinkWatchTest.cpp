@@ -186,7 +186,7 @@ TEST_F(ProfileFallback, ANetworkThatComesIntoRangeLaterIsFoundByTheNextScan)
     TickUntilAssociated();
 }
 
-TEST_F(ProfileFallback, TwoProfilesThatBothFailAreEachTriedOnceNotInTurnsForEver)
+TEST_F(ProfileFallback, TwoProfilesThatBothFailAreEachTriedOnceNotInTurnsForEverNorScannedForAfter)
 {
     ASSERT_TRUE(WriteUserOption(UserOption::SwitchToProfiles, true));
     ASSERT_EQ(0, VexaSimCommand("network add OfficeNet channel=9 rssi=-70", nullptr, 0));
@@ -196,6 +196,8 @@ TEST_F(ProfileFallback, TwoProfilesThatBothFailAreEachTriedOnceNotInTurnsForEver
     EXPECT_EQ(1, Journaled("SetSsid \"CafeNet\" 7 0"));
     EXPECT_EQ(1, Journaled("SetSsid \"OfficeNet\" 9 0"));
     EXPECT_EQ(2u, host.balloons.size());
+    // With every profile tried there is nothing to scan for.
+    EXPECT_EQ(5, Journaled("Scan")) << "three applies and the two searches that found a profile";
 }
 
 TEST_F(ProfileFallback, WithTheOptionOffTheDefaultsStayAndNothingElseIsTried)
@@ -256,15 +258,6 @@ const SwitchRow SwitchRows[] = {
          ASSERT_TRUE(DeleteProfile("Office"));
          t.Tick(2 + DefaultsWaitTicks + 2 * RescanTicks);
          EXPECT_EQ(1, t.Journaled("Scan")) << "only the apply's own";
-     }},
-    {"WithEveryProfileTriedNothingMoreIsScanned",
-     [](ProfileFallback& t) {
-         ASSERT_EQ(0, VexaSimCommand("network add OfficeNet channel=9 rssi=-70", nullptr, 0));
-         // No join completes while the test runs.
-         ASSERT_EQ(0, VexaSimSetJoinDelay(60000));
-         t.Tick(2 + 3 * (DefaultsWaitTicks + 2) + 2 * RescanTicks);
-         EXPECT_EQ(1, t.Journaled("SetSsid \"OfficeNet\" 9 0"));
-         EXPECT_EQ(5, t.Journaled("Scan")) << "three applies and the two searches that found a profile";
      }},
     {"TheStrongestOfSixtyFourNetworksIsChosenThoughHeardLast",
      [](ProfileFallback& t) {
