@@ -3,6 +3,7 @@
 #define SKYLOOK_SCAN_LIST_H
 
 #include "ScanSecurity.h"
+#include "record/ChannelFrequency.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -56,9 +57,5 @@ void ListStrongest(const std::vector<HeardNetwork>& networks, ScanList& list);
 // ReadHeardNetworks into the list form. False when the library call failed; the list is then
 // untouched.
 bool ReadScanList(ScanList& list);
-
-// 802.11b/g channel of a DS frequency in kHz: 2412 MHz is 1, each 5 MHz one more, 2484 MHz is
-// 14; 0 for a frequency outside the 2.4 GHz channels.
-uint32_t ChannelFromFrequency(unsigned long kilohertz);
 
 #endif

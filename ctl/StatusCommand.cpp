@@ -82,6 +82,7 @@ int RunStatus(const CommandLine& command)
             {"defaultNetwork", defaults.DesiredSSID},
             {"notifications", notifications},
             {"switchToProfiles", switchToProfiles},
+            {"locationDenied", static_cast<bool>(status.LocationDenied)},
         };
         if (status.LinkState != LinkNoAdapter && status.LinkState != LinkRadioOff) {
             json["ssid"] = status.Ssid;
@@ -100,6 +101,8 @@ int RunStatus(const CommandLine& command)
 
     CTextTable table;
     table.AddRow({"State:", LinkStateText(status.LinkState)});
+    if (status.LocationDenied)
+        table.AddRow({"Note:", LocationAccessAdvice});
     if (associated) {
         table.AddRow({"SSID:", status.Ssid});
         table.AddRow({"BSSID:", status.Bssid});
