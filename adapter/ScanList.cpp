@@ -4,6 +4,7 @@
 #include "BssidText.h"
 #include "SignalMapping.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -29,20 +30,18 @@ void ConvertRecord(const NDIS_WLAN_BSSID& record, ScanEntry& entry)
 
 }  // namespace
 
-void ConvertScanAnswer(const unsigned char* answer, size_t size, ScanList& list, NetworkSecurity* security)
+std::vector<HeardNetwork> ConvertScanAnswer(const unsigned char* answer, size_t size)
 {
-    if (size < ListHeaderSize) {
-        list.Count = 0;
-        return;
-    }
+    std::vector<HeardNetwork> networks;
+    if (size < ListHeaderSize)
+        return networks;
 
+    // The count is the driver's word only; the records themselves bound the walk.
     ULONG items = 0;
     std::memcpy(&items, answer, sizeof(items));
-    const int wanted = items > static_cast<ULONG>(ScanListCapacity) ? ScanListCapacity : static_cast<int>(items);
 
-    int converted = 0;
     size_t offset = ListHeaderSize;
-    while (converted < wanted) {
+    while (networks.size() < items) {
         if (size - offset < sizeof(NDIS_WLAN_BSSID))
             break;
         // Records follow each other by their own length and need not be aligned.
@@ -50,21 +49,55 @@ void ConvertScanAnswer(const unsigned char* answer, size_t size, ScanList& list,
         std::memcpy(&record, answer + offset, sizeof(record));
         if (record.Length < sizeof(NDIS_WLAN_BSSID) || record.Length > size - offset)
             break;
-        ConvertRecord(record, list.Entries[converted]);
-        if (security)
-            security[converted] = SecurityFromBeacon(list.Entries[converted].Privacy, answer + offset + sizeof record,
-                                                     record.Length - sizeof record);
-        ++converted;
+        HeardNetwork network = {};
+        ConvertRecord(record, network.Entry);
+        network.Security = SecurityFromBeacon(network.Entry.Privacy, answer + offset + sizeof record,
+                                              record.Length - sizeof record);
+        networks.push_back(network);
         offset += record.Length;
     }
-    list.Count = converted;
+    return networks;
 }
 
-bool ReadScanList(ScanList& list, NetworkSecurity* security)
+bool ReadHeardNetworks(std::vector<HeardNetwork>& networks)
 {
     auto answer = std::make_unique<unsigned char[]>(ScanAnswerSize);  // zero-filled
     if (Vexa5200QueryScanList(AdapterHandle, answer.get(), ScanAnswerSize) != 0)
         return false;
-    ConvertScanAnswer(answer.get(), ScanAnswerSize, list, security);
+    networks = ConvertScanAnswer(answer.get(), ScanAnswerSize);
+    return true;
+}
+
+std::vector<int> StrongestFirst(const std::vector<HeardNetwork>& networks)
+{
+    std::vector<int> order(networks.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return networks[static_cast<size_t>(a)].Entry.SignalStrength >
+               networks[static_cast<size_t>(b)].Entry.SignalStrength;
+    });
+    return order;
+}
+
+void ListStrongest(const std::vector<HeardNetwork>& networks, ScanList& list)
+{
+    std::vector<int> kept = StrongestFirst(networks);
+    if (kept.size() > static_cast<size_t>(ScanListCapacity))
+        kept.resize(ScanListCapacity);
+    // The adapter's order is the one the user knows from before the list was full.
+    std::sort(kept.begin(), kept.end());
+    for (size_t i = 0; i < kept.size(); ++i)
+        list.Entries[i] = networks[static_cast<size_t>(kept[i])].Entry;
+    list.Count = static_cast<int32_t>(kept.size());
+    list.Heard = static_cast<int32_t>(networks.size());
+}
+
+bool ReadScanList(ScanList& list)
+{
+    std::vector<HeardNetwork> networks;
+    if (!ReadHeardNetworks(networks))
+        return false;
+    ListStrongest(networks, list);
     return true;
 }

@@ -125,8 +125,7 @@ void StateChangeStep(IConfigDialogLink& dialog)
         LoadDefaultsIntoPending();
         // An ad-hoc network is not chased after it was lost.
         if (PendingSettings.NetworkMode == NetworkModeInfrastructure) {
-            ApplyRequest = ApplyRequested;
-            AutomaticApplyRequested = 1;
+            RequestApply(ApplyOrigin::Program);
             ReapplyPending = 1;
         }
     }
@@ -153,6 +152,5 @@ void IdleApply()
         return;
     DefaultsApplied = 1;
     LoadDefaultsIntoPending();
-    ApplyRequest = ApplyRequested;
-    AutomaticApplyRequested = 1;
+    RequestApply(ApplyOrigin::Program);
 }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-ProfileUse UseStoredProfile(const char* name, IConfigDialogLink& dialog)
+ProfileUse UseStoredProfile(const char* name, IConfigDialogLink& dialog, ApplyOrigin origin)
 {
     AdapterSettings settings;
     const ProfileUse use = MakeProfileDefault(name, settings);
@@ -15,7 +15,7 @@ ProfileUse UseStoredProfile(const char* name, IConfigDialogLink& dialog)
     // The same hand-over as a page's Apply: the record first, then the request.
     PendingSettings = settings;
     CurrentStatus.LinkState = LinkScanning;
-    ApplyRequest = ApplyRequested;
+    RequestApply(origin);
     if (dialog.IsOpen())
         dialog.StoredDefaultsChanged();
     return use;
@@ -26,7 +26,7 @@ LRESULT AcceptProfileRequest(const COPYDATASTRUCT& data, IConfigDialogLink& dial
     std::string name;
     if (!ReadProfileRequest(data, name))
         return ProfileRequestRefused;
-    switch (UseStoredProfile(name.c_str(), dialog)) {
+    switch (UseStoredProfile(name.c_str(), dialog, ApplyOrigin::User)) {
     case ProfileUse::Stored:
         return ProfileRequestTaken;
     case ProfileUse::NotStored:

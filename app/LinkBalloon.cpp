@@ -1,6 +1,10 @@
 #include "LinkBalloon.h"
 
-#include "ui/survey/SurveyRows.h"
+#include "record/PrintableText.h"
+#include "settings/NotStoredText.h"
+
+#include <cstring>
+#include <utility>
 
 bool ConditionOf(const AdapterStatus& status, LinkCondition& condition)
 {
@@ -14,7 +18,7 @@ bool ConditionOf(const AdapterStatus& status, LinkCondition& condition)
         return true;
     case LinkAssociated:
         condition.State = LinkCondition::Up;
-        condition.Ssid = status.Ssid;
+        condition.Ssid.assign(status.Ssid, strnlen(status.Ssid, sizeof status.Ssid));
         return true;
     case LinkNotAssociated:
     case LinkNotAssociatedAdHoc:
@@ -54,15 +58,36 @@ LinkBalloon ChooseLinkBalloon(const LinkCondition& before, const LinkCondition& 
     return LinkBalloon::None;
 }
 
-BalloonText LinkBalloonText(LinkBalloon balloon, const LinkCondition& before, const LinkCondition& now,
-                            int signalStrength)
+namespace {
+
+// prefix, then name escaped and shortened to what the title has left.
+std::string TitleNaming(const std::string& prefix, const std::string& name)
+{
+    return prefix + EscapeControlBytesWithin(name, BalloonTitleRoom - prefix.size());
+}
+
+// Two names sharing room: each gets half, and what one does not need goes to the other.
+std::pair<std::string, std::string> FitBoth(const std::string& first, const std::string& second, size_t room)
+{
+    const size_t firstLength = EscapeControlBytes(first).size();
+    const size_t secondLength = EscapeControlBytes(second).size();
+    size_t firstRoom = room / 2;
+    if (firstLength < firstRoom)
+        firstRoom = firstLength;
+    else if (secondLength < room - firstRoom)
+        firstRoom = room - secondLength;
+    return {EscapeControlBytesWithin(first, firstRoom), EscapeControlBytesWithin(second, room - firstRoom)};
+}
+
+}  // namespace
+
+BalloonText LinkBalloonText(LinkBalloon balloon, const std::string& network, int signalStrength)
 {
     switch (balloon) {
     case LinkBalloon::Connected:
-        return {"Connected to " + SsidCellText(now.Ssid.c_str()),
-                "Signal strength: " + std::to_string(signalStrength) + "%"};
+        return {TitleNaming("Connected to ", network), "Signal strength: " + std::to_string(signalStrength) + "%"};
     case LinkBalloon::Disconnected:
-        return {"Disconnected from " + SsidCellText(before.Ssid.c_str()), "The wireless link was lost."};
+        return {TitleNaming("Disconnected from ", network), "The wireless link was lost."};
     case LinkBalloon::CardRemoved:
         return {"Wireless card removed", "Insert the card to connect again."};
     case LinkBalloon::CardInserted:
@@ -76,14 +101,16 @@ BalloonText LinkBalloonText(LinkBalloon balloon, const LinkCondition& before, co
     }
 }
 
-BalloonText ProfileSwitchText(const char* profileName, const char* profileSsid, const char* defaultSsid, bool stored)
+BalloonText ProfileSwitchText(const std::string& profileName, const std::string& profileSsid,
+                              const std::string& defaultSsid, bool stored)
 {
-    const std::string reason =
-        "The default network " + SsidCellText(defaultSsid) + " was not reached; " + SsidCellText(profileSsid);
-    if (!stored)
-        return {std::string("Switched to profile ") + profileName,
-                reason + " is in range and is used now, but it could not be stored as the default settings. "
-                         "Run the Skylook setup program again."};
-    return {std::string("Switched to profile ") + profileName,
-            reason + " is in range, so the profile is now the default settings."};
+    const std::string opening = "The default network ";
+    const std::string middle = " was not reached; ";
+    const std::string ending =
+        stored ? std::string(" is in range, so the profile is now the default settings.")
+               : std::string(" is in range and is used now, but it could not be stored as the default settings. ") +
+                     StoreAdviceText;
+    const size_t room = BalloonTextRoom - opening.size() - middle.size() - ending.size();
+    const auto [defaultName, profileNetwork] = FitBoth(defaultSsid, profileSsid, room);
+    return {TitleNaming("Switched to profile ", profileName), opening + defaultName + middle + profileNetwork + ending};
 }

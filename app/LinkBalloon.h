@@ -5,6 +5,7 @@
 
 #include "adapter/AdapterStatus.h"
 
+#include <cstddef>
 #include <string>
 
 // What the user would say the link is doing. Connecting and scanning are no condition of
@@ -25,19 +26,24 @@ enum class LinkBalloon { None, Connected, Disconnected, CardRemoved, CardInserte
 LinkBalloon ChooseLinkBalloon(const LinkCondition& before, const LinkCondition& now, bool associatedBefore,
                               bool userSwitchedRadioOff);
 
+// What the shell's balloon fields hold, without their terminating zero.
+constexpr size_t BalloonTitleRoom = 63;
+constexpr size_t BalloonTextRoom = 255;
+
+// Fits those fields: a name in it is shortened, never the rest.
 struct BalloonText {
     std::string Title;
     std::string Text;
 };
 
-// "Connected to <SSID>" with the signal, "Disconnected from <SSID>", and so on; network
-// names with bytes that would not print are written as the dialog writes them.
-BalloonText LinkBalloonText(LinkBalloon balloon, const LinkCondition& before, const LinkCondition& now,
-                            int signalStrength);
+// "Connected to <SSID>" with the signal, "Disconnected from <SSID>", and so on, with network
+// the one the balloon is about; names with bytes that would not print are written as the
+// dialog writes them.
+BalloonText LinkBalloonText(LinkBalloon balloon, const std::string& network, int signalStrength);
 
 // The balloon that says which stored profile was applied because the defaults' network was
-// out of reach.
-BalloonText ProfileSwitchText(const char* profileName, const char* profileSsid, const char* defaultSsid,
-                              bool stored = true);
+// out of reach, and whether it is now the default settings or could not be stored as such.
+BalloonText ProfileSwitchText(const std::string& profileName, const std::string& profileSsid,
+                              const std::string& defaultSsid, bool stored);
 
 #endif

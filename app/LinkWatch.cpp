@@ -10,24 +10,12 @@ void CLinkWatch::Step(bool radioOnAtTickStart)
 {
     ProfileSwitch used;
     if (m_switcher.Step(used, m_dialog))
-        Show(ProfileSwitchText(used.Profile.c_str(), used.ProfileSsid.c_str(), used.DefaultSsid.c_str(), used.Stored));
-    NoteLinkChange(radioOnAtTickStart);
-}
-
-void CLinkWatch::NoteLinkChange(bool radioOnAtTickStart)
-{
-    LinkCondition now;
-    if (!ConditionOf(CurrentStatus, now))
-        return;
+        Show(ProfileSwitchText(used.Profile, used.ProfileSsid, used.DefaultSsid, used.Stored));
     // RadioOn is cleared between ticks only by the user's radio button; the tick clears it
     // itself when an open dialog has to follow the hardware switch.
-    const bool userSwitchedRadioOff = !radioOnAtTickStart;
-    const LinkBalloon balloon = ChooseLinkBalloon(m_condition, now, m_associatedBefore, userSwitchedRadioOff);
-    if (balloon != LinkBalloon::None)
-        Show(LinkBalloonText(balloon, m_condition, now, CurrentStatus.SignalStrength));
-    if (now.State == LinkCondition::Up)
-        m_associatedBefore = true;
-    m_condition = now;
+    const LinkNewsItem news = m_news.Step(++m_tick, CurrentStatus, !radioOnAtTickStart);
+    if (news.Balloon != LinkBalloon::None)
+        Show(LinkBalloonText(news.Balloon, news.Network, CurrentStatus.SignalStrength));
 }
 
 void CLinkWatch::Show(const BalloonText& text)

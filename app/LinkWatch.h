@@ -3,7 +3,7 @@
 #ifndef SKYLOOK_LINK_WATCH_H
 #define SKYLOOK_LINK_WATCH_H
 
-#include "LinkBalloon.h"
+#include "LinkNews.h"
 #include "ProfileSwitcher.h"
 
 class IConfigDialogLink;
@@ -18,15 +18,15 @@ public:
     void Step(bool radioOnAtTickStart);
 
 private:
-    void NoteLinkChange(bool radioOnAtTickStart);
     // Shows the balloon when the user wants balloons and the dialog is not in view (its Link
     // Info page tells the same). A shell without balloons refuses it, and nothing else changes.
     void Show(const BalloonText& text);
 
     ITrayHost& m_host;
     IConfigDialogLink& m_dialog;
-    LinkCondition m_condition;
-    bool m_associatedBefore = false;
+    // Ticks since start: the clock of the balloons' pacing.
+    int m_tick = 0;
+    CLinkNews m_news;
     CProfileSwitcher m_switcher;
 };
 

@@ -5,6 +5,26 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+int ListedProfiles(const ProfileList& profiles)
+{
+    return std::clamp(profiles.Count, 0, ProfileListCapacity);
+}
+
+bool MayTry(const ProfileList& profiles, int index, const AdapterSettings& defaults,
+            const std::set<std::string>& tried)
+{
+    const AdapterSettings& profile = profiles.Settings[index];
+    // An empty name would join whatever network the card finds first.
+    if (profile.DesiredSSID[0] == '\0' || tried.count(profiles.Names[index]))
+        return false;
+    return std::strcmp(profile.DesiredSSID, defaults.DesiredSSID) != 0 ||
+           NormalisedMode(profile.NetworkMode) != NormalisedMode(defaults.NetworkMode);
+}
+
+}  // namespace
+
 NetworkSecurity ProfileSecurity(const AdapterSettings& settings)
 {
     if (settings.AuthMode == AuthModeWpaPsk || settings.AuthMode == AuthModeWpa)
@@ -24,25 +44,28 @@ bool ProfileFitsNetwork(const AdapterSettings& profile, const ScanEntry& entry, 
     return wanted == security;
 }
 
-int ChooseProfileInRange(const ScanList& scan, const NetworkSecurity* security, const ProfileList& profiles,
+bool AnyProfileToTry(const ProfileList& profiles, const AdapterSettings& defaults,
+                     const std::set<std::string>& tried)
+{
+    for (int p = 0; p < ListedProfiles(profiles); ++p)
+        if (MayTry(profiles, p, defaults, tried))
+            return true;
+    return false;
+}
+
+int ChooseProfileInRange(const std::vector<HeardNetwork>& heard, const ProfileList& profiles,
                          const AdapterSettings& defaults, const std::set<std::string>& tried)
 {
-    const int scanCount = std::clamp(scan.Count, 0, ScanListCapacity);
-    const int profileCount = std::clamp(profiles.Count, 0, ProfileListCapacity);
     int chosen = -1;
     int chosenSignal = -1;
-    for (int p = 0; p < profileCount; ++p) {
-        const AdapterSettings& profile = profiles.Settings[p];
-        if (profile.DesiredSSID[0] == '\0' || tried.count(profiles.Names[p]))
+    for (int p = 0; p < ListedProfiles(profiles); ++p) {
+        if (!MayTry(profiles, p, defaults, tried))
             continue;
-        if (std::strcmp(profile.DesiredSSID, defaults.DesiredSSID) == 0 &&
-            NormalisedMode(profile.NetworkMode) == NormalisedMode(defaults.NetworkMode))
-            continue;
-        for (int s = 0; s < scanCount; ++s) {
-            const ScanEntry& entry = scan.Entries[s];
-            if (entry.SignalStrength > chosenSignal && ProfileFitsNetwork(profile, entry, security[s])) {
+        for (const HeardNetwork& network : heard) {
+            if (network.Entry.SignalStrength > chosenSignal &&
+                ProfileFitsNetwork(profiles.Settings[p], network.Entry, network.Security)) {
                 chosen = p;
-                chosenSignal = entry.SignalStrength;
+                chosenSignal = network.Entry.SignalStrength;
             }
         }
     }

@@ -9,6 +9,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 // What a profile asks of a network: WPA for the WPA modes, WEP while WEP is on, else open.
 NetworkSecurity ProfileSecurity(const AdapterSettings& settings);
@@ -18,11 +19,14 @@ NetworkSecurity ProfileSecurity(const AdapterSettings& settings);
 // it fits both; a network that says WPA fits only WPA, an open one only an open profile.
 bool ProfileFitsNetwork(const AdapterSettings& profile, const ScanEntry& entry, NetworkSecurity security);
 
-// The index in profiles of the profile to apply, or -1: of the profiles not yet tried, and
-// not for the defaults' own network (the defaults were just tried on it), the one whose
-// network is heard strongest; among equals the first in the store's order. security holds
-// scan.Count entries.
-int ChooseProfileInRange(const ScanList& scan, const NetworkSecurity* security, const ProfileList& profiles,
+// Whether any profile could still be chosen, whatever the scan: one with a network name, not
+// yet tried, and not for the defaults' own network (the defaults were just tried on it).
+bool AnyProfileToTry(const ProfileList& profiles, const AdapterSettings& defaults,
+                     const std::set<std::string>& tried);
+
+// The index in profiles of the profile to apply, or -1: of the profiles that could be tried,
+// the one whose network is heard strongest; among equals the first in the store's order.
+int ChooseProfileInRange(const std::vector<HeardNetwork>& heard, const ProfileList& profiles,
                          const AdapterSettings& defaults, const std::set<std::string>& tried);
 
 #endif

@@ -2,17 +2,17 @@
 
 #include "IncomingProfileRequest.h"
 #include "ProfileChoice.h"
-#include "TickState.h"
 
 #include "adapter/AdapterWrappers.h"
 #include "adapter/ScanList.h"
 #include "settings/DefaultsInUse.h"
 #include "settings/ProfileStore.h"
 #include "settings/UserOptions.h"
+#include "state/ConfigDialogLink.h"
 #include "state/ProgramState.h"
 
-#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -24,15 +24,20 @@ constexpr int ApplyPushed = 2;
 bool CProfileSwitcher::Step(ProfileSwitch& used, IConfigDialogLink& dialog)
 {
     const int state = CurrentStatus.LinkState;
-    if (state == LinkAssociated) {
-        m_watch = Watch::Off;
-        m_tried.clear();
-        AutomaticApplyRequested = 0;
+    if (ApplyRequest == ApplyPushed) {
+        // Judged when the record goes out, not when it was asked for: a request raised after
+        // the program's own and before its push replaced the record, and the origin with it.
+        // The status of this tick may still show the link that the apply is replacing.
+        if (ApplyRequestOrigin == ApplyOrigin::User)
+            m_userChoiceStands = true;
+        m_watch = m_userChoiceStands ? Watch::Off : Watch::Counting;
+        m_ticks = 0;
         return false;
     }
-    if (AutomaticApplyRequested) {
-        AutomaticApplyRequested = 0;
-        m_watch = Watch::AwaitingApply;
+    if (state == LinkAssociated) {
+        m_watch = Watch::Off;
+        m_userChoiceStands = false;
+        m_tried.clear();
         return false;
     }
     if (state == LinkNoAdapter || state == LinkRadioOff) {
@@ -40,50 +45,45 @@ bool CProfileSwitcher::Step(ProfileSwitch& used, IConfigDialogLink& dialog)
         m_watch = Watch::Off;
         return false;
     }
-    if (ApplyRequest == ApplyPushed) {
-        // The apply that was awaited went out now; any other one is the user's own (a page,
-        // the companion tool), and what the user chose is not second-guessed.
-        m_watch = m_watch == Watch::AwaitingApply ? Watch::Counting : Watch::Off;
-        m_ticks = 0;
-        return false;
-    }
     if (m_watch == Watch::Counting && ++m_ticks >= DefaultsWaitTicks) {
         m_watch = Watch::Searching;
         m_ticks = RescanTicks;  // the first search at once
     }
-    if (m_watch != Watch::Searching || !Due() || ++m_ticks < RescanTicks)
+    if (m_watch != Watch::Searching || !MayAct(dialog) || ++m_ticks < RescanTicks)
         return false;
     m_ticks = 0;
     return ReadUserOption(UserOption::SwitchToProfiles) && TrySwitch(used, dialog);
 }
 
-bool CProfileSwitcher::Due() const
+bool CProfileSwitcher::MayAct(const IConfigDialogLink& dialog) const
 {
-    return ApplyRequest == ApplyIdle && RadioOn && !ZeroConfigActive;
+    // Not under the user's eyes: the dialog's pages would reload with the new defaults over
+    // what he is typing. Closing the dialog only hides it, so hidden counts as closed.
+    return ApplyRequest == ApplyIdle && RadioOn && !ZeroConfigActive && !dialog.IsShown();
 }
 
 bool CProfileSwitcher::TrySwitch(ProfileSwitch& used, IConfigDialogLink& dialog)
 {
-    ScanList scan;
-    std::memset(&scan, 0, sizeof scan);
-    NetworkSecurity security[ScanListCapacity] = {};
-    if (!StartScan() || !ReadScanList(scan, security))
-        return false;
     // Large (every profile's record), so not on the stack.
     auto profiles = std::make_unique<ProfileList>();
     if (!EnumerateProfiles(*profiles))
         return false;
     const AdapterSettings defaults = DefaultSettingsInUse();
-    const int index = ChooseProfileInRange(scan, security, *profiles, defaults, m_tried);
+    // A scan only when it could lead somewhere: with no profile left to try, one every half
+    // minute for as long as the link stays down would disturb the card for nothing.
+    if (!AnyProfileToTry(*profiles, defaults, m_tried))
+        return false;
+    std::vector<HeardNetwork> heard;
+    if (!StartScan() || !ReadHeardNetworks(heard))
+        return false;
+    const int index = ChooseProfileInRange(heard, *profiles, defaults, m_tried);
     if (index < 0)
         return false;
     const std::string name = profiles->Names[index];
     m_tried.insert(name);
-    const ProfileUse use = UseStoredProfile(name.c_str(), dialog);
+    const ProfileUse use = UseStoredProfile(name.c_str(), dialog, ApplyOrigin::Program);
     if (use == ProfileUse::Missing || use == ProfileUse::Unreadable)
         return false;
-    // The profile is the default settings now; should it not come up either, the next one.
-    m_watch = Watch::AwaitingApply;
     used = {name, profiles->Settings[index].DesiredSSID, defaults.DesiredSSID, use == ProfileUse::Stored};
     return true;
 }

@@ -1,7 +1,7 @@
-// Falling back on a stored profile: every automatic apply of the default settings is
-// watched, and when the link is not up ten ticks after it went out, and the user has asked
-// for it, the program scans and applies a stored profile whose network is in range; while
-// none is, it scans again now and then until the link is up.
+// Falling back on a stored profile: every apply of the default settings that the program
+// made by itself is watched, and when the link is not up ten ticks after it went out, and the
+// user has asked for it, the program scans and applies a stored profile whose network is in
+// range; while none is, it scans again now and then until the link is up.
 #ifndef SKYLOOK_PROFILE_SWITCHER_H
 #define SKYLOOK_PROFILE_SWITCHER_H
 
@@ -30,12 +30,16 @@ public:
     bool Step(ProfileSwitch& used, IConfigDialogLink& dialog);
 
 private:
-    bool Due() const;
+    // Whether the switcher may act on this tick: it scans and switches only then.
+    bool MayAct(const IConfigDialogLink& dialog) const;
     bool TrySwitch(ProfileSwitch& used, IConfigDialogLink& dialog);
 
-    enum class Watch { Off, AwaitingApply, Counting, Searching };
+    enum class Watch { Off, Counting, Searching };
     Watch m_watch = Watch::Off;
     int m_ticks = 0;
+    // The user made an apply and the link has not been up since: what he chose is not
+    // second-guessed, not even by the re-applies of his settings after it failed.
+    bool m_userChoiceStands = false;
     // Profiles applied since the link was last up: each is tried once, so two profiles that
     // both fail do not take turns for ever.
     std::set<std::string> m_tried;

@@ -9,7 +9,6 @@ int AntennaSet = 0;
 unsigned char RadioOffSeen = 0;
 int ReapplyCount = 0;
 unsigned char ReapplyPending = 0;
-unsigned char AutomaticApplyRequested = 0;
 
 void ResetProgramState()
 {
@@ -20,6 +19,5 @@ void ResetProgramState()
     RadioOffSeen = 0;
     ReapplyCount = 0;
     ReapplyPending = 0;
-    AutomaticApplyRequested = 0;
     ForgetUnstoredDefaultSettings();
 }

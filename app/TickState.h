@@ -13,9 +13,6 @@ extern int AntennaSet;
 // again. Until that report a radio-on answer may be a switch-off the adapter has not carried
 // out yet. Meaningless while RadioOn is set.
 extern unsigned char RadioOffSeen;
-// An automatic apply of the default settings (the idle apply, a re-apply) was requested; the
-// profile fallback takes it and watches whether the link comes up.
-extern unsigned char AutomaticApplyRequested;
 // Automatic re-applies after a lost association: 0 none pending, 1..3 may re-apply, 4 exhausted.
 extern int ReapplyCount;
 // The request on its way is a re-apply, counted in ReapplyCount when it was requested; the

@@ -1,9 +1,13 @@
 #include "TrayNotify.h"
 
+#include "LinkBalloon.h"
+
 #include <cstdio>
 #include <cstring>
 
 static_assert(sizeof(void*) != 8 || TrayRecordSize == 504, "64-bit Windows 2000 layout");
+static_assert(sizeof(NOTIFYICONDATAA::szInfoTitle) == BalloonTitleRoom + 1, "the title's room is the field");
+static_assert(sizeof(NOTIFYICONDATAA::szInfo) == BalloonTextRoom + 1, "the text's room is the field");
 static_assert(sizeof(void*) != 4 || TrayRecordSize == 488, "32-bit Windows 2000 layout");
 
 void FillTrayRecord(NOTIFYICONDATAA& record, HWND owner, UINT callbackMessage, HICON icon, const char* tooltip)

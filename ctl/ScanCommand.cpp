@@ -1,14 +1,13 @@
 #include "ctl/AdapterSession.h"
 #include "ctl/Commands.h"
 #include "ctl/JsonOutput.h"
-#include "ctl/ScanOrder.h"
 #include "ctl/SkylookCtl.h"
 #include "ctl/TextTable.h"
 
 #include "adapter/AdapterWrappers.h"
+#include "adapter/ScanList.h"
 
-
-#include <cstring>
+#include <vector>
 #include <ostream>
 #include <string>
 
@@ -23,9 +22,7 @@ const char* ModeText(uint32_t mode)
 
 int RunScan(const CommandLine& command)
 {
-    ScanList list;
-    std::memset(&list, 0, sizeof list);
-    NetworkSecurity security[ScanListCapacity] = {};
+    std::vector<HeardNetwork> networks;
     {
         CAdapterSession session;
         if (!session.Usable()) {
@@ -37,26 +34,26 @@ int RunScan(const CommandLine& command)
             ReportRadioOff(command.Err);
             return ExitFailed;
         }
-        if (!StartScan() || !ReadScanList(list, security)) {
+        if (!StartScan() || !ReadHeardNetworks(networks)) {
             command.Err << "skylookctl: the adapter did not answer the scan. Try again; if it keeps failing,\n"
                            "remove and insert the card.\n";
             return ExitFailed;
         }
     }
 
-    const std::vector<int> order = StrongestFirst(list);
+    const std::vector<int> order = StrongestFirst(networks);
     if (command.Json) {
-        nlohmann::json networks = nlohmann::json::array();
+        nlohmann::json heard = nlohmann::json::array();
         for (int i : order) {
-            const ScanEntry& entry = list.Entries[i];
-            networks.push_back({{"bssid", entry.Bssid},
-                                {"ssid", entry.Ssid},
-                                {"security", NetworkSecurityName(security[i])},
-                                {"mode", ModeText(entry.NetworkMode)},
-                                {"channel", entry.Channel},
-                                {"signal", entry.SignalStrength}});
+            const ScanEntry& entry = networks[i].Entry;
+            heard.push_back({{"bssid", entry.Bssid},
+                             {"ssid", entry.Ssid},
+                             {"security", NetworkSecurityName(networks[i].Security)},
+                             {"mode", ModeText(entry.NetworkMode)},
+                             {"channel", entry.Channel},
+                             {"signal", entry.SignalStrength}});
         }
-        WriteJson(command.Out, networks);
+        WriteJson(command.Out, heard);
         return ExitOk;
     }
     if (order.empty()) {
@@ -66,8 +63,8 @@ int RunScan(const CommandLine& command)
     CTextTable table;
     table.AddRow({"BSSID", "SSID", "Security", "Mode", "Channel", "Signal"});
     for (int i : order) {
-        const ScanEntry& entry = list.Entries[i];
-        table.AddRow({entry.Bssid, entry.Ssid, NetworkSecurityName(security[i]), ModeText(entry.NetworkMode),
+        const ScanEntry& entry = networks[i].Entry;
+        table.AddRow({entry.Bssid, entry.Ssid, NetworkSecurityName(networks[i].Security), ModeText(entry.NetworkMode),
                       std::to_string(entry.Channel), std::to_string(entry.SignalStrength) + "%"});
     }
     table.Print(command.Out);

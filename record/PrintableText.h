@@ -28,4 +28,24 @@ inline std::string EscapeControlBytes(const std::string& text)
     return shown;
 }
 
+// The text as EscapeControlBytes writes it, in at most room characters: a longer one is cut
+// between escapes, never inside one, and ends in "..." so that the cut shows.
+inline std::string EscapeControlBytesWithin(const std::string& text, size_t room)
+{
+    std::string shown = EscapeControlBytes(text);
+    if (shown.size() <= room)
+        return shown;
+    const std::string ellipsis = "...";
+    if (room <= ellipsis.size())
+        return ellipsis.substr(0, room);
+    shown.clear();
+    for (const char c : text) {
+        const std::string unit = EscapeControlBytes(std::string(1, c));
+        if (shown.size() + unit.size() > room - ellipsis.size())
+            break;
+        shown += unit;
+    }
+    return shown + ellipsis;
+}
+
 #endif

@@ -8,6 +8,9 @@ constexpr const char SettingsNotStoredText[] =
     "The settings are used now but could not be stored, so they will be lost when Skylook restarts.\n"
     "Run the Skylook setup program again, or run Skylook as an administrator.";
 
+// The advice alone, where the program says in its own words what could not be stored.
+constexpr const char StoreAdviceText[] = "Run the Skylook setup program again, or run Skylook as an administrator.";
+
 // The companion's advice on standard error, ahead of exit status 1, and its sentence when
 // settings it applied could not be stored.
 constexpr const char StoreAdviceToolText[] =

@@ -5,6 +5,7 @@
 AdapterStatus CurrentStatus = {};
 AdapterSettings PendingSettings = {};
 int ApplyRequest = ApplyIdle;
+ApplyOrigin ApplyRequestOrigin = ApplyOrigin::User;
 unsigned char RadioOn = 0;
 unsigned char ConfigDialogOpen = 0;
 int ZeroConfigActive = 0;
@@ -12,6 +13,12 @@ int PreviousLinkState = 0;
 ScanList LastScan = {};
 OSVERSIONINFOA OsVersion = {};
 EapCertificateSelection EapSelection = {};
+
+void RequestApply(ApplyOrigin origin)
+{
+    ApplyRequest = ApplyRequested;
+    ApplyRequestOrigin = origin;
+}
 
 bool IsWindowsXp(const OSVERSIONINFOA& version)
 {
@@ -23,6 +30,7 @@ void ResetSharedState()
     std::memset(&CurrentStatus, 0, sizeof CurrentStatus);
     std::memset(&PendingSettings, 0, sizeof PendingSettings);
     ApplyRequest = ApplyIdle;
+    ApplyRequestOrigin = ApplyOrigin::User;
     RadioOn = 0;
     ConfigDialogOpen = 0;
     ZeroConfigActive = 0;

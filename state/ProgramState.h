@@ -15,13 +15,24 @@ extern AdapterStatus CurrentStatus;
 // The record that the next apply pushes to the adapter.
 extern AdapterSettings PendingSettings;
 
-// ApplyRequest: a page fills PendingSettings completely, then sets ApplyRequested; the tick
-// counts the request on and brings it back to ApplyIdle once the apply has settled.
+// ApplyRequest: a page fills PendingSettings completely, then raises the request with
+// RequestApply; the tick counts the request on and brings it back to ApplyIdle once the apply
+// has settled.
 enum : int {
     ApplyIdle = 0,
     ApplyRequested = 1,
 };
 extern int ApplyRequest;
+
+// Who asked for the apply that ApplyRequest counts. The program's own recovery (the apply of
+// the defaults after start or after a lost link, the switch to a profile in range) gives way to
+// what the user chose, so the answer travels with the request: a request raised after the
+// program's own, before it went out, replaces the record and so is the user's.
+enum class ApplyOrigin : unsigned char { User, Program };
+extern ApplyOrigin ApplyRequestOrigin;
+
+// Raises the request for PendingSettings, made by origin.
+void RequestApply(ApplyOrigin origin = ApplyOrigin::User);
 
 // The user interface treats the radio as on.
 extern unsigned char RadioOn;

@@ -96,6 +96,7 @@ TEST_F(EndToEndTest, ScanListOfTheSoftwareAdapterHoldsAtMost32Networks)
     ScanList list = {};
     ASSERT_TRUE(ReadScanList(list));
     ASSERT_EQ(32, list.Count);
+    EXPECT_EQ(40, list.Heard);
     std::set<std::string> names;
     for (int i = 0; i < list.Count; ++i) {
         names.insert(list.Entries[i].Ssid);

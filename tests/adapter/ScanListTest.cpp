@@ -59,17 +59,45 @@ TEST_F(ScanListTest, ConvertsEachFieldOfARecord)
     EXPECT_TRUE(Untouched(list.Entries[3]));
 }
 
-TEST_F(ScanListTest, FortyNetworksGiveTheFirst32InTheAnswersOrder)
+TEST_F(ScanListTest, EveryNetworkIsHeardAndAFullListKeepsTheStrongestInTheAnswersOrder)
 {
+    // Every fifth network faint, so that the list cannot keep the first 32 of the answer.
     std::vector<RecordSpec> records;
     for (int i = 0; i < 40; ++i) {
-        records.push_back(Named("Net" + std::to_string(100 - i)));  // descending, so sorting would show
+        records.push_back(Named("Net" + std::to_string(i)));
         records.back().Mac[5] = static_cast<unsigned char>(i);
+        records.back().Rssi = i % 5 == 0 ? -96 : -80;
     }
-    const ScanList list = Scanned(records);
+    ScanAnswer answer(static_cast<ULONG>(records.size()));
+    for (const RecordSpec& record : records)
+        answer.Add(record);
+    answer.Inject();
+    std::vector<HeardNetwork> heard;
+    ASSERT_TRUE(ReadHeardNetworks(heard));
+    ASSERT_EQ(40u, heard.size());
+    EXPECT_STREQ("Net39", heard[39].Entry.Ssid) << "the last record is read too";
+
+    ScanList list = MarkedList();
+    ListStrongest(heard, list);
     ASSERT_EQ(32, list.Count);
-    for (int i = 0; i < 32; ++i)
-        EXPECT_EQ("Net" + std::to_string(100 - i), list.Entries[i].Ssid) << "entry " << i;
+    EXPECT_EQ(40, list.Heard);
+    int listed = 0;
+    for (int i = 1; i < 40; ++i) {
+        if (i % 5 == 0)
+            continue;
+        EXPECT_EQ("Net" + std::to_string(i), list.Entries[listed++].Ssid);
+    }
+}
+
+TEST(ScanOrder, StrongestFirstAndEqualStrengthsInTheAdaptersOrder)
+{
+    std::vector<HeardNetwork> networks;
+    for (int strength : {40, 90, 60, 90, 10}) {
+        networks.push_back({});
+        networks.back().Entry.SignalStrength = strength;
+    }
+    EXPECT_EQ((std::vector<int>{1, 3, 2, 0, 4}), StrongestFirst(networks));
+    EXPECT_TRUE(StrongestFirst({}).empty());
 }
 
 TEST_F(ScanListTest, SsidIsTheBytesUpToTheFirstNulAtMost32)
@@ -188,7 +216,5 @@ TEST_F(ScanListTest, RecordRunningPastTheEndOfTheAnswerBuffer)
 TEST_F(ScanListTest, ConvertingAnAnswerShorterThanItsHeader)
 {
     const unsigned char tiny[2] = {5, 0};
-    ScanList list = MarkedList();
-    ConvertScanAnswer(tiny, sizeof(tiny), list);
-    EXPECT_EQ(0, list.Count);
+    EXPECT_TRUE(ConvertScanAnswer(tiny, sizeof(tiny)).empty());
 }

@@ -2,17 +2,24 @@
 #include "MachineRegistry.h"
 #include "RecordingDialogLink.h"
 #include "RecordingTrayHost.h"
+#include "ScanAnswer.h"
+#include "SimNetwork.h"
 #include "UserOptionValues.h"
 
+#include "app/IncomingProfileRequest.h"
+#include "app/LinkNews.h"
 #include "app/ProfileSwitcher.h"
 #include "app/TickState.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
+#include "settings/NotStoredText.h"
 #include "settings/UserOptions.h"
 #include "state/ProgramState.h"
+#include "ui/common/PendingApply.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -21,7 +28,7 @@ namespace {
 // The whole tick of the tray monitor, with the tray and the dialog recorded; the stored
 // settings and this user's options start from nothing.
 class LinkWatch : public AdapterScene {
-protected:
+public:
     void SetUp() override
     {
         AdapterScene::SetUp();
@@ -75,35 +82,40 @@ TEST_F(LinkWatch, BalloonsTellChangesButNotTheFirstAssociationNorWhileTheDialogS
     EXPECT_TRUE(host.balloons.empty()) << "the first association after start";
 
     ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -120));
-    Tick();
+    Tick(LossConfirmTicks + 1);
     ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -50));
     TickUntilAssociated();
-    const int signal = CurrentStatus.SignalStrength;
+    Tick(SameNetworkQuietTicks);
 
     // The radio set follows the switch while the dialog shows; its page says what happened.
     dialog.open = true;
     ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
     Tick(2);
-    dialog.open = false;
     ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
     TickUntilAssociated();
-    const int signalAgain = CurrentStatus.SignalStrength;
+    // Closed, the dialog is only hidden: it is open still, and out of view.
+    dialog.hidden = true;
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+    Tick(2);
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
+    TickUntilAssociated();
 
     ASSERT_TRUE(WriteUserOption(UserOption::Notifications, false));
     ASSERT_EQ(0, VexaSimSetCardPresent(0));
     Tick(2);
 
-    EXPECT_EQ((std::vector<std::string>{"Disconnected from Wireless | The wireless link was lost.",
-                                        "Connected to Wireless | Signal strength: " + std::to_string(signal) + "%",
-                                        "Radio switched on | The card's radio is on again.",
-                                        "Connected to Wireless | Signal strength: " + std::to_string(signalAgain) + "%"}),
-              host.balloons);
+    std::vector<std::string> titles;
+    for (const std::string& balloon : host.balloons)
+        titles.push_back(balloon.substr(0, balloon.find(" | ")));
+    EXPECT_EQ((std::vector<std::string>{"Disconnected from Wireless", "Connected to Wireless", "Radio switched off",
+                                        "Radio switched on"}),
+              titles);
 }
 
 // Defaults for "Wireless", which is out of range; "Office" is stored for a network out of
 // range too, "Cafe" for one in range.
 class ProfileFallback : public LinkWatch {
-protected:
+public:
     void SetUp() override
     {
         LinkWatch::SetUp();
@@ -118,6 +130,19 @@ protected:
         AdapterSettings settings = StoredDefaultSettings();
         std::snprintf(settings.DesiredSSID, sizeof settings.DesiredSSID, "%s", ssid);
         return settings;
+    }
+    // The companion's `use NAME`, as the program's window receives it.
+    void RequestProfile(const char* name)
+    {
+        COPYDATASTRUCT data = {ProfileRequestTag, static_cast<DWORD>(std::strlen(name)), const_cast<char*>(name)};
+        ASSERT_EQ(ProfileRequestTaken, AcceptProfileRequest(data, dialog));
+    }
+    int SwitchBalloons(const std::string& profile)
+    {
+        const std::string title = "Switched to profile " + profile + " | ";
+        return static_cast<int>(std::count_if(host.balloons.begin(), host.balloons.end(), [&](const std::string& b) {
+            return b.compare(0, title.size(), title) == 0;
+        }));
     }
 };
 
@@ -161,7 +186,7 @@ TEST_F(ProfileFallback, ANetworkThatComesIntoRangeLaterIsFoundByTheNextScan)
     TickUntilAssociated();
 }
 
-TEST_F(ProfileFallback, TwoProfilesThatBothFailAreEachTriedOnceNotInTurnsForEver)
+TEST_F(ProfileFallback, TwoProfilesThatBothFailAreEachTriedOnceNotInTurnsForEverNorScannedForAfter)
 {
     ASSERT_TRUE(WriteUserOption(UserOption::SwitchToProfiles, true));
     ASSERT_EQ(0, VexaSimCommand("network add OfficeNet channel=9 rssi=-70", nullptr, 0));
@@ -171,6 +196,8 @@ TEST_F(ProfileFallback, TwoProfilesThatBothFailAreEachTriedOnceNotInTurnsForEver
     EXPECT_EQ(1, Journaled("SetSsid \"CafeNet\" 7 0"));
     EXPECT_EQ(1, Journaled("SetSsid \"OfficeNet\" 9 0"));
     EXPECT_EQ(2u, host.balloons.size());
+    // With every profile tried there is nothing to scan for.
+    EXPECT_EQ(5, Journaled("Scan")) << "three applies and the two searches that found a profile";
 }
 
 TEST_F(ProfileFallback, WithTheOptionOffTheDefaultsStayAndNothingElseIsTried)
@@ -182,5 +209,142 @@ TEST_F(ProfileFallback, WithTheOptionOffTheDefaultsStayAndNothingElseIsTried)
     EXPECT_EQ(0, Journaled("SetSsid \"CafeNet\" 7 0"));
     EXPECT_TRUE(host.balloons.empty());
 }
+
+// The rules of the switch, each played through the real tick with the software adapter, the
+// option on. Defaults for "Wireless" (out of range), "Cafe" in range, "Office" not.
+struct SwitchRow {
+    const char* name;
+    void (*play)(ProfileFallback& t);
+};
+
+void SetLevel(const char* ssid, int rssi)
+{
+    ASSERT_EQ(0, VexaSimSetNetworkRssi(ssid, rssi));
+}
+
+const SwitchRow SwitchRows[] = {
+    {"TheDialogInViewHoldsTheSwitchUntilItIsClosed",
+     [](ProfileFallback& t) {
+         t.dialog.open = true;
+         t.Tick(2 + DefaultsWaitTicks + RescanTicks);
+         EXPECT_STREQ("Wireless", StoredDefaultSettings().DesiredSSID);
+         EXPECT_EQ(1, t.Journaled("Scan")) << "only the apply's own";
+         t.dialog.hidden = true;
+         t.Tick();
+         EXPECT_STREQ("CafeNet", StoredDefaultSettings().DesiredSSID);
+     }},
+    {"TheUsersUseOfAProfileOutOfRangeStandsThroughTheLossAndTheReapplies",
+     [](ProfileFallback& t) {
+         DefaultsApplied = 1;
+         Join("CafeNet");
+         t.TickUntilAssociated();
+         t.RequestProfile("Office");
+         t.Tick(2 * (DefaultsWaitTicks + RescanTicks));
+         EXPECT_STREQ("OfficeNet", StoredDefaultSettings().DesiredSSID);
+         EXPECT_EQ(0, t.SwitchBalloons("Cafe"));
+     }},
+    {"AnApplyBetweenTheProgramsRequestAndItsPushIsTheUsers",
+     [](ProfileFallback& t) {
+         t.Tick();
+         ASSERT_EQ(ApplyRequested, ApplyRequest) << "the idle apply of the defaults";
+         SaveAndRequestApply(ProfileFallback::Open("OfficeNet"));
+         t.Tick(2 * (DefaultsWaitTicks + RescanTicks));
+         EXPECT_STREQ("OfficeNet", StoredDefaultSettings().DesiredSSID);
+         EXPECT_EQ(0, t.Journaled("SetSsid \"CafeNet\" 7 0"));
+     }},
+    {"WithNoProfileStoredNothingIsScanned",
+     [](ProfileFallback& t) {
+         ASSERT_TRUE(DeleteProfile("Cafe"));
+         ASSERT_TRUE(DeleteProfile("Office"));
+         t.Tick(2 + DefaultsWaitTicks + 2 * RescanTicks);
+         EXPECT_EQ(1, t.Journaled("Scan")) << "only the apply's own";
+     }},
+    {"TheStrongestOfSixtyFourNetworksIsChosenThoughHeardLast",
+     [](ProfileFallback& t) {
+         ASSERT_EQ(0, VexaSimRemoveAllNetworks());
+         const VexaSimNetwork office = SimNetwork("OfficeNet", VEXASIM_OPEN, -88);
+         ASSERT_EQ(0, VexaSimAddNetwork(&office));
+         for (int i = 0; i < 62; ++i) {
+             const VexaSimNetwork crowd = SimNetwork(("Crowd" + std::to_string(i)).c_str(), VEXASIM_OPEN, -90);
+             ASSERT_EQ(0, VexaSimAddNetwork(&crowd));
+         }
+         const VexaSimNetwork cafe = SimNetwork("CafeNet", VEXASIM_OPEN, -58);
+         ASSERT_EQ(0, VexaSimAddNetwork(&cafe));
+         t.Tick(2 + DefaultsWaitTicks);
+         EXPECT_STREQ("CafeNet", StoredDefaultSettings().DesiredSSID);
+     }},
+    {"ALinkAtTheEdgeOfRangeIsToldOnlyOnceItStaysDown",
+     [](ProfileFallback& t) {
+         ASSERT_TRUE(SaveDefaultSettings(ProfileFallback::Open("CafeNet")));
+         t.TickUntilAssociated();
+         // The level comes and goes every two seconds for a minute.
+         for (int i = 0; i < 15; ++i) {
+             SetLevel("CafeNet", -120);
+             t.Tick(2);
+             SetLevel("CafeNet", -58);
+             t.Tick(2);
+         }
+         EXPECT_TRUE(t.host.balloons.empty());
+         SetLevel("CafeNet", -120);
+         t.Tick(LossConfirmTicks + 1);
+         EXPECT_EQ(std::vector<std::string>{"Disconnected from CafeNet | The wireless link was lost."}, t.host.balloons);
+     }},
+    {"AfterALostLinkAndItsReappliesTheSwitcherActsAndTriesAProfileAgain",
+     [](ProfileFallback& t) {
+         t.Tick(2 + DefaultsWaitTicks);
+         ASSERT_STREQ("CafeNet", StoredDefaultSettings().DesiredSSID);
+         t.TickUntilAssociated();
+         // Home again, where the user chooses his own network...
+         ASSERT_EQ(0, VexaSimCommand("network add Wireless channel=6 rssi=-55", nullptr, 0));
+         ASSERT_TRUE(SaveProfile("Home", ProfileFallback::Open("Wireless")));
+         t.RequestProfile("Home");
+         t.Tick(2);
+         t.TickUntilAssociated();
+         ASSERT_STREQ("Wireless", CurrentStatus.Ssid);
+         // ...and leaves: its re-applies are spent, and "Cafe", tried before the link was up,
+         // is tried again.
+         ASSERT_EQ(0, VexaSimRemoveNetwork("Wireless"));
+         t.Tick(4 * DefaultsWaitTicks);
+         EXPECT_STREQ("CafeNet", StoredDefaultSettings().DesiredSSID);
+         EXPECT_EQ(2, t.SwitchBalloons("Cafe"));
+     }},
+    {"AProfileWithoutANetworkNameIsNeverChosen",
+     [](ProfileFallback& t) {
+         ASSERT_TRUE(DeleteProfile("Cafe"));
+         ASSERT_TRUE(SaveProfile("Hidden", ProfileFallback::Open("")));
+         t.Tick(2 + DefaultsWaitTicks - 1);
+         // The search hears one network, strong, that does not say its name.
+         ScanAnswer(1).Add(Named("")).Inject();
+         t.Tick();
+         EXPECT_STREQ("Wireless", StoredDefaultSettings().DesiredSSID);
+         EXPECT_EQ(0, t.SwitchBalloons("Hidden"));
+     }},
+    {"ASwitchThatCouldNotBeStoredSaysSoAndGivesTheAdvice",
+     [](ProfileFallback& t) {
+         t.Tick(2 + DefaultsWaitTicks - 1);
+         ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+         t.Tick();
+         ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 0));
+         ASSERT_EQ(1, t.SwitchBalloons("Cafe"));
+         EXPECT_EQ(std::string::npos, t.host.balloons[0].find("is now the default settings"));
+         EXPECT_NE(std::string::npos, t.host.balloons[0].find(StoreAdviceText));
+     }},
+};
+
+void PrintTo(const SwitchRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SwitchRules : public ProfileFallback, public testing::WithParamInterface<SwitchRow> {};
+
+TEST_P(SwitchRules, Hold)
+{
+    ASSERT_TRUE(WriteUserOption(UserOption::SwitchToProfiles, true));
+    GetParam().play(*this);
+}
+
+INSTANTIATE_TEST_SUITE_P(Switch, SwitchRules, testing::ValuesIn(SwitchRows),
+                         [](const testing::TestParamInfo<SwitchRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -43,14 +43,14 @@ AdapterSettings Profile(const char* ssid, uint32_t mode, NetworkSecurity securit
 std::string Choose(const std::vector<Heard>& heard, const std::vector<Stored>& stored,
                    const std::set<std::string>& tried = {})
 {
-    ScanList scan = {};
-    NetworkSecurity security[ScanListCapacity] = {};
+    std::vector<HeardNetwork> scan;
     for (const Heard& network : heard) {
-        ScanEntry& entry = scan.Entries[scan.Count];
-        std::snprintf(entry.Ssid, sizeof entry.Ssid, "%s", network.ssid);
-        entry.NetworkMode = network.mode;
-        entry.SignalStrength = network.signal;
-        security[scan.Count++] = network.security;
+        HeardNetwork entry = {};
+        std::snprintf(entry.Entry.Ssid, sizeof entry.Entry.Ssid, "%s", network.ssid);
+        entry.Entry.NetworkMode = network.mode;
+        entry.Entry.SignalStrength = network.signal;
+        entry.Security = network.security;
+        scan.push_back(entry);
     }
     auto profiles = std::make_unique<ProfileList>();
     std::memset(profiles.get(), 0, sizeof *profiles);
@@ -58,7 +58,7 @@ std::string Choose(const std::vector<Heard>& heard, const std::vector<Stored>& s
         std::snprintf(profiles->Names[profiles->Count], ProfileNameSize, "%s", profile.name);
         profiles->Settings[profiles->Count++] = Profile(profile.ssid, profile.mode, profile.security);
     }
-    const int index = ChooseProfileInRange(scan, security, *profiles, Profile("Home", Infra, S::Open), tried);
+    const int index = ChooseProfileInRange(scan, *profiles, Profile("Home", Infra, S::Open), tried);
     return index < 0 ? "" : profiles->Names[index];
 }
 

@@ -1,11 +1,9 @@
 // The parts of the tool that need neither adapter nor registry: security from a beacon, the
-// scan order, the registry script, the import's checks, the console tables and a profile in
-// words.
+// registry script, the import's checks, the console tables and a profile in words.
 #include "adapter/ScanSecurity.h"
 #include "ctl/ImportPlan.h"
 #include "ctl/ProfileText.h"
 #include "ctl/RegistryScript.h"
-#include "ctl/ScanOrder.h"
 #include "ctl/SystemMessage.h"
 #include "ctl/TextTable.h"
 #include "record/WepKeySlots.h"
@@ -62,19 +60,6 @@ TEST(ScanSecurity, PrivacyAndTheBeaconsElementsGiveTheSecurity)
         EXPECT_EQ(c.Expected, SecurityFromBeacon(c.Privacy, c.Elements.data(), c.Elements.size())) << c.Name;
     }
     EXPECT_STREQ("WPA", NetworkSecurityName(NetworkSecurity::Wpa));
-}
-
-TEST(ScanOrder, StrongestFirstAndEqualStrengthsInTheAdaptersOrder)
-{
-    ScanList list = {};
-    const int strengths[] = {40, 90, 60, 90, 10};
-    list.Count = 5;
-    for (int i = 0; i < list.Count; ++i)
-        list.Entries[i].SignalStrength = strengths[i];
-    EXPECT_EQ((std::vector<int>{1, 3, 2, 0, 4}), StrongestFirst(list));
-
-    list.Count = -1;
-    EXPECT_TRUE(StrongestFirst(list).empty());
 }
 
 // A literal's every byte, zero bytes inside it included.

@@ -163,6 +163,11 @@ TEST_F(AdapterCommands, ScanListsEveryNetworkStrongestFirstWithItsSecurity)
     EXPECT_EQ(0u, text.Out.find("BSSID              SSID   Security  Mode            Channel  Signal\n"
                                 "00-00-00-00-00-06  Loud   open      infrastructure  13       100%\n"))
         << text.Out;
+
+    // A crowded building: every network is listed, not only as many as the dialog's list holds.
+    for (int i = 0; i < 58; ++i)
+        Command(("network add Crowd" + std::to_string(i) + " channel=1 rssi=-90").c_str());
+    EXPECT_EQ(64u, nlohmann::json::parse(RunCtl({"scan", "--json"}).Out).size());
 }
 
 TEST_F(AdapterCommands, ScanWithoutCardOrRadioSaysSoOnTheErrorStream)

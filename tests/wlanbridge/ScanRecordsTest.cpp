@@ -9,6 +9,7 @@
 #include <ntddndis.h>
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -22,19 +23,12 @@ BssSpec Network(const std::string& ssid, bool isPrivate, Bytes elements = {})
     return spec;
 }
 
-// The answer as the program's Site Survey reads it.
-struct ProgramView {
-    ScanList List{};
-    NetworkSecurity Security[ScanListCapacity]{};
-};
-
-ProgramView Read(const Bytes& bss, unsigned long size = 0x6000)
+// The answer as the program reads it: every network with its security.
+std::vector<HeardNetwork> Read(const Bytes& bss, unsigned long size = 0x6000)
 {
     Bytes answer(size, 0);
     EXPECT_TRUE(WriteScanRecords(bss, answer.data(), size));
-    ProgramView view;
-    ConvertScanAnswer(answer.data(), answer.size(), view.List, view.Security);
-    return view;
+    return ConvertScanAnswer(answer.data(), answer.size());
 }
 
 NDIS_WLAN_BSSID RecordAt(const Bytes& answer, size_t offset)
@@ -75,15 +69,15 @@ TEST(ScanRecords, EachKindOfNetworkReadsAsTheProgramExpects)
     std::vector<BssSpec> specs;
     for (const auto& row : rows)
         specs.push_back(row.Spec);
-    const ProgramView view = Read(BssListOf(specs));
-    ASSERT_EQ(static_cast<int>(std::size(rows)), view.List.Count);
+    const std::vector<HeardNetwork> heard = Read(BssListOf(specs));
+    ASSERT_EQ(std::size(rows), heard.size());
     for (size_t i = 0; i < std::size(rows); ++i) {
         SCOPED_TRACE(rows[i].Ssid);
-        const ScanEntry& e = view.List.Entries[i];
+        const ScanEntry& e = heard[i].Entry;
         EXPECT_STREQ(rows[i].Ssid, e.Ssid);
         EXPECT_STREQ("00-11-22-33-44-55", e.Bssid);
         EXPECT_EQ(rows[i].Privacy, e.Privacy);
-        EXPECT_EQ(rows[i].Security, view.Security[i]);
+        EXPECT_EQ(rows[i].Security, heard[i].Security);
         EXPECT_EQ(rows[i].Mode, e.NetworkMode);
         EXPECT_EQ(rows[i].Channel, e.Channel);
     }
@@ -125,9 +119,7 @@ TEST(ScanRecords, ElementsLongerThanTheBufferAreCutAtAWholeElementAndNothingFoll
     EXPECT_EQ(record + 124, cut.Length);  // one whole element, padded to four bytes
     for (size_t i = size; i < answer.size(); ++i)
         ASSERT_EQ(0xCC, answer[i]) << "written past the caller's buffer at " << i;
-    ScanList list{};
-    ConvertScanAnswer(answer.data(), size, list);
-    EXPECT_EQ(2, list.Count);
+    EXPECT_EQ(2u, ConvertScanAnswer(answer.data(), size).size());
 }
 
 TEST(ScanRecords, AMalformedListGivesOnlyWhatItHoldsWhole)
@@ -138,7 +130,7 @@ TEST(ScanRecords, AMalformedListGivesOnlyWhatItHoldsWhole)
         Bytes claimsFive = oneEntry;
         const DWORD five = 5;
         std::memcpy(claimsFive.data() + sizeof(DWORD), &five, sizeof five);
-        EXPECT_EQ(1, Read(claimsFive).List.Count);
+        EXPECT_EQ(1u, Read(claimsFive).size());
     }
     const size_t entry = offsetof(WLAN_BSS_LIST, wlanBssEntries);
     const struct {
@@ -159,7 +151,7 @@ TEST(ScanRecords, AMalformedListGivesOnlyWhatItHoldsWhole)
     }
     {
         SCOPED_TRACE("a list shorter than its header");
-        EXPECT_EQ(0, Read(Bytes(5, 0xFF)).List.Count);
+        EXPECT_TRUE(Read(Bytes(5, 0xFF)).empty());
     }
     {
         SCOPED_TRACE("a buffer that cannot hold the count");

@@ -9,6 +9,6 @@ bool SaveAndRequestApply(AdapterSettings settings)
     PendingSettings = settings;
     CurrentStatus.LinkState = LinkScanning;
     const bool stored = SaveDefaultSettings(settings);
-    ApplyRequest = ApplyRequested;
+    RequestApply();
     return stored;
 }

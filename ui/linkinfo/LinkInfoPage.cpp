@@ -197,7 +197,7 @@ void CLinkInfoPage::OnRadioClicked()
     } else {
         SetRadio(1);
         // The settings went with the radio; the next tick puts them back.
-        ApplyRequest = ApplyRequested;
+        RequestApply();
     }
     m_radioPending = true;
     DisableForOwnWait(IDC_LINK_RADIO);
@@ -228,7 +228,7 @@ void CLinkInfoPage::OnRescanClicked()
     m_rescanPending = true;
     m_rescanCount = 0;
     // Applying the pending settings again makes the adapter search anew.
-    ApplyRequest = ApplyRequested;
+    RequestApply();
     StartTimer(RescanTimerId, RescanInterval);
 }
 

@@ -28,6 +28,12 @@ const COLORREF FrameGrey = RGB(128, 128, 128);
 const COLORREF ImageMask = RGB(0, 128, 128);
 constexpr int LinkInfoPageIndex = 0;
 
+void ShowCaption(CGroupFrame& group, const std::string& caption)
+{
+    if (caption != group.Caption())
+        group.SetCaption(caption.c_str(), true);
+}
+
 std::vector<std::string> CellVector(const NetworkRow& row)
 {
     return std::vector<std::string>(row.Cells.begin(), row.Cells.end());
@@ -139,6 +145,10 @@ bool CSiteSurveyPage::ListLastScan(const CListViewView& list)
     if (!ReadScanList(*scan))
         return false;
     LastScan = *scan;
+    // More networks than rows: the list keeps the strongest, and says so, so that a user in
+    // a crowded building knows why a network he hears elsewhere is missing.
+    const size_t heard = LastScan.Heard > 0 ? static_cast<size_t>(LastScan.Heard) : 0;
+    ShowCaption(m_networkGroup, GroupCaption("Available Network", LastScan.Count, heard));
 
     list.DeleteAllItems();
     m_shownNetworks.clear();
@@ -163,9 +173,7 @@ void CSiteSurveyPage::FillProfileList()
     std::vector<std::string> stored;
     if (profiles->Count == ProfileListCapacity)
         ListStoredProfileNames(stored);
-    const std::string caption = ProfileGroupCaption(profiles->Count, stored.size());
-    if (caption != m_profileGroup.Caption())
-        m_profileGroup.SetCaption(caption.c_str(), true);
+    ShowCaption(m_profileGroup, GroupCaption("Profile", profiles->Count, stored.size()));
 
     const CListViewView list = ProfileListView();
     const CListRedrawPause pause(list);

@@ -141,11 +141,11 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
     return rows;
 }
 
-std::string ProfileGroupCaption(int listed, size_t stored)
+std::string GroupCaption(const char* name, int listed, size_t total)
 {
-    if (listed < 0 || stored <= static_cast<size_t>(listed))
-        return "Profile";
-    return "Profile (" + std::to_string(listed) + " of " + std::to_string(stored) + " shown)";
+    if (listed < 0 || total <= static_cast<size_t>(listed))
+        return name;
+    return std::string(name) + " (" + std::to_string(listed) + " of " + std::to_string(total) + " shown)";
 }
 
 AdapterSettings SettingsForNetwork(const ScanEntry& entry)

@@ -87,9 +87,9 @@ ProfileRow ClassifyProfile(const char* name, const AdapterSettings& settings, co
 std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const ScanList& scan,
                                          const AdapterStatus& status);
 
-// The caption of the profile group: "Profile", or, when the store holds more profiles than
-// the list has room for, how many of them the list shows.
-std::string ProfileGroupCaption(int listed, size_t stored);
+// The caption of a group of the page ("Available Network", "Profile"): its name, or, when
+// there are more than the list has room for, how many of them the list shows.
+std::string GroupCaption(const char* name, int listed, size_t total);
 
 // The record that connecting to a scanned network starts from: its name, mode, channel and
 // whether it is protected; everything else zero for the user to complete.

@@ -6,11 +6,14 @@
 
 #include "AdapterJournal.h"
 #include "AdapterScene.h"
+#include "PageControls.h"
 
 #include "state/ProgramState.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
 #include "ui/frame/ConfigDialogOpener.h"
+#include "ui/survey/SiteSurveyPageIds.h"
+#include "adapter/AdapterHandle.h"
 
 #include <Vexa5200Control.h>
 
@@ -63,6 +66,20 @@ TEST_F(SiteSurvey, NetworkListFollowsTheLink)
             SetLinkAndRefill(LinkRadioOff);
             EXPECT_EQ(ShownRows(NetworkListId), NetworksInScanOrder);
             ASSERT_EQ(0, VexaSimSetFailure("QueryScanList", 0));
+        });
+        script.Do("a crowded air: the strongest, and the caption says how many were heard", [] {
+            EXPECT_EQ("Available Network", PageItemText(SurveyPageIndex, IDC_SURVEY_NETWORK_GROUP));
+            for (int i = 0; i < 58; ++i) {
+                const VexaSimNetwork faint = SimNetwork(("Faint" + std::to_string(i)).c_str(), VEXASIM_OPEN, -97);
+                ASSERT_EQ(0, VexaSimAddNetwork(&faint));
+            }
+            ASSERT_EQ(0, Vexa5200Scan(AdapterHandle));
+            SetLinkAndRefill(LinkNotAssociated);
+            const std::vector<ShownRow> rows = ShownRows(NetworkListId);
+            ASSERT_EQ(static_cast<size_t>(ScanListCapacity), rows.size());
+            EXPECT_EQ(std::vector<ShownRow>(NetworksInScanOrder.begin(), NetworksInScanOrder.begin() + 5),
+                      std::vector<ShownRow>(rows.begin(), rows.begin() + 5));
+            EXPECT_EQ("Available Network (32 of 64 shown)", PageItemText(SurveyPageIndex, IDC_SURVEY_NETWORK_GROUP));
         });
     });
 }

@@ -216,10 +216,10 @@ TEST(SurveyProfileRows, FailedOrOverfullListings)
               static_cast<size_t>(ProfileListCapacity));
 
     // A full list says that the store holds more than it shows, not silently the first ones.
-    EXPECT_EQ("Profile (64 of 70 shown)", ProfileGroupCaption(ProfileListCapacity, 70));
-    EXPECT_EQ("Profile", ProfileGroupCaption(ProfileListCapacity, ProfileListCapacity));
-    EXPECT_EQ("Profile", ProfileGroupCaption(3, 0));
-    EXPECT_EQ("Profile", ProfileGroupCaption(-1, 0));
+    EXPECT_EQ("Profile (64 of 70 shown)", GroupCaption("Profile", ProfileListCapacity, 70));
+    EXPECT_EQ("Profile", GroupCaption("Profile", ProfileListCapacity, ProfileListCapacity));
+    EXPECT_EQ("Profile", GroupCaption("Profile", 3, 0));
+    EXPECT_EQ("Profile", GroupCaption("Profile", -1, 0));
 }
 
 TEST(SurveyRecords, ConnectStartsFromTheNetworkAndAddFromDefaults)
