@@ -23,6 +23,9 @@ constexpr int ApplyPushed = 2;
 
 bool CProfileSwitcher::Step(ProfileSwitch& used, IConfigDialogLink& dialog)
 {
+    // The copy that manages the card (in another session) decides which network it is on.
+    if (!ManagesAdapter)
+        return false;
     const int state = CurrentStatus.LinkState;
     if (state == LinkAssociated) {
         m_watch = Watch::Off;

@@ -8,6 +8,7 @@ int AntennaSet = 0;
 unsigned char RadioOffSeen = 0;
 int ReapplyCount = 0;
 unsigned char AutomaticApplyRequested = 0;
+unsigned char ManagesAdapter = 1;
 
 void ResetProgramState()
 {
@@ -18,4 +19,5 @@ void ResetProgramState()
     RadioOffSeen = 0;
     ReapplyCount = 0;
     AutomaticApplyRequested = 0;
+    ManagesAdapter = 1;
 }

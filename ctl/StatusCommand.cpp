@@ -6,9 +6,9 @@
 
 #include "adapter/AdapterStatus.h"
 #include "adapter/AdapterWrappers.h"
+#include "protocol/ManagingMarker.h"
 #include "settings/DefaultSettings.h"
 #include "settings/UserOptions.h"
-
 
 #include <cstring>
 #include <ostream>
@@ -41,6 +41,30 @@ std::string RateText(const char* rate)
     return text == "Auto" || text.empty() ? text : text + " Mbit/s";
 }
 
+struct ManagerText {
+    const char* Json;
+    const char* Table;
+};
+
+ManagerText TextFor(CardManager manager)
+{
+    switch (manager) {
+    case CardManager::ThisSession:
+        return {"this session", "Skylook in this session"};
+    case CardManager::OtherSession:
+        return {"another session", "Skylook in another user's session"};
+    default:
+        return {"none", "none (Skylook is not running)"};
+    }
+}
+
+// Who manages the card. The marker is let go again at once: status only looks.
+CardManager CurrentCardManager()
+{
+    CManagingMarker marker;
+    return FindCardManager(marker);
+}
+
 int ExitStatusFor(int32_t state)
 {
     if (state == LinkNoAdapter)
@@ -69,6 +93,7 @@ int RunStatus(const CommandLine& command)
     if (!ReadDefaultSettingsChecked(defaults, unread))
         return ReportUnreadStore("the default settings", unread, command.Err);
 
+    const ManagerText manager = TextFor(CurrentCardManager());
     const bool associated = status.LinkState == LinkAssociated;
     const bool notifications = ReadUserOption(UserOption::Notifications);
     const bool switchToProfiles = ReadUserOption(UserOption::SwitchToProfiles);
@@ -80,6 +105,7 @@ int RunStatus(const CommandLine& command)
             {"associated", associated},
             {"radio", radioKnown ? (radio ? "on" : "off") : "unknown"},
             {"defaultNetwork", defaults.DesiredSSID},
+            {"managedBy", manager.Json},
             {"notifications", notifications},
             {"switchToProfiles", switchToProfiles},
         };
@@ -114,6 +140,7 @@ int RunStatus(const CommandLine& command)
     if (radioKnown)
         table.AddRow({"Radio:", radio ? "on" : "off"});
     table.AddRow({"Default network:", defaults.DesiredSSID});
+    table.AddRow({"Managed by:", manager.Table});
     table.AddRow({"Notifications:", notifications ? "on" : "off"});
     table.AddRow({"Switch profiles:", switchToProfiles ? "on" : "off"});
     table.Print(command.Out);

@@ -1,6 +1,7 @@
 #include "ui/frame/PageBase.h"
 
 #include "ui/frame/ConfigDlg.h"
+#include "ui/common/InputWarning.h"
 
 #include <algorithm>
 
@@ -48,4 +49,12 @@ bool CPageBase::IsRadioControl(int id) const
 void CPageBase::EnableRadioControl(int id) const
 {
     EnableItem(id, !m_ownerDialog || m_ownerDialog->RadioSetUsable());
+}
+
+bool CPageBase::RefuseChange() const
+{
+    if (m_changesAllowed)
+        return false;
+    ShowManagedElsewhere(m_hWnd);
+    return true;
 }

@@ -187,6 +187,8 @@ bool CLinkInfoPage::OnButtonClicked(WORD id)
 
 void CLinkInfoPage::OnRadioClicked()
 {
+    if (RefuseChange())
+        return;
     if (RadioOn) {
         SetRadio(0);
     } else {
@@ -219,6 +221,8 @@ void CLinkInfoPage::OnRadioTimer()
 
 void CLinkInfoPage::OnRescanClicked()
 {
+    if (RefuseChange())
+        return;
     EnableItem(IDC_LINK_RESCAN, false);
     m_rescanPending = true;
     m_rescanCount = 0;

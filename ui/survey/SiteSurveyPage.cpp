@@ -249,6 +249,8 @@ bool CSiteSurveyPage::RunProfileDialog(CProfileDlg& dialog)
 
 void CSiteSurveyPage::OnConnect()
 {
+    if (RefuseChange())
+        return;
     const CListViewView list = NetworkListView();
     const int row = list.SelectedItem();
     if (row < 0)
@@ -277,6 +279,8 @@ void CSiteSurveyPage::OnConnect()
 
 void CSiteSurveyPage::OnAdd()
 {
+    if (RefuseChange())
+        return;
     auto dialog = std::make_unique<CProfileDlg>();
     dialog->Mode = ProfileModeAdd;
     dialog->EditSettings = NewProfileSettings();
@@ -306,6 +310,9 @@ void CSiteSurveyPage::OnProperties()
 
 void CSiteSurveyPage::ApplyProfileFromDialog(const CProfileDlg& dialog)
 {
+    // Properties shows a stored profile to anyone; only its OK would change something.
+    if (RefuseChange())
+        return;
     const bool defaultsStored = SaveAndRequestApply(dialog.EditSettings);
     const bool stored = SaveProfile(dialog.ProfileName, dialog.EditSettings) && defaultsStored;
     FillProfileList();
@@ -316,6 +323,8 @@ void CSiteSurveyPage::ApplyProfileFromDialog(const CProfileDlg& dialog)
 
 void CSiteSurveyPage::OnUseProfile()
 {
+    if (RefuseChange())
+        return;
     std::string name;
     if (!SelectedProfile(name))
         return;
@@ -332,6 +341,8 @@ void CSiteSurveyPage::OnUseProfile()
 
 void CSiteSurveyPage::OnRemove()
 {
+    if (RefuseChange())
+        return;
     std::string name;
     if (!SelectedProfile(name))
         return;
