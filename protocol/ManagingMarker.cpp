@@ -58,10 +58,11 @@ bool CManagingMarker::Claim()
 
 CardManager FindCardManager(CManagingMarker& marker)
 {
-    if (marker.Claim())
-        return CardManager::Nobody;
+    // The copy here is asked first, so that a look does not take the marker from under it.
     const HWND frame = FindRunningProgram();
-    return frame && ::GetPropA(frame, ManagingFrameProperty) ? CardManager::ThisSession : CardManager::OtherSession;
+    if (frame && ::GetPropA(frame, ManagingFrameProperty))
+        return CardManager::ThisSession;
+    return marker.Claim() ? CardManager::Nobody : CardManager::OtherSession;
 }
 
 bool MarkManagingFrame(HWND frame)

@@ -93,6 +93,8 @@ TEST_F(ManagedElsewhere, OnTheTickTheMarkerComesFreeTheCopyManagesKeepingALinkTh
     };
     for (const auto& scene : scenes) {
         SCOPED_TRACE(scene.Scene);
+        ResetProgramState();
+        RadioOn = 1;
         ManagesAdapter = 0;
         host.managedElsewhere = true;
         ASSERT_EQ(0, Vexa5200SetDisassociate(AdapterHandle));
