@@ -7,7 +7,6 @@
 #include "app/MainFrame.h"
 #include "app/TrayNotify.h"
 #include "protocol/ManagingMarker.h"
-#include "protocol/ProfileRequest.h"
 #include "res/resource.h"
 
 #include <Vexa5200Control.h>
@@ -154,43 +153,49 @@ bool ManagesTheCard(HWND frame)
     return ::GetPropA(frame, ManagingFrameProperty) != nullptr;
 }
 
-TEST_F(ProgramProcess, BesideACopyInAnotherSessionItTouchesNothingAndKeepsTheLinkWhenThatCopyEnds)
-{
-    DeleteKeyTree("SOFTWARE\\KT60");
-    ASSERT_EQ(0, VexaSimSetJoinDelay(0));
-    JoinWireless();
-    CAdapterLockHolder otherCopy(ManagingMarkerName);
-    ASSERT_TRUE(otherCopy.Hold());
-    ASSERT_EQ(0, VexaSimClearJournal());
+// The program started while a copy in another session holds the marker; nothing stored,
+// joins at once.
+class BesideAnotherSession : public ProgramProcess {
+protected:
+    void SetUp() override
+    {
+        ProgramProcess::SetUp();
+        DeleteKeyTree("SOFTWARE\\KT60");
+        ASSERT_EQ(0, VexaSimSetJoinDelay(0));
+        ASSERT_TRUE(otherCopy.Hold());
+    }
 
+    // The program runs and has opened the card, and done nothing more to it.
+    void StartProgram()
+    {
+        ASSERT_EQ(0, VexaSimClearJournal());
+        frame = program.StartAndWaitForFrame();
+        ASSERT_NE(nullptr, frame);
+        EXPECT_EQ(std::vector<std::string>{"OpenAdapter"}, JournalLines()) << "the start touched the link";
+        EXPECT_FALSE(ManagesTheCard(frame));
+    }
+
+    AnotherSessionsCopy otherCopy;
     Program program;
-    ASSERT_TRUE(program.Start());
-    HWND frame = program.WaitForFrame();
-    ASSERT_NE(nullptr, frame);
-    EXPECT_EQ(std::vector<std::string>{"OpenAdapter"}, JournalLines());
-    EXPECT_FALSE(ManagesTheCard(frame));
-    EXPECT_EQ(ProfileRequestAnswer::Refused, SendProfileRequest(frame, "Wireless"));
+    HWND frame = nullptr;
+};
+
+TEST_F(BesideAnotherSession, TheProgramTouchesNothingAndKeepsTheLinkUpWhenThatCopyEnds)
+{
+    JoinWireless();
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
 
     ASSERT_TRUE(otherCopy.Release());
-    EXPECT_TRUE(program.WaitUntil([frame] { return ManagesTheCard(frame) && JournalHas("SetRxAntenna 2"); }))
+    EXPECT_TRUE(program.WaitUntil([this] { return ManagesTheCard(frame) && JournalHas("SetRxAntenna 2"); }))
         << JournalText();
     EXPECT_EQ((std::vector<std::string>{"OpenAdapter", "SetRxAntenna 2"}), JournalLines());
     EXPECT_TRUE(Associated()) << AdapterStatusText();
     EXPECT_TRUE(program.Exit(frame));
 }
 
-TEST_F(ProgramProcess, WhenTheCopyInAnotherSessionDiesTheProgramAppliesTheDefaultsToTheIdleCard)
+TEST_F(BesideAnotherSession, WhenThatCopyDiesTheProgramAppliesTheDefaultsToTheIdleCard)
 {
-    DeleteKeyTree("SOFTWARE\\KT60");
-    ASSERT_EQ(0, VexaSimSetJoinDelay(0));
-    CAdapterLockHolder otherCopy(ManagingMarkerName);
-    ASSERT_TRUE(otherCopy.Hold());
-
-    Program program;
-    ASSERT_TRUE(program.Start());
-    HWND frame = program.WaitForFrame();
-    ASSERT_NE(nullptr, frame);
-    EXPECT_EQ(std::vector<std::string>{"OpenAdapter"}, JournalLines());
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
 
     // The marker is left abandoned, as by a copy that crashed.
     ASSERT_TRUE(otherCopy.Kill());

@@ -2,7 +2,6 @@
 // running; a profile that does not exist changes nothing either way, nor does a copy of the
 // program in another session that manages the card.
 #include "AdapterJournal.h"
-#include "AdapterLockHolder.h"
 #include "CtlRun.h"
 #include "MachineRegistry.h"
 #include "SampleRecords.h"
@@ -165,11 +164,10 @@ TEST_F(UseProfile, WithoutTheProgramTheToolAppliesItItself)
 // tool may change the card, until that copy ends and this one manages the card.
 TEST_F(UseProfile, WhileACopyInAnotherSessionManagesTheCardTheToolAndTheCopyHereChangeNothing)
 {
-    CAdapterLockHolder otherCopy(ManagingMarkerName);
+    AnotherSessionsCopy otherCopy;
     ASSERT_TRUE(otherCopy.Hold());
     Program here;
-    ASSERT_TRUE(here.Start());
-    HWND frame = here.WaitForFrame();
+    HWND frame = here.StartAndWaitForFrame();
     ASSERT_NE(nullptr, frame);
     const RegistrySnapshot before = SnapshotKey(SettingsRoot);
 

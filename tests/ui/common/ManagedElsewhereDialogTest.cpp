@@ -3,13 +3,12 @@
 // nothing reaches the card or the store; once the marker comes free the same open dialog
 // takes changes again.
 #include "AdapterJournal.h"
-#include "AdapterLockHolder.h"
 #include "MachineRegistry.h"
 #include "PageControls.h"
+#include "ProgramProcess.h"
 #include "SampleRecords.h"
 #include "survey/SurveyScene.h"
 
-#include "protocol/ManagingMarker.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
 #include "state/ProgramState.h"
@@ -64,7 +63,7 @@ protected:
         EXPECT_FALSE(script.GuardFired());
     }
 
-    CAdapterLockHolder otherCopy{ManagingMarkerName};
+    AnotherSessionsCopy otherCopy;
     std::unique_ptr<CTestFrame> frame;
 };
 
