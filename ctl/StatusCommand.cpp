@@ -54,7 +54,7 @@ ManagerText TextFor(CardManager manager)
     case CardManager::OtherSession:
         return {"another session", "Skylook in another user's session"};
     default:
-        return {"none", "none (Skylook is not running)"};
+        return {"none", "no copy of Skylook"};
     }
 }
 

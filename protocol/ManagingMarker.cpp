@@ -44,7 +44,7 @@ CManagingMarker::~CManagingMarker()
 
 bool CManagingMarker::Claim()
 {
-    if (Held())
+    if (m_held || m_unavailable)
         return true;
     if (!m_mutex) {
         m_mutex = CreateMarker(m_unavailable);
@@ -65,9 +65,9 @@ CardManager FindCardManager(CManagingMarker& marker)
     return marker.Claim() ? CardManager::Nobody : CardManager::OtherSession;
 }
 
-bool MarkManagingFrame(HWND frame)
+void MarkManagingFrame(HWND frame)
 {
-    return ::SetPropA(frame, ManagingFrameProperty, reinterpret_cast<HANDLE>(1)) != FALSE;
+    ::SetPropA(frame, ManagingFrameProperty, reinterpret_cast<HANDLE>(1));
 }
 
 void UnmarkManagingFrame(HWND frame)

@@ -29,7 +29,6 @@ public:
     // later calls only answer. Where the system cannot make the marker at all there is no
     // other copy to yield to, and the answer is true, as before the marker existed.
     bool Claim();
-    bool Held() const { return m_held || m_unavailable; }
 
 private:
     HANDLE m_mutex = nullptr;
@@ -48,7 +47,7 @@ enum class CardManager {
 CardManager FindCardManager(CManagingMarker& marker);
 
 // The managing copy marks its frame, and takes the mark away before the frame goes.
-bool MarkManagingFrame(HWND frame);
+void MarkManagingFrame(HWND frame);
 void UnmarkManagingFrame(HWND frame);
 
 #endif

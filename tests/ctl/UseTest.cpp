@@ -157,7 +157,7 @@ TEST_F(UseProfile, WithoutTheProgramTheToolAppliesItItself)
     const CtlResult status = RunCtl({"status"});
     EXPECT_EQ(ExitOk, status.Status) << status.Out;
     EXPECT_NE(std::string::npos, status.Out.find("SSID:             HomeNet\n"));
-    EXPECT_NE(std::string::npos, status.Out.find("Managed by:       none (Skylook is not running)\n")) << status.Out;
+    EXPECT_NE(std::string::npos, status.Out.find("Managed by:       no copy of Skylook\n")) << status.Out;
 }
 
 // The copy started here found the marker held by another session's copy: neither it nor the
