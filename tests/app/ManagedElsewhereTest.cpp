@@ -78,8 +78,9 @@ TEST_F(ManagedElsewhere, TheCopyOnlyReadsTheCardAndItsTooltipSaysWhoManagesIt)
     EXPECT_EQ(std::vector<std::string>{}, CallsThatActOnTheCard());
     EXPECT_EQ(ApplyIdle, ApplyRequest);
     for (const TrayCall& call : host.calls) {
-        if (call.action != NIM_ADD)
+        if (call.action != NIM_ADD) {
             EXPECT_NE(std::string::npos, call.tooltip.find("another user's session")) << call;
+        }
     }
 }
 
