@@ -80,14 +80,12 @@ bool IsZeroConfigManaging()
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return true;
 
+    // The flags are the value's bytes read into 4, whatever its type: a shorter value leaves
+    // the rest zero, and only a value too long for them (or none) counts as no readable flags.
     DWORD flags = 0;
-    DWORD type = 0;
     DWORD size = sizeof(flags);
-    const LONG result =
-        RegQueryValueExA(key, "ControlFlags", nullptr, &type, reinterpret_cast<BYTE*>(&flags), &size);
-
-    // Anything but a 32-bit number counts as no readable flags.
-    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof(flags))
+    if (RegQueryValueExA(key, "ControlFlags", nullptr, nullptr, reinterpret_cast<BYTE*>(&flags), &size) !=
+        ERROR_SUCCESS)
         return false;
     return (flags & ZeroConfigManagedFlag) != 0;
 }

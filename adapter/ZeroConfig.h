@@ -8,7 +8,8 @@ constexpr const char* ZeroConfigInterfacesKey = "SOFTWARE\\Microsoft\\WZCSVC\\Pa
 constexpr unsigned long ZeroConfigManagedFlag = 0x8000;
 
 // True when the service's "ControlFlags" for AdapterInstanceId has bit 15 set, and when the
-// service has no key for the interface at all; false when the key has no readable flags.
+// service has no key for the interface at all; false when the key has no readable flags
+// (no value, or one longer than 4 bytes). The value's type does not matter.
 bool IsZeroConfigManaging();
 
 // Opens the system's wireless properties page of the adapter through the shell's Network

@@ -90,6 +90,9 @@ void StateChangeStep(IConfigDialogLink& dialog)
     if (previous == LinkAssociated)
         ReapplyCount = 1;
 
+    // No re-apply while the Zero Configuration service manages the adapter, as there is no
+    // idle apply then: the service chooses and joins networks itself, and pushing the defaults
+    // after each link it loses would undo its choice, up to three times over.
     if (state == LinkAssociated) {
         ReapplyCount = 0;
     } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == ApplyIdle && !ZeroConfigActive) {

@@ -1,6 +1,5 @@
 #include "ctl/ImportPlan.h"
 
-#include "record/AdapterSettings.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileNames.h"
 #include "settings/ProfileStore.h"
@@ -36,24 +35,8 @@ bool Fail(ScriptError& error, int line, std::string message)
     return false;
 }
 
-// The key format the section sets, which decides how its keys are read: ASCII when the
-// section does not set one, as a key written afresh then holds none.
-uint32_t SectionKeyFormat(const ScriptKey& key)
-{
-    const StoredValue* format = FindStoredValue("WepKeyFormat");
-    for (const ScriptValue& value : key.Values) {
-        uint32_t decoded = WepKeyFormatAscii;
-        if (FindStoredValue(value.Name.c_str()) == format &&
-            DigitFromStored(StoredNumber(value.Bytes.data(), value.Bytes.size()), format->Base, format->Highest,
-                            decoded))
-            return decoded;
-    }
-    return WepKeyFormatAscii;
-}
-
 bool CheckValues(const ScriptKey& key, ScriptError& error)
 {
-    const uint32_t keyFormat = SectionKeyFormat(key);
     std::set<const StoredValue*> seen;
     for (const ScriptValue& value : key.Values) {
         const StoredValue* known = FindStoredValue(value.Name.c_str());
@@ -62,8 +45,7 @@ bool CheckValues(const ScriptKey& key, ScriptError& error)
         // The registry keeps one value for names that differ only in case.
         if (!seen.insert(known).second)
             return Fail(error, value.Line, "\"" + value.Name + "\" is given twice in this key.");
-        const std::string problem =
-            CheckStoredBytes(*known, value.Bytes.data(), value.Bytes.size(), keyFormat);
+        const std::string problem = CheckStoredBytes(*known, value.Bytes.data(), value.Bytes.size());
         if (!problem.empty())
             return Fail(error, value.Line, problem + ".");
     }

@@ -21,8 +21,10 @@ std::string ProfileScriptPath(const std::string& name);
 // Maps every key of the script to the default settings or a profile and checks every value
 // against what the store's loader takes. False with the line and a sentence for the first
 // problem: a key that is neither, a profile name the store cannot hold, a profile or value
-// given twice, default settings without allowDefaults, an unknown value, a wrong length or
-// a value out of range. The profile root itself may appear without values.
+// given twice, default settings without allowDefaults, an unknown value, a text too long for
+// its field, a channel that is not decimal text or a rate code not in the rate table. Every
+// value the loader takes is taken, so that what the program stored can be restored. The
+// profile root itself may appear without values.
 bool PlanImport(const std::vector<ScriptKey>& keys, bool allowDefaults, std::vector<ImportTarget>& targets,
                 ScriptError& error);
 

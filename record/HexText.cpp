@@ -1,5 +1,7 @@
 #include "record/HexText.h"
 
+#include <cstdio>
+
 int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -23,18 +25,15 @@ std::string BytesToHexText(const unsigned char* bytes, size_t count)
     return text;
 }
 
-size_t HexPairsToBytes(const char* text, size_t length, unsigned char* out, size_t capacity, bool* allDigits)
+size_t HexPairsToBytes(const char* text, size_t length, unsigned char* out, size_t capacity)
 {
-    bool digitsOnly = true;
     size_t count = 0;
     for (; count < length / 2 && count < capacity; ++count) {
-        int high = HexDigitValue(text[count * 2]);
-        int low = HexDigitValue(text[count * 2 + 1]);
-        if (high < 0 || low < 0)
-            digitsOnly = false;
-        out[count] = static_cast<unsigned char>(((high < 0 ? 0 : high) << 4) | (low < 0 ? 0 : low));
+        const char pair[3] = {text[count * 2], text[count * 2 + 1], 0};
+        unsigned int value = 0;
+        if (std::sscanf(pair, "%x", &value) != 1)
+            value = 0;
+        out[count] = static_cast<unsigned char>(value);
     }
-    if (allDigits)
-        *allDigits = digitsOnly;
     return count;
 }

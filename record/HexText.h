@@ -13,10 +13,9 @@ int HexDigitValue(char c);
 std::string BytesToHexText(const unsigned char* bytes, size_t count);
 
 // Reads consecutive character pairs from the start of text (an odd last character is
-// ignored) into at most capacity bytes and returns how many were written. A character that
-// is not a hexadecimal digit counts as 0; allDigits, when given, tells whether every
-// character read was a digit.
-size_t HexPairsToBytes(const char* text, size_t length, unsigned char* out, size_t capacity,
-                       bool* allDigits = nullptr);
+// ignored) into at most capacity bytes and returns how many were written. Each pair is read
+// as "%x" reads it, as far as it is hexadecimal ("1z" gives 0x01); a pair that "%x" cannot
+// read at all ("zz") gives 0.
+size_t HexPairsToBytes(const char* text, size_t length, unsigned char* out, size_t capacity);
 
 #endif

@@ -14,7 +14,7 @@ constexpr const char DefaultSettingsPath[] = "SOFTWARE\\KT60\\DEFAULT\\";
 // write the key, false: the settings then last only until the program ends.
 bool SaveDefaultSettings(const AdapterSettings& settings);
 
-// Fills a record the caller has cleared; a missing or unusable value keeps its default.
+// Fills a record the caller has cleared; a missing value keeps its default (SettingsStore.h).
 // Always true.
 bool LoadDefaultSettings(AdapterSettings& settings);
 

@@ -1,6 +1,7 @@
 #include "settings/ProfileStore.h"
 
 #include "framework/Handles.h"
+#include "settings/RegistryNames.h"
 #include "settings/RegistryTree.h"
 #include "settings/SettingsStore.h"
 
@@ -28,10 +29,11 @@ std::string ProfileKeyPath(const char* name)
     return std::string(ProfileRootPath) + name;
 }
 
+// Cut names that differ only in case name one key, as every other name of the store does.
 bool IsListed(const ProfileList& list, int count, const char* name)
 {
     for (int i = 0; i < count; ++i) {
-        if (std::strcmp(list.Names[i], name) == 0)
+        if (CompareRegistryNames(list.Names[i], name) == 0)
             return true;
     }
     return false;
@@ -131,11 +133,13 @@ bool EnumerateProfiles(ProfileList& list)
             continue;
         if (result != ERROR_SUCCESS)
             break;
-        name[ProfileNameMaxLength < length ? ProfileNameMaxLength : length] = 0;
-        if (IsListed(list, count, name))
+        char shown[ProfileNameSize] = {};
+        std::memcpy(shown, name, ProfileNameMaxLength < length ? ProfileNameMaxLength : length);
+        if (IsListed(list, count, shown))
             continue;
-        std::memset(list.Names[count], 0, ProfileNameSize);
-        std::strcpy(list.Names[count], name);
+        std::memcpy(list.Names[count], shown, ProfileNameSize);
+        std::memset(list.KeyNames[count], 0, sizeof list.KeyNames[count]);
+        std::memcpy(list.KeyNames[count], name, length);
         ++count;
     }
     root.Reset();

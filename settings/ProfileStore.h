@@ -20,6 +20,9 @@ struct ProfileList {
     int32_t Count;  // profiles read, or -1 when the profile root could not be opened or created
     char Names[ProfileListCapacity][ProfileNameSize];
     AdapterSettings Settings[ProfileListCapacity];  // Settings[i] is the profile named Names[i]
+    // The key that Names[i] was taken from: the same name, or the longer one it was cut from,
+    // under which the profile opens, changes and goes.
+    char KeyNames[ProfileListCapacity][ProfileKeyNameLimit + 1];
 };
 
 // A profile is one key below the root: its name is not empty, holds no backslash (which
@@ -46,8 +49,10 @@ ProfileRead ReadProfileChecked(const char* name, AdapterSettings& settings, std:
 bool DeleteProfile(const char* name);
 
 // Lists the profiles in registry order: at most ProfileListCapacity, each name cut to
-// ProfileNameMaxLength characters and listed once, key names too long for the name buffer
-// skipped. Creates the root when it is missing. False with Count -1 on failure.
+// ProfileNameMaxLength characters and listed once (names the registry takes for one, without
+// regard to case, are one), key names too long for the name buffer skipped. Each listed name
+// keeps the settings stored under it and the key it was taken from. Creates the root when it
+// is missing. False with Count -1 on failure.
 bool EnumerateProfiles(ProfileList& list);
 
 #endif

@@ -98,13 +98,15 @@ bool ReadNumber(ReadLog& log, const char* path, const char* name, uint32_t& numb
     return true;
 }
 
-// A single character stored as 4 bytes: the field takes it when it lies in the value's range
-// and keeps its value otherwise.
+// A single character stored as 4 bytes: the field takes the stored number minus the value's
+// base whatever it is (StoredValues.h says why); a missing value leaves the field alone.
 bool ReadDigit(ReadLog& log, const char* path, const char* name, uint32_t& field)
 {
-    const StoredValue& value = *FindStoredValue(name);
     uint32_t stored = 0;
-    return ReadNumber(log, path, name, stored) && DigitFromStored(stored, value.Base, value.Highest, field);
+    if (!ReadNumber(log, path, name, stored))
+        return false;
+    field = DigitFromStored(stored, FindStoredValue(name)->Base);
+    return true;
 }
 
 // Text of at most size bytes (terminator included), into a buffer the caller provides.
@@ -152,7 +154,7 @@ void ReadWepKeySize(ReadLog& log, const char* path, uint32_t& size)
 {
     uint32_t stored = 0;
     if (ReadNumber(log, path, "WepKeySize", stored))
-        WepKeySizeFromStored(stored, size);
+        size = WepKeySizeFromStored(stored);
 }
 
 // An ASCII key ends at its first zero byte, so one without a first byte is empty. A HEX key
@@ -190,8 +192,10 @@ void PrepareWepKeys(const AdapterSettings& settings, unsigned char (&prepared)[W
     }
 }
 
-// In HEX format a key's text is decoded pair by pair; text that is not hexadecimal leaves
-// the slot as it was.
+// In HEX format a key's text is decoded pair by pair, each pair as far as it is hexadecimal.
+// The decoded bytes replace the start of the slot and the rest is cleared: left in place,
+// the text's own characters after them would count as key bytes wherever the key size
+// reaches past the decoded ones, reach the adapter and be saved back as such.
 void ReadWepKey(ReadLog& log, const char* path, int index, uint32_t format, unsigned char* slot)
 {
     char text[WepKeySlotSize];
@@ -202,10 +206,7 @@ void ReadWepKey(ReadLog& log, const char* path, int index, uint32_t format, unsi
         return;
     }
     unsigned char bytes[WepKeySlotSize / 2];
-    bool allDigits = false;
-    const size_t count = HexPairsToBytes(text, std::strlen(text), bytes, sizeof bytes, &allDigits);
-    if (!allDigits)
-        return;
+    const size_t count = HexPairsToBytes(text, std::strlen(text), bytes, sizeof bytes);
     std::memset(slot, 0, WepKeySlotSize);
     std::memcpy(slot, bytes, count);
 }

@@ -14,8 +14,10 @@
 bool SaveSettingsAt(const char* path, const AdapterSettings& settings);
 
 // Creates the key, then reads every stored value into the record, which the caller has
-// cleared. A missing or unusable value leaves the field's default: "Wireless", network
-// mode 1, channel 1, rate Auto, WEP off; every other field stays as it was.
+// cleared. A missing value leaves the field's default: "Wireless", network mode 1, channel 1,
+// rate Auto, WEP off; every other field stays as it was. A stored value is taken as it reads,
+// in range or not (StoredValues.h); only a channel that is not decimal text gives 1, and a
+// rate that is not one of the table's texts gives Auto.
 void LoadSettingsAt(const char* path, AdapterSettings& settings);
 
 // The same reads without creating the key: a missing key gives every field its default.

@@ -8,8 +8,6 @@
 #include <cstdint>
 #include <string>
 
-constexpr uint32_t HighestChannel = 14;
-
 // Two characters as the first two of 4 little-endian bytes, the rest zero: "13" as stored.
 constexpr uint32_t CharacterPair(char first, char second)
 {
@@ -18,11 +16,11 @@ constexpr uint32_t CharacterPair(char first, char second)
 
 enum class StoredForm {
     Text,        // zero-terminated text filling the whole value
-    Digit,       // one character in 4 bytes: Base .. Base + Highest
-    Channel,     // decimal text in 4 bytes, 1 .. HighestChannel
+    Digit,       // one character in 4 bytes: Base plus the field's value
+    Channel,     // decimal text in 4 bytes
     DataRate,    // one of the rate table's stored texts
-    WepKeySize,  // "5", "13" or a raw size the key slots hold
-    WepKey,      // zero-terminated key, hex digits in HEX format
+    WepKeySize,  // "5", "13" or the raw size
+    WepKey,      // zero-terminated key, hex pairs in HEX format
 };
 
 struct StoredValue {
@@ -30,7 +28,6 @@ struct StoredValue {
     size_t Size;
     StoredForm Form;
     char Base;
-    uint32_t Highest;
 };
 
 constexpr int StoredValueCount = 18;
@@ -48,21 +45,27 @@ uint32_t StoredNumber(const unsigned char* bytes, size_t count);
 // The longest text value, terminator included.
 constexpr size_t LongestStoredText = 160;
 
-// The loader's reading of the 4-byte forms: true, with the field's value, when the load
-// takes the stored number; false when it would keep the field's default.
-bool DigitFromStored(uint32_t stored, char base, uint32_t highest, uint32_t& value);
+// The loader's reading of the 4-byte forms. A digit is the stored number minus its base,
+// whatever it is: the record keeps what another tool stored, and the apply procedures decide
+// what a value outside the named ones does (an AuthMode of 4 or more sends nothing), so a
+// save writes the same bytes back. Every reader that indexes a table by such a field checks
+// it first.
+uint32_t DigitFromStored(uint32_t stored, char base);
+// True, with the number, for decimal digits up to the first zero byte ("0" too: the
+// Configuration page stores it for a channel outside the region's list); false for anything
+// else, which keeps the field's default.
 bool ChannelFromStored(uint32_t stored, uint32_t& channel);
-bool WepKeySizeFromStored(uint32_t stored, uint32_t& size);
+// "5" and "13" are the editors' two sizes; any other 4 bytes are the size itself, as the
+// save writes every other size.
+uint32_t WepKeySizeFromStored(uint32_t stored);
 // 1-12 for the stored texts of the rate table (case matters); 0 for "FF" and anything else.
 unsigned char RateIndexForStoredText(const char* text);
 
 // Empty when the load takes these bytes as they stand for the value; otherwise a sentence
 // that says what is wrong. Whatever the registry type: the 4-byte forms read the first four
 // bytes (zero-filled when fewer), the texts read up to their first zero byte, which must come
-// within the field. wepKeyFormat is the record's key format, which decides how the keys are
-// read.
-std::string CheckStoredBytes(const StoredValue& value, const unsigned char* bytes, size_t count,
-                             uint32_t wepKeyFormat);
+// within the field.
+std::string CheckStoredBytes(const StoredValue& value, const unsigned char* bytes, size_t count);
 
 // Writes raw bytes as a value below HKEY_LOCAL_MACHINE through the adapter library, as the
 // store keeps every value; true when the library stored them.

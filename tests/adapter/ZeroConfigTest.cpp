@@ -50,16 +50,24 @@ private:
     bool serviceExisted_ = false;
 };
 
+// The flags are the value's bytes read into 4, whatever the value's type.
 TEST_F(ZeroConfigTest, Bit15OfControlFlagsDecides)
 {
     const struct {
-        DWORD Flags;
+        Bytes Flags;
+        DWORD Type;
         bool Managed;
-    } cases[] = {{0x8000, true}, {0xFFFFFFFF, true}, {0x00018001, true}, {0, false}, {0x7FFF, false},
-                 {0xFFFF7FFF, false}};
+    } cases[] = {
+        {Number(0x8000), REG_DWORD, true},      {Number(0xFFFFFFFF), REG_DWORD, true},
+        {Number(0x00018001), REG_DWORD, true},  {Number(0), REG_DWORD, false},
+        {Number(0x7FFF), REG_DWORD, false},     {Number(0xFFFF7FFF), REG_DWORD, false},
+        {Number(0x8000), REG_BINARY, true},     {Number(0x7FFF), REG_BINARY, false},
+        {{0x00, 0x80}, REG_BINARY, true},  // shorter: the rest reads as zero
+        {{0x00, 0x80, 0x00, 0x00, 0x00}, REG_BINARY, false},  // too long for 4 bytes: no flags
+    };
     for (const auto& c : cases) {
-        WriteFlags(Number(c.Flags));
-        EXPECT_EQ(c.Managed, IsZeroConfigManaging()) << std::hex << c.Flags;
+        WriteFlags(c.Flags, c.Type);
+        EXPECT_EQ(c.Managed, IsZeroConfigManaging()) << Hex(c.Flags.data(), c.Flags.size()) << " type " << c.Type;
     }
 }
 
@@ -72,11 +80,7 @@ TEST_F(ZeroConfigTest, KeyWithoutReadableFlagsCountsAsNotManaged)
 {
     CreateKeyPath(InterfaceKey(TestInterface));
     EXPECT_FALSE(IsZeroConfigManaging());
-
-    // Flags of the wrong type or size are not flags.
     WriteFlags({'3', '2', '7', '6', '8', 0}, REG_SZ);
-    EXPECT_FALSE(IsZeroConfigManaging());
-    WriteFlags({0x00, 0x80}, REG_BINARY);
     EXPECT_FALSE(IsZeroConfigManaging());
 }
 

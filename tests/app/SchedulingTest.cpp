@@ -41,6 +41,12 @@ protected:
     void SetUp() override
     {
         AdapterScene::SetUp();
+        ResetProgram();
+    }
+
+    // Nothing stored, the program as it starts on Windows 10, an empty journal.
+    void ResetProgram()
+    {
         DeleteKeyTree(SettingsKey);
         ResetProgramState();
         RadioOn = 1;
@@ -113,6 +119,35 @@ TEST_F(Scheduling, TheApplyCycleKeepsTheBusySetDisabledFromTheApplyingTickUntilT
     EXPECT_EQ(0, ApplyRequest);
     EXPECT_TRUE(link.Take().empty());
     EXPECT_EQ(DefaultApply, TakeJournal());
+}
+
+// Stored values outside the named ones reach the apply as stored: another tool's store makes
+// the program do what its values say, not apply the defaults in their place.
+TEST_F(Scheduling, TheIdleApplyPushesStoredValuesOutsideTheNamedOnesAsTheyAre)
+{
+    const struct {
+        const char* Name;
+        char Stored;
+        std::vector<std::string> Journal;
+    } cases[] = {
+        // First, so that the adapter is still idle for the next row.
+        {"AuthMode", '4', {}},  // no apply procedure of its own: nothing is sent
+        // The Configuration page stores channel 0 for a channel outside the region's list.
+        {"Channel", '0', [] {
+             std::vector<std::string> journal = DefaultApply;
+             *std::find(journal.begin(), journal.end(), "SetChannel 1") = "SetChannel 0";
+             return journal;
+         }()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ResetProgram();
+        WriteValue("SOFTWARE\\KT60\\DEFAULT", c.Name, Bytes{static_cast<unsigned char>(c.Stored), 0, 0, 0});
+        Tick();  // idle: the defaults are loaded
+        ASSERT_EQ(1, ApplyRequest);
+        Tick();  // applied
+        EXPECT_EQ(c.Journal, TakeJournal());
+    }
 }
 
 TEST_F(Scheduling, AnApplyWhileTheRadioIsOffSendsNothingAndDisablesNothing)

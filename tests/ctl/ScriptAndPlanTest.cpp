@@ -208,23 +208,30 @@ TEST(ImportPlan, EveryValueIsCheckedAgainstWhatTheLoaderTakes)
         {"digit as REG_DWORD", Profile("Home", "\"AuthMode\"=hex(4):32,00,00,00\r\n"), false, 0, ""},
         {"digit with bytes after the fourth", Profile("Home", Value("NetworkMode", {'0', 0, 0, 0, 'x'})), false, 0,
          ""},
-        {"empty digit", Profile("Home", Value("NetworkMode", {})), false, 4, "'0' to '1'"},
+        // Every 4 bytes are a digit to the loader (the stored number minus '0'), so every one
+        // is taken; the apply decides what a value outside the named ones does.
+        {"empty digit", Profile("Home", Value("NetworkMode", {})), false, 0, ""},
+        {"auth mode 4", Profile("Home", Value("AuthMode", {'4', 0, 0, 0})), false, 0, ""},
+        {"transmit key 4", Profile("Home", Value("TxWepKey", {'4', 0, 0, 0})), false, 0, ""},
+        {"preamble below its base", Profile("Home", Value("Preamble", {'0', 0, 0, 0})), false, 0, ""},
         {"key size as the text 13", Profile("Home", Value("WepKeySize", {'1', '3', 0})), false, 0, ""},
         {"channel as a short text", Profile("Home", "\"Channel\"=hex(1):31,31,00\r\n"), false, 0, ""},
         {"rate as a short text", Profile("Home", Value("DataRate", {'6', 'C', 0})), false, 0, ""},
-        {"HEX key, format as REG_DWORD", Profile("Home", "\"WepKeyFormat\"=hex(4):31,00,00,00\r\n" +
-                                                              Value("WepKey1", Text("zz", 3))),
-         false, 5, "hexadecimal"},
-        {"channel 99", Profile("Home", ssid + Value("Channel", {'9', '9', 0, 0})), false, 5, "1 to 14"},
-        {"channel 0", Profile("Home", Value("Channel", {'0', 0, 0, 0})), false, 4, "1 to 14"},
-        {"auth mode 4", Profile("Home", Value("AuthMode", {'4', 0, 0, 0})), false, 4, "'0' to '3'"},
-        {"preamble below its base", Profile("Home", Value("Preamble", {'0', 0, 0, 0})), false, 4, "'1' to '3'"},
+        // The channel is any decimal text; "0" is what the Configuration page stores for a
+        // channel outside the region's list.
+        {"channel 99", Profile("Home", ssid + Value("Channel", {'9', '9', 0, 0})), false, 0, ""},
+        {"channel 0", Profile("Home", Value("Channel", {'0', 0, 0, 0})), false, 0, ""},
+        {"channel not decimal", Profile("Home", ssid + Value("Channel", {'6', 'a', 0, 0})), false, 5, "decimal text"},
+        {"channel of no digits", Profile("Home", Value("Channel", {0, 0, 0, 0})), false, 4, "decimal text"},
         {"lower-case rate", Profile("Home", Value("DataRate", Text("6c", 10))), false, 4, "rate code"},
         {"rate FF is Auto", Profile("Home", Value("DataRate", Text("FF", 10))), false, 0, ""},
-        {"key size 64", Profile("Home", Value("WepKeySize", {64, 0, 0, 0})), false, 4, "\"5\" or \"13\""},
+        {"key size 64", Profile("Home", Value("WepKeySize", {64, 0, 0, 0})), false, 0, ""},
         {"ASCII key with any text", Profile("Home", Value("WepKey1", Text("zz!", 128))), false, 0, ""},
+        // A HEX key is read pair by pair as far as it is hexadecimal.
         {"HEX key not hex", Profile("Home", Value("WepKeyFormat", {'1', 0, 0, 0}) + Value("WepKey1", Text("zz", 128))),
-         false, 5, "hexadecimal"},
+         false, 0, ""},
+        {"key text filling its field", Profile("Home", Value("WepKey1", Bytes(128, 'A'))), false, 4,
+         "at most 127"},
         {"value twice", Profile("Home", ssid + ssid), false, 5, "twice"},
         // The registry compares names ordinally: a linguistic comparison takes this for
         // PskPassphrase, which the loader would not read.

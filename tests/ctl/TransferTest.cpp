@@ -142,7 +142,8 @@ TEST_F(Transfer, ADamagedFileIsRefusedWithItsLineAndNothingIsWritten)
          "\"DesiredSSID\"=hex:41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,41,\\\r\n"
          "  41,41,41,41,41,41,41,41,41,41,41,41,41,00\r\n",
          ":8: \"DesiredSSID\" holds a text of 33 characters; it can hold at most 32."},
-        {"channel 99", "\"Channel\"=hex:39,39,00,00\r\n", ":8: \"Channel\" must be a channel from 1 to 14"},
+        {"channel not decimal", "\"Channel\"=hex:36,61,00,00\r\n",
+         ":8: \"Channel\" must be a channel number written as decimal text"},
         // A name quoted from the file reaches the console with its control bytes escaped.
         {"escape sequence in a key", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other\x1B[2J]\r\n",
          ":8: the key \"HKEY_LOCAL_MACHINE\\SOFTWARE\\Other\\x1B[2J\" is neither"},

@@ -150,8 +150,9 @@ TEST_F(DefaultSettingsEncoding, PreambleAndModesAreOffsetCharacters)
 }
 
 // The record's named values are the stored ones: other copies of the program read these
-// texts, so a renumbered name would change what the registry holds.
-TEST_F(DefaultSettingsEncoding, EveryNamedValueIsStoredAsItsTextAndLoadsBackAsItself)
+// texts, so a renumbered name would change what the registry holds. Values outside the named
+// ones (another tool's) are stored the same way and load back as themselves too.
+TEST_F(DefaultSettingsEncoding, EveryValueIsStoredAsItsTextAndLoadsBackAsItself)
 {
     const struct {
         const char* value;
@@ -171,6 +172,15 @@ TEST_F(DefaultSettingsEncoding, EveryNamedValueIsStoredAsItsTextAndLoadsBackAsIt
         {"WepKeyFormat", &AdapterSettings::WepKeyFormat, WepKeyFormatHex, Character('1')},
         {"WepKeySize", &AdapterSettings::WepKeySize, WepKeySize64, Text("5", 4)},
         {"WepKeySize", &AdapterSettings::WepKeySize, WepKeySize128, Text("13", 4)},
+        {"NetworkMode", &AdapterSettings::NetworkMode, 0u - '0', Bytes(4, 0)},
+        {"AuthMode", &AdapterSettings::AuthMode, 4, Character('4')},
+        {"TxWepKey", &AdapterSettings::TxWepKey, 4, Character('4')},
+        {"PowerMode", &AdapterSettings::PowerMode, 3, Character('3')},
+        {"Preamble", &AdapterSettings::Preamble, 0xFFFFFFFF, Character('0')},
+        {"WepKeySize", &AdapterSettings::WepKeySize, 64, Number(64)},
+        {"WepKeySize", &AdapterSettings::WepKeySize, 0xFFFFFFFF, Number(0xFFFFFFFF)},
+        {"Channel", &AdapterSettings::Channel, 0, Text("0", 4)},
+        {"Channel", &AdapterSettings::Channel, 999, Text("999", 4)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.value) + " " + std::to_string(c.named));

@@ -2,8 +2,10 @@
 // of the program, and records that come back equal after a save.
 #include "RegistryScratch.h"
 
+#include "record/WepKeySlots.h"
 #include "settings/DefaultSettings.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -177,14 +179,16 @@ TEST_F(DefaultSettingsLoad, RateTextMustMatchExactly)
     }
 }
 
+// Every size comes back as saved; a HEX key keeps at most the bytes whose text fits its
+// value (MaxWepKeySize), whatever the size says.
 TEST_F(DefaultSettingsLoad, OddKeySizesSurvive)
 {
-    for (uint32_t size : {0u, 1u, 16u, 29u, 63u}) {
+    for (uint32_t size : {0u, 1u, 16u, 29u, 63u, 64u, 200u, 0xFFFFFFFFu}) {
         AdapterSettings saved{};
         saved.WepKeySize = size;
         saved.WepStatus = WepStatusOn;
         saved.WepKeyFormat = WepKeyFormatHex;
-        std::memset(saved.WepKey1, 0xC3, size);
+        std::memset(saved.WepKey1, 0xC3, std::min<uint32_t>(size, MaxWepKeySize));
         SaveDefaultSettings(saved);
         const AdapterSettings loaded = Loaded();
         EXPECT_EQ(loaded.WepKeySize, size);

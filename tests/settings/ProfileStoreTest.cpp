@@ -170,10 +170,13 @@ TEST_F(ProfileStore, FortyCharacterNameIsListedByItsFirst32)
 {
     const std::string longName = std::string(32, 'L') + "12345678";
     SaveProfile(longName.c_str(), SampleSettings());
+    // Cut, the two names are one key name to the registry, so the list has one row.
+    CreateKeyPath(ProfilePath(std::string(32, 'l') + "other"));
 
     auto list = Enumerated();
     ASSERT_EQ(list->Count, 1);
     EXPECT_EQ(std::string(list->Names[0]), std::string(32, 'L'));
+    EXPECT_EQ(std::string(list->KeyNames[0]), longName) << "the key the row opens";
     EXPECT_STREQ(list->Settings[0].DesiredSSID, "Wireless");
     EXPECT_FALSE(KeyExists(ProfilePath(std::string(32, 'L'))));
     EXPECT_TRUE(KeyExists(ProfilePath(longName)));

@@ -172,7 +172,7 @@ void CSiteSurveyPage::FillProfileList()
     list.DeleteAllItems();
     m_shownProfiles.clear();
     for (const ProfileRow& row : BuildProfileRows(*profiles, LastScan, CurrentStatus)) {
-        m_shownProfiles.push_back(row.Name);
+        m_shownProfiles.push_back(row);
         AppendRow(list, row.Image, {row.Name}, static_cast<LPARAM>(m_shownProfiles.size() - 1));
     }
     AutoSizeColumns(list);
@@ -286,54 +286,71 @@ void CSiteSurveyPage::OnAdd()
     dialog->EditSettings = NewProfileSettings();
     if (!RunProfileDialog(*dialog))
         return;
-    ApplyProfileFromDialog(*dialog);
+    ApplyProfileFromDialog(*dialog, dialog->ProfileName);
 }
 
 void CSiteSurveyPage::OnProperties()
 {
-    std::string name;
-    if (!SelectedProfile(name))
+    ProfileRow profile;
+    if (!SelectedProfile(profile))
         return;
     auto dialog = std::make_unique<CProfileDlg>();
-    // A profile that no longer loads (removed meanwhile) is not offered for editing as an
-    // empty record; the list shows what is left.
-    if (!LoadProfile(name.c_str(), dialog->EditSettings)) {
-        FillProfileList();
+    // A profile that no longer loads is not offered for editing as an empty record.
+    if (!LoadShownProfile(profile, dialog->EditSettings))
         return;
-    }
     dialog->Mode = ProfileModeEdit;
-    std::snprintf(dialog->ProfileName, sizeof dialog->ProfileName, "%.32s", name.c_str());
+    std::snprintf(dialog->ProfileName, sizeof dialog->ProfileName, "%.32s", profile.Name.c_str());
     if (!RunProfileDialog(*dialog))
         return;
-    ApplyProfileFromDialog(*dialog);
+    // The name cannot be changed here: the profile stays under its own key, however long.
+    ApplyProfileFromDialog(*dialog, profile.KeyName);
 }
 
-void CSiteSurveyPage::ApplyProfileFromDialog(const CProfileDlg& dialog)
+void CSiteSurveyPage::ApplyProfileFromDialog(const CProfileDlg& dialog, const std::string& keyName)
 {
     // Properties shows a stored profile to anyone; only its OK would change something.
     if (RefuseChange())
         return;
     const bool defaultsStored = SaveAndRequestApply(dialog.EditSettings);
-    const bool stored = SaveProfile(dialog.ProfileName, dialog.EditSettings) && defaultsStored;
+    const bool stored = SaveProfile(keyName.c_str(), dialog.EditSettings) && defaultsStored;
     FillProfileList();
     if (!stored)
         ShowSettingsNotStored(m_hWnd);
     ShowLinkInfo();
 }
 
+bool CSiteSurveyPage::LoadShownProfile(const ProfileRow& profile, AdapterSettings& settings)
+{
+    if (LoadProfile(profile.KeyName.c_str(), settings))
+        return true;
+    // Removed meanwhile, it leaves the list, which says so; still listed, it is there but
+    // cannot be read under the name the registry gave, and nothing else would say why.
+    FillProfileList();
+    if (IsProfileShown(profile.KeyName))
+        ShowInputWarning(m_hWnd, ProfileKeyProblemMessage("opened", profile.Name));
+    return false;
+}
+
+bool CSiteSurveyPage::IsProfileShown(const std::string& keyName) const
+{
+    for (const ProfileRow& shown : m_shownProfiles) {
+        if (shown.KeyName == keyName)
+            return true;
+    }
+    return false;
+}
+
 void CSiteSurveyPage::OnUseProfile()
 {
     if (RefuseChange())
         return;
-    std::string name;
-    if (!SelectedProfile(name))
+    ProfileRow profile;
+    if (!SelectedProfile(profile))
         return;
     AdapterSettings settings{};
     // An all-zero record would send an empty ad-hoc network to the adapter.
-    if (!LoadProfile(name.c_str(), settings)) {
-        FillProfileList();
+    if (!LoadShownProfile(profile, settings))
         return;
-    }
     if (!SaveAndRequestApply(settings))
         ShowSettingsNotStored(m_hWnd);
     ShowLinkInfo();
@@ -343,14 +360,16 @@ void CSiteSurveyPage::OnRemove()
 {
     if (RefuseChange())
         return;
-    std::string name;
-    if (!SelectedProfile(name))
+    ProfileRow profile;
+    if (!SelectedProfile(profile))
         return;
-    DeleteProfile(name.c_str());
+    DeleteProfile(profile.KeyName.c_str());
     FillProfileList();
+    if (IsProfileShown(profile.KeyName))
+        ShowInputWarning(m_hWnd, ProfileKeyProblemMessage("removed", profile.Name));
 }
 
-bool CSiteSurveyPage::SelectedProfile(std::string& name) const
+bool CSiteSurveyPage::SelectedProfile(ProfileRow& profile) const
 {
     const CListViewView list = ProfileListView();
     const int row = list.SelectedItem();
@@ -359,7 +378,7 @@ bool CSiteSurveyPage::SelectedProfile(std::string& name) const
     const LPARAM shown = list.ItemData(row);
     if (shown < 0 || static_cast<size_t>(shown) >= m_shownProfiles.size())
         return false;
-    name = m_shownProfiles[static_cast<size_t>(shown)];
+    profile = m_shownProfiles[static_cast<size_t>(shown)];
     return true;
 }
 

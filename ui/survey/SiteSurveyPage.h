@@ -2,6 +2,7 @@
 #define SKYLOOK_UI_SITE_SURVEY_PAGE_H
 
 #include "ui/survey/ImageStrip.h"
+#include "ui/survey/SurveyRows.h"
 #include "ui/frame/PageBase.h"
 #include "ui/common/WhiteBackground.h"
 
@@ -64,10 +65,16 @@ private:
 
     // Runs the Profile dialog; true when it ended with OK.
     bool RunProfileDialog(CProfileDlg& dialog);
-    // The name of the profile list's first selected row; false when none is selected.
-    bool SelectedProfile(std::string& name) const;
-    // Saves the dialog's profile, makes it the default settings and has the tick apply it.
-    void ApplyProfileFromDialog(const CProfileDlg& dialog);
+    // The profile list's first selected row; false when none is selected.
+    bool SelectedProfile(ProfileRow& profile) const;
+    // Loads the profile's record from its key. When it will not load, the list is filled
+    // again; a profile that is still listed then cannot be read at all, and the user is told.
+    bool LoadShownProfile(const ProfileRow& profile, AdapterSettings& settings);
+    // True when the profile list shows a row for this key.
+    bool IsProfileShown(const std::string& keyName) const;
+    // Saves the dialog's record under the profile's key name, makes it the default settings
+    // and has the tick apply it.
+    void ApplyProfileFromDialog(const CProfileDlg& dialog, const std::string& keyName);
     void ShowLinkInfo();
 
     CListViewView NetworkListView() const;
@@ -85,9 +92,9 @@ private:
     int m_scanWait = 0;
 
     // What the rows show, indexed by the number each row carries: the scan entries and
-    // the profile names as they were when the lists were filled.
+    // the profiles as they were when the lists were filled.
     std::vector<ScanEntry> m_shownNetworks;
-    std::vector<std::string> m_shownProfiles;
+    std::vector<ProfileRow> m_shownProfiles;
 };
 
 #endif

@@ -126,8 +126,12 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
     const int count = profiles.Count < 0 ? 0 : (profiles.Count > ProfileListCapacity ? ProfileListCapacity
                                                                                      : profiles.Count);
     std::vector<ProfileRow> classified;
-    for (int i = 0; i < count; ++i)
-        classified.push_back(ClassifyProfile(FieldString(profiles.Names[i]).c_str(), profiles.Settings[i], scan, status));
+    for (int i = 0; i < count; ++i) {
+        ProfileRow row = ClassifyProfile(FieldString(profiles.Names[i]).c_str(), profiles.Settings[i], scan, status);
+        const std::string keyName = FieldString(profiles.KeyNames[i]);
+        row.KeyName = keyName.empty() ? row.Name : keyName;
+        classified.push_back(row);
+    }
 
     std::vector<ProfileRow> rows;
     for (ProfilePlacement pass : {ProfilePlacement::Associated, ProfilePlacement::InRange, ProfilePlacement::OutOfRange})
@@ -183,4 +187,11 @@ SurveyStrip SurveyStripFor(int iconSize)
         if (strip.Size == size)
             return strip;
     return Strips[0];
+}
+
+std::string ProfileKeyProblemMessage(const char* action, const std::string& shownName)
+{
+    return "The profile \"" + EscapeControlBytes(shownName) + "\" could not be " + action +
+           ". Its stored name may hold characters that this system cannot show, or your account may not "
+           "have access to it; an administrator can rename or remove it with the Registry Editor.";
 }

@@ -71,7 +71,8 @@ std::vector<NetworkRow> BuildNetworkRows(const ScanList& scan, const AdapterStat
 enum class ProfilePlacement { Associated, InRange, OutOfRange };
 
 struct ProfileRow {
-    std::string Name;
+    std::string Name;     // as the list shows it
+    std::string KeyName;  // the profile's key: Name, or the longer name Name was cut from
     int Image = 0;
     ProfilePlacement Placement = ProfilePlacement::OutOfRange;
 };
@@ -100,5 +101,10 @@ std::string ProfileNameForNetwork(const ScanEntry& entry);
 
 // The record a new profile starts from: infrastructure, channel 1, WEP off, ASCII keys.
 AdapterSettings NewProfileSettings();
+
+// What the user is told when a listed profile could not be opened or removed ("opened",
+// "removed"): its key is listed, but the registry does not find it again under the name it
+// gave, or the account may not reach it.
+std::string ProfileKeyProblemMessage(const char* action, const std::string& shownName);
 
 #endif

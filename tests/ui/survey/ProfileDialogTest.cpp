@@ -6,6 +6,7 @@
 
 #include "AdapterJournal.h"
 #include "AdapterScene.h"
+#include "PageControls.h"
 #include "ScanAnswer.h"
 
 #include "state/ProgramState.h"
@@ -24,13 +25,24 @@ constexpr int ConnectButton = 1027;
 constexpr int AddButton = 1033;
 constexpr int PropertiesButton = 1035;
 
-int NetworkRowOf(const char* ssid)
+// The first row of the list whose cell in that column reads text, or -1.
+int RowWith(int listId, size_t column, const std::string& text)
 {
-    const auto rows = ShownRows(NetworkListId);
+    const auto rows = ShownRows(listId);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row)
-        if (RowCells(NetworkListId, row)[1] == ssid)
+        if (RowCells(listId, row)[column] == text)
             return row;
     return -1;
+}
+
+int NetworkRowOf(const std::string& ssid)
+{
+    return RowWith(NetworkListId, 1, ssid);
+}
+
+int ProfileRowOf(const std::string& name)
+{
+    return RowWith(ProfileListId, 0, name);
 }
 
 void SetProfileText(int id, const std::string& text)
@@ -274,8 +286,8 @@ TEST_F(SiteSurvey, HiddenOddAndLongNetworkNames)
             EXPECT_EQ(ShownRows(NetworkListId).size(), 3u);
             ASSERT_GE(NetworkRowOf(""), 0);
             ASSERT_GE(NetworkRowOf("Tab\\x09Net"), 0);
-            ASSERT_GE(NetworkRowOf(longName.c_str()), 0);
-            SelectRow(NetworkListId, NetworkRowOf(longName.c_str()));
+            ASSERT_GE(NetworkRowOf(longName), 0);
+            SelectRow(NetworkListId, NetworkRowOf(longName));
             PostSurveyClick(ConnectButton);
         });
         WaitForProfileDialog(script);
@@ -312,3 +324,68 @@ TEST_F(SiteSurvey, HiddenOddAndLongNetworkNames)
 }
 
 }  // namespace
+
+// A profile stored under a key name longer than the list shows (by another tool or an
+// import) opens, changes and goes under its own key; one whose name the registry will not
+// give back (outside the code page) is not opened in silence.
+TEST_F(SiteSurvey, ProfilesUnderLongKeyNamesOpenAndAnUnreadableOneIsTold)
+{
+    const std::string longName = std::string(32, 'L') + "ong name";
+    const std::string shown(32, 'L');
+    SaveProfile(longName.c_str(), OpenRecord("Hotel"));
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\KT60\\PROFILE\\\u4E2D\u6587", 0, nullptr,
+                                             0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    RegCloseKey(key);
+    MessageBoxSeen box;
+    Run([&](CModalScript& script) {
+        script.Do("Properties of the unreadable one, then Remove", [] {
+            ASSERT_EQ(ShownRows(ProfileListId).size(), 2u);
+            SelectRow(ProfileListId, ProfileRowOf("??"));
+            PostSurveyClick(PropertiesButton);
+        });
+        ReadAndCloseMessageBox(script, box);
+        script.Do("told, and no dialog; then Remove", [&box] {
+            EXPECT_EQ("Warning", box.Caption);
+            EXPECT_NE(std::string::npos, box.Text.find("The profile \"??\" could not be opened.")) << box.Text;
+            EXPECT_EQ(nullptr, ProfileDialogWindow());
+            EXPECT_EQ(0, ApplyRequest);
+            SelectRow(ProfileListId, ProfileRowOf("??"));
+            PostSurveyClick(1034);
+        });
+        ReadAndCloseMessageBox(script, box);
+        script.Do("a Remove that removed nothing is told too", [&box] {
+            EXPECT_NE(std::string::npos, box.Text.find("The profile \"??\" could not be removed.")) << box.Text;
+            EXPECT_NE(ProfileRowOf("??"), -1);
+        });
+        script.Do("use the long one", [&shown] {
+            SelectRow(ProfileListId, ProfileRowOf(shown));
+            DoubleClickList(ProfileListId);
+            EXPECT_STREQ(PendingSettings.DesiredSSID, "Hotel") << "its own record, not the defaults";
+            EXPECT_EQ(1, ApplyRequest);
+            ApplyRequest = 0;
+            ConfigDialog().ShowPage(SurveyPageIndex);
+            SelectRow(ProfileListId, ProfileRowOf(shown));
+            PostSurveyClick(PropertiesButton);
+        });
+        WaitForProfileDialog(script);
+        script.Do("change its network", [&shown] {
+            EXPECT_EQ(WindowText(ProfileDialogWindow()), "Profile: " + shown);
+            EXPECT_EQ(WindowText(ProfileItem(IDC_PROFILE_SSID)), "Hotel");
+            SetProfileText(IDC_PROFILE_SSID, "Harbour");
+            Press(IDOK);
+        });
+        script.WaitFor("closed", [] { return ProfileDialogWindow() == nullptr; })
+            .Do("stored under its own key, then removed", [&longName, &shown] {
+                AdapterSettings stored{};
+                ASSERT_TRUE(LoadProfile(longName.c_str(), stored));
+                EXPECT_STREQ(stored.DesiredSSID, "Harbour");
+                EXPECT_FALSE(LoadProfile(shown.c_str(), stored)) << "no second profile under the cut name";
+                ConfigDialog().ShowPage(SurveyPageIndex);
+                SelectRow(ProfileListId, ProfileRowOf(shown));
+                ClickSurveyButton(1034);
+                EXPECT_FALSE(LoadProfile(longName.c_str(), stored));
+                EXPECT_EQ(ProfileRowOf(shown), -1);
+            });
+    });
+}
