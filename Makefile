@@ -11,6 +11,8 @@ JOBS ?= 2
 CTEST_ARGS ?=
 # The screen resolution of `make shot`: DPI=144 photographs every page at 150% scale.
 DPI ?= 96
+# CONTRAST=high photographs the pages in a high-contrast black theme.
+CONTRAST ?=
 
 .PHONY: all deps configure build prefix test run shot gallery bench dist clean
 
@@ -46,7 +48,7 @@ run: build prefix
 	@tools/with-display tools/run-program $(BUILD_ABS)
 
 shot: build prefix
-	@DPI=$(DPI) tools/with-display tools/screenshot $(BUILD_ABS) $(SHOT_ARGS)
+	@DPI=$(DPI) CONTRAST=$(CONTRAST) tools/with-display tools/screenshot $(BUILD_ABS) $(SHOT_ARGS)
 
 gallery: build prefix
 	@tools/with-display tools/gallery-shot $(BUILD_ABS)

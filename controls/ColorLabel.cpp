@@ -114,7 +114,9 @@ void CColorLabel::SetLabelText(const char* text)
 
 COLORREF CColorLabel::ShownTextColour() const
 {
-    return m_hoverHighlight && m_hovering ? m_hoverColour : m_textColour;
+    if (m_hoverHighlight && m_hovering)
+        return ThemeColour(HoverRole(), m_hoverColour);
+    return ThemeColour(TextRole(), m_textColour);
 }
 
 bool CColorLabel::OnPaint()
@@ -126,6 +128,7 @@ bool CColorLabel::OnPaint()
     ::GetClientRect(m_hWnd, &client);
     CMemoryDC memory(paint, client);
     DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(memory)), PRF_CLIENT | PRF_ERASEBKGND);
+    DrawOver(memory, client);
     return true;
 }
 
@@ -170,7 +173,7 @@ bool CColorLabel::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& resu
         ::SetTextColor(dc, ShownTextColour());
         ::SetBkMode(dc, TRANSPARENT);
     }
-    result = reinterpret_cast<LRESULT>(m_background.Get());
+    result = reinterpret_cast<LRESULT>(ThemeBrush(BackgroundRole(), m_background.Get()));
     return true;
 }
 

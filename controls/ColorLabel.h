@@ -5,6 +5,7 @@
 #define SKYLOOK_CONTROLS_COLOR_LABEL_H
 
 #include "controls/FontCache.h"
+#include "controls/ThemeColours.h"
 #include "framework/Control.h"
 #include "framework/Gdi.h"
 
@@ -33,6 +34,15 @@ public:
     const LOGFONTA& Font() const { return m_logFont; }
 
 protected:
+    // What the label's colours stand for, for the system colours of a high-contrast theme.
+    virtual ColourRole TextRole() const { return ColourRole::PageText; }
+    virtual ColourRole HoverRole() const { return ColourRole::HoverText; }
+    virtual ColourRole BackgroundRole() const { return ColourRole::PageBackground; }
+
+    // Drawn over the finished label, in the memory bitmap that is copied to the screen.
+    virtual void DrawOver(HDC, const RECT&) {}
+    HFONT LabelFont() const { return m_font.Get(); }
+
     void PreSubclass() override;
     bool OnPaint() override;
     bool OnEraseBackground(HDC dc) override;

@@ -1,5 +1,7 @@
 #include "controls/EditEx.h"
 
+#include "controls/ThemeColours.h"
+
 CEditEx::CEditEx()
     : m_backgroundColour(::GetSysColor(COLOR_WINDOW)), m_textColour(::GetSysColor(COLOR_WINDOWTEXT)),
       m_background(MakeSolidBrush(m_backgroundColour))
@@ -29,7 +31,7 @@ bool CEditEx::OnPaint()
     RECT client = {};
     ::GetClientRect(m_hWnd, &client);
     CMemoryDC memory(paint, client);
-    ::FillRect(memory, &client, m_background);
+    ::FillRect(memory, &client, ThemeBrush(ColourRole::PageBackground, m_background));
     DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(memory)), PRF_CLIENT);
     return true;
 }
@@ -44,8 +46,8 @@ bool CEditEx::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     if (message < WM_CTLCOLORMSGBOX || message > WM_CTLCOLORSTATIC)
         return false;
     HDC dc = reinterpret_cast<HDC>(wParam);
-    ::SetTextColor(dc, m_textColour);
-    ::SetBkColor(dc, m_backgroundColour);
-    result = reinterpret_cast<LRESULT>(m_background.Get());
+    ::SetTextColor(dc, ThemeColour(ColourRole::PageText, m_textColour));
+    ::SetBkColor(dc, ThemeColour(ColourRole::PageBackground, m_backgroundColour));
+    result = reinterpret_cast<LRESULT>(ThemeBrush(ColourRole::PageBackground, m_background));
     return true;
 }

@@ -2,6 +2,10 @@
 
 #include "controls/DpiScale.h"
 #include "controls/PointFont.h"
+#include "controls/ThemeColours.h"
+#include "framework/AccessibleText.h"
+
+#include <oleacc.h>
 
 CGroupFrame::CGroupFrame()
     : m_firstColour(::GetSysColor(COLOR_BTNSHADOW)), m_secondColour(::GetSysColor(COLOR_BTNHIGHLIGHT)),
@@ -101,8 +105,8 @@ void CGroupFrame::Paint(HDC dc)
     CSaveDCGuard saved(dc);
     CaptionGap gap = MeasureCaptionGap(dc);
     bool enabled = IsEnabled();
-    COLORREF colours[2] = {enabled ? m_firstColour : m_defaultFirstColour,
-                           enabled ? m_secondColour : m_defaultSecondColour};
+    COLORREF colours[2] = {ThemeColour(ColourRole::FrameLine, enabled ? m_firstColour : m_defaultFirstColour),
+                           ThemeColour(ColourRole::FrameLine, enabled ? m_secondColour : m_defaultSecondColour)};
     CPen pens[2];
     for (int i = 0; i < 2; ++i) {
         LOGBRUSH brush = {BS_SOLID, colours[i], 0};
@@ -130,7 +134,7 @@ void CGroupFrame::Paint(HDC dc)
         return;
     std::string text = DecoratedCaption();
     CSelectGuard font(dc, m_captionFont);
-    ::SetTextColor(dc, m_captionColour);
+    ::SetTextColor(dc, ThemeColour(ColourRole::PageText, m_captionColour));
     ::SetBkMode(dc, TRANSPARENT);
     if (enabled) {
         RECT band = {gap.left, y, gap.right, y};
@@ -141,6 +145,13 @@ void CGroupFrame::Paint(HDC dc)
         ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()), static_cast<WPARAM>(text.size()),
                      gap.left, y - extent.cy / 2, extent.cx, extent.cy, DST_PREFIXTEXT | DSS_DISABLED);
     }
+}
+
+bool CGroupFrame::DescribeForAccessibility(AccessibleFacts& facts) const
+{
+    facts.Role = ROLE_SYSTEM_GROUPING;
+    facts.Name = WithoutAccessKey(m_caption);
+    return true;
 }
 
 bool CGroupFrame::OnPaint()

@@ -35,6 +35,9 @@ public:
     // The gap that the caption leaves in the top line when drawn into dc; the DC's selected
     // font gives the line's height, the caption font the gap's width.
     CaptionGap MeasureCaptionGap(HDC dc) const;
+    // A reader hears a grouping named by the caption.
+    bool DescribeForAccessibility(AccessibleFacts& facts) const override;
+
     // Draws the frame and caption into dc, which holds the control's client area.
     void Paint(HDC dc);
 

@@ -1,9 +1,12 @@
 #include "controls/LevelBar.h"
 
 #include "controls/DrawingPrimitives.h"
+#include "controls/ThemeColours.h"
+#include "framework/AccessibleText.h"
 #include "framework/Gdi.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 namespace {
 COLORREF GradientEndColour()
@@ -57,9 +60,22 @@ int CLevelBar::FilledLength(int length)
     return LevelBarEnd(length, position, range.iLow, range.iHigh).value_or(0);
 }
 
+std::vector<COLORREF> CLevelBar::ShownStops() const
+{
+    std::vector<COLORREF> shown = m_stops;
+    for (COLORREF& stop : shown)
+        stop = ThemeColour(ColourRole::LevelFill, stop);
+    return shown;
+}
+
+COLORREF CLevelBar::ShownBackground() const
+{
+    return ThemeColour(ColourRole::PageBackground, m_background);
+}
+
 void CLevelBar::Draw(HDC dc, const RECT& client)
 {
-    FillSolidRect(dc, client, m_background);
+    FillSolidRect(dc, client, ShownBackground());
     const int length = RectWidth(client);
     const int end = FilledLength(length);
     if (end > 0)
@@ -68,9 +84,9 @@ void CLevelBar::Draw(HDC dc, const RECT& client)
 
 void CLevelBar::PaintColourRun(HDC dc, const RECT& bar, PixelSpan ramp, PixelSpan visible)
 {
-    for (const RampSegment& segment : CutColourRun(ramp, visible, m_stops.size()))
-        PaintTwoColourRamp(dc, bar, segment.whole, segment.visible, m_stops[segment.index],
-                           m_stops[segment.index + 1]);
+    const std::vector<COLORREF> stops = ShownStops();
+    for (const RampSegment& segment : CutColourRun(ramp, visible, stops.size()))
+        PaintTwoColourRamp(dc, bar, segment.whole, segment.visible, stops[segment.index], stops[segment.index + 1]);
 }
 
 void CLevelBar::PaintTwoColourRamp(HDC dc, const RECT& bar, PixelSpan segment, PixelSpan visible, COLORREF a,
@@ -108,7 +124,7 @@ bool CLevelBar::OnPaint()
         return true;
     }
     if (!m_face.IsDrawn()) {
-        FillSolidRect(face, client, m_background);
+        FillSolidRect(face, client, ShownBackground());
         PaintColourRun(face, client, PixelSpan{0, width}, PixelSpan{0, width});
         m_face.SetDrawn(true);
     }
@@ -116,7 +132,26 @@ bool CLevelBar::OnPaint()
     // operations side by side, so nothing flickers.
     const int end = FilledLength(width);
     m_face.CopyTo(paint, client.left, client.top, end, height);
-    FillSolidRect(paint, RECT{client.left + end, client.top, client.right, client.bottom}, m_background);
+    FillSolidRect(paint, RECT{client.left + end, client.top, client.right, client.bottom}, ShownBackground());
+    return true;
+}
+
+std::string LevelPercentText(int position, int lower, int upper)
+{
+    if (upper <= lower)
+        return {};
+    const long long share = (static_cast<long long>(position) - lower) * 100 / (static_cast<long long>(upper) - lower);
+    return std::to_string(share < 0 ? 0 : share > 100 ? 100 : share) + "%";
+}
+
+bool CLevelBar::DescribeForAccessibility(AccessibleFacts& facts) const
+{
+    PBRANGE range = {};
+    Send(PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    facts.Role = ROLE_SYSTEM_PROGRESSBAR;
+    facts.Name = LabelBefore(m_hWnd);
+    facts.Value = LevelPercentText(static_cast<int>(Send(PBM_GETPOS)), range.iLow, range.iHigh);
+    facts.State = STATE_SYSTEM_READONLY;
     return true;
 }
 

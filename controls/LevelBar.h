@@ -9,6 +9,7 @@
 #include "framework/Control.h"
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 class CLevelBar : public CControl {
@@ -27,6 +28,9 @@ public:
     // next paint draws it anew. Size and colour changes call it themselves.
     void ResetPaintCache();
 
+    // A reader hears a progress bar named by the label before it, its value in percent.
+    bool DescribeForAccessibility(AccessibleFacts& facts) const override;
+
 protected:
     // The run of all stops over ramp, of which only visible is drawn. Spans are relative
     // to bar's left edge; every span covers bar's full height.
@@ -40,6 +44,10 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // The colours drawn: the stops and background given, or the theme's in high contrast.
+    std::vector<COLORREF> ShownStops() const;
+    COLORREF ShownBackground() const;
+
     // Where the filled part ends on a bar of length pixels; 0 for none.
     int FilledLength(int length);
 
@@ -49,5 +57,9 @@ private:
     COLORREF m_background;
     int m_step = 10;
 };
+
+// The position as a reader hears it: the share of the range, rounded down, "91%"; empty for
+// an empty range.
+std::string LevelPercentText(int position, int lower, int upper);
 
 #endif

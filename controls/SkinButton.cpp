@@ -3,7 +3,10 @@
 #include "controls/DpiScale.h"
 #include "controls/DrawingPrimitives.h"
 #include "controls/FontCache.h"
+#include "controls/ThemeColours.h"
+#include "framework/AccessibleText.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <string>
@@ -71,6 +74,7 @@ void CSkinButton::PreSubclass()
     m_face.Reset();
     DWORD style = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE));
     m_style = DeriveSkinButtonStyle(style);
+    m_focusCues.Read(m_hWnd);
     ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(OwnerDrawnButtonStyle(style)));
 }
 
@@ -162,7 +166,17 @@ bool CSkinButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             ::ReleaseCapture();
             m_held = false;
         }
+        Invalidate(false);
         return false;
+    case WM_SETFOCUS:
+        Invalidate(false);
+        return false;
+    case WM_UPDATEUISTATE:
+        // The focus mark appears once the keyboard is used.
+        result = DefaultProc(message, wParam, lParam);
+        if (m_focusCues.Update(m_hWnd, wParam))
+            Invalidate(false);
+        return true;
     case WM_KEYDOWN:
         // Only the first press of the space bar, not its auto-repeat, turns the check.
         if (wParam == VK_SPACE && m_style.kind != SkinButtonKind::Push && !(lParam & 0x40000000))
@@ -253,7 +267,12 @@ void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item)
     const RECT& rect = item.rcItem;
     const int width = RectWidth(rect);
     const int height = RectHeight(rect);
-    const FaceKey key{item.itemState & (ODS_DISABLED | ODS_SELECTED | ODS_DEFAULT), m_checked, m_hover,
+    UINT state = item.itemState;
+    // Focus marks stay hidden until the keyboard is used, whoever asked for the drawing.
+    if ((state & ODS_FOCUS) && m_focusCues.MarkHidden())
+        state |= ODS_NOFOCUSRECT;
+    const FaceKey key{state & (ODS_DISABLED | ODS_SELECTED | ODS_DEFAULT | ODS_FOCUS | ODS_NOFOCUSRECT), m_checked,
+                      m_hover,
                       m_style.isDefault, width, height};
     if (!m_face.IsDrawn() || !(key == m_faceKey)) {
         HDC face = m_face.Prepare(item.hDC, width, height);
@@ -347,6 +366,44 @@ void CSkinButton::DrawFace(HDC dc, const RECT& rect, UINT itemState) const
             ::DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
         }
     }
-    ::SetTextColor(dc, m_captionColour);
+    ::SetTextColor(dc, ThemeColour(ColourRole::ButtonText, m_captionColour));
     ::DrawTextA(dc, caption, -1, &text, m_style.captionFormat);
+    // As a standard button marks the focus, unless the keyboard has not been used yet.
+    if ((itemState & ODS_FOCUS) && !(itemState & ODS_NOFOCUSRECT)) {
+        RECT mark = rect;
+        const int inset = ScalePixels(3);
+        ::InflateRect(&mark, -inset, -inset);
+        ::DrawFocusRect(dc, &mark);
+    }
+}
+
+bool CSkinButton::DescribeForAccessibility(AccessibleFacts& facts) const
+{
+    switch (m_style.kind) {
+    case SkinButtonKind::CheckBox: facts.Role = ROLE_SYSTEM_CHECKBUTTON; break;
+    case SkinButtonKind::Radio: facts.Role = ROLE_SYSTEM_RADIOBUTTON; break;
+    default: facts.Role = ROLE_SYSTEM_PUSHBUTTON; break;
+    }
+    facts.Name = WithoutAccessKey(m_caption);
+    facts.Shortcut = AccessKeyShortcut(m_caption);
+    facts.State = STATE_SYSTEM_FOCUSABLE;
+    if (m_checked)
+        facts.State |= STATE_SYSTEM_CHECKED;
+    if (m_hWnd && (Send(BM_GETSTATE) & BST_PUSHED))
+        facts.State |= STATE_SYSTEM_PRESSED;
+    if (m_style.isDefault)
+        facts.State |= STATE_SYSTEM_DEFAULT;
+    if (m_style.kind == SkinButtonKind::Push)
+        facts.DefaultAction = "Press";
+    else
+        facts.DefaultAction = m_checked && m_style.kind == SkinButtonKind::CheckBox ? "Uncheck" : "Check";
+    return true;
+}
+
+bool CSkinButton::DoAccessibleDefaultAction()
+{
+    if (!IsEnabled())
+        return false;
+    Post(BM_CLICK);
+    return true;
 }

@@ -6,6 +6,7 @@
 #define SKYLOOK_CONTROLS_SKIN_BUTTON_H
 
 #include "controls/FaceBitmap.h"
+#include "controls/FocusCues.h"
 #include "controls/FontCache.h"
 #include "controls/SkinButtonStyle.h"
 #include "framework/Control.h"
@@ -38,6 +39,9 @@ public:
     // caption, font, colours); the next paint draws it anew.
     void ResetPaintCache();
 
+    bool DescribeForAccessibility(AccessibleFacts& facts) const override;
+    bool DoAccessibleDefaultAction() override;
+
 protected:
     void PreSubclass() override;
     bool OnPaint() override;
@@ -69,6 +73,7 @@ private:
     };
 
     SkinButtonStyle m_style;
+    CFocusCues m_focusCues;
     CSharedFont m_font;
     std::string m_caption;
     CFaceBitmap m_face;

@@ -1,6 +1,7 @@
 // A scrolling strip chart bound to a template static: every sample moves the picture four
 // pixels (at 96 dpi) to the left and draws the newest value as a green bar at the right edge. The
-// picture lives in an off-screen bitmap, so painting only copies it.
+// picture lives in an off-screen bitmap, so painting only copies it. The samples it shows are
+// kept, so that a theme switch (high contrast) redraws them in the new colours.
 #ifndef SKYLOOK_CONTROLS_THROUGHPUT_GRAPH_H
 #define SKYLOOK_CONTROLS_THROUGHPUT_GRAPH_H
 
@@ -8,6 +9,8 @@
 #include "framework/Gdi.h"
 
 #include <cstdint>
+#include <deque>
+#include <string>
 
 class CThroughputGraph : public CControl {
 public:
@@ -26,6 +29,12 @@ public:
     uint32_t Pos() const { return m_current; }
     bool IsPrepared() const { return m_picture.DC() != nullptr; }
 
+    // What a reader hears of the graph: a graphic named by the label before it (or the name
+    // given), its value the rate as the owner shows it in figures beside the graph.
+    void SetAccessibleName(const std::string& name) { m_accessibleName = name; }
+    void SetValueText(const std::string& text) { m_valueText = text; }
+    bool DescribeForAccessibility(AccessibleFacts& facts) const override;
+
     // Copies the picture to dc at (0,0); nothing before the first SetRange.
     void CopyPicture(HDC dc) const;
 
@@ -36,6 +45,8 @@ protected:
 
 private:
     void Prepare();
+    // The background and grid over the whole picture, then every kept sample.
+    void RedrawPicture();
     void DrawNewest();
     void DrawGrid(int left, int right);
 
@@ -43,6 +54,9 @@ private:
     uint32_t m_maximum = 100;
     uint32_t m_current = 0;
     COffscreenBitmap m_picture;
+    std::deque<uint32_t> m_shown;  // the samples in the picture, oldest first
+    std::string m_accessibleName;
+    std::string m_valueText;
 };
 
 #endif

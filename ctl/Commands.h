@@ -25,6 +25,7 @@ int RunExport(const CommandLine& command);
 int RunImport(const CommandLine& command);
 int RunOption(const CommandLine& command);
 int RunGrantSettingsAccess(const CommandLine& command);
+int RunRemoveSettings(const CommandLine& command);
 
 // The message for a profile name that is not stored; returns ExitFailed.
 int ReportMissingProfile(const std::string& name, std::ostream& err);

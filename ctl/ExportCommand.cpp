@@ -1,10 +1,12 @@
 #include "ctl/Commands.h"
 #include "ctl/ImportPlan.h"
-#include "ctl/ImportWriter.h"
+#include "ctl/KeyValues.h"
 #include "ctl/RegistryScript.h"
 #include "ctl/ScriptFiles.h"
 #include "ctl/SkylookCtl.h"
+#include "ctl/SystemMessage.h"
 
+#include "framework/Handles.h"
 #include "record/PrintableText.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileNames.h"
@@ -19,26 +21,31 @@
 namespace {
 
 // The stored values of one key in the store's order, names, bytes and types as the registry
-// holds them; values that are no setting are left out.
-ScriptKey ReadStoredKey(const std::string& path, const std::string& scriptPath)
+// holds them (texts in the code page, as the store reads them); values that are no setting
+// are left out. ERROR_SUCCESS, or the error of the read, which leaves the key unusable.
+LONG ReadStoredKey(const std::string& path, ScriptKey& key)
 {
-    ScriptKey key;
-    key.Path = scriptPath;
-    std::vector<StoredRegistryValue> values;
-    ReadKeyValues(path, values);
+    CRegistryKey opened;
+    LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, opened.Receive());
+    std::vector<WideValue> values;
+    if (result == ERROR_SUCCESS)
+        result = ReadWideValues(opened, values);
     for (const StoredValue& stored : StoredValues) {
-        for (StoredRegistryValue& value : values) {
-            if (FindStoredValue(value.Name.c_str()) != &stored)
+        for (const WideValue& value : values) {
+            // Every setting is named in plain letters, which any code page spells.
+            std::string name;
+            if (result != ERROR_SUCCESS || !CodePageName(value.Name, name) || FindStoredValue(name.c_str()) != &stored)
                 continue;
             ScriptValue written;
-            written.Name = value.Name;
-            written.Type = value.Type;
-            written.Bytes = std::move(value.Bytes);
+            written.Name = name;
+            DWORD type = 0;
+            result = ReadCodePageValue(opened, name, type, written.Bytes);
+            written.Type = type;
             key.Values.push_back(std::move(written));
             break;
         }
     }
-    return key;
+    return result;
 }
 
 std::string ProfilePath(const std::string& name)
@@ -88,11 +95,33 @@ int RunExport(const CommandLine& command)
     if (!ChooseProfiles({command.Operands.begin() + 1, command.Operands.end()}, names, command.Err))
         return ExitFailed;
 
-    std::vector<ScriptKey> keys;
+    // Default settings never stored are written as an empty section, which imports as the
+    // same. A profile's section left empty instead would empty the profile when the file is
+    // imported again: a profile that cannot be read fails the export.
+    struct Source {
+        std::string Path;
+        std::string ScriptPath;
+        std::string Told;
+        bool MayBeMissing;
+    };
+    std::vector<Source> sources;
     if (command.Defaults)
-        keys.push_back(ReadStoredKey(DefaultSettingsPath, DefaultSettingsScriptPath()));
+        sources.push_back({DefaultSettingsPath, DefaultSettingsScriptPath(), "the default settings", true});
     for (const std::string& name : names)
-        keys.push_back(ReadStoredKey(ProfilePath(name), ProfileScriptPath(name)));
+        sources.push_back(
+            {ProfilePath(name), ProfileScriptPath(name), "profile \"" + EscapeControlBytes(name) + "\"", false});
+    std::vector<ScriptKey> keys;
+    for (const Source& source : sources) {
+        ScriptKey key;
+        key.Path = source.ScriptPath;
+        const LONG result = ReadStoredKey(source.Path, key);
+        if (result != ERROR_SUCCESS && !(source.MayBeMissing && result == ERROR_FILE_NOT_FOUND)) {
+            command.Err << "skylookctl: " << source.Told << " could not be read (" << SystemMessage(result) << "); \""
+                        << file << "\" was not written.\n";
+            return ExitFailed;
+        }
+        keys.push_back(std::move(key));
+    }
     if (!WriteScriptFile(file, WriteRegistryScript(keys), command.Err))
         return ExitFailed;
     command.Out << "Exported " << names.size() << (names.size() == 1 ? " profile" : " profiles")

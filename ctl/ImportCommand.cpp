@@ -11,6 +11,37 @@
 
 #include <ostream>
 
+namespace {
+
+// What became of the store after a failed write, then the advice that fits the cause.
+void ReportUndoneImport(CImportWriter& writer, WriteCause cause, std::ostream& err)
+{
+    std::string problem;
+    if (!writer.WroteAnything())
+        err << "skylookctl: nothing was imported: nothing was written, and the stored settings are as they were.\n";
+    else if (writer.Undo(problem))
+        err << "skylookctl: nothing was imported; what was written is undone, and the stored settings are as they "
+               "were.\n";
+    else
+        err << "skylookctl: the import stopped, and these keys could not be put back as they were:" << problem
+            << "\nMend the cause and run the import again with --replace.\n";
+    switch (cause) {
+    case WriteCause::AccessDenied:
+        err << "skylookctl: the imported settings could not be stored. " << StoreAdviceToolText << "\n";
+        break;
+    case WriteCause::LibraryBusy:
+        err << "skylookctl: the imported settings could not be stored. End the program that holds the adapter "
+               "library, or restart Windows, and import again.\n";
+        break;
+    case WriteCause::Registry:
+        err << "skylookctl: the imported settings could not be stored. Mend the cause named above and import "
+               "again.\n";
+        break;
+    }
+}
+
+}  // namespace
+
 int RunImport(const CommandLine& command)
 {
     const std::string& file = command.Operands[0];
@@ -36,16 +67,10 @@ int RunImport(const CommandLine& command)
     CImportWriter writer;
     int profiles = 0;
     for (const ImportTarget& target : targets) {
-        std::string failure;
+        WriteFailure failure;
         if (!writer.Write(target, failure)) {
-            command.Err << file << ":" << target.Key->Line << ": " << EscapeControlBytes(failure) << ".\n";
-            std::string problem;
-            if (writer.Undo(problem))
-                command.Err << "skylookctl: nothing was imported; the stored settings are as they were.\n";
-            else
-                command.Err << "skylookctl: the import stopped, and these keys could not be put back as they were:"
-                            << problem << "\nMend the cause and run the import again with --replace.\n";
-            command.Err << "skylookctl: the imported settings could not be stored. " << StoreAdviceToolText << "\n";
+            command.Err << file << ":" << target.Key->Line << ": " << EscapeControlBytes(failure.Text) << ".\n";
+            ReportUndoneImport(writer, failure.Cause, command.Err);
             return ExitFailed;
         }
         profiles += target.Defaults ? 0 : 1;

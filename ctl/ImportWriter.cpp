@@ -2,7 +2,6 @@
 
 #include "ctl/SystemMessage.h"
 #include "framework/Handles.h"
-#include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
 #include "settings/RegistryNames.h"
 #include "settings/RegistryTree.h"
@@ -15,73 +14,34 @@ namespace {
 constexpr const char* SettingsParentPath = "SOFTWARE\\KT60";
 constexpr const char* DefaultSettingsKeyName = "DEFAULT";
 
-std::string RegistryRefused(LONG code)
+WriteFailure RegistryRefused(const std::string& what, LONG code)
 {
-    std::string cause = "the registry refused it (" + SystemMessage(code) + ")";
-    if (code == ERROR_ACCESS_DENIED)
-        cause += "; run the tool as a user who may write HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60";
-    return cause;
+    return {what + ": the registry refused it (" + SystemMessage(code) + ")",
+            code == ERROR_ACCESS_DENIED ? WriteCause::AccessDenied : WriteCause::Registry};
 }
 
 // The library answers a failed write with a bare failure. When the registry itself would
 // take a write to the key, the refusal was the library's, which it gives while another
 // process holds it busy.
-std::string LibraryRefused(const std::string& path)
+WriteFailure LibraryRefused(const std::string& what, const std::string& path)
 {
     CRegistryKey key;
     const LONG opened = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_SET_VALUE, key.Receive());
     if (opened != ERROR_SUCCESS)
-        return RegistryRefused(opened);
-    return "the adapter library did not store it, as it does while another program holds it busy (one stuck "
-           "inside it, such as a hung skylook.exe); end that program, or restart Windows, and import again";
+        return RegistryRefused(what, opened);
+    return {what + ": the adapter library did not store it, as it does while another program holds it busy (one "
+                   "stuck inside it, such as a hung skylook.exe)",
+            WriteCause::LibraryBusy};
 }
 
-bool SameValueName(const std::string& a, const std::string& b)
+std::string KeyText(const std::string& path)
 {
-    return CompareRegistryNames(a, b) == 0;
-}
-
-LONG SetValue(HKEY key, const StoredRegistryValue& value)
-{
-    return RegSetValueExA(key, value.Name.c_str(), 0, value.Type, value.Bytes.data(),
-                          static_cast<DWORD>(value.Bytes.size()));
+    return "HKEY_LOCAL_MACHINE\\" + path;
 }
 
 }  // namespace
 
-bool ReadKeyValues(const std::string& path, std::vector<StoredRegistryValue>& values)
-{
-    values.clear();
-    CRegistryKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS)
-        return false;
-    DWORD longestName = 0;
-    DWORD longestData = 0;
-    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName, &longestData,
-                     nullptr, nullptr);
-    for (DWORD index = 0;; ++index) {
-        std::vector<char> name(longestName + 2);
-        std::vector<unsigned char> data(longestData + 1);
-        DWORD nameLength = static_cast<DWORD>(name.size());
-        DWORD size = static_cast<DWORD>(data.size());
-        DWORD type = 0;
-        const LONG result = RegEnumValueA(key, index, name.data(), &nameLength, nullptr, &type, data.data(), &size);
-        if (result == ERROR_MORE_DATA) {
-            // Grown since the query: ask again with room for it.
-            RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
-                             &longestData, nullptr, nullptr);
-            --index;
-            continue;
-        }
-        if (result != ERROR_SUCCESS)
-            break;
-        data.resize(size);
-        values.push_back({std::string(name.data(), nameLength), type, std::move(data)});
-    }
-    return true;
-}
-
-bool CImportWriter::Write(const ImportTarget& target, std::string& failure)
+bool CImportWriter::Write(const ImportTarget& target, WriteFailure& failure)
 {
     Previous previous;
     if (target.Defaults) {
@@ -94,76 +54,80 @@ bool CImportWriter::Write(const ImportTarget& target, std::string& failure)
         previous.Name = target.Profile;
     }
     previous.Path = previous.Parent + "\\" + previous.Name;
-    previous.Existed = ReadWideValues(previous.Path, previous.Values);
+    // What the key holds is kept before anything is written; a key that cannot be read in
+    // full is not written, as it could not be put back.
+    const LONG read = ReadWideValues(previous.Path, previous.Values);
+    if (read != ERROR_SUCCESS && read != ERROR_FILE_NOT_FOUND) {
+        failure = RegistryRefused("the values of " + KeyText(previous.Path) + " could not be read to keep them", read);
+        return false;
+    }
+    previous.Existed = read == ERROR_SUCCESS;
     m_previous.push_back(previous);
 
     CRegistryKey key;
+    DWORD disposition = 0;
     const LONG created = RegCreateKeyExA(HKEY_LOCAL_MACHINE, previous.Path.c_str(), 0, nullptr, 0,
-                                         KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, key.Receive(), nullptr);
+                                         KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, key.Receive(), &disposition);
     if (created != ERROR_SUCCESS) {
-        failure = "the key HKEY_LOCAL_MACHINE\\" + previous.Path + " could not be created: " + RegistryRefused(created);
+        failure = RegistryRefused("the key " + KeyText(previous.Path) +
+                                      (previous.Existed ? " could not be opened for writing" : " could not be created"),
+                                  created);
         return false;
     }
+    m_previous.back().Changed = disposition == REG_CREATED_NEW_KEY;
+    return WriteValues(target, key, m_previous.back(), failure);
+}
+
+bool CImportWriter::WriteValues(const ImportTarget& target, HKEY key, Previous& previous, WriteFailure& failure)
+{
     for (const ScriptValue& value : target.Key->Values) {
-        std::string cause;
+        const std::string what = "the value \"" + value.Name + "\" (line " + std::to_string(value.Line) + ") could not be written";
         if (value.Type == REG_BINARY) {
             if (!WriteStoredBytes(previous.Path.c_str(), value.Name.c_str(), value.Bytes.data(),
-                                  static_cast<unsigned long>(value.Bytes.size())))
-                cause = LibraryRefused(previous.Path);
-        } else if (const LONG result = SetValue(key, {value.Name, value.Type, value.Bytes}); result != ERROR_SUCCESS) {
-            cause = RegistryRefused(result);
-        }
-        if (!cause.empty()) {
-            failure = "the value \"" + value.Name + "\" (line " + std::to_string(value.Line) +
-                      ") could not be written: " + cause;
+                                  static_cast<unsigned long>(value.Bytes.size()))) {
+                failure = LibraryRefused(what, previous.Path);
+                return false;
+            }
+        } else if (const LONG result = RegSetValueExA(key, value.Name.c_str(), 0, value.Type, value.Bytes.data(),
+                                                      static_cast<DWORD>(value.Bytes.size()));
+                   result != ERROR_SUCCESS) {
+            failure = RegistryRefused(what, result);
             return false;
         }
+        previous.Changed = true;
     }
     // What the key held and the file does not give goes, so the key holds the file's values.
-    std::vector<StoredRegistryValue> held;
-    ReadKeyValues(previous.Path, held);
-    for (const StoredRegistryValue& old : held) {
+    std::vector<WideValue> held;
+    if (const LONG result = ReadWideValues(key, held); result != ERROR_SUCCESS) {
+        failure = RegistryRefused("the values of " + KeyText(previous.Path) + " could not be read again", result);
+        return false;
+    }
+    for (const WideValue& old : held) {
         bool inFile = false;
         for (const ScriptValue& value : target.Key->Values)
             inFile = inFile || SameValueName(value.Name, old.Name);
         if (inFile)
             continue;
-        if (const LONG result = RegDeleteValueA(key, old.Name.c_str()); result != ERROR_SUCCESS) {
-            failure = "the stored value \"" + old.Name + "\" of HKEY_LOCAL_MACHINE\\" + previous.Path +
-                      " could not be removed: " + RegistryRefused(result);
+        if (const LONG result = RegDeleteValueW(key, old.Name.c_str()); result != ERROR_SUCCESS) {
+            std::string name;
+            if (!CodePageName(old.Name, name))
+                name = "(a name the code page cannot spell)";
+            failure = RegistryRefused("the stored value \"" + name + "\" of " + KeyText(previous.Path) +
+                                          " could not be removed",
+                                      result);
             return false;
         }
+        previous.Changed = true;
     }
     return true;
 }
 
-bool CImportWriter::ReadWideValues(const std::string& path, std::vector<WideValue>& values)
+bool CImportWriter::WroteAnything() const
 {
-    values.clear();
-    CRegistryKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS)
-        return false;
-    for (DWORD index = 0;; ++index) {
-        DWORD longestName = 0;
-        DWORD longestData = 0;
-        RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
-                         &longestData, nullptr, nullptr);
-        std::vector<wchar_t> name(longestName + 2);
-        std::vector<unsigned char> data(longestData + 1);
-        DWORD nameLength = static_cast<DWORD>(name.size());
-        DWORD size = static_cast<DWORD>(data.size());
-        DWORD type = 0;
-        const LONG result = RegEnumValueW(key, index, name.data(), &nameLength, nullptr, &type, data.data(), &size);
-        if (result == ERROR_MORE_DATA) {
-            --index;  // grown since the query: ask again with room for it
-            continue;
-        }
-        if (result != ERROR_SUCCESS)
-            break;
-        data.resize(size);
-        values.push_back({std::wstring(name.data(), nameLength), type, std::move(data)});
-    }
-    return true;
+    for (const Previous& previous : m_previous)
+        if (previous.Changed)
+            return true;
+    return false;
 }
 
 bool CImportWriter::PutBack(const Previous& previous, std::string& problem)
@@ -173,11 +137,12 @@ bool CImportWriter::PutBack(const Previous& previous, std::string& problem)
                                 key.Receive());
     std::vector<WideValue> now;
     if (result == ERROR_SUCCESS)
-        ReadWideValues(previous.Path, now);
+        result = ReadWideValues(key, now);
+    // Values the import added go; those it changed or removed come back.
     for (const WideValue& value : now) {
         bool kept = false;
         for (const WideValue& old : previous.Values)
-            kept = kept || CompareStringOrdinal(old.Name.c_str(), -1, value.Name.c_str(), -1, TRUE) == CSTR_EQUAL;
+            kept = kept || CompareRegistryNames(old.Name, value.Name) == 0;
         if (result == ERROR_SUCCESS && !kept)
             result = RegDeleteValueW(key, value.Name.c_str());
     }
@@ -187,7 +152,7 @@ bool CImportWriter::PutBack(const Previous& previous, std::string& problem)
                                     static_cast<DWORD>(value.Bytes.size()));
     if (result == ERROR_SUCCESS)
         return true;
-    problem += "\n  HKEY_LOCAL_MACHINE\\" + previous.Path + " could not be put back: " + SystemMessage(result);
+    problem += "\n  " + KeyText(previous.Path) + " could not be put back: " + SystemMessage(result);
     return false;
 }
 
@@ -195,6 +160,8 @@ bool CImportWriter::Undo(std::string& problem)
 {
     bool restored = true;
     for (auto previous = m_previous.rbegin(); previous != m_previous.rend(); ++previous) {
+        if (!previous->Changed)
+            continue;
         if (previous->Existed) {
             restored = PutBack(*previous, problem) && restored;
             continue;
@@ -204,8 +171,7 @@ bool CImportWriter::Undo(std::string& problem)
         if (result == ERROR_SUCCESS)
             result = DeleteKeyTree(parent, previous->Name.c_str());
         if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) {
-            problem += "\n  HKEY_LOCAL_MACHINE\\" + previous->Path + " (new) could not be removed: " +
-                       SystemMessage(result);
+            problem += "\n  " + KeyText(previous->Path) + " (new) could not be removed: " + SystemMessage(result);
             restored = false;
         }
     }

@@ -63,6 +63,10 @@ const CommandEntry Commands[] = {
      "Lets the Users group read and write the settings under HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\n"
      "(creating the key when it is missing), so that Skylook keeps them when it runs without\n"
      "administrator rights. The setup program runs it; it needs administrator rights itself.\n"},
+    {"remove-settings", RunRemoveSettings, 0, 0, 0, "remove-settings",
+     "Removes the default settings and every profile (HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60 with all\n"
+     "below it). A registry link among the profiles is removed itself, never what it points at.\n"
+     "The uninstaller runs it when asked to remove the settings; it needs administrator rights.\n"},
 };
 
 constexpr const char* OptionNames[] = {"--json", "--secrets", "--defaults", "--replace"};
@@ -100,7 +104,9 @@ int UsageError(const std::string& message, const char* helpCommand, std::ostream
 bool NeedsAdapterLibrary(const std::vector<std::string>& arguments)
 {
     const CommandEntry* entry = arguments.empty() ? nullptr : FindCommand(arguments[0]);
-    return entry && entry->Run != RunGrantSettingsAccess;
+    // The setup program's commands touch the registry alone and run before (or after) any
+    // library is there.
+    return entry && entry->Run != RunGrantSettingsAccess && entry->Run != RunRemoveSettings;
 }
 
 int RunSkylookCtl(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)

@@ -4,7 +4,8 @@
 
 #include <string>
 
-// Without its line end and final full stop; "error N" when the system has no text for it.
+// In the user's language, or in English where the code page cannot spell that language;
+// without its line end and final full stop; "error N" when the system has no text for it.
 std::string SystemMessage(long code);
 
 #endif

@@ -1,12 +1,39 @@
 #include "Window.h"
 
+#include "AccessibleObject.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
 namespace {
 // The window property that points from an HWND to its C++ object.
 const char* const ObjectProperty = "Skylook.WindowObject";
+
+struct ThemeMessage {
+    UINT Message;
+    WPARAM WParam;
+    LPARAM LParam;
+};
+
+BOOL CALLBACK PassThemeMessage(HWND child, LPARAM context)
+{
+    const ThemeMessage& theme = *reinterpret_cast<const ThemeMessage*>(context);
+    ::SendMessageA(child, theme.Message, theme.WParam, theme.LParam);
+    return TRUE;
 }
+
+// The system tells only top-level windows that colours or settings changed (a high-contrast
+// theme switched on or off); the controls that keep a drawn face or pick colours by the theme
+// hear it from their top-level window, and everything is drawn again.
+void PassThemeChangeToDescendants(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (::GetWindowLongA(window, GWL_STYLE) & WS_CHILD)
+        return;
+    ThemeMessage theme{message, wParam, lParam};
+    ::EnumChildWindows(window, &PassThemeMessage, reinterpret_cast<LPARAM>(&theme));
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+}  // namespace
 
 CWindow::~CWindow()
 {
@@ -106,6 +133,8 @@ LRESULT CWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return reinterpret_cast<LRESULT>(brush);
         return DefaultProc(message, wParam, lParam);
     }
+    if (message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE)
+        PassThemeChangeToDescendants(m_hWnd, message, wParam, lParam);
     switch (message) {
     case WM_CREATE:
         if (!OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam)))
@@ -161,6 +190,13 @@ LRESULT CWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (OnMouseLeave())
             return 0;
         break;
+    case WM_GETOBJECT: {
+        AccessibleFacts facts;
+        LRESULT result = 0;
+        if (DescribeForAccessibility(facts) && AnswerGetObject(m_hWnd, wParam, lParam, result))
+            return result;
+        break;
+    }
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)))
             return TRUE;

@@ -5,6 +5,7 @@
 #ifndef SKYLOOK_FRAMEWORK_WINDOW_H
 #define SKYLOOK_FRAMEWORK_WINDOW_H
 
+#include "AccessibleFacts.h"
 #include "WindowView.h"
 
 #include <windows.h>
@@ -28,6 +29,12 @@ public:
 
     // The message switch. Derived classes normally override the handlers below instead.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // A window that draws itself says what assistive technology should hear of it; false
+    // (the default) leaves the system's own answer for a standard window.
+    virtual bool DescribeForAccessibility(AccessibleFacts&) const { return false; }
+    // What a reader's "do the default action" does; false when there is none.
+    virtual bool DoAccessibleDefaultAction() { return false; }
 
 protected:
     // Handlers return true when they handled the message.

@@ -21,6 +21,7 @@ SetCompressor /SOLID lzma
 !define SETTINGS_KEY "SOFTWARE\KT60"
 !define ADAPTER_STATE_FOLDER "$APPDATA\Vexa5200"
 !define SETTINGS_ACCESS_WARNING "Users could not be allowed to store Skylook's settings (HKEY_LOCAL_MACHINE\${SETTINGS_KEY}): changes made without administrator rights will be lost when Skylook restarts.$\n$\nRun this setup program again as an administrator."
+!define SETTINGS_NOT_REMOVED_WARNING "Your network settings and profiles (HKEY_LOCAL_MACHINE\${SETTINGS_KEY}) could not all be removed; what is left stays on this computer.$\n$\nRun this uninstaller again as an administrator, or remove that key with the Registry Editor."
 !define NO_LIBRARY_WARNING "Skylook needs the card's library Vexa5200.dll, which is not on this computer: the program starts once the card's driver is installed.$\n$\nTo try Skylook without the card, run this setup program again and choose the software adapter."
 
 !include MUI2.nsh
@@ -186,6 +187,20 @@ Function .onInit
     ${EndIf}
 FunctionEnd
 
+; Off unless ticked (or /REMOVESETTINGS given), and so never in a plain quiet uninstall. It
+; comes first, while skylookctl.exe is there: users may make keys among the profiles, one of
+; them a registry link to any key of HKLM, which DeleteRegKey would follow as administrator;
+; the tool removes a link as the link.
+Section /o "un.Remove my network settings and profiles" SecRemoveSettings
+    Call un.EndRunningCopy
+    nsExec::ExecToLog '"$INSTDIR\skylookctl.exe" remove-settings'
+    Pop $0
+    ${If} $0 != 0
+        DetailPrint "The settings could not all be removed (exit status $0)."
+        MessageBox MB_ICONEXCLAMATION "${SETTINGS_NOT_REMOVED_WARNING}" /SD IDOK
+    ${EndIf}
+SectionEnd
+
 Section "-un.Program"
     Call un.EndRunningCopy
     ; The registration belongs to the folder it names. An uninstaller of another folder (a copy
@@ -222,11 +237,12 @@ Section "-un.Program"
     ${EndIf}
 SectionEnd
 
-; Off unless ticked, and so never in a quiet uninstall.
-Section /o "un.Remove my network settings and profiles"
-    DeleteRegKey HKLM "${SETTINGS_KEY}"
-SectionEnd
-
 Function un.onInit
     SetShellVarContext all
+    ${un.GetParameters} $0
+    ClearErrors
+    ${un.GetOptions} $0 "/REMOVESETTINGS" $1
+    ${IfNot} ${Errors}
+        !insertmacro SelectSection ${SecRemoveSettings}
+    ${EndIf}
 FunctionEnd

@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-namespace {
-
-std::wstring Wide(const std::string& text)
+std::wstring WideRegistryName(const std::string& text)
 {
     if (text.empty())
         return std::wstring();
@@ -15,16 +13,17 @@ std::wstring Wide(const std::string& text)
     return wide;
 }
 
-}  // namespace
-
 int CompareRegistryNames(const std::string& a, const std::string& b)
 {
     // Ordinal, not linguistic: lstrcmpi would take "PskPa\xDFphrase" (with a sharp s) for
     // "PskPassphrase", a value the loader never reads.
-    const std::wstring wideA = Wide(a);
-    const std::wstring wideB = Wide(b);
-    const int result = CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
-                                            static_cast<int>(wideB.size()), TRUE);
+    return CompareRegistryNames(WideRegistryName(a), WideRegistryName(b));
+}
+
+int CompareRegistryNames(const std::wstring& a, const std::wstring& b)
+{
+    const int result =
+        CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE);
     if (result == CSTR_LESS_THAN)
         return -1;
     return result == CSTR_GREATER_THAN ? 1 : 0;

@@ -8,6 +8,10 @@
 
 // Below zero, zero or above zero.
 int CompareRegistryNames(const std::string& a, const std::string& b);
+int CompareRegistryNames(const std::wstring& a, const std::wstring& b);
+
+// A name of the code page in the registry's own wide letters.
+std::wstring WideRegistryName(const std::string& name);
 
 struct RegistryNameLess {
     bool operator()(const std::string& a, const std::string& b) const { return CompareRegistryNames(a, b) < 0; }

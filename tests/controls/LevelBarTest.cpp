@@ -24,6 +24,22 @@ TEST(ColourRamp, BarEndFollowsThePositionInsideTheRangeOnly)
     EXPECT_EQ(LevelBarEnd(150, 5, 5, 5), 0);
 }
 
+// What a reader hears: the share of the range, as the figure beside the bar shows it.
+TEST(ColourRamp, AReaderHearsTheShareOfTheRangeInPercent)
+{
+    const struct {
+        int position;
+        int lower;
+        int upper;
+        const char* text;
+    } rows[] = {{91, 0, 100, "91%"}, {0, 0, 100, "0%"}, {100, 0, 100, "100%"}, {5, 0, 10, "50%"},
+                {15, 10, 20, "50%"}, {7, 0, 8, "87%"},  {120, 0, 100, "100%"}, {-3, 0, 100, "0%"},
+                {5, 5, 5, ""}};
+    for (const auto& row : rows)
+        EXPECT_EQ(row.text, LevelPercentText(row.position, row.lower, row.upper))
+            << row.position << " in " << row.lower << ".." << row.upper;
+}
+
 // Where the share of the range has no exact binary value, dividing first loses a pixel.
 TEST(ColourRamp, BarEndIsExactWhereTheLengthTimesThePositionDividesEvenly)
 {

@@ -1,6 +1,7 @@
 #include "ControlHost.h"
 #include "MessageLog.h"
 #include "PixelCanvas.h"
+#include "controls/FocusCues.h"
 #include "controls/SkinButton.h"
 
 #include <gtest/gtest.h>
@@ -265,6 +266,46 @@ TEST_F(SkinButtonTest, DisabledButtonHasAnEmbossedCaptionAndNoPushedLook)
     EXPECT_EQ(highlightBox.right, greyBox.right + 1);
     EXPECT_EQ(highlightBox.bottom, greyBox.bottom + 1);
     EXPECT_EQ(canvas.CountColour(::GetSysColor(COLOR_BTNTEXT), RECT{3, 3, Width - 3, Height - 3}), 0u);
+}
+
+TEST(FocusCues, TheUiStateMessageSetsClearsOrAsksForTheFocusMarksOnly)
+{
+    const struct {
+        bool before;
+        WPARAM update;
+        LRESULT asked;
+        bool after;
+    } rows[] = {
+        {false, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0, true},
+        {true, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), UISF_HIDEFOCUS, false},
+        {true, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0, true},
+        {false, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0, true},
+        {false, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), UISF_HIDEFOCUS, true},
+        {true, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.after, FocusMarksHiddenAfter(row.before, row.update, row.asked))
+            << "action " << LOWORD(row.update) << " flags " << HIWORD(row.update) << " from " << row.before;
+}
+
+// A keyboard user sees which button has the focus, once the keyboard has been used; the
+// system hides the mark until then.
+TEST_F(SkinButtonTest, TheFocusedButtonShowsAFocusMarkUnlessTheUiStateHidesIt)
+{
+    Add(button, "OK", BS_PUSHBUTTON | WS_TABSTOP);
+    const RECT markRow = {4, 3, Width - 4, 4};
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    auto marked = [&] {
+        Render(button);
+        return canvas.CountColour(face, markRow) < static_cast<size_t>(markRow.right - markRow.left);
+    };
+    button.Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
+    EXPECT_FALSE(marked()) << "a mark without the focus";
+    ::SetFocus(button);
+    EXPECT_TRUE(marked()) << "no mark on the focused button";
+    button.Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS));
+    EXPECT_FALSE(marked()) << "a mark while the UI state hides them";
+    ::SetFocus(host);
 }
 
 TEST_F(SkinButtonTest, DefaultButtonHasADoubleEdge)

@@ -6,9 +6,12 @@
 #include "controls/KeyEdit.h"
 #include "controls/KeyFilter.h"
 #include "controls/PictureBox.h"
+#include "controls/TabLabel.h"
 #include "state/AsciiKeyEntry.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 const COLORREF Blue = RGB(0, 0, 255);
@@ -35,6 +38,35 @@ protected:
     CColorLabel label;
     CPixelCanvas canvas{100, 20};
 };
+
+// The side label with the keyboard focus shows a focus mark, unless the keyboard has not
+// been used yet; the mark goes with the focus.
+TEST(TabLabelTest, TheFocusedLabelShowsAFocusMarkUnlessTheUiStateHidesIt)
+{
+    CControlHost host;
+    CTabLabel label;
+    host.Add(label, "Static", "Link Info.", SS_NOTIFY, RECT{10, 10, 110, 30}, 1039);
+    label.SetBackgroundColour(White);
+    auto screen = [&label] {
+        CPixelCanvas canvas{100, 20};
+        ::RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        canvas.CopyFromScreen(label);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 100; ++x)
+                pixels.push_back(canvas.Pixel(x, y));
+        return pixels;
+    };
+    label.Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
+    const std::vector<COLORREF> unfocused = screen();
+    ::SetFocus(label);
+    EXPECT_NE(unfocused, screen()) << "no mark on the focused label";
+    label.Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS));
+    EXPECT_EQ(unfocused, screen()) << "a mark while the UI state hides them";
+    label.Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
+    ::SetFocus(host);
+    EXPECT_EQ(unfocused, screen()) << "the mark stayed after the focus left";
+}
 
 TEST_F(ColorLabelTest, FontAttributesChangeTheFontRecord)
 {

@@ -6,10 +6,12 @@
 #include "ctl/ProfileText.h"
 #include "ctl/RegistryScript.h"
 #include "ctl/ScanOrder.h"
+#include "ctl/SystemMessage.h"
 #include "ctl/TextTable.h"
 #include "record/WepKeySlots.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <map>
@@ -241,6 +243,8 @@ TEST(ImportPlan, EveryValueIsCheckedAgainstWhatTheLoaderTakes)
          "twice"},
         {"defaults without the option", defaults, false, 2, "--defaults"},
         {"defaults with the option", defaults, true, 0, ""},
+        {"defaults twice, spelled apart", defaults + "[hkey_local_machine\\software\\kt60\\default\\]\r\n", true, 4,
+         "twice"},
         {"profile name with a backslash", Profile("A\\B", ssid), false, 3, "backslash"},
         {"profile name of 33 characters", Profile(std::string(33, 'N'), ssid), false, 3, "longer than 32"},
         {"profile twice, any case", Profile("Home", ssid) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE\\HOME]\r\n",
@@ -312,6 +316,31 @@ TEST(ProfileText, WithoutSecretsEveryKeyAndThePassphraseAreMaskedAndTheTransmitK
         EXPECT_EQ("KEY03", shown["key4"]) << c.Name;
         EXPECT_EQ("my passphrase", shown["passphrase"]) << c.Name;
         EXPECT_EQ(c.TransmitKey, masked["transmitKey"]) << c.Name;
+    }
+}
+
+std::string SentenceIn(DWORD code, LANGID language)
+{
+    char text[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, language, text,
+                   sizeof text, nullptr);
+    return text;
+}
+
+// The system's sentences come as the system words them for this user: another language
+// would not be the user's. Where the code page cannot spell the user's language (the code
+// page's question marks show it), English. The suite runs this again under a Japanese locale,
+// with the code page 932 and with a Western one.
+TEST(SystemMessage, IsTheSystemsSentenceInTheUsersLanguageOrElseInEnglish)
+{
+    for (const DWORD code : {ERROR_ACCESS_DENIED, ERROR_FILE_NOT_FOUND, ERROR_KEY_DELETED}) {
+        const std::string users = SentenceIn(code, GetUserDefaultUILanguage());
+        ASSERT_FALSE(users.empty()) << code;
+        const bool spelled = users.find('?') == std::string::npos;
+        const std::string expected = spelled ? users : SentenceIn(code, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+        const std::string message = SystemMessage(code);
+        EXPECT_FALSE(message.empty()) << code;
+        EXPECT_EQ(0u, expected.find(message)) << code << ": \"" << message << "\" for \"" << expected << "\"";
     }
 }
 

@@ -2,6 +2,7 @@
 // damaged or clashing file refused before anything is written.
 #include "ChildProcess.h"
 #include "CtlRun.h"
+#include "KeySecurity.h"
 #include "MachineRegistry.h"
 #include "SampleRecords.h"
 
@@ -162,6 +163,11 @@ TEST_F(Transfer, ADamagedFileIsRefusedWithItsLineAndNothingIsWritten)
 TEST_F(Transfer, AnExistingProfileIsReplacedOnlyWhenAskedAndThenHoldsJustTheFilesValues)
 {
     SaveProfile("Home", FullWepRecord("HomeWEP", WepKeySize128, WepKeyFormatHex));
+    // Another program's value, named in letters the code page lacks (and, in 255 of them,
+    // longer than 255 bytes in a double-byte code page): reached by its wide name only.
+    const std::wstring foreignName(255, L'\u65E5');
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\KT60\\PROFILE\\Home",
+                                             foreignName.c_str(), REG_BINARY, "x", 1));
     const RegistrySnapshot before = SnapshotKey(SettingsRoot);
     CTempFile script("replace.reg");
     script.Write("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE\\Home]\r\n"
@@ -177,6 +183,25 @@ TEST_F(Transfer, AnExistingProfileIsReplacedOnlyWhenAskedAndThenHoldsJustTheFile
     EXPECT_EQ(Bytes({'2', 0, 0, 0}), ReadValue("SOFTWARE\\KT60\\PROFILE\\Home", "AuthMode"));
     EXPECT_FALSE(ValueExists("SOFTWARE\\KT60\\PROFILE\\Home", "WepKey1"));
     EXPECT_FALSE(ValueExists("SOFTWARE\\KT60\\PROFILE\\Home", "DesiredSSID"));
+    EXPECT_NE(ERROR_SUCCESS, RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\KT60\\PROFILE\\Home", foreignName.c_str(),
+                                          RRF_RT_ANY, nullptr, nullptr, nullptr));
+}
+
+// A profile the export cannot read would be written as an empty section, which empties the
+// profile when the file is imported again with --replace.
+TEST_F(Transfer, AProfileTheExportCannotReadFailsItAndTheFileIsNotWritten)
+{
+    StoreEverything();
+    CTempFile script("unreadable.reg");
+    script.Write("kept");
+    CtlResult result{};
+    {
+        CRefusedKeyAccess refused("SOFTWARE\\KT60\\PROFILE\\Lab", KEY_QUERY_VALUE);
+        result = RunCtl({"export", script.Path()});
+    }
+    EXPECT_EQ(ExitFailed, result.Status) << result.Out;
+    EXPECT_NE(std::string::npos, result.Err.find("profile \"Lab\" could not be read")) << result.Err;
+    EXPECT_EQ("kept", script.Read());
 }
 
 TEST_F(Transfer, ValuesOtherToolsStoredComeBackWithTheirBytesAndTypes)

@@ -4,6 +4,7 @@
 #include "KeySecurity.h"
 #include "MachineRegistry.h"
 #include "protocol/ProgramWindow.h"
+#include "settings/RegistryTree.h"
 #include "framework/Handles.h"
 #include "version.h"
 
@@ -220,13 +221,13 @@ protected:
 
     // As the uninstaller runs itself: from a copy elsewhere, told the folder, so that it can
     // remove its own file.
-    DWORD RunUninstaller() { return RunUninstallerOf(m_folder); }
-    DWORD RunUninstallerOf(const std::string& folder)
+    DWORD RunUninstaller(const std::string& options = "") { return RunUninstallerOf(m_folder, options); }
+    DWORD RunUninstallerOf(const std::string& folder, const std::string& options = "")
     {
         const std::string copy = TempFolder() + "skylook-uninstall.exe";
         if (!::CopyFileA((folder + "\\uninstall.exe").c_str(), copy.c_str(), FALSE))
             return ::GetLastError();
-        const DWORD result = RunToEnd(Quoted(copy) + " /S _?=" + folder);
+        const DWORD result = RunToEnd(Quoted(copy) + " /S" + options + " _?=" + folder);
         ::DeleteFileA(copy.c_str());
         return result;
     }
@@ -274,18 +275,8 @@ TEST_F(Installer, InstallsQuietlyReplacesARunningCopyAndUninstallsKeepingTheSett
         EXPECT_EQ(SKYLOOK_VERSION_TEXT, VersionText(m_program, "FileVersion"));
         EXPECT_EQ("Kelbrin 802.11g Skylook", VersionText(m_program, "ProductName"));
     }
-    const ACCESS_MASK write = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
-    {
-        SCOPED_TRACE("the Users group may keep settings in the key and every key below it");
-        const GroupAccess root = UsersAccess(SettingsKey);
-        ASSERT_TRUE(root.Read);
-        EXPECT_EQ(write, root.OnKey & write);
-        EXPECT_EQ(0u, root.OnKey & DELETE) << "the settings key itself is not theirs to delete";
-        EXPECT_EQ(write | DELETE, root.ForSubkeys & (write | DELETE));
-        // Keys created later take the inheritable entries from the system (Wine does not
-        // pass them on); a key that was there before the install has them already.
-        EXPECT_EQ(write | DELETE, UsersAccess(storedProfile).OnKey & (write | DELETE)) << "a key stored before";
-    }
+    // What each key grants is read back by TheGrantGivesEachKeyItsOwnRightsAndLeavesALinksTargetAlone.
+    EXPECT_EQ(KEY_READ | KEY_SET_VALUE | DELETE, UsersAccess(storedProfile).OnKey) << "a profile stored before";
     const std::string grantedSecurity = KeySecurityText(SettingsKey);
 
     const Bytes placedLibrary = Marked(FileBytes(m_build + "Vexa5200.dll"));
@@ -382,6 +373,92 @@ TEST_F(Installer, AnInstallIntoAnotherFolderTakesTheRegistrationAndTheOldUninsta
     EXPECT_FALSE(FileExists(other));
     EXPECT_FALSE(KeyExists(UninstallKey));
     EXPECT_FALSE(ValueExists(RunKey, RunValue));
+}
+
+// A standard user may make a profile key a registry link to any key of HKEY_LOCAL_MACHINE.
+// The grant and the removal of the settings run as administrator: the link's target keeps
+// its values, its keys and its access list.
+TEST_F(Installer, TheGrantGivesEachKeyItsOwnRightsAndLeavesALinksTargetAlone)
+{
+    const std::string target = "SOFTWARE\\Skylook link target";
+    const std::string linkName = SettingsKey + "\\PROFILE\\Linked";
+    // Removed as the link, however the test ends: the other tests' clean-up would follow it.
+    struct LinkRemoval {
+        const std::string& Name;
+        void operator()() const { ::DeleteKeyTree(HKEY_LOCAL_MACHINE, Name.c_str()); }
+        ~LinkRemoval() { (*this)(); }
+    } removeLink{linkName};
+    removeLink();
+    DeleteKeyTree(SettingsKey);
+    DeleteKeyTree(target);
+    WriteValue(target, "Kept", Bytes{1, 2, 3});
+    WriteValue(target + "\\Below", "Kept too", Bytes{4});
+    WriteValue(SettingsKey + "\\PROFILE\\Stored", "SSID", Bytes{'L', 'a', 'b', 0});
+    // As Windows passes it down from HKLM\SOFTWARE: full control for whoever makes a key below,
+    // and so a profile a user made before holds full control for that user.
+    AddKeyEntry(SettingsKey + "\\PROFILE", GRANT_ACCESS, "S-1-3-0", KEY_ALL_ACCESS,
+                SUB_CONTAINERS_AND_OBJECTS_INHERIT | INHERIT_ONLY);
+    const std::string maker = CurrentUserSid();
+    ASSERT_FALSE(maker.empty());
+    SetKeySecurityText(SettingsKey + "\\PROFILE\\Stored", "O:" + maker + "D:(A;;KA;;;BA)(A;ID;KA;;;" + maker + ")");
+    {
+        HKEY link = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, linkName.c_str(), 0, nullptr,
+                                                   REG_OPTION_CREATE_LINK, KEY_SET_VALUE | KEY_CREATE_LINK, nullptr,
+                                                   &link, nullptr));
+        const std::wstring to = L"\\Registry\\Machine\\SOFTWARE\\Skylook link target";
+        const LONG set = ::RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK,
+                                          reinterpret_cast<const BYTE*>(to.data()),
+                                          static_cast<DWORD>(to.size() * sizeof(wchar_t)));
+        ::RegCloseKey(link);
+        ASSERT_EQ(ERROR_SUCCESS, set);
+    }
+    ASSERT_TRUE(ValueExists(linkName, "Kept")) << "the link does not lead to its target";
+    const RegistrySnapshot targetValues = SnapshotKey(target);
+    const std::string targetSecurity = KeySecurityText(target);
+    const std::string belowSecurity = KeySecurityText(target + "\\Below");
+    const auto expectTargetAsItWas = [&](const char* after) {
+        EXPECT_EQ(targetValues, SnapshotKey(target)) << after;
+        EXPECT_EQ(targetSecurity, KeySecurityText(target)) << after;
+        EXPECT_EQ(belowSecurity, KeySecurityText(target + "\\Below")) << after;
+    };
+
+    ASSERT_EQ(0u, RunToEnd(m_setup + " /S /D=" + m_folder));
+    expectTargetAsItWas("the grant");
+    const struct {
+        std::string Key;
+        ACCESS_MASK OnKey;
+        ACCESS_MASK ForSubkeys;
+    } keys[] = {
+        {SettingsKey, KEY_READ, 0},
+        {SettingsKey + "\\DEFAULT", KEY_READ | KEY_SET_VALUE, 0},
+        {SettingsKey + "\\PROFILE", KEY_READ | KEY_CREATE_SUB_KEY, KEY_READ | KEY_SET_VALUE | DELETE},
+        {SettingsKey + "\\PROFILE\\Stored", KEY_READ | KEY_SET_VALUE | DELETE, 0},
+    };
+    for (const auto& key : keys) {
+        // Read while the Wine server that holds the lists still runs.
+        const GroupAccess users = UsersAccess(key.Key);
+        const GroupAccess owner = OwnerRightsAccess(key.Key);
+        ASSERT_TRUE(users.Read && owner.Read) << key.Key;
+        EXPECT_EQ(key.OnKey, users.OnKey) << key.Key;
+        EXPECT_EQ(key.ForSubkeys, users.ForSubkeys) << key.Key;
+        // The key's owner, maybe the user who made a profile, cannot give itself more.
+        EXPECT_EQ(key.OnKey, owner.OnKey) << key.Key;
+        EXPECT_EQ(key.ForSubkeys, owner.ForSubkeys) << key.Key;
+        EXPECT_EQ(0u, TrusteeAccess(key.Key, "S-1-3-0").ForSubkeys) << key.Key << ": full control for a profile's maker";
+    }
+    EXPECT_EQ(0u, TrusteeAccess(SettingsKey + "\\PROFILE\\Stored", maker.c_str()).OnKey & (WRITE_DAC | WRITE_OWNER))
+        << "the maker of a profile may change its access list";
+    for (const ACCESS_MASK right : {ACCESS_MASK{WRITE_DAC}, ACCESS_MASK{WRITE_OWNER}, ACCESS_MASK{DELETE}, ACCESS_MASK{KEY_CREATE_LINK}}) {
+        for (int fixed = 0; fixed < 3; ++fixed)
+            EXPECT_EQ(0u, (UsersAccess(keys[fixed].Key).OnKey | OwnerRightsAccess(keys[fixed].Key).OnKey) & right)
+                << keys[fixed].Key << " right " << std::hex << right;
+    }
+
+    EXPECT_EQ(0u, RunUninstaller(" /REMOVESETTINGS"));
+    expectTargetAsItWas("the removal of the settings");
+    EXPECT_FALSE(KeyExists(SettingsKey)) << "the settings were not removed";
+    DeleteKeyTree(target);
 }
 
 }  // namespace

@@ -17,9 +17,9 @@ constexpr int SsidLength = sizeof(AdapterSettings::DesiredSSID) - 1;
 constexpr char AnyNetwork[] = "Any";
 
 constexpr DialogItemText Labels[] = {
-    {IDC_CONFIG_SSID_LABEL, "SSID"},         {IDC_CONFIG_NETWORK_TYPE_LABEL, "BSS Type"},
-    {IDC_CONFIG_CHANNEL_LABEL, "Channel"},   {IDC_CONFIG_RATE_LABEL, "TxRate"},
-    {IDC_CONFIG_PREAMBLE_LABEL, "Preamble"}, {IDC_CONFIG_POWER_MODE_LABEL, "Power Mode"},
+    {IDC_CONFIG_SSID_LABEL, "&SSID"},         {IDC_CONFIG_NETWORK_TYPE_LABEL, "&BSS Type"},
+    {IDC_CONFIG_CHANNEL_LABEL, "&Channel"},   {IDC_CONFIG_RATE_LABEL, "&TxRate"},
+    {IDC_CONFIG_PREAMBLE_LABEL, "&Preamble"}, {IDC_CONFIG_POWER_MODE_LABEL, "Po&wer Mode"},
     {IDC_CONFIG_APPLY, "Apply"},             {IDC_CONFIG_CANCEL, "Cancel"},
 };
 }  // namespace

@@ -59,9 +59,9 @@ const WepKeyControlIds KeyControls = {
 };
 
 constexpr DialogItemText Labels[] = {
-    {IDC_ENCRYPTION_ENABLED, "Data Encryption"},     {IDC_ENCRYPTION_AUTH_LABEL, "Auth. Mode"},
-    {IDC_ENCRYPTION_DEFAULT_KEY_LABEL, "Default Key"}, {IDC_ENCRYPTION_KEY_LENGTH_LABEL, "Key Length"},
-    {IDC_ENCRYPTION_KEY_FORMAT_LABEL, "Key Format"},  {IDC_ENCRYPTION_APPLY, "Apply"},
+    {IDC_ENCRYPTION_ENABLED, "&Data Encryption"},     {IDC_ENCRYPTION_AUTH_LABEL, "&Auth. Mode"},
+    {IDC_ENCRYPTION_DEFAULT_KEY_LABEL, "Default &Key"}, {IDC_ENCRYPTION_KEY_LENGTH_LABEL, "Key &Length"},
+    {IDC_ENCRYPTION_KEY_FORMAT_LABEL, "Key &Format"},  {IDC_ENCRYPTION_APPLY, "Apply"},
     {IDC_ENCRYPTION_CANCEL, "Cancel"},
 };
 }  // namespace

@@ -78,7 +78,7 @@ CConfigDlg::CConfigDlg() : CDialog(IDD_CONFIG_DIALOG)
     for (const PageEntry& entry : Pages) {
         PageSlot slot{entry.LabelId, entry.LabelText, entry.Make(), nullptr};
         if (slot.LabelId != 0)
-            slot.Label = std::make_unique<CColorLabel>();
+            slot.Label = std::make_unique<CTabLabel>();
         m_pages.push_back(std::move(slot));
     }
 }
@@ -132,8 +132,10 @@ bool CConfigDlg::OnInitDialog()
         EnableRadioSet(false);
     m_pageKeys.Install(m_hWnd, [this](PageStep step) { return SwitchPageByKey(step); });
 
+    m_focusReturn.Forget();
     m_currentPage = -1;
     ShowPage(0);
+    // The system gives the focus to the first tab stop: the shown page's label.
     return true;
 }
 
@@ -150,6 +152,10 @@ void CConfigDlg::CreatePages()
         // A page that cannot be created is simply absent.
         if (!page->Create(m_tab.Handle()))
             continue;
+        // A reader names a page by its window text: the label that selects it.
+        for (const PageSlot& slot : m_pages)
+            if (slot.Page.get() == page && slot.LabelText)
+                page->SetText(slot.LabelText);
         ::SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
@@ -176,6 +182,7 @@ void CConfigDlg::ShowPage(int index)
     if (index == m_currentPage)
         return;
     m_currentPage = index;
+    const HWND focusBefore = ::GetFocus();
 
     for (int page = 0; page < PageCount; ++page) {
         CPageBase& object = *m_pages[static_cast<size_t>(page)].Page;
@@ -187,6 +194,7 @@ void CConfigDlg::ShowPage(int index)
     // Each label gets its final colour at once: a label repaints only when it changes.
     for (int page = 0; page < PageCount; ++page) {
         PageSlot& slot = m_pages[static_cast<size_t>(page)];
+        slot.Label->SetSelected(page == index);
         slot.Label->SetTextColour(page == index ? LabelBlack : LabelGrey);
         slot.Label->SetBold(true);
         slot.Label->SetLabelText(slot.LabelText);
@@ -200,6 +208,22 @@ void CConfigDlg::ShowPage(int index)
     if (page.IsWindow())
         page.Show(SW_SHOW);
     page.OnShown();
+    KeepFocusInView(focusBefore);
+}
+
+void CConfigDlg::KeepFocusInView(HWND focusBefore)
+{
+    HWND label = ShownLabel();
+    if (!label || !IsVisible())
+        return;
+    // On the strip, the focus follows the selection, as on a tab control. A control that had
+    // it and went with its page, or was disabled by a reload, would leave it on the hidden
+    // page or on the container, where nothing shows it.
+    HWND focus = ::GetFocus();
+    const bool lost = focusBefore && ::IsChild(m_hWnd, focusBefore) &&
+                      (!focus || !::IsWindowVisible(focus) || !::IsWindowEnabled(focus) || focus == m_tab.Handle());
+    if (lost || (IsSideLabel(focus) && focus != label))
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(label), TRUE);
 }
 
 bool CConfigDlg::SwitchPageByKey(PageStep step)
@@ -212,15 +236,51 @@ bool CConfigDlg::SwitchPageByKey(PageStep step)
     // The labels are disabled while an apply settles: the keys obey the same rule.
     if (!slot || target == m_currentPage || !slot->Label->IsEnabled())
         return true;
+    const bool onLabel = IsSideLabel(::GetFocus());
     ShowPage(target);
-    // The focus must not stay on a control of the page just hidden.
+    m_focusReturn.Forget();
+    // The focus must not stay on a control of the page just hidden; on the labels it moves
+    // along with the selection, as on a tab strip.
     HWND page = slot->Page->Handle();
-    HWND first = page ? ::GetNextDlgTabItem(page, nullptr, FALSE) : nullptr;
-    if (first && ::IsChild(page, first) && ::IsWindowVisible(first))
+    HWND first = page && !onLabel ? ::GetNextDlgTabItem(page, nullptr, FALSE) : nullptr;
+    if (first && ::IsChild(page, first) && ::IsWindowVisible(first) && ::IsWindowEnabled(first))
         Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
     else
-        ::SetFocus(m_tab.Handle());
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(slot->Label->Handle()), TRUE);
     return true;
+}
+
+void CConfigDlg::StepToLabel(int step)
+{
+    const int target = m_currentPage + step;
+    PageSlot* slot = SlotOfPage(target);
+    // No wrapping round the ends, and not while an apply keeps the other labels disabled.
+    if (!slot || !slot->Label->IsEnabled())
+        return;
+    // The focus, on the strip, follows the selection.
+    ShowPage(target);
+    m_focusReturn.Forget();
+}
+
+bool CConfigDlg::IsSideLabel(HWND window) const
+{
+    for (const PageSlot& slot : m_pages)
+        if (window && slot.Label && slot.Label->Handle() == window)
+            return true;
+    return false;
+}
+
+HWND CConfigDlg::ShownLabel() const
+{
+    if (m_currentPage < 0 || m_currentPage >= PageCount)
+        return nullptr;
+    return m_pages[static_cast<size_t>(m_currentPage)].Label->Handle();
+}
+
+void CConfigDlg::ReturnFocus()
+{
+    if (IsWindow())
+        m_focusReturn.ComeBack(m_hWnd);
 }
 
 void CConfigDlg::CloseConfigDialog()
@@ -237,17 +297,22 @@ void CConfigDlg::EnableBusySet(bool enable)
 {
     if (!IsWindow())
         return;
+    HWND shownLabel = ShownLabel();
     for (PageSlot& slot : m_pages) {
+        // The shown page's label stays enabled: a click on it changes nothing, and the
+        // keyboard's focus has a visible place to wait while the page's buttons are off.
         if (slot.Label)
-            slot.Label->Enable(enable);
+            slot.Label->Enable(enable || slot.Label->Handle() == shownLabel);
         if (!enable) {
-            slot.Page->EnableItems(slot.Page->BusyControls(), false);
+            m_focusReturn.Remember(slot.Page->EnableItems(slot.Page->BusyControls(), false, shownLabel));
             continue;
         }
         // A control of both sets (Rescan) comes back only when the radio set may too.
         for (int id : slot.Page->BusyControls())
             slot.Page->EnableItem(id, !slot.Page->IsRadioControl(id) || RadioSetUsable());
     }
+    if (enable)
+        ReturnFocus();
 }
 
 bool CConfigDlg::RadioSetUsable() const
@@ -261,7 +326,9 @@ void CConfigDlg::EnableRadioSet(bool enable)
         return;
     enable = enable && RadioSetUsable();
     for (PageSlot& slot : m_pages)
-        slot.Page->EnableItems(slot.Page->RadioControls(), enable);
+        m_focusReturn.Remember(slot.Page->EnableItems(slot.Page->RadioControls(), enable, ShownLabel()));
+    if (enable)
+        ReturnFocus();
 }
 
 void CConfigDlg::SwitchRadioSet(bool radioOn)
@@ -287,8 +354,11 @@ void CConfigDlg::ReloadShownPage()
 {
     if (!IsWindow())
         return;
-    if (PageSlot* slot = SlotOfPage(m_currentPage))
+    if (PageSlot* slot = SlotOfPage(m_currentPage)) {
+        const HWND focusBefore = ::GetFocus();
         slot->Page->OnShowing();
+        KeepFocusInView(focusBefore);
+    }
 }
 
 void CConfigDlg::AllowChanges(bool allow)
@@ -314,8 +384,13 @@ void CConfigDlg::PassChangesAllowedToPages()
 
 bool CConfigDlg::OnCommand(WORD id, WORD code, HWND control)
 {
+    if (code == CTabLabel::PreviousTabNotification || code == CTabLabel::NextTabNotification) {
+        if (IsSideLabel(control))
+            StepToLabel(code == CTabLabel::NextTabNotification ? 1 : -1);
+        return true;
+    }
     // The labels also notify when they are enabled or disabled (around every apply); only
-    // a click selects.
+    // a click (or Enter or Space on a label) selects.
     if (code != STN_CLICKED)
         return CDialog::OnCommand(id, code, control);
     for (int page = 0; page < PageCount; ++page) {
@@ -343,9 +418,11 @@ bool CConfigDlg::OnNotify(NMHDR* header, LRESULT& result)
 
 HBRUSH CConfigDlg::OnCtlColor(HDC dc, HWND control, UINT type)
 {
-    CDialog::OnCtlColor(dc, control, type);
-    ::SetBkColor(dc, m_background);
-    return m_backgroundBrush.Get();
+    // A side label paints on its own brush: in high contrast the selected one is highlighted.
+    if (HBRUSH own = CDialog::OnCtlColor(dc, control, type); own && IsSideLabel(control))
+        return own;
+    ::SetBkColor(dc, ThemeColour(ColourRole::PanelBackground, m_background));
+    return ThemeBrush(ColourRole::PanelBackground, m_backgroundBrush.Get());
 }
 
 bool CConfigDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)

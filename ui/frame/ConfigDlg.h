@@ -3,10 +3,12 @@
 #ifndef SKYLOOK_UI_CONFIG_DLG_H
 #define SKYLOOK_UI_CONFIG_DLG_H
 
+#include "ui/frame/FocusReturn.h"
 #include "ui/frame/PageBase.h"
 #include "ui/frame/PageSwitchKeys.h"
 
 #include "controls/ColorLabel.h"
+#include "controls/TabLabel.h"
 #include "framework/Control.h"
 #include "framework/Gdi.h"
 
@@ -47,6 +49,13 @@ public:
     // refuses its changes with a sentence, and the controls that act on the card at once
     // (the busy set's, on the pages) are disabled; kept across openings until told again.
     void AllowChanges(bool allow);
+    // A control that the dialog disabled under the focus is usable again: the focus goes
+    // back to it if it was parked on the shown page's label and stayed there.
+    void ReturnFocus();
+    // A page moved the focus off a button it disabled for its own wait.
+    void RememberFocusMove(const FocusMove& move) { m_focusReturn.Remember(move); }
+    // The shown page's side label, where the focus goes when its page has none to take it.
+    HWND ShownLabel() const;
 
 protected:
     void DoDataExchange() override;
@@ -64,13 +73,20 @@ private:
         int LabelId;            // 0: created with the others but never selected
         const char* LabelText;
         std::unique_ptr<CPageBase> Page;
-        std::unique_ptr<CColorLabel> Label;
+        std::unique_ptr<CTabLabel> Label;
     };
 
     void CreatePages();
     void SetUpLabels();
     // A page key: the page one step away, as a click on its label would show it.
     bool SwitchPageByKey(PageStep step);
+    // Up or Down on a side label: the page before or after, no further than the ends, with
+    // the focus on its label.
+    void StepToLabel(int step);
+    bool IsSideLabel(HWND window) const;
+    // After a page switch or reload: the focus that was in the dialog is on a control that
+    // shows it, the shown page's label when its own control went.
+    void KeepFocusInView(HWND focusBefore);
     // The labelled page of index, or null.
     PageSlot* SlotOfPage(int index);
 
@@ -88,6 +104,7 @@ private:
     CColorLabel m_hideLabel;
     CControl m_tab;
     CPageSwitchKeys m_pageKeys;
+    CFocusReturn m_focusReturn;
 };
 
 #endif

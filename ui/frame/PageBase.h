@@ -4,6 +4,8 @@
 #ifndef SKYLOOK_UI_PAGE_BASE_H
 #define SKYLOOK_UI_PAGE_BASE_H
 
+#include "ui/frame/FocusReturn.h"
+
 #include "framework/Dialog.h"
 
 #include <span>
@@ -32,11 +34,19 @@ public:
     virtual int RadioButtonId() const { return 0; }
 
     // Enables or disables the page's controls of ids; a control the page lacks is skipped.
-    void EnableItems(std::span<const int> ids, bool enable) const;
+    // When a disabled control had the focus, the focus goes on to the page's next control
+    // that can take it, else to fallback (a control that shows the focus), else to the
+    // dialog's next; the answer says where.
+    FocusMove EnableItems(std::span<const int> ids, bool enable, HWND fallback = nullptr) const;
     bool IsRadioControl(int id) const;
     // Enables a control of the radio set again when the page's own wait for it ended (a scan,
     // a rescan), unless the dialog keeps the radio set disabled: the radio went off meanwhile.
     void EnableRadioControl(int id) const;
+    // Disables a button for the page's own wait (a rescan, a refresh, the radio switching):
+    // a focus on it moves as EnableItems moves it, and comes back when the button is enabled
+    // again through EnableAfterOwnWait or EnableRadioControl.
+    void DisableForOwnWait(int id) const;
+    void EnableAfterOwnWait(int id) const;
 
     // Whether this copy may change the card and the stored settings: it may not while another
     // session's copy manages the card. Handed down by the dialog.

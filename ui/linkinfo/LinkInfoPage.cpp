@@ -125,6 +125,8 @@ void CLinkInfoPage::SetUpGraphsAndBars()
 {
     m_transmitGraph.SetRange(0, 100);
     m_receiveGraph.SetRange(0, 100);
+    m_transmitGraph.SetAccessibleName("Transmit");
+    m_receiveGraph.SetAccessibleName("Receive");
     for (CLevelBar* bar : {&m_qualityBar, &m_signalBar}) {
         bar->Send(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
         bar->Send(PBM_SETSTEP, 1);
@@ -167,6 +169,9 @@ void CLinkInfoPage::ShowThroughput(const ThroughputDisplay& display)
 {
     m_transmit.SetText(std::to_string(display.TransmitRate));
     m_receive.SetText(std::to_string(display.ReceiveRate));
+    // A reader hears the rate the figures below the graphs show, with their unit.
+    m_transmitGraph.SetValueText(std::to_string(display.TransmitRate) + " Kbps");
+    m_receiveGraph.SetValueText(std::to_string(display.ReceiveRate) + " Kbps");
     m_receiveGraph.SetPos(display.ReceiveGraph);
     m_transmitGraph.SetPos(display.TransmitGraph);
 }
@@ -197,7 +202,7 @@ void CLinkInfoPage::OnRadioClicked()
         ApplyRequest = ApplyRequested;
     }
     m_radioPending = true;
-    m_radioButton.Enable(false);
+    DisableForOwnWait(IDC_LINK_RADIO);
     StartTimer(RadioTimerId, RadioPollInterval);
     RadioOn = RadioOn ? 0 : 1;
     // Switched off here, the radio set goes off at once: the tick only follows the adapter's
@@ -212,8 +217,8 @@ void CLinkInfoPage::OnRadioTimer()
     uint32_t radio = 0;
     if (GetRadio(radio) && radio == RadioOn) {
         m_radioPending = false;
-        m_radioButton.Enable(true);
         m_radioButton.SetText(RadioButtonCaption(RadioOn != 0));
+        EnableAfterOwnWait(IDC_LINK_RADIO);
         return;
     }
     StartTimer(RadioTimerId, RadioPollInterval);
@@ -223,7 +228,7 @@ void CLinkInfoPage::OnRescanClicked()
 {
     if (RefuseChange())
         return;
-    EnableItem(IDC_LINK_RESCAN, false);
+    DisableForOwnWait(IDC_LINK_RESCAN);
     m_rescanPending = true;
     m_rescanCount = 0;
     // Applying the pending settings again makes the adapter search anew.
@@ -270,8 +275,8 @@ HBRUSH CLinkInfoPage::OnCtlColor(HDC dc, HWND control, UINT type)
         return CWhiteBackground::OnCtlColor(dc, control, type);
     // The read-only values: blue on white, on the edit's own background brush.
     HBRUSH standard = CPageBase::OnCtlColor(dc, control, type);
-    ::SetBkColor(dc, White);
-    ::SetTextColor(dc, Blue);
+    ::SetBkColor(dc, ThemeColour(ColourRole::PageBackground, White));
+    ::SetTextColor(dc, ThemeColour(ColourRole::PageText, Blue));
     return standard;
 }
 

@@ -50,12 +50,12 @@ const WepKeyControlIds KeyControls = {
 };
 
 constexpr DialogItemText Labels[] = {
-    {IDC_PROFILE_NAME_LABEL, "Profile Name"},      {IDC_PROFILE_BSS_TYPE_LABEL, "BSS Type"},
-    {IDC_PROFILE_CHANNEL_LABEL, "Channel"},        {IDC_PROFILE_TX_RATE_LABEL, "TxRate"},
-    {IDC_PROFILE_PREAMBLE_LABEL, "Preamble"},      {IDC_PROFILE_POWER_MODE_LABEL, "Power Mode"},
-    {IDC_PROFILE_AUTH_MODE_LABEL, "Auth. Mode"},   {IDC_PROFILE_DEFAULT_KEY_LABEL, "Default Key"},
-    {IDC_PROFILE_KEY_LENGTH_LABEL, "Key Length"},  {IDC_PROFILE_KEY_FORMAT_LABEL, "Key Format"},
-    {IDC_PROFILE_ENCRYPTION, "Data Encryption"},   {IDOK, "Apply"},
+    {IDC_PROFILE_NAME_LABEL, "Profile &Name"},      {IDC_PROFILE_BSS_TYPE_LABEL, "&BSS Type"},
+    {IDC_PROFILE_CHANNEL_LABEL, "&Channel"},        {IDC_PROFILE_TX_RATE_LABEL, "&TxRate"},
+    {IDC_PROFILE_PREAMBLE_LABEL, "&Preamble"},      {IDC_PROFILE_POWER_MODE_LABEL, "Po&wer Mode"},
+    {IDC_PROFILE_AUTH_MODE_LABEL, "&Auth. Mode"},   {IDC_PROFILE_DEFAULT_KEY_LABEL, "Default &Key"},
+    {IDC_PROFILE_KEY_LENGTH_LABEL, "Key &Length"},  {IDC_PROFILE_KEY_FORMAT_LABEL, "Key &Format"},
+    {IDC_PROFILE_ENCRYPTION, "&Data Encryption"},   {IDOK, "Apply"},
     {IDCANCEL, "Cancel"},
 };
 }  // namespace

@@ -218,7 +218,7 @@ bool CSiteSurveyPage::OnNotify(NMHDR* header, LRESULT& result)
 
 void CSiteSurveyPage::OnRefresh()
 {
-    EnableItem(IDC_SURVEY_REFRESH, false);
+    DisableForOwnWait(IDC_SURVEY_REFRESH);
     StartScan();
     m_scanWait = 0;
     StartTimer(RefreshTimerId, RefreshTimerPeriod);

@@ -103,8 +103,8 @@ TEST_F(ConfigurationPage, LoadsTheStoredNetworkAndTheNetworkTypeSwitchesTheChann
             EXPECT_EQ(1, ListSelection(Page, IDC_CONFIG_PREAMBLE));
             EXPECT_EQ(2, ListSelection(Page, IDC_CONFIG_POWER_MODE));
             EXPECT_EQ(13u, ListItems(Page, IDC_CONFIG_RATE).size());
-            EXPECT_EQ("BSS Type", PageItemText(Page, 1064));
-            EXPECT_EQ("TxRate", PageItemText(Page, 1060));
+            EXPECT_EQ("&BSS Type", PageItemText(Page, 1064));
+            EXPECT_EQ("&TxRate", PageItemText(Page, 1060));
             EXPECT_FALSE(PageItemEnabled(Page, IDC_CONFIG_CHANNEL)) << "infrastructure";
             ChooseListItem(Page, IDC_CONFIG_NETWORK_TYPE, 0);
             EXPECT_TRUE(PageItemEnabled(Page, IDC_CONFIG_CHANNEL)) << "ad-hoc";

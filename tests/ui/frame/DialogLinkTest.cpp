@@ -56,8 +56,12 @@ testing::AssertionResult RadioSetEnabled(bool enabled)
 testing::AssertionResult BusySetEnabled(bool enabled)
 {
     std::vector<HWND> busy = {PageItem(0, 1026), PageItem(0, RadioButton)};
-    for (int id : PageLabels)
-        busy.push_back(::GetDlgItem(DialogWindow(), id));
+    // The shown page's label stays enabled: the focus waits there.
+    for (int page = 0; page < PageCount; ++page)
+        if (page != ConfigDialog().CurrentPage())
+            busy.push_back(::GetDlgItem(DialogWindow(), PageLabels[page]));
+    if (!Enabled(::GetDlgItem(DialogWindow(), PageLabels[ConfigDialog().CurrentPage()])))
+        return testing::AssertionFailure() << "the shown page's label was disabled";
     for (HWND control : busy)
         if (Enabled(control) != enabled)
             return testing::AssertionFailure() << "control " << ::GetDlgCtrlID(control) << " is "
@@ -179,6 +183,62 @@ TEST_F(DialogLink, TheTickSwitchesTheRadioSetAndTheBusySetOfTheOpenDialog)
                 EXPECT_EQ(1, RadioOn);
                 EXPECT_EQ("Radio Off", RadioCaption());
                 EXPECT_TRUE(RadioSetEnabled(true));
+            })
+        .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
+    script.Start();
+    frame.DoubleClick();
+    EXPECT_TRUE(script.Finished()) << script.Position();
+    frame.DestroyWindow();
+}
+
+// Re-applies disable Rescan and the radio switch together: a keyboard user on either waits on
+// the shown page's label, which shows the focus, and is back on the button when the tick
+// enables it, unless the focus was moved meanwhile.
+TEST_F(DialogLink, TheFocusWaitsOnTheShownPagesLabelWhileTheTickDisablesItsButtonsAndComesBack)
+{
+    CTestFrame frame;
+    frame.manualTicks = true;
+    ASSERT_TRUE(frame.Create());
+    HWND label = nullptr;
+    // Ticks (a few at most) until the apply's busy set is disabled, or enabled again.
+    auto tickUntilBusy = [&frame](bool busy) {
+        for (int i = 0; i < 6 && !BusySetEnabled(!busy); ++i)
+            frame.ManualTick();
+        return static_cast<bool>(BusySetEnabled(!busy));
+    };
+    CModalScript script;
+    script.WaitFor("the dialog shows", DialogShown)
+        .Do("an apply with the focus on Rescan",
+            [&] {
+                label = ::GetDlgItem(DialogWindow(), PageLabels[0]);
+                ASSERT_TRUE(tickUntilBusy(false)) << "the start's apply did not end";
+                ::SetFocus(PageItem(0, 1026));
+                ApplyRequest = 1;
+                ASSERT_TRUE(tickUntilBusy(true));
+                EXPECT_EQ(label, ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
+                EXPECT_TRUE(Enabled(label) && ::IsWindowVisible(label));
+                ASSERT_TRUE(tickUntilBusy(false));
+                EXPECT_EQ(PageItem(0, 1026), ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
+            })
+        .Do("an apply during which the user moves the focus",
+            [&] {
+                ::SetFocus(PageItem(0, RadioButton));
+                ApplyRequest = 1;
+                ASSERT_TRUE(tickUntilBusy(true));
+                EXPECT_EQ(label, ::GetFocus());
+                ::SetFocus(PageItem(0, 1010));
+                ASSERT_TRUE(tickUntilBusy(false));
+                EXPECT_EQ(PageItem(0, 1010), ::GetFocus()) << "the focus was taken from where the user put it";
+            })
+        .Do("Rescan pressed from the keyboard waits for its own scan",
+            [&] {
+                ::SetFocus(PageItem(0, 1026));
+                Click(0, 1026);
+                EXPECT_EQ(PageItem(0, RadioButton), ::GetFocus())
+                    << "focus on control " << ::GetDlgCtrlID(::GetFocus());
+                EndWait(0, 300);
+                EXPECT_EQ(PageItem(0, 1026), ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
+                ASSERT_TRUE(tickUntilBusy(false)) << "the rescan's apply did not end";
             })
         .Do("close", [] { ConfigDialog().CloseConfigDialog(); });
     script.Start();
