@@ -62,10 +62,12 @@ bool QueryAdapterStatus(AdapterStatus& status)
 
     status.Ssid[0] = '\0';
     char ssid[sizeof status.Ssid] = {};
-    if (Vexa5200QuerySsid(AdapterHandle, ssid, sizeof ssid) == 0) {
+    const int ssidResult = Vexa5200QuerySsid(AdapterHandle, ssid, sizeof ssid);
+    if (ssidResult == 0) {
         ssid[sizeof ssid - 1] = '\0';
         std::memcpy(status.Ssid, ssid, sizeof ssid);
     }
+    status.LocationDenied = ssidResult == VEXA5200_ERROR_LOCATION_DENIED;
 
     SetText(status.Bssid, "00-00-00-00-00-00");
     unsigned char bssid[6] = {};

@@ -29,7 +29,13 @@ struct AdapterStatus {
     int32_t SignalStrength;  // 0-100
     uint32_t TxFragments;
     uint32_t RxFragments;
+    bool LocationDenied;  // the system keeps the network's details from programs without location access
 };
+
+// What the user is told while LocationDenied: where to allow it.
+constexpr const char* LocationAccessAdvice =
+    "Windows withholds the network details: turn on location access for desktop apps in "
+    "Settings > Privacy & security > Location";
 
 // Fills status from the adapter. Fields that a query does not reach keep what the caller
 // left in them (the tick hands a cleared record). False only when LinkState became -1.

@@ -3,6 +3,7 @@
 #define SKYLOOK_SCAN_LIST_H
 
 #include "ScanSecurity.h"
+#include "record/ChannelFrequency.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,9 +37,5 @@ bool ReadScanList(ScanList& list, NetworkSecurity* security = nullptr);
 // runs past the answer; Count is the number of entries converted.
 void ConvertScanAnswer(const unsigned char* answer, size_t size, ScanList& list,
                        NetworkSecurity* security = nullptr);
-
-// 802.11b/g channel of a DS frequency in kHz: 2412 MHz is 1, each 5 MHz one more, 2484 MHz is
-// 14; 0 for a frequency outside the 2.4 GHz channels.
-uint32_t ChannelFromFrequency(unsigned long kilohertz);
 
 #endif

@@ -12,6 +12,7 @@ struct CommandLine {
     bool Secrets = false;
     bool Defaults = false;
     bool Replace = false;
+    bool IfNoDefaults = false;
     std::ostream& Out;
     std::ostream& Err;
 };
@@ -25,6 +26,7 @@ int RunExport(const CommandLine& command);
 int RunImport(const CommandLine& command);
 int RunOption(const CommandLine& command);
 int RunGrantSettingsAccess(const CommandLine& command);
+int RunImportWindowsProfiles(const CommandLine& command);
 int RunRemoveSettings(const CommandLine& command);
 
 // The message for a profile name that is not stored; returns ExitFailed.

@@ -12,6 +12,7 @@ enum Flag : unsigned {
     FlagSecrets = 2,
     FlagDefaults = 4,
     FlagReplace = 8,
+    FlagIfNoDefaults = 16,
 };
 
 struct CommandEntry {
@@ -52,6 +53,14 @@ const CommandEntry Commands[] = {
      "Reads profiles from a registry script written by export. Every value is checked first;\n"
      "when one is wrong nothing is written. A profile that exists is replaced only with\n"
      "--replace; default settings in the file are imported only with --defaults.\n"},
+    {"import-windows-profiles", RunImportWindowsProfiles, FlagIfNoDefaults, 0, 0, "import-windows-profiles [--if-no-defaults]",
+     "Takes the wireless profiles Windows keeps. When no default settings are stored, the profile\n"
+     "of the connection that is up becomes them, so that Skylook's start stays on that network;\n"
+     "the other profiles (all of them when default settings are stored) become Skylook profiles\n"
+     "of their names, numbered when a different Skylook profile has the name: none is\n"
+     "overwritten. Open, WEP and WPA/WPA2-Personal networks are taken; the others are listed\n"
+     "with the reason. Windows gives the keys only to an administrator.\n"
+     "  --if-no-defaults  do nothing when default settings are stored (the setup program's use)\n"},
     {"option", RunOption, 0, 2, 2, "option notifications|switch-to-profiles on|off",
      "Sets one of this user's options, as the tray menu's check items do; a running skylook.exe\n"
      "follows at once.\n"
@@ -69,7 +78,7 @@ const CommandEntry Commands[] = {
      "The uninstaller runs it when asked to remove the settings; it needs administrator rights.\n"},
 };
 
-constexpr const char* OptionNames[] = {"--json", "--secrets", "--defaults", "--replace"};
+constexpr const char* OptionNames[] = {"--json", "--secrets", "--defaults", "--replace", "--if-no-defaults"};
 
 void PrintOverview(std::ostream& stream)
 {
@@ -123,7 +132,7 @@ int RunSkylookCtl(const std::vector<std::string>& arguments, std::ostream& out, 
         return UsageError("unknown command \"" + name + "\".", "--help", err);
 
     const std::string helpCommand = name + " --help";
-    CommandLine command{{}, false, false, false, false, out, err};
+    CommandLine command{{}, false, false, false, false, false, out, err};
     bool optionsEnded = false;
     for (size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -153,6 +162,7 @@ int RunSkylookCtl(const std::vector<std::string>& arguments, std::ostream& out, 
         command.Secrets |= flag == FlagSecrets;
         command.Defaults |= flag == FlagDefaults;
         command.Replace |= flag == FlagReplace;
+        command.IfNoDefaults |= flag == FlagIfNoDefaults;
     }
     if (command.Operands.size() < entry->LeastOperands)
         return UsageError("\"" + name + "\" needs " + (entry->LeastOperands == 1 ? "an argument." : "more arguments."),

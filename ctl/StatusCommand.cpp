@@ -108,6 +108,7 @@ int RunStatus(const CommandLine& command)
             {"managedBy", manager.Json},
             {"notifications", notifications},
             {"switchToProfiles", switchToProfiles},
+            {"locationDenied", static_cast<bool>(status.LocationDenied)},
         };
         if (status.LinkState != LinkNoAdapter && status.LinkState != LinkRadioOff) {
             json["ssid"] = status.Ssid;
@@ -126,6 +127,8 @@ int RunStatus(const CommandLine& command)
 
     CTextTable table;
     table.AddRow({"State:", LinkStateText(status.LinkState)});
+    if (status.LocationDenied)
+        table.AddRow({"Note:", LocationAccessAdvice});
     if (associated) {
         table.AddRow({"SSID:", status.Ssid});
         table.AddRow({"BSSID:", status.Bssid});

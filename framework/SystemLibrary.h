@@ -12,6 +12,11 @@ public:
     // valid for the life of the process, beyond this object.
     explicit CSystemLibrary(const char* fileName) : m_module(::LoadLibraryA(fileName)) {}
 
+    // Loads the library from the system folder only, never from beside the program or from
+    // the current folder, where a planted copy would run inside this process.
+    struct SystemFolderOnly {};
+    CSystemLibrary(const char* fileName, SystemFolderOnly) : m_module(LoadFromSystemFolder(fileName)) {}
+
     bool Loaded() const { return m_module != nullptr; }
 
     // Points function at the export name; false, and a null function, when the library or
@@ -26,6 +31,21 @@ public:
     }
 
 private:
+    static HMODULE LoadFromSystemFolder(const char* fileName)
+    {
+        if (HMODULE module = ::LoadLibraryExA(fileName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
+            return module;
+        // Windows 7 without its loader update refuses the flag; a full path does the same.
+        if (::GetLastError() != ERROR_INVALID_PARAMETER)
+            return nullptr;
+        char path[MAX_PATH];
+        const UINT length = ::GetSystemDirectoryA(path, MAX_PATH);
+        if (length == 0 || length + 1 + lstrlenA(fileName) >= MAX_PATH)
+            return nullptr;
+        lstrcatA(lstrcatA(path, "\\"), fileName);
+        return ::LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    }
+
     HMODULE m_module;
 };
 

@@ -1,8 +1,10 @@
 ; The Windows installer of Skylook, per machine and 64-bit like the program.
 ;   makensis -DVERSION=<x.y.z> -DBINDIR=<folder of the built program> -DOUTFILE=<setup.exe> skylook.nsi
 ;
-; Quiet install: setup.exe /S [/ADAPTER] [/NOSHORTCUT] [/NOAUTOSTART] [/D=<folder>]
-; (/D= must come last). A quiet install does not start the program.
+; Quiet install: setup.exe /S [/ADAPTER | /WINDOWSWIFI] [/NOSHORTCUT] [/NOAUTOSTART] [/D=<folder>]
+; (/D= must come last). A quiet install does not start the program. /ADAPTER installs the
+; software adapter, /WINDOWSWIFI the library for any wireless card through Windows; without
+; either, the card's own library is expected.
 
 !ifndef VERSION | BINDIR | OUTFILE
     !error "VERSION, BINDIR and OUTFILE must be defined"
@@ -22,7 +24,9 @@ SetCompressor /SOLID lzma
 !define ADAPTER_STATE_FOLDER "$APPDATA\Vexa5200"
 !define SETTINGS_ACCESS_WARNING "Users could not be allowed to store Skylook's settings (HKEY_LOCAL_MACHINE\${SETTINGS_KEY}): changes made without administrator rights will be lost when Skylook restarts.$\n$\nRun this setup program again as an administrator."
 !define SETTINGS_NOT_REMOVED_WARNING "Your network settings and profiles (HKEY_LOCAL_MACHINE\${SETTINGS_KEY}) could not all be removed; what is left stays on this computer.$\n$\nRun this uninstaller again as an administrator, or remove that key with the Registry Editor."
-!define NO_LIBRARY_WARNING "Skylook needs the card's library Vexa5200.dll, which is not on this computer: the program starts once the card's driver is installed.$\n$\nTo try Skylook without the card, run this setup program again and choose the software adapter."
+!define NO_LIBRARY_WARNING "Skylook needs the card's library Vexa5200.dll, which is not on this computer: the program starts once the card's driver is installed.$\n$\nTo use Skylook with any wireless card, run this setup program again and choose $\"Windows Wi-Fi: any wireless card$\"; to try it without a card, choose the software adapter."
+!define KEPT_LIBRARY_NOTE "A Vexa5200.dll that this setup program did not install is beside Skylook (the card's own library, perhaps): it was kept. Remove it and run the setup program again to use the library chosen."
+!define IMPORT_WARNING "Skylook could not take the wireless network Windows is connected to as its settings (the setup's details say why). Until it has settings, starting Skylook leaves that network.$\n$\nChoose the network on Skylook's Site Survey page, or run $\"skylookctl import-windows-profiles$\" as an administrator."
 
 !include MUI2.nsh
 !include FileFunc.nsh
@@ -80,20 +84,45 @@ Section "Skylook" SecProgram
     ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $0 != $INSTDIR
         DeleteRegValue HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
+        DeleteRegValue HKLM "${UNINSTALL_KEY}" "WindowsWifiLibrary"
     ${EndIf}
 SectionEnd
 
-Section /o "Software adapter (to try Skylook without the card)" SecAdapter
-    File "${BINDIR}/vexasim.exe"
-    ; A Vexa5200.dll already beside the program may be the card's own library: it stays. Only
-    ; one that an install put here is updated, and removed again by the uninstaller.
-    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
-    ${If} $0 = 1
-    ${OrIfNot} ${FileExists} "$INSTDIR\Vexa5200.dll"
-        File "${BINDIR}/Vexa5200.dll"
-        WriteRegDWORD HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary" 1
-    ${EndIf}
-SectionEnd
+; Which Vexa5200.dll the program talks to: one of three, chosen like radio buttons
+; (.onSelChange). A Vexa5200.dll already beside the program may be the card's own library: it
+; stays. Only one that an install put here (marked in the uninstall entry) is replaced, and
+; removed again by the uninstaller.
+SectionGroup /e "Adapter library"
+    Section "The card's own library (installed with its driver)" SecCardLibrary
+    SectionEnd
+
+    Section /o "Software adapter (to try Skylook without the card)" SecAdapter
+        Call LibraryMayBeReplaced
+        Pop $0
+        ${If} $0 = 1
+            File "${BINDIR}/Vexa5200.dll"
+            DeleteRegValue HKLM "${UNINSTALL_KEY}" "WindowsWifiLibrary"
+            WriteRegDWORD HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary" 1
+        ${Else}
+            DetailPrint "${KEPT_LIBRARY_NOTE}"
+        ${EndIf}
+        File "${BINDIR}/vexasim.exe"
+    SectionEnd
+
+    Section /o "Windows Wi-Fi: any wireless card" SecWindowsWifi
+        Call LibraryMayBeReplaced
+        Pop $0
+        ${If} $0 = 1
+            File "/oname=Vexa5200.dll" "${BINDIR}/windows-wifi/Vexa5200.dll"
+            DeleteRegValue HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
+            WriteRegDWORD HKLM "${UNINSTALL_KEY}" "WindowsWifiLibrary" 1
+            ; The software adapter's tool has no card to drive any more.
+            Delete "$INSTDIR\vexasim.exe"
+        ${Else}
+            DetailPrint "${KEPT_LIBRARY_NOTE}"
+        ${EndIf}
+    SectionEnd
+SectionGroupEnd
 
 ; Skylook runs as the signed-in user, without administrator rights, and keeps its settings
 ; under HKLM, which only administrators may change: the Users group gets the right to keep
@@ -107,10 +136,26 @@ Section "-Settings access"
     ${EndIf}
 SectionEnd
 
+; With nothing stored, the program's first start would apply the open network "Wireless" and so
+; leave the network Windows is connected to: the import makes that network the default
+; settings. It runs after the grant, so that the keys it creates are the Users' to change too,
+; and as the administrator the setup program runs as, to whom Windows gives the keys.
+Section "-Windows profiles"
+    ${If} ${SectionIsSelected} ${SecWindowsWifi}
+        nsExec::ExecToLog '"$INSTDIR\skylookctl.exe" import-windows-profiles --if-no-defaults'
+        Pop $0
+        ${If} $0 == 1
+            MessageBox MB_ICONEXCLAMATION "${IMPORT_WARNING}" /SD IDOK
+        ${ElseIf} $0 != 0
+            DetailPrint "No Windows profile was imported (exit status $0)."
+        ${EndIf}
+    ${EndIf}
+SectionEnd
+
 ; Without a Vexa5200.dll the program cannot start: the card's driver puts one in the system
-; folder (or the card's library is placed beside the program), or the software adapter stands in.
+; folder (or the card's library is placed beside the program), or one of the setup's stands in.
 Section "-Adapter library check"
-    ${IfNot} ${SectionIsSelected} ${SecAdapter}
+    ${If} ${SectionIsSelected} ${SecCardLibrary}
         ${IfNot} ${FileExists} "$INSTDIR\Vexa5200.dll"
         ${AndIfNot} ${FileExists} "$SYSDIR\Vexa5200.dll"
             DetailPrint "No Vexa5200.dll found: Skylook starts once the card's driver is installed."
@@ -162,6 +207,48 @@ Function RemoveCopyElsewhere
     RMDir "$0"
 FunctionEnd
 
+; 1 on the stack when the Vexa5200.dll beside the program is the setup program's own (or there
+; is none), so that it may be replaced; 0 when it is another, the card's own perhaps.
+Function LibraryMayBeReplaced
+    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "SoftwareAdapterLibrary"
+    ReadRegDWORD $1 HKLM "${UNINSTALL_KEY}" "WindowsWifiLibrary"
+    ${If} $0 = 1
+    ${OrIf} $1 = 1
+    ${OrIfNot} ${FileExists} "$INSTDIR\Vexa5200.dll"
+        Push 1
+    ${Else}
+        Push 0
+    ${EndIf}
+FunctionEnd
+
+; The adapter library chosen: exactly one of the three sections is selected.
+Var AdapterChoice
+
+Function SelectAdapterChoice
+    !insertmacro UnselectSection ${SecCardLibrary}
+    !insertmacro UnselectSection ${SecAdapter}
+    !insertmacro UnselectSection ${SecWindowsWifi}
+    !insertmacro SelectSection $AdapterChoice
+FunctionEnd
+
+!macro TakeTickedLibrary SECTION
+    ${If} ${SectionIsSelected} ${SECTION}
+    ${AndIf} $AdapterChoice <> ${SECTION}
+        StrCpy $0 ${SECTION}
+    ${EndIf}
+!macroend
+
+; A library ticked beside the chosen one becomes the choice (the group's own box ticks all three:
+; the last wins); unticking the chosen one leaves it chosen.
+Function .onSelChange
+    StrCpy $0 $AdapterChoice
+    !insertmacro TakeTickedLibrary ${SecCardLibrary}
+    !insertmacro TakeTickedLibrary ${SecAdapter}
+    !insertmacro TakeTickedLibrary ${SecWindowsWifi}
+    StrCpy $AdapterChoice $0
+    Call SelectAdapterChoice
+FunctionEnd
+
 ; Components chosen on the command line, for quiet installs.
 Function .onInit
     ${IfNot} ${RunningX64}
@@ -169,12 +256,19 @@ Function .onInit
         Abort
     ${EndIf}
     SetShellVarContext all
+    StrCpy $AdapterChoice ${SecCardLibrary}
     ${GetParameters} $0
     ClearErrors
     ${GetOptions} $0 "/ADAPTER" $1
     ${IfNot} ${Errors}
-        !insertmacro SelectSection ${SecAdapter}
+        StrCpy $AdapterChoice ${SecAdapter}
     ${EndIf}
+    ClearErrors
+    ${GetOptions} $0 "/WINDOWSWIFI" $1
+    ${IfNot} ${Errors}
+        StrCpy $AdapterChoice ${SecWindowsWifi}
+    ${EndIf}
+    Call SelectAdapterChoice
     ClearErrors
     ${GetOptions} $0 "/NOSHORTCUT" $1
     ${IfNot} ${Errors}
@@ -227,6 +321,10 @@ Section "-un.Program"
             ; The software adapter's simulated card, which it keeps for all users.
             Delete "${ADAPTER_STATE_FOLDER}\AdapterState.bin"
             RMDir "${ADAPTER_STATE_FOLDER}"
+        ${EndIf}
+        ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "WindowsWifiLibrary"
+        ${If} $0 = 1
+            Delete "$INSTDIR\Vexa5200.dll"
         ${EndIf}
     ${EndIf}
     Delete "$INSTDIR\uninstall.exe"

@@ -18,6 +18,11 @@ bool ReadDefaultSettingsChecked(AdapterSettings& settings, std::string& unreadVa
     return ReadSettingsChecked(DefaultSettingsPath, settings, unreadValue);
 }
 
+bool DefaultSettingsStored()
+{
+    return StoredValuePresent(DefaultSettingsPath, "DesiredSSID");
+}
+
 AdapterSettings StoredDefaultSettings()
 {
     AdapterSettings settings{};

@@ -23,6 +23,10 @@ bool LoadDefaultSettings(AdapterSettings& settings);
 // be read through the adapter library.
 bool ReadDefaultSettingsChecked(AdapterSettings& settings, std::string& unreadValue);
 
+// Whether default settings were ever stored (rather than the built-in "Wireless" standing in):
+// every save writes the network name. Looking creates nothing.
+bool DefaultSettingsStored();
+
 // A cleared record filled with the default settings.
 AdapterSettings StoredDefaultSettings();
 

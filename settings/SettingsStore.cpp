@@ -12,6 +12,17 @@
 #include <cstring>
 #include <string>
 
+bool StoredValuePresent(const char* path, const char* name)
+{
+    std::string keyPath = path;
+    while (!keyPath.empty() && keyPath.back() == '\\')
+        keyPath.pop_back();
+    CRegistryKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS)
+        return false;
+    return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 namespace {
 
 constexpr size_t DataRateValueSize = 10;
@@ -70,20 +81,10 @@ struct ReadLog {
     std::string* Unread = nullptr;  // null: failures are taken as missing values
 };
 
-bool ValuePresent(const char* path, const char* name)
-{
-    std::string keyPath = path;
-    while (!keyPath.empty() && keyPath.back() == '\\')
-        keyPath.pop_back();
-    CRegistryKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS)
-        return false;
-    return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-}
 
 void NoteFailedRead(ReadLog& log, const char* path, const char* name)
 {
-    if (log.Unread && log.Unread->empty() && ValuePresent(path, name))
+    if (log.Unread && log.Unread->empty() && StoredValuePresent(path, name))
         *log.Unread = name;
 }
 

@@ -28,4 +28,8 @@ void ReadSettingsAt(const char* path, AdapterSettings& settings);
 // process holding the library busy, say). The record is then incomplete.
 bool ReadSettingsChecked(const char* path, AdapterSettings& settings, std::string& unreadValue);
 
+// Whether the registry holds the value below the key, without reading it through the adapter
+// library (which answers "absent" for a value it failed to read too).
+bool StoredValuePresent(const char* path, const char* name);
+
 #endif

@@ -1,9 +1,11 @@
+#include "ChildProcess.h"
 #include "CommonControls.h"
 #include "SystemLibrary.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <wlanapi.h>
 #include <windows.h>
 
 namespace {
@@ -38,6 +40,28 @@ TEST(SystemLibrary, AFunctionFoundStaysCallableAfterTheObjectIsGone)
     lstrcatA(path, "\\kernel32.dll");
     DWORD handle = 0;
     EXPECT_NE(0u, versionSize(path, &handle));
+}
+
+TEST(SystemLibrary, TheSystemFolderOnlyFormNeverTakesACopyBesideTheProgram)
+{
+    // A planted "wlanapi.dll" beside this program, which is no library at all: the plain
+    // search would find it first and fail.
+    const std::string planted = BuildProgramFolder() + "wlanapi.dll";
+    const HANDLE file = ::CreateFileA(planted.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    DWORD written = 0;
+    ::WriteFile(file, "not a library", 13, &written, nullptr);
+    ::CloseHandle(file);
+
+    const CSystemLibrary library("wlanapi.dll", CSystemLibrary::SystemFolderOnly{});
+    decltype(&::WlanOpenHandle) open = nullptr;
+    EXPECT_TRUE(library.Find(open, "WlanOpenHandle"));
+    char loaded[MAX_PATH] = {}, system[MAX_PATH] = {};
+    ::GetModuleFileNameA(::GetModuleHandleA("wlanapi.dll"), loaded, MAX_PATH);
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    EXPECT_EQ(CSTR_EQUAL, ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, loaded, lstrlenA(system), system, -1))
+        << loaded;
+    ::DeleteFileA(planted.c_str());
 }
 
 TEST(CommonControls, LoadsTheLibraryOnceAndTheDialogsClassesCanBeMade)

@@ -343,6 +343,31 @@ TEST_F(Installer, UpdatesAndRemovesTheSoftwareAdapterLibraryItPutThereAndTakesAw
     EXPECT_FALSE(FileExists(AdapterStateFile())) << "the software adapter's state outlived it";
 }
 
+// The third choice of library: the bridge to Windows' own Wi-Fi takes the place of a software
+// adapter the setup put there (and of its tool), and goes with the uninstaller. Its import of
+// Windows' profiles finds no wireless card under Wine, and the install goes on.
+TEST_F(Installer, TheWindowsWifiLibraryReplacesTheSoftwareAdapterItPutThereAndGoesWithTheUninstaller)
+{
+    const std::string library = m_folder + "\\Vexa5200.dll";
+    DeleteKeyTree(SettingsKey + "\\DEFAULT");
+    ASSERT_EQ(0u, RunToEnd(m_setup + " /S /ADAPTER /D=" + m_folder));
+    ASSERT_TRUE(SameFile(m_packaged + "Vexa5200.dll", library));
+
+    ASSERT_EQ(0u, RunToEnd(m_setup + " /S /WINDOWSWIFI /D=" + m_folder));
+    EXPECT_TRUE(SameFile(m_packaged + "windows-wifi\\Vexa5200.dll", library));
+    EXPECT_FALSE(FileExists(m_folder + "\\vexasim.exe")) << "the software adapter's tool outlived its library";
+    EXPECT_FALSE(ValueExists(SettingsKey + "\\DEFAULT", "DesiredSSID")) << "defaults stored without a connection";
+
+    // The software adapter chosen again replaces the bridge, which the setup put there.
+    ASSERT_EQ(0u, RunToEnd(m_setup + " /S /ADAPTER /D=" + m_folder));
+    EXPECT_TRUE(SameFile(m_packaged + "Vexa5200.dll", library));
+    ASSERT_EQ(0u, RunToEnd(m_setup + " /S /WINDOWSWIFI /D=" + m_folder));
+    EXPECT_TRUE(SameFile(m_packaged + "windows-wifi\\Vexa5200.dll", library));
+
+    EXPECT_EQ(0u, RunUninstaller());
+    EXPECT_FALSE(FileExists(m_folder)) << "the bridge the setup put there stayed";
+}
+
 // Installed into one folder, then into another: the first copy goes (it would be left
 // unregistered), and its uninstaller, run all the same, leaves the registration of the copy
 // that owns it.

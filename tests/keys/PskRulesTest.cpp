@@ -29,12 +29,17 @@ TEST(PskRules, ConfirmationMustMatchExactly)
     EXPECT_EQ(CheckPskPassphrase("Passphrase", "").Problem, PskProblem::Mismatch);
 }
 
-// The stored field holds 64 characters and a terminator; the entry fields take 63.
-TEST(PskRules, LongerThanTheFieldsAllowIsRefused)
+// The stored field holds 64 characters and a terminator: a passphrase takes 63, the key itself
+// written as 64 hexadecimal digits all of them, and nothing takes more.
+TEST(PskRules, LongerThanAPassphraseIsRefusedUnlessItIsTheKeyInHexadecimal)
 {
     const PskCheck check = CheckPskPassphrase(std::string(64, 'x'), std::string(64, 'x'));
     EXPECT_EQ(check.Problem, PskProblem::TooLong);
     EXPECT_FALSE(check.Message.empty());
+    const std::string key = "00112233445566778899AABBCCDDEEFF00112233445566778899aabbccddeeff";
+    EXPECT_TRUE(CheckPskPassphrase(key, key).Passed());
+    EXPECT_EQ(CheckPskPassphrase(key + "0", key + "0").Problem, PskProblem::TooLong);
+    EXPECT_EQ(CheckPskPassphrase(key.substr(1) + "g", key.substr(1) + "g").Problem, PskProblem::TooLong);
 }
 
 }  // namespace

@@ -72,6 +72,9 @@ LinkDisplay DescribeLink(const AdapterStatus& status)
     if (status.Channel != 0)
         display.Channel = std::to_string(status.Channel);
     display.TxRate = FieldText(status.TxRate);
+    // Without the network's details the state says nothing; where to allow them does.
+    if (status.LocationDenied)
+        display.Status = LocationAccessAdvice;
     return display;
 }
 

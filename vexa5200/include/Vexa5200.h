@@ -17,6 +17,11 @@
 
 typedef void* VEXA5200_HANDLE;
 
+// The result of a query whose answer the system keeps from programs without location access
+// (Windows 11's privacy setting, for a library over the system's wireless service); the user
+// can allow it under Settings > Privacy & security > Location.
+#define VEXA5200_ERROR_LOCATION_DENIED 5
+
 #ifdef __cplusplus
 extern "C" {
 #endif

@@ -478,4 +478,17 @@ TEST_F(EncryptionPage, ASixtyThreeCharacterPassphraseIsStoredWhole)
     EXPECT_EQ(longest, PendingSettings.PskPassphrase);
 }
 
+// Windows' profiles may hold the key itself, which the import keeps as 64 hexadecimal digits:
+// the page shows it whole although typing stops at 63, and Apply keeps it.
+TEST_F(EncryptionPage, AStoredKeyOfSixtyFourHexDigitsIsAppliedAsItIs)
+{
+    const std::string key = "00112233445566778899AABBCCDDEEFF00112233445566778899AABBCCDDEEFF";
+    SaveDefaultSettings(PskRecord("HomeNet", key.c_str()));
+    Run([](CModalScript& script) {
+        script.Do("apply what was loaded", [] { ClickPageItem(Page, IDC_ENCRYPTION_APPLY); });
+    });
+    EXPECT_EQ(1, ApplyRequest);
+    EXPECT_EQ(key, PendingSettings.PskPassphrase);
+}
+
 }  // namespace

@@ -79,6 +79,15 @@ TEST(LinkInfoDisplay, AnEmptySsidReadsAnyAndChannelZeroKeepsTheLastChannel)
     EXPECT_EQ(std::optional<std::string>("14"), DescribeLink(status).Channel);
 }
 
+TEST(LinkInfoDisplay, NetworkDetailsWithheldForLackOfLocationAccessSayWhereToAllowThem)
+{
+    for (int32_t state : {0, 3}) {
+        AdapterStatus status = Status(state);
+        status.LocationDenied = true;
+        EXPECT_EQ(LocationAccessAdvice, DescribeLink(status).Status) << state;
+    }
+}
+
 TEST(LinkInfoDisplay, UnterminatedTextFieldsAreReadOnlyToTheirEnd)
 {
     AdapterStatus status = Status(3);

@@ -1,0 +1,169 @@
+// The BSS list as the program reads the library's scan answer.
+#include "ScanRecords.h"
+#include "WlanAnswers.h"
+
+#include "adapter/ScanList.h"
+
+#include <gtest/gtest.h>
+
+#include <ntddndis.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr unsigned char Mac[6] = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+constexpr size_t ListHeader = offsetof(NDIS_802_11_BSSID_LIST, Bssid);
+
+BssSpec Network(const std::string& ssid, bool isPrivate, Bytes elements = {})
+{
+    BssSpec spec{ssid, {}, 2437000, -60, isPrivate, false, std::move(elements)};
+    std::memcpy(spec.Bssid, Mac, 6);
+    return spec;
+}
+
+// The answer as the program's Site Survey reads it.
+struct ProgramView {
+    ScanList List{};
+    NetworkSecurity Security[ScanListCapacity]{};
+};
+
+ProgramView Read(const Bytes& bss, unsigned long size = 0x6000)
+{
+    Bytes answer(size, 0);
+    EXPECT_TRUE(WriteScanRecords(bss, answer.data(), size));
+    ProgramView view;
+    ConvertScanAnswer(answer.data(), answer.size(), view.List, view.Security);
+    return view;
+}
+
+NDIS_WLAN_BSSID RecordAt(const Bytes& answer, size_t offset)
+{
+    NDIS_WLAN_BSSID record;
+    std::memcpy(&record, answer.data() + offset, sizeof record);
+    return record;
+}
+
+}  // namespace
+
+TEST(ScanRecords, EachKindOfNetworkReadsAsTheProgramExpects)
+{
+    BssSpec hidden = Network("", true, RsnElement());
+    BssSpec adHoc = Network("Party", false);
+    adHoc.Independent = true;
+    adHoc.FrequencyKHz = 2484000;
+    BssSpec fiveGhz = Network("Attic", true, RsnElement());
+    fiveGhz.FrequencyKHz = 5180000;
+    BssSpec lowChannel = Network("Open", false);
+    lowChannel.FrequencyKHz = 2412000;
+    const struct {
+        BssSpec Spec;
+        const char* Ssid;
+        uint32_t Privacy;
+        NetworkSecurity Security;
+        uint32_t Mode;
+        uint32_t Channel;
+    } rows[] = {
+        {lowChannel, "Open", 0, NetworkSecurity::Open, 1, 1},
+        {Network("Wep", true), "Wep", 1, NetworkSecurity::Wep, 1, 6},
+        {Network("Wpa", true, WpaElement()), "Wpa", 1, NetworkSecurity::Wpa, 1, 6},
+        {Network("Wpa2", true, RsnElement()), "Wpa2", 1, NetworkSecurity::Wpa, 1, 6},
+        {hidden, "", 1, NetworkSecurity::Wpa, 1, 6},
+        {adHoc, "Party", 0, NetworkSecurity::Open, 0, 14},
+        {fiveGhz, "Attic", 1, NetworkSecurity::Wpa, 1, 0},
+    };
+    std::vector<BssSpec> specs;
+    for (const auto& row : rows)
+        specs.push_back(row.Spec);
+    const ProgramView view = Read(BssListOf(specs));
+    ASSERT_EQ(static_cast<int>(std::size(rows)), view.List.Count);
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].Ssid);
+        const ScanEntry& e = view.List.Entries[i];
+        EXPECT_STREQ(rows[i].Ssid, e.Ssid);
+        EXPECT_STREQ("00-11-22-33-44-55", e.Bssid);
+        EXPECT_EQ(rows[i].Privacy, e.Privacy);
+        EXPECT_EQ(rows[i].Security, view.Security[i]);
+        EXPECT_EQ(rows[i].Mode, e.NetworkMode);
+        EXPECT_EQ(rows[i].Channel, e.Channel);
+    }
+}
+
+TEST(ScanRecords, RecordCarriesTheRssiRatesAndTheElementsWhole)
+{
+    BssSpec spec = Network("Home", true, RsnElement());
+    spec.Rssi = -71;
+    Bytes answer(0x6000, 0);
+    ASSERT_TRUE(WriteScanRecords(BssListOf({spec}), answer.data(), static_cast<unsigned long>(answer.size())));
+    const NDIS_WLAN_BSSID record = RecordAt(answer, ListHeader);
+    EXPECT_EQ(-71, record.Rssi);
+    EXPECT_EQ(2437000u, record.Configuration.DSConfig);
+    const unsigned char rates[] = {0x82, 0x84, 0x8B, 0x16};  // 1, 2, 5.5 basic; 11
+    EXPECT_EQ(0, std::memcmp(rates, record.SupportedRates, sizeof rates));
+    ASSERT_GE(record.Length, sizeof record + RsnElement().size());
+    EXPECT_EQ(0, std::memcmp(RsnElement().data(), answer.data() + ListHeader + sizeof record, RsnElement().size()));
+}
+
+TEST(ScanRecords, ElementsLongerThanTheBufferAreCutAtAWholeElementAndNothingFollows)
+{
+    // Each network carries two 120-byte vendor elements; the buffer holds the first record
+    // whole, the second with only its first element, and room for a third record's header.
+    Bytes elements = ElementOf(221, 120);
+    const Bytes second = ElementOf(221, 120);
+    elements.insert(elements.end(), second.begin(), second.end());
+    const std::vector<BssSpec> specs = {Network("One", false, elements), Network("Two", false, elements),
+                                        Network("Three", false, elements)};
+    const size_t record = sizeof(NDIS_WLAN_BSSID);
+    const size_t size = ListHeader + (record + elements.size()) + (record + 124 + record + 2);
+    Bytes answer(size + 16, 0xCC);
+    ASSERT_TRUE(WriteScanRecords(BssListOf(specs), answer.data(), static_cast<unsigned long>(size)));
+
+    ULONG count = 0;
+    std::memcpy(&count, answer.data(), sizeof count);
+    EXPECT_EQ(2u, count);
+    const NDIS_WLAN_BSSID cut = RecordAt(answer, ListHeader + record + elements.size());
+    EXPECT_EQ(record + 124, cut.Length);  // one whole element, padded to four bytes
+    for (size_t i = size; i < answer.size(); ++i)
+        ASSERT_EQ(0xCC, answer[i]) << "written past the caller's buffer at " << i;
+    ScanList list{};
+    ConvertScanAnswer(answer.data(), size, list);
+    EXPECT_EQ(2, list.Count);
+}
+
+TEST(ScanRecords, AMalformedListGivesOnlyWhatItHoldsWhole)
+{
+    Bytes oneEntry = BssListOf({Network("Only", false, RsnElement())});
+    {
+        SCOPED_TRACE("more items claimed than the bytes hold");
+        Bytes claimsFive = oneEntry;
+        const DWORD five = 5;
+        std::memcpy(claimsFive.data() + sizeof(DWORD), &five, sizeof five);
+        EXPECT_EQ(1, Read(claimsFive).List.Count);
+    }
+    const size_t entry = offsetof(WLAN_BSS_LIST, wlanBssEntries);
+    const struct {
+        const char* Case;
+        size_t Field;
+        ULONG Value;
+    } pastTheEnd[] = {
+        {"elements at an offset past the end", offsetof(WLAN_BSS_ENTRY, ulIeOffset), 0x10000},
+        {"elements running past the end", offsetof(WLAN_BSS_ENTRY, ulIeSize), 0x10000},
+    };
+    for (const auto& row : pastTheEnd) {
+        SCOPED_TRACE(row.Case);
+        Bytes list = oneEntry;
+        std::memcpy(list.data() + entry + row.Field, &row.Value, sizeof row.Value);
+        Bytes answer(0x6000, 0);
+        ASSERT_TRUE(WriteScanRecords(list, answer.data(), 0x6000));
+        EXPECT_EQ(sizeof(NDIS_WLAN_BSSID), RecordAt(answer, ListHeader).Length);
+    }
+    {
+        SCOPED_TRACE("a list shorter than its header");
+        EXPECT_EQ(0, Read(Bytes(5, 0xFF)).List.Count);
+    }
+    {
+        SCOPED_TRACE("a buffer that cannot hold the count");
+        unsigned char tiny[2] = {};
+        EXPECT_FALSE(WriteScanRecords(oneEntry, tiny, sizeof tiny));
+    }
+}

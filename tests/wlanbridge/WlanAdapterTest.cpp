@@ -1,0 +1,296 @@
+// The bridge's adapter against a scripted Native Wifi: what it asks of the service for each
+// library call, and what the program then reads back.
+#include "FakeWlanApi.h"
+#include "WlanAdapter.h"
+#include "WlanAnswers.h"
+
+#include "Vexa5200.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const GUID& First = FirstCard;
+const GUID& Second = SecondCard;
+
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+bool Has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+class WlanAdapterTest : public ::testing::Test {
+protected:
+    WlanAdapterTest() { ScriptTwoCardsAndTwoNetworks(api); }
+
+    void Open(const GUID* preferred = nullptr)
+    {
+        ASSERT_EQ(0, adapter->Open(preferred));
+        api.Calls.clear();
+    }
+
+    // The program's apply for WPA-PSK, as its PSK procedure sends it.
+    void ApplyPsk(const char* ssid, const char* passphrase)
+    {
+        adapter->Scan();
+        adapter->SetAuthMode(AuthWpaPsk);
+        adapter->SetFswCcxNetworkEap(0);
+        adapter->SetWpaInformation(WpaMethodPassphrase, passphrase);
+        adapter->SetWepStatus(4);
+        adapter->SetNetworkMode(NetworkInfrastructure);
+        adapter->SetChannel(6);
+        adapter->SetSsid(ssid, static_cast<unsigned long>(std::strlen(ssid)), TlsIdentity{});
+    }
+
+    std::string ConnectedProfile() const
+    {
+        return api.Connects.empty() ? std::string() : Narrow(api.Connects.back().Profile);
+    }
+
+    CFakeWlanApi api;
+    std::unique_ptr<CWlanAdapter> adapter = std::make_unique<CWlanAdapter>(api);
+};
+
+}  // namespace
+
+TEST_F(WlanAdapterTest, OpensTheStoredInterfaceElseTheFirst)
+{
+    ASSERT_EQ(0, adapter->Open(&Second));
+    std::string description;
+    adapter->Description(description);
+    EXPECT_EQ("Second card", description);
+
+    CFakeWlanApi other;
+    other.Interfaces = api.Interfaces;
+    CWlanAdapter fallback(other);
+    const GUID unknown = {0x33333333, 3, 3, {3}};
+    ASSERT_EQ(0, fallback.Open(&unknown));
+    fallback.Description(description);
+    EXPECT_EQ("First card", description);
+}
+
+TEST_F(WlanAdapterTest, WithoutAnInterfaceOpeningFailsAndAsksNothingMore)
+{
+    api.Interfaces.clear();
+    EXPECT_NE(0, adapter->Open(nullptr));
+    EXPECT_EQ((std::vector<std::string>{"Open", "EnumInterfaces", "Close"}), api.Calls);
+}
+
+TEST_F(WlanAdapterTest, SettingsAreStagedUntilSetSsidConnectsWithATemporaryProfile)
+{
+    Open();
+    adapter->SetAuthMode(AuthOpen);
+    adapter->SetWepStatus(WepDisabled);
+    adapter->SetNetworkMode(NetworkInfrastructure);
+    adapter->SetChannel(3);
+    adapter->SetDataRate(255);
+    EXPECT_EQ(0, api.CountOf("Connect temporary ESS"));
+    EXPECT_TRUE(api.Calls.empty());
+
+    EXPECT_EQ(0, adapter->SetSsid("Wireless", 8, TlsIdentity{}));
+    ASSERT_EQ(1, api.CountOf("Connect temporary ESS"));
+    EXPECT_TRUE(Has(ConnectedProfile(), "<authentication>open</authentication>"));
+    EXPECT_TRUE(Has(ConnectedProfile(), "<hex>576972656C657373</hex>"));
+    // Not in the service's list: the network may hide its name, so Windows must probe for it.
+    EXPECT_TRUE(Has(ConnectedProfile(), "<nonBroadcast>true</nonBroadcast>"));
+    adapter->SetSsid("Home", 4, TlsIdentity{});
+    EXPECT_FALSE(Has(ConnectedProfile(), "nonBroadcast"));
+}
+
+TEST_F(WlanAdapterTest, WepConnectsWithTheTransmitKeyAndItsIndex)
+{
+    Open();
+    const unsigned char keys[4][5] = {{1, 1, 1, 1, 1}, {2, 2, 2, 2, 2}, {0xA3, 3, 3, 3, 3}, {4, 4, 4, 4, 4}};
+    adapter->SetAuthMode(AuthShared);
+    adapter->SetWepStatus(WepEnabled);
+    for (unsigned long k = 1; k <= 4; ++k)
+        adapter->SetWepKey(k, keys[k - 1], 5, k == 3);
+    adapter->SetWepKey(3, keys[2], 5, 1);
+    adapter->SetSsid("Lab", 3, TlsIdentity{});
+    EXPECT_TRUE(Has(ConnectedProfile(), "<authentication>shared</authentication>"));
+    EXPECT_TRUE(Has(ConnectedProfile(), "<keyMaterial>A303030303</keyMaterial>"));
+    EXPECT_TRUE(Has(ConnectedProfile(), "<keyIndex>2</keyIndex>"));
+}
+
+TEST_F(WlanAdapterTest, WpaPskIsWpa2WithAesWhereTheBeaconOffersRsnAndWpaWithTkipElsewhere)
+{
+    Open();
+    ApplyPsk("Home", "correct horse");
+    EXPECT_TRUE(Has(ConnectedProfile(), "<authentication>WPA2PSK</authentication>"));
+    EXPECT_TRUE(Has(ConnectedProfile(), "<encryption>AES</encryption>"));
+    ApplyPsk("Old Router", "correct horse");
+    EXPECT_TRUE(Has(ConnectedProfile(), "<authentication>WPAPSK</authentication>"));
+    EXPECT_TRUE(Has(ConnectedProfile(), "<encryption>TKIP</encryption>"));
+    EXPECT_TRUE(Has(ConnectedProfile(), "<keyMaterial>correct horse</keyMaterial>"));
+}
+
+TEST_F(WlanAdapterTest, EapTlsStoresAProfileForTheUserWithTheCertificateThenConnectsByName)
+{
+    Open();
+    TlsIdentity tls;
+    tls.Identity = "Pat";
+    tls.Hash[0] = 0xAB;
+    tls.Set = true;
+    adapter->SetAuthMode(AuthWpa);
+    adapter->SetWpaInformation(WpaMethodTls, "");
+    ASSERT_EQ(0, adapter->SetSsid("Home", 4, tls));
+
+    std::vector<std::string> order;
+    std::copy_if(api.Calls.begin(), api.Calls.end(), std::back_inserter(order), [](const std::string& c) {
+        return c == "SetProfile" || c == "SetProfileEapUserData" || c.rfind("Connect", 0) == 0;
+    });
+    EXPECT_EQ((std::vector<std::string>{"SetProfile", "SetProfileEapUserData", "Connect profile ESS"}), order);
+    EXPECT_EQ(DWORD{WLAN_PROFILE_USER}, api.StoredProfileFlags.at(0));
+    EXPECT_TRUE(Has(Narrow(api.StoredProfiles.at(0)), "<useOneX>true</useOneX>"));
+    EXPECT_TRUE(Has(Narrow(api.EapUserData.at(0)), "<eapTls:UserCert>AB00"));
+    EXPECT_EQ(L"Skylook Home", api.Connects.at(0).Profile);
+
+    // Without a certificate there is nothing to authenticate with: nothing is stored or joined.
+    api.Calls.clear();
+    EXPECT_NE(0, adapter->SetSsid("Home", 4, TlsIdentity{}));
+    EXPECT_EQ(0, api.CountOf("SetProfile"));
+    EXPECT_EQ(0, api.CountOf("Connect profile ESS"));
+}
+
+TEST_F(WlanAdapterTest, ConnectingThenFailedGivesTheProgramsStates)
+{
+    Open();
+    adapter->SetSsid("Home", 4, TlsIdentity{});
+    std::string ssid;
+    EXPECT_FALSE(adapter->Associated());
+    EXPECT_EQ(0, adapter->Ssid(ssid));
+    EXPECT_EQ("Home", ssid);  // a card names the network it joins
+
+    api.Notify(First, wlan_notification_acm_connection_start, ConnectionNotice("Home"));
+    api.Notify(First, wlan_notification_acm_connection_attempt_fail, ConnectionNotice("Home", 0x00028002));
+    EXPECT_FALSE(adapter->Associated());
+    adapter->Ssid(ssid);
+    EXPECT_EQ("", ssid);
+    unsigned char bssid[6];
+    EXPECT_NE(0, adapter->Bssid(bssid));
+
+    api.Queries[wlan_intf_opcode_current_connection] = {ERROR_SUCCESS,
+        ConnectionOf(wlan_interface_state_connected, "Home", HomeMac, 90, 54000)};
+    api.Notify(First, wlan_notification_acm_connection_complete, ConnectionNotice("Home"));
+    EXPECT_TRUE(adapter->Associated());
+    adapter->Ssid(ssid);
+    EXPECT_EQ("Home", ssid);
+    unsigned long channel = 0, speed = 0;
+    adapter->Channel(channel);
+    EXPECT_EQ(6u, channel);  // from the BSS entry's centre frequency
+    ASSERT_EQ(0, adapter->LinkSpeed(speed));
+    EXPECT_EQ(540000u, speed);
+
+    api.Notify(Second, wlan_notification_acm_disconnected);
+    EXPECT_TRUE(adapter->Associated());  // another card's news
+    api.Notify(First, wlan_notification_acm_disconnected);
+    EXPECT_FALSE(adapter->Associated());
+}
+
+TEST_F(WlanAdapterTest, RadioOffAndOnSetsTheSoftwareStateOfEachPhyAndReadsTheSwitch)
+{
+    Open();
+    api.Queries[wlan_intf_opcode_radio_state].Bytes =
+        RadioOf({{dot11_radio_state_on, dot11_radio_state_on}, {dot11_radio_state_on, dot11_radio_state_on}});
+    EXPECT_EQ(0, adapter->SetRadio(0));
+    ASSERT_EQ(2u, api.RadioSets.size());
+    for (const WLAN_PHY_RADIO_STATE& set : api.RadioSets)
+        EXPECT_EQ(dot11_radio_state_off, set.dot11SoftwareRadioState);
+    EXPECT_EQ(1u, api.RadioSets[0].dwPhyIndex);
+    EXPECT_EQ(2u, api.RadioSets[1].dwPhyIndex);
+
+    api.Queries[wlan_intf_opcode_radio_state].Bytes =
+        RadioOf({{dot11_radio_state_off, dot11_radio_state_on}, {dot11_radio_state_off, dot11_radio_state_on}});
+    unsigned long on = 1;
+    adapter->RadioOn(on);
+    EXPECT_EQ(0u, on);
+    EXPECT_NE(0, adapter->Scan());
+    EXPECT_EQ(0, api.CountOf("Scan"));  // a card with its radio off does not scan
+
+    EXPECT_EQ(0, adapter->SetRadio(1));
+    EXPECT_EQ(dot11_radio_state_on, api.RadioSets.back().dot11SoftwareRadioState);
+    EXPECT_NE(0, adapter->SetRadio(2));
+
+    // The switch is read, never set: with it off the radio reads off whatever software says.
+    api.Queries[wlan_intf_opcode_radio_state].Bytes = RadioOf({{dot11_radio_state_on, dot11_radio_state_off}});
+    adapter->RadioOn(on);
+    EXPECT_EQ(0u, on);
+    unsigned long status = 1;
+    EXPECT_EQ(0, adapter->HardwareStatus(status));
+    EXPECT_EQ(0u, status);
+}
+
+TEST_F(WlanAdapterTest, WhileAScanRunsTheScanListIsThePreviousOne)
+{
+    Open();
+    std::vector<unsigned char> answer(0x6000);
+    ASSERT_EQ(0, adapter->ScanList(answer.data(), 0x6000));
+    ASSERT_EQ(0, adapter->Scan());
+    api.Calls.clear();
+    api.BssList.Bytes = BssListOf({});
+    ASSERT_EQ(0, adapter->ScanList(answer.data(), 0x6000));
+    EXPECT_EQ(0, api.CountOf("GetNetworkBssList"));
+    EXPECT_EQ(2, static_cast<int>(answer[0]));
+
+    api.Notify(First, wlan_notification_acm_scan_complete);
+    ASSERT_EQ(0, adapter->ScanList(answer.data(), 0x6000));
+    EXPECT_EQ(1, api.CountOf("GetNetworkBssList"));
+    EXPECT_EQ(0, static_cast<int>(answer[0]));
+}
+
+TEST_F(WlanAdapterTest, AQueryWindowsRefusesForLackOfLocationAccessSaysSo)
+{
+    api.Interfaces[0].State = wlan_interface_state_connected;
+    Open();
+    api.Queries[wlan_intf_opcode_current_connection] = {ERROR_ACCESS_DENIED, {}};
+    api.BssList.Result = ERROR_ACCESS_DENIED;
+    api.ScanResult = ERROR_ACCESS_DENIED;
+    std::string ssid;
+    EXPECT_EQ(VEXA5200_ERROR_LOCATION_DENIED, adapter->Ssid(ssid));
+    std::vector<unsigned char> answer(0x6000);
+    EXPECT_EQ(VEXA5200_ERROR_LOCATION_DENIED, adapter->ScanList(answer.data(), 0x6000));
+    EXPECT_EQ(VEXA5200_ERROR_LOCATION_DENIED, adapter->Scan());
+    unsigned long radio = 0;
+    EXPECT_EQ(0, adapter->RadioOn(radio));  // the card itself stays usable
+}
+
+TEST_F(WlanAdapterTest, ARemovedInterfaceIsAMissingCardAndAJoinWindowsRefusesFails)
+{
+    Open();
+    adapter->SetNetworkMode(NetworkAdHoc);
+    api.ConnectResult = ERROR_NOT_SUPPORTED;  // ad-hoc on Windows 8.1 and later
+    EXPECT_NE(0, adapter->SetSsid("Party", 5, TlsIdentity{}));
+    EXPECT_EQ(1, api.CountOf("Connect temporary IBSS"));
+    std::string ssid;
+    adapter->Ssid(ssid);
+    EXPECT_EQ("", ssid);
+
+    std::string path;
+    EXPECT_EQ(0, adapter->RegistryPath(path));
+    api.Notify(First, wlan_notification_acm_interface_removal);
+    EXPECT_NE(0, adapter->RegistryPath(path));
+    unsigned long on = 0;
+    EXPECT_NE(0, adapter->RadioOn(on));
+}
+
+TEST_F(WlanAdapterTest, WhatNativeWifiCannotSetIsReadBackAsSet)
+{
+    Open();
+    unsigned long value = 0;
+    EXPECT_EQ(0, adapter->SetChannel(11));
+    EXPECT_NE(0, adapter->SetChannel(15));
+    adapter->Channel(value);
+    EXPECT_EQ(11u, value);
+    adapter->SetNetworkMode(NetworkAdHoc);
+    adapter->NetworkMode(value);
+    EXPECT_EQ(0u, value);
+    EXPECT_TRUE(api.Calls.empty());
+}

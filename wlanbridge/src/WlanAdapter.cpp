@@ -1,0 +1,335 @@
+#include "WlanAdapter.h"
+
+#include "AdapterResults.h"
+#include "NetworkClassKey.h"
+#include "ScanRecords.h"
+
+#include "record/ChannelFrequency.h"
+
+#include <cstring>
+
+namespace {
+
+// The channels a card may use where Windows does not say: 1-13, as most of the world allows
+// (the driver itself keeps to its country's channels).
+constexpr unsigned long RegionAllowingChannels1To13 = 0x30;
+
+template <class T>
+std::vector<unsigned char> Bytes(const T& value)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(&value);
+    return std::vector<unsigned char>(p, p + sizeof value);
+}
+
+}  // namespace
+
+CWlanAdapter::CWlanAdapter(IWlanApi& api) : m_api(api) {}
+
+CWlanAdapter::~CWlanAdapter()
+{
+    // Closing waits for a notification that runs, which takes the lock: never hold it here.
+    m_api.Close();
+}
+
+int CWlanAdapter::Open(const GUID* preferred)
+{
+    if (m_api.Open() != ERROR_SUCCESS)
+        return Failed;
+    std::vector<WlanInterfaceInfo> interfaces;
+    if (m_api.EnumInterfaces(interfaces) != ERROR_SUCCESS || interfaces.empty()) {
+        m_api.Close();
+        return Failed;
+    }
+    const WlanInterfaceInfo* chosen = &interfaces.front();
+    for (const WlanInterfaceInfo& info : interfaces)
+        if (preferred && IsEqualGUID(info.Guid, *preferred))
+            chosen = &info;
+    m_iface = chosen->Guid;
+    char description[256] = {};
+    WideCharToMultiByte(CP_ACP, 0, chosen->Description.c_str(), -1, description, sizeof description - 1, nullptr,
+                        nullptr);
+    m_description = description;
+    m_registryPath = NetworkClassKeyPath(HKEY_LOCAL_MACHINE, NetworkClassPath, m_iface);
+    {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_link.Phase = PhaseOfInterfaceState(chosen->State);
+    }
+    m_notified = m_api.RegisterNotifications(this) == ERROR_SUCCESS;
+    return Ok;
+}
+
+void CWlanAdapter::OnWlanEvent(const WlanEvent& event)
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    ApplyEvent(m_link, m_iface, event);
+}
+
+LinkSnapshot CWlanAdapter::Snapshot()
+{
+    if (!m_notified) {
+        // Without notifications the interface's own state is the link.
+        std::vector<WlanInterfaceInfo> interfaces;
+        LinkSnapshot polled;
+        polled.InterfaceGone = true;
+        if (m_api.EnumInterfaces(interfaces) == ERROR_SUCCESS)
+            for (const WlanInterfaceInfo& info : interfaces)
+                if (IsEqualGUID(info.Guid, m_iface)) {
+                    polled.InterfaceGone = false;
+                    polled.Phase = PhaseOfInterfaceState(info.State);
+                }
+        std::lock_guard<std::mutex> hold(m_lock);
+        polled.TargetSsid = m_link.TargetSsid;
+        m_link = polled;
+    }
+    std::lock_guard<std::mutex> hold(m_lock);
+    return m_link;
+}
+
+bool CWlanAdapter::Present()
+{
+    return !Snapshot().InterfaceGone;
+}
+
+DWORD CWlanAdapter::Connection(ConnectionFacts& facts)
+{
+    std::vector<unsigned char> attributes;
+    const DWORD result = m_api.QueryInterface(m_iface, wlan_intf_opcode_current_connection, attributes);
+    facts = ReadConnection(attributes);
+    return result;
+}
+
+const std::vector<unsigned char>& CWlanAdapter::ScanAnswer(DWORD& result)
+{
+    result = ERROR_SUCCESS;
+    // While a scan runs the list is the one before it, as a card answers.
+    if (!Snapshot().ScanRunning) {
+        std::vector<unsigned char> fresh;
+        result = m_api.GetNetworkBssList(m_iface, fresh);
+        if (result == ERROR_SUCCESS)
+            m_scanList.swap(fresh);
+    }
+    return m_scanList;
+}
+
+std::vector<unsigned char> CWlanAdapter::CurrentBssList()
+{
+    // Windows keeps its list while it scans; a join or the link reads it as it is now.
+    std::vector<unsigned char> list;
+    if (m_api.GetNetworkBssList(m_iface, list) != ERROR_SUCCESS)
+        return m_scanList;
+    return list;
+}
+
+int CWlanAdapter::Disassociate()
+{
+    if (!Present())
+        return Failed;
+    const DWORD result = m_api.Disconnect(m_iface);
+    if (result == ERROR_SUCCESS) {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_link.Phase = LinkPhase::Idle;
+    }
+    return ResultOf(result);
+}
+
+int CWlanAdapter::Scan()
+{
+    unsigned long on = 0;
+    if (!Present() || RadioOn(on) != Ok || !on)
+        return Failed;
+    const DWORD result = m_api.Scan(m_iface);
+    if (result == ERROR_SUCCESS && m_notified) {
+        // Only a notification ends it; without them the list is read whenever asked.
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_link.ScanRunning = true;
+    }
+    return ResultOf(result);
+}
+
+bool CWlanAdapter::Associated()
+{
+    return Present() && Snapshot().Phase == LinkPhase::Connected;
+}
+
+int CWlanAdapter::HardwareStatus(unsigned long& status)
+{
+    // The card is usable while Windows lists it, with its radio off too, as a card's is.
+    if (!Present())
+        return Failed;
+    status = 0;
+    return Ok;
+}
+
+int CWlanAdapter::RadioOn(unsigned long& on)
+{
+    if (!Present())
+        return Failed;
+    std::vector<unsigned char> answer;
+    m_api.QueryInterface(m_iface, wlan_intf_opcode_radio_state, answer);
+    on = ReadRadio(answer).On ? 1 : 0;
+    return Ok;
+}
+
+int CWlanAdapter::NetworkMode(unsigned long& mode)
+{
+    ConnectionFacts link;
+    if (Associated() && Connection(link) == ERROR_SUCCESS && link.Connected)
+        mode = link.AdHoc ? NetworkAdHoc : NetworkInfrastructure;
+    else
+        mode = m_staged.NetworkMode;
+    return Ok;
+}
+
+int CWlanAdapter::Channel(unsigned long& channel)
+{
+    channel = m_staged.Channel;
+    ConnectionFacts link;
+    if (!Associated() || Connection(link) != ERROR_SUCCESS || !link.Connected)
+        return Ok;
+    const std::vector<unsigned char> bss = CurrentBssList();
+    const unsigned long frequency = LinkFrequency(link, ReadBssList(bss));
+    if (frequency != 0) {
+        channel = ChannelFromFrequency(frequency);
+        return Ok;
+    }
+    std::vector<unsigned char> answer;
+    ULONG number = 0;
+    if (m_api.QueryInterface(m_iface, wlan_intf_opcode_channel_number, answer) == ERROR_SUCCESS &&
+        answer.size() >= sizeof number) {
+        std::memcpy(&number, answer.data(), sizeof number);
+        channel = number <= HighestChannel ? number : 0;
+    }
+    return Ok;
+}
+
+int CWlanAdapter::LinkSpeed(unsigned long& speed100bps)
+{
+    ConnectionFacts link;
+    if (!Associated())
+        return Failed;
+    const DWORD result = Connection(link);
+    if (result != ERROR_SUCCESS || !link.Connected)
+        return result != ERROR_SUCCESS ? ResultOf(result) : Failed;
+    speed100bps = link.TxRate100bps;
+    return Ok;
+}
+
+int CWlanAdapter::Rssi(long& dbm)
+{
+    ConnectionFacts link;
+    if (!Associated())
+        return Failed;
+    const DWORD result = Connection(link);
+    if (result != ERROR_SUCCESS || !link.Connected)
+        return result != ERROR_SUCCESS ? ResultOf(result) : Failed;
+    std::optional<std::vector<unsigned char>> own;
+    std::vector<unsigned char> answer;
+    std::vector<unsigned char> bss;
+    if (m_api.QueryInterface(m_iface, wlan_intf_opcode_rssi, answer) == ERROR_SUCCESS && answer.size() >= sizeof(LONG))
+        own = answer;
+    else
+        bss = CurrentBssList();
+    dbm = LinkRssi(own, link, ReadBssList(bss));
+    return Ok;
+}
+
+int CWlanAdapter::RegionCode(unsigned long& region)
+{
+    region = RegionAllowingChannels1To13;
+    return Ok;
+}
+
+int CWlanAdapter::SetRadio(unsigned long on)
+{
+    if (!Present() || on > 1)
+        return Failed;
+    std::vector<unsigned char> answer;
+    m_api.QueryInterface(m_iface, wlan_intf_opcode_radio_state, answer);
+    std::vector<DWORD> phys = ReadRadio(answer).PhyIndexes;
+    if (phys.empty())
+        phys.push_back(0);
+    // Only the software state can be set; the switch is the user's hand.
+    DWORD result = ERROR_SUCCESS;
+    for (DWORD phy : phys) {
+        WLAN_PHY_RADIO_STATE state{};
+        state.dwPhyIndex = phy;
+        state.dot11SoftwareRadioState = on ? dot11_radio_state_on : dot11_radio_state_off;
+        const DWORD set = m_api.SetInterface(m_iface, wlan_intf_opcode_radio_state, Bytes(state));
+        if (set != ERROR_SUCCESS)
+            result = set;
+    }
+    return ResultOf(result);
+}
+
+int CWlanAdapter::RegistryPath(std::string& path)
+{
+    if (!Present())
+        return Failed;
+    path = m_registryPath;
+    return Ok;
+}
+
+int CWlanAdapter::Ssid(std::string& ssid)
+{
+    ssid.clear();
+    const LinkSnapshot link = Snapshot();
+    if (link.InterfaceGone)
+        return Failed;
+    if (link.Phase == LinkPhase::Connecting)
+        ssid = link.TargetSsid;
+    if (link.Phase != LinkPhase::Connected)
+        return Ok;
+    ConnectionFacts facts;
+    const DWORD result = Connection(facts);
+    if (result != ERROR_SUCCESS)
+        return ResultOf(result);
+    ssid = facts.Ssid.substr(0, facts.Ssid.find('\0'));
+    return Ok;
+}
+
+int CWlanAdapter::Description(std::string& text)
+{
+    if (!Present())
+        return Failed;
+    text = m_description;
+    return Ok;
+}
+
+int CWlanAdapter::ScanList(void* list, unsigned long size)
+{
+    if (!Present() || !list)
+        return Failed;
+    DWORD result = ERROR_SUCCESS;
+    const std::vector<unsigned char>& bss = ScanAnswer(result);
+    if (result != ERROR_SUCCESS)
+        return ResultOf(result);
+    return WriteScanRecords(bss, list, size) ? Ok : Failed;
+}
+
+int CWlanAdapter::Bssid(unsigned char (&bssid)[6])
+{
+    ConnectionFacts link;
+    if (!Associated())
+        return Failed;
+    const DWORD result = Connection(link);
+    if (result != ERROR_SUCCESS || !link.Connected)
+        return result != ERROR_SUCCESS ? ResultOf(result) : Failed;
+    std::memcpy(bssid, link.Bssid, 6);
+    return Ok;
+}
+
+int CWlanAdapter::Statistics(NDIS_802_11_STATISTICS& statistics)
+{
+    if (!Present())
+        return Failed;
+    std::vector<unsigned char> answer;
+    unsigned long long tx = 0, rx = 0;
+    if (m_api.QueryInterface(m_iface, wlan_intf_opcode_statistics, answer) != ERROR_SUCCESS ||
+        !ReadFragmentCounts(answer, tx, rx))
+        return Failed;
+    statistics = NDIS_802_11_STATISTICS{};
+    statistics.Length = sizeof statistics;
+    statistics.TransmittedFragmentCount.QuadPart = static_cast<LONGLONG>(tx);
+    statistics.ReceivedFragmentCount.QuadPart = static_cast<LONGLONG>(rx);
+    return Ok;
+}
