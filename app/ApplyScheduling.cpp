@@ -4,10 +4,8 @@
 
 #include "adapter/ApplySettings.h"
 #include "adapter/ZeroConfig.h"
-#include "settings/DefaultSettings.h"
+#include "settings/DefaultsInUse.h"
 #include "state/ProgramState.h"
-
-#include <cstring>
 
 namespace {
 
@@ -17,15 +15,30 @@ constexpr int ApplyDue = 2;
 constexpr int ApplySettled = 4;
 constexpr int ReapplyLimit = 3;
 
-// The stored defaults, ready to be pushed whole.
+// The defaults this run uses, ready to be pushed whole.
 void LoadDefaultsIntoPending()
 {
-    std::memset(&PendingSettings, 0, sizeof PendingSettings);
-    LoadDefaultSettings(PendingSettings);
+    PendingSettings = DefaultSettingsInUse();
     PendingSettings.ApplyScope = ApplyScopeAll;
 }
 
 }  // namespace
+
+int ReportedLinkState(int adapterState, int applyRequest)
+{
+    if (applyRequest == ApplyIdle)
+        return adapterState;
+    // No apply brings the link up without a radio or a card, so those stay as the adapter
+    // says: reported as connecting they would switch an open dialog's radio set back on.
+    switch (adapterState) {
+    case LinkAssociated:
+    case LinkRadioOff:
+    case LinkNoAdapter:
+        return adapterState;
+    default:
+        return LinkConnecting;
+    }
+}
 
 void ApplyStep(IConfigDialogLink& dialog)
 {
@@ -61,6 +74,15 @@ void ZeroConfigWatch(IConfigDialogLink& dialog)
 void StateChangeStep(IConfigDialogLink& dialog)
 {
     const int state = CurrentStatus.LinkState;
+    if (ReapplyPending && ApplyRequest == ApplyDue) {
+        ReapplyPending = 0;
+        // The re-apply of this tick was counted out with the radio off, or went out to a radio
+        // or card that was gone by then: it reached no network, so its turn waits for the
+        // radio's return.
+        const bool reachedNoNetwork = !RadioOn || state == LinkRadioOff || state == LinkNoAdapter;
+        if (reachedNoNetwork && ReapplyCount > 1)
+            --ReapplyCount;
+    }
     if (RadioOn)
         RadioOffSeen = 0;
     else if (state == LinkRadioOff)
@@ -95,13 +117,17 @@ void StateChangeStep(IConfigDialogLink& dialog)
     // after each link it loses would undo its choice, up to three times over.
     if (state == LinkAssociated) {
         ReapplyCount = 0;
-    } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == ApplyIdle && !ZeroConfigActive) {
+    } else if (ReapplyCount >= 1 && ReapplyCount <= ReapplyLimit && ApplyRequest == ApplyIdle && !ZeroConfigActive &&
+               state != LinkRadioOff) {
+        // With the radio off a re-apply could not reach the network; the turn waits for the
+        // state change that brings the radio back.
         ++ReapplyCount;
         LoadDefaultsIntoPending();
         // An ad-hoc network is not chased after it was lost.
         if (PendingSettings.NetworkMode == NetworkModeInfrastructure) {
             ApplyRequest = ApplyRequested;
             AutomaticApplyRequested = 1;
+            ReapplyPending = 1;
         }
     }
 

@@ -6,6 +6,9 @@
 
 #include "state/ConfigDialogLink.h"
 
+// The link state the tick reports for the adapter's answer while an apply may be on its way.
+int ReportedLinkState(int adapterState, int applyRequest);
+
 void ApplyStep(IConfigDialogLink& dialog);
 void ZeroConfigWatch(IConfigDialogLink& dialog);
 void StateChangeStep(IConfigDialogLink& dialog);

@@ -6,7 +6,7 @@
 
 #include "adapter/AdapterWrappers.h"
 #include "adapter/ScanList.h"
-#include "settings/DefaultSettings.h"
+#include "settings/DefaultsInUse.h"
 #include "settings/ProfileStore.h"
 #include "settings/UserOptions.h"
 #include "state/ProgramState.h"
@@ -76,7 +76,7 @@ bool CProfileSwitcher::TrySwitch(ProfileSwitch& used, IConfigDialogLink& dialog)
     auto profiles = std::make_unique<ProfileList>();
     if (!EnumerateProfiles(*profiles))
         return false;
-    const AdapterSettings defaults = StoredDefaultSettings();
+    const AdapterSettings defaults = DefaultSettingsInUse();
     const int index = ChooseProfileInRange(scan, security, *profiles, defaults, m_tried);
     if (index < 0)
         return false;

@@ -1,5 +1,7 @@
 #include "SkylookApp.h"
 
+#include "settings/DefaultsInUse.h"
+
 namespace {
 // True, after the warning beep with which this copy then ends, when a top-level window
 // already carries the frame's caption, whatever program owns it.
@@ -41,7 +43,12 @@ bool CSkylookApp::InitInstance()
         return false;
     SetMainWindow(m_frame.get());
     // The frame stays hidden for the life of the process.
-    return ClaimSingleInstance(*m_frame);
+    if (!ClaimSingleInstance(*m_frame))
+        return false;
+    // Without the notice skylookctl status names the stored default network, which is what
+    // this run uses unless the registry refuses a save.
+    PublishDefaultSettingsInUse();
+    return true;
 }
 
 int CSkylookApp::ExitInstance()

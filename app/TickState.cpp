@@ -1,5 +1,6 @@
 #include "TickState.h"
 
+#include "settings/DefaultsInUse.h"
 #include "state/ProgramState.h"
 
 unsigned char TrayIconAdded = 0;
@@ -7,6 +8,7 @@ int DefaultsApplied = 0;
 int AntennaSet = 0;
 unsigned char RadioOffSeen = 0;
 int ReapplyCount = 0;
+unsigned char ReapplyPending = 0;
 unsigned char AutomaticApplyRequested = 0;
 unsigned char ManagesAdapter = 1;
 
@@ -18,6 +20,8 @@ void ResetProgramState()
     AntennaSet = 0;
     RadioOffSeen = 0;
     ReapplyCount = 0;
+    ReapplyPending = 0;
     AutomaticApplyRequested = 0;
+    ForgetUnstoredDefaultSettings();
     ManagesAdapter = 1;
 }

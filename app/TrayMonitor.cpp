@@ -93,8 +93,7 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
 
         std::memset(&CurrentStatus, 0, sizeof CurrentStatus);
         QueryAdapterStatus(CurrentStatus);
-        if (CurrentStatus.LinkState != LinkAssociated && ApplyRequest != ApplyIdle)
-            CurrentStatus.LinkState = LinkConnecting;
+        CurrentStatus.LinkState = ReportedLinkState(CurrentStatus.LinkState, ApplyRequest);
 
         std::memset(&OsVersion, 0, sizeof OsVersion);
         OsVersion.dwOSVersionInfoSize = sizeof OsVersion;

@@ -8,6 +8,7 @@
 #include "adapter/AdapterWrappers.h"
 #include "protocol/ManagingMarker.h"
 #include "settings/DefaultSettings.h"
+#include "settings/DefaultsInUse.h"
 #include "settings/UserOptions.h"
 
 #include <cstring>
@@ -87,11 +88,17 @@ int RunStatus(const CommandLine& command)
         else
             status.LinkState = LinkNoAdapter;
     }
-    AdapterSettings defaults;
-    std::memset(&defaults, 0, sizeof defaults);
-    std::string unread;
-    if (!ReadDefaultSettingsChecked(defaults, unread))
-        return ReportUnreadStore("the default settings", unread, command.Err);
+    // A running program that could not store its defaults uses the ones it keeps.
+    std::string defaultNetwork;
+    const bool defaultsStored = !ReadPublishedUnstoredNetwork(defaultNetwork);
+    if (defaultsStored) {
+        AdapterSettings defaults;
+        std::memset(&defaults, 0, sizeof defaults);
+        std::string unread;
+        if (!ReadDefaultSettingsChecked(defaults, unread))
+            return ReportUnreadStore("the default settings", unread, command.Err);
+        defaultNetwork = defaults.DesiredSSID;
+    }
 
     const ManagerText manager = TextFor(CurrentCardManager());
     const bool associated = status.LinkState == LinkAssociated;
@@ -104,7 +111,8 @@ int RunStatus(const CommandLine& command)
             {"linkState", status.LinkState},
             {"associated", associated},
             {"radio", radioKnown ? (radio ? "on" : "off") : "unknown"},
-            {"defaultNetwork", defaults.DesiredSSID},
+            {"defaultNetwork", defaultNetwork},
+            {"defaultNetworkStored", defaultsStored},
             {"managedBy", manager.Json},
             {"notifications", notifications},
             {"switchToProfiles", switchToProfiles},
@@ -142,7 +150,7 @@ int RunStatus(const CommandLine& command)
     }
     if (radioKnown)
         table.AddRow({"Radio:", radio ? "on" : "off"});
-    table.AddRow({"Default network:", defaults.DesiredSSID});
+    table.AddRow({"Default network:", defaultsStored ? defaultNetwork : defaultNetwork + " (not stored)"});
     table.AddRow({"Managed by:", manager.Table});
     table.AddRow({"Notifications:", notifications ? "on" : "off"});
     table.AddRow({"Switch profiles:", switchToProfiles ? "on" : "off"});

@@ -1,7 +1,7 @@
 // Owning handles for the system objects that are not GDI's (framework/Gdi.h has those):
-// registry keys, menus and COM interface pointers here, the certificate store and its
-// certificates in framework/CryptoApi.h. Each owner closes its handle exactly once, when it
-// goes or is given another; owners move and never copy.
+// registry keys, kernel objects, mapped views, menus and COM interface pointers here, the
+// certificate store and its certificates in framework/CryptoApi.h. Each owner closes its
+// handle exactly once, when it goes or is given another; owners move and never copy.
 #ifndef SKYLOOK_FRAMEWORK_HANDLES_H
 #define SKYLOOK_FRAMEWORK_HANDLES_H
 
@@ -62,6 +62,17 @@ struct RegistryKeyCloser {
     void operator()(HKEY key) const { ::RegCloseKey(key); }
 };
 using CRegistryKey = COwnedHandle<HKEY, RegistryKeyCloser>;
+
+struct KernelHandleCloser {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+};
+// Events, mutexes, file mappings; not files, whose failure value is INVALID_HANDLE_VALUE.
+using CKernelHandle = COwnedHandle<HANDLE, KernelHandleCloser>;
+
+struct ViewUnmapper {
+    void operator()(void* view) const { ::UnmapViewOfFile(view); }
+};
+using CMappedView = COwnedHandle<void*, ViewUnmapper>;
 
 struct MenuDestroyer {
     void operator()(HMENU menu) const { ::DestroyMenu(menu); }

@@ -1,10 +1,13 @@
 #include "settings/DefaultSettings.h"
 
+#include "settings/DefaultsInUse.h"
 #include "settings/SettingsStore.h"
 
 bool SaveDefaultSettings(const AdapterSettings& settings)
 {
-    return SaveSettingsAt(DefaultSettingsPath, settings);
+    const bool stored = SaveSettingsAt(DefaultSettingsPath, settings);
+    NoteDefaultSettingsSave(settings, stored);
+    return stored;
 }
 
 bool LoadDefaultSettings(AdapterSettings& settings)

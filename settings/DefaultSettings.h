@@ -11,7 +11,8 @@
 constexpr const char DefaultSettingsPath[] = "SOFTWARE\\KT60\\DEFAULT\\";
 
 // Writes every stored value; true when all of them were stored. Where the user may not
-// write the key, false: the settings then last only until the program ends.
+// write the key, false: the settings are then kept as this run's defaults until a save
+// succeeds or the program ends (settings/DefaultsInUse.h).
 bool SaveDefaultSettings(const AdapterSettings& settings);
 
 // Fills a record the caller has cleared; a missing value keeps its default (SettingsStore.h).
@@ -27,7 +28,8 @@ bool ReadDefaultSettingsChecked(AdapterSettings& settings, std::string& unreadVa
 // every save writes the network name. Looking creates nothing.
 bool DefaultSettingsStored();
 
-// A cleared record filled with the default settings.
+// A cleared record filled with the stored default settings; what the program uses is
+// DefaultSettingsInUse.
 AdapterSettings StoredDefaultSettings();
 
 #endif

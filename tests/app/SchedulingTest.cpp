@@ -1,6 +1,7 @@
 #include "AdapterScene.h"
 #include "MachineRegistry.h"
 #include "RecordingDialogLink.h"
+#include "SampleRecords.h"
 #include "ZeroConfigFlags.h"
 
 #include "adapter/AdapterStatus.h"
@@ -69,8 +70,7 @@ protected:
         ApplyStep(link);
         std::memset(&CurrentStatus, 0, sizeof CurrentStatus);
         QueryAdapterStatus(CurrentStatus);
-        if (CurrentStatus.LinkState != LinkAssociated && ApplyRequest != 0)
-            CurrentStatus.LinkState = LinkConnecting;
+        CurrentStatus.LinkState = ReportedLinkState(CurrentStatus.LinkState, ApplyRequest);
         ZeroConfigWatch(link);
         StateChangeStep(link);
         if (CurrentStatus.LinkState != LinkNoAdapter)
@@ -333,6 +333,22 @@ TEST_F(LinkLoss, TheReapplyAfterALostLinkWaitsUntilNoOtherApplyIsPending)
     EXPECT_EQ(2, ApplyRequest) << "the page's apply goes on counting";
 }
 
+// The promise of the "could not be stored" warning: a dip of the signal brings back what the
+// user applied, not the stored network.
+TEST_F(LinkLoss, TheReappliesPushTheDefaultsKeptWhenTheStoreRefusedThem)
+{
+    DefaultsApplied = 1;
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+    ASSERT_FALSE(SaveDefaultSettings(OpenRecord("Second")));
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 0));
+    AssociateThenLeaveRange();
+    for (int i = 0; i < 4; ++i)
+        Tick();
+    const std::vector<std::string> journal = TakeJournal();
+    EXPECT_LE(1, CountLines(journal, "SetSsid \"Second\" 6 0"));
+    EXPECT_EQ(0, CountLines(journal, "SetSsid \"Wireless\" 8 0"));
+}
+
 TEST_F(LinkLoss, NoReapplyWhileZeroConfigurationManagesTheAdapter)
 {
     CZeroConfigFlags flags;
@@ -386,6 +402,78 @@ TEST_F(HardwareRadio, ComingBackAfterTheDialogClosedLetsTheProgramReapplyAgain)
     for (int i = 0; i < 4; ++i)
         Tick();
     EXPECT_LE(1, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0")) << "the lost link is re-applied";
+}
+
+TEST_F(Scheduling, AnApplyOnItsWayShowsAsConnectingButNeverHidesARadioOffOrAMissingCard)
+{
+    const struct {
+        int adapter;
+        int request;
+        int reported;
+    } rows[] = {
+        {LinkNotAssociated, ApplyIdle, LinkNotAssociated},
+        {LinkNotAssociated, 3, LinkConnecting},
+        {LinkNotAssociatedAdHoc, ApplyRequested, LinkConnecting},
+        {LinkAssociated, 2, LinkAssociated},
+        {LinkRadioOff, ApplyRequested, LinkRadioOff},
+        {LinkNoAdapter, 2, LinkNoAdapter},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.reported, ReportedLinkState(row.adapter, row.request))
+            << "adapter " << row.adapter << ", request " << row.request;
+}
+
+// The hardware radio switch turned off as the link is lost, with a re-apply on its way or
+// none, and on again later: the dialog follows the radio once, not flickering back when an
+// Apply is made meanwhile, no re-apply is pushed while the program knows the radio is off,
+// and each of the three re-applies is left for the radio's return.
+TEST_F(HardwareRadio, TurnedOffAsTheLinkIsLostItLeavesTheDialogOffAndEveryReapplyForItsReturn)
+{
+    const struct {
+        const char* Scene;
+        bool DialogOpen;
+        bool ReapplyOnItsWay;
+    } rows[] = {
+        {"the dialog closed, off before the loss was seen", false, false},
+        {"the dialog open, off after the first re-apply was requested", true, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Scene);
+        ResetProgramState();
+        RadioOn = 1;
+        DefaultsApplied = 1;
+        link = CRecordingDialogLink();
+        if (row.DialogOpen)
+            OpenDialog();
+        ASSERT_EQ(0, VexaSimSetNetworkRssi("Wireless", -55));
+        AssociateThenLeaveRange();
+        link.Take();
+        if (row.ReapplyOnItsWay) {
+            Tick();
+            ASSERT_EQ(ApplyRequested, ApplyRequest);
+        }
+        ASSERT_EQ(0, VexaSimClearJournal());
+        ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+        for (int i = 0; i < 5; ++i)
+            Tick();
+        // The user's Apply meanwhile.
+        PendingSettings = OpenRecord("Wireless");
+        ApplyRequest = ApplyRequested;
+        for (int i = 0; i < 5; ++i)
+            Tick();
+        EXPECT_EQ(LinkRadioOff, CurrentStatus.LinkState);
+        EXPECT_EQ(0, link.Count("radio on")) << "the dialog flickered back to radio-on";
+        // With the dialog closed the user's Apply goes out (RadioOn follows the switch only
+        // while the dialog is open); with it open, the re-apply that went out before the tick
+        // learned of the switch. Nothing else.
+        EXPECT_EQ(1, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0"));
+
+        ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
+        ASSERT_EQ(0, VexaSimClearJournal());
+        for (int i = 0; i < 16; ++i)
+            Tick();
+        EXPECT_EQ(3, CountLines(TakeJournal(), "SetSsid \"Wireless\" 8 0"));
+    }
 }
 
 // Switched off with the Link Info page's button, then on again by another program (or a card

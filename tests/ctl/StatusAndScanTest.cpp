@@ -5,6 +5,8 @@
 #include "SampleRecords.h"
 
 #include "ctl/SkylookCtl.h"
+#include "settings/DefaultSettings.h"
+#include "settings/DefaultsInUse.h"
 #include "settings/ProfileStore.h"
 
 #include <Vexa5200Control.h>
@@ -23,8 +25,13 @@ protected:
         ASSERT_EQ(0, VexaSimReset());
         ASSERT_EQ(0, VexaSimSetJoinDelay(0));
         DeleteKeyTree(SettingsRoot);
+        ForgetUnstoredDefaultSettings();
     }
-    void TearDown() override { VexaSimClearFailures(); }
+    void TearDown() override
+    {
+        VexaSimClearFailures();
+        ForgetUnstoredDefaultSettings();
+    }
 };
 
 void Command(const char* line)
@@ -73,6 +80,25 @@ TEST_F(AdapterCommands, StatusReportsEachStateWithItsExitStatus)
         EXPECT_EQ(c.State, parsed["state"]) << c.Name;
         EXPECT_EQ(c.Exit == ExitOk, parsed["associated"]) << c.Name;
     }
+}
+
+// The program (this process plays it) applied "Second" but could not store it: status names
+// the network the program uses, and says it is not stored.
+TEST_F(AdapterCommands, StatusNamesTheDefaultNetworkTheRunningProgramKeepsUnstored)
+{
+    ASSERT_TRUE(SaveDefaultSettings(OpenRecord("Wireless")));
+    ASSERT_TRUE(PublishDefaultSettingsInUse());
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+    ASSERT_FALSE(SaveDefaultSettings(OpenRecord("Second")));
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 0));
+
+    EXPECT_NE(std::string::npos, RunCtl({"status"}).Out.find("Default network:  Second (not stored)\n"));
+    const nlohmann::json json = nlohmann::json::parse(RunCtl({"status", "--json"}).Out);
+    EXPECT_EQ("Second", json["defaultNetwork"]);
+    EXPECT_EQ(false, json["defaultNetworkStored"]);
+
+    ASSERT_TRUE(SaveDefaultSettings(OpenRecord("Stored")));
+    EXPECT_NE(std::string::npos, RunCtl({"status"}).Out.find("Default network:  Stored\n"));
 }
 
 TEST_F(AdapterCommands, StatusOfALinkNamesItsNetworkAndFigures)

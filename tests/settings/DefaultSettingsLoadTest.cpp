@@ -1,9 +1,13 @@
 // Loading the default settings: defaults for missing values, values written by another copy
 // of the program, and records that come back equal after a save.
 #include "RegistryScratch.h"
+#include "SampleRecords.h"
 
 #include "record/WepKeySlots.h"
 #include "settings/DefaultSettings.h"
+#include "settings/DefaultsInUse.h"
+
+#include <Vexa5200Control.h>
 
 #include <algorithm>
 #include <cstring>
@@ -203,6 +207,28 @@ TEST_F(DefaultSettingsLoad, KeysLoadWhateverWepStatusSays)
     const AdapterSettings settings = Loaded();
     EXPECT_EQ(settings.WepStatus, 1u);
     EXPECT_EQ(KeyText(settings.WepKey2), "plain");
+}
+
+// A user who may not write the store: what was applied stays this run's defaults, not the
+// stored ones, until a save goes through.
+TEST_F(DefaultSettingsLoad, ARecordTheStoreRefusedIsTheOneInUseUntilASaveSucceeds)
+{
+    ASSERT_TRUE(SaveDefaultSettings(OpenRecord("Wireless")));
+    EXPECT_STREQ("Wireless", DefaultSettingsInUse().DesiredSSID);
+
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+    EXPECT_FALSE(SaveDefaultSettings(WepRecord("Second")));
+    EXPECT_FALSE(SaveDefaultSettings(OpenRecord("Third")));
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 0));
+    EXPECT_STREQ("Wireless", StoredDefaultSettings().DesiredSSID);
+    const AdapterSettings inUse = DefaultSettingsInUse();
+    EXPECT_STREQ("Third", inUse.DesiredSSID) << "the latest record the store refused";
+    EXPECT_EQ(WepStatusOff, inUse.WepStatus) << "the whole record, not the network name alone";
+
+    ASSERT_TRUE(SaveDefaultSettings(OpenRecord("Fourth")));
+    // Another program changes them: the store's are the ones in use again.
+    WriteValue(DefaultKey, "DesiredSSID", Text("Fifth", 33));
+    EXPECT_STREQ("Fifth", DefaultSettingsInUse().DesiredSSID);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "RegistryScratch.h"
 
+#include "settings/DefaultsInUse.h"
+
 #include <Vexa5200Control.h>
 
 Bytes Text(const std::string& text, size_t size)
@@ -18,6 +20,7 @@ void CleanRegistry::SetUp()
 {
     ASSERT_EQ(VexaSimReset(), 0);
     DeleteKeyTree(ProductKey);
+    ForgetUnstoredDefaultSettings();
 }
 
 void CleanRegistry::TearDown()

@@ -102,20 +102,25 @@ void CModalScript::RunNext()
         FireGuard();
         return;
     }
-    if (Finished())
-        return;
-    // Copied, so that a nested run of this function cannot pull the step away.
-    const size_t index = m_next;
-    if (m_steps[index].wait) {
-        std::function<bool()> condition = m_steps[index].condition;
-        if (condition())
+    // A timer message comes only when the queue holds nothing else, so a wait that holds
+    // lets the steps after it go on at once, as they would on the next timer message: only
+    // an action has to leave the queue to the windows before the script looks again.
+    while (!Finished()) {
+        // Copied, so that a nested run of this function cannot pull the step away.
+        const size_t index = m_next;
+        if (m_steps[index].wait) {
+            std::function<bool()> condition = m_steps[index].condition;
+            if (!condition())
+                return;
             m_next = index + 1;
+            continue;
+        }
+        // Counted before it runs: an action that blocks lets the next steps run meanwhile.
+        m_next = index + 1;
+        std::function<void()> action = m_steps[index].action;
+        action();
         return;
     }
-    // Counted before it runs: an action that blocks lets the next steps run meanwhile.
-    m_next = index + 1;
-    std::function<void()> action = m_steps[index].action;
-    action();
 }
 
 void CModalScript::FireGuard()

@@ -12,9 +12,19 @@ protected:
     void SetUp() override
     {
         AdapterTest::SetUp();
+        ASSERT_EQ(0, VexaSimSetLockWait(0));
         ASSERT_EQ(0, VexaSimClearJournal());
     }
+    void TearDown() override
+    {
+        VexaSimSetLockWait(0);
+        AdapterTest::TearDown();
+    }
 };
+
+// A bounded wait shortened for the tests that wait it out several times; the first test
+// keeps the library's own.
+constexpr unsigned long ShortLockWait = 300;
 
 template <class Call>
 ULONGLONG MillisecondsOf(Call call)
@@ -62,6 +72,7 @@ TEST_F(LockTest, ACallWaitsAboutTwoSecondsForAStuckHolderThenFailsAndLaterCallsF
 // holder for stuck fails without waiting.
 TEST_F(LockTest, AfterAStuckHolderIsGoneTheProcessWaitsForTheLockAgain)
 {
+    ASSERT_EQ(0, VexaSimSetLockWait(ShortLockWait));
     CAdapterLockHolder first;
     ASSERT_TRUE(first.Hold());
     EXPECT_NE(0, Vexa5200SetChannel(handle_, 3));  // waits out the bounded wait: stuck from now on
@@ -70,7 +81,7 @@ TEST_F(LockTest, AfterAStuckHolderIsGoneTheProcessWaitsForTheLockAgain)
 
     CAdapterLockHolder second;
     ASSERT_TRUE(second.Hold());
-    EXPECT_GE(MillisecondsOf([this] { EXPECT_NE(0, Vexa5200SetChannel(handle_, 5)); }), 1500u)
+    EXPECT_GE(MillisecondsOf([this] { EXPECT_NE(0, Vexa5200SetChannel(handle_, 5)); }), ShortLockWait - 20)
         << "after a holder that let go";
     // The second holder is stuck now; it dies inside the lock.
     ASSERT_TRUE(second.Kill());
@@ -78,7 +89,7 @@ TEST_F(LockTest, AfterAStuckHolderIsGoneTheProcessWaitsForTheLockAgain)
 
     CAdapterLockHolder third;
     ASSERT_TRUE(third.Hold());
-    EXPECT_GE(MillisecondsOf([this] { EXPECT_NE(0, Vexa5200SetChannel(handle_, 7)); }), 1500u)
+    EXPECT_GE(MillisecondsOf([this] { EXPECT_NE(0, Vexa5200SetChannel(handle_, 7)); }), ShortLockWait - 20)
         << "after a holder that died";
     ASSERT_TRUE(third.Release());
     EXPECT_EQ(0, Vexa5200SetChannel(handle_, 8));

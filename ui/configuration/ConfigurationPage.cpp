@@ -8,7 +8,7 @@
 #include "ui/common/PendingApply.h"
 
 #include "framework/StandardControls.h"
-#include "settings/DefaultSettings.h"
+#include "settings/DefaultsInUse.h"
 
 namespace {
 constexpr int RadioIds[] = {IDC_CONFIG_APPLY, IDC_CONFIG_CANCEL};
@@ -52,7 +52,7 @@ void CConfigPage::LoadSettings()
 {
     if (!IsWindow())
         return;
-    const AdapterSettings settings = StoredDefaultSettings();
+    const AdapterSettings settings = DefaultSettingsInUse();
 
     m_channels = AdapterChannelRange();
     FillComboBox(List(IDC_CONFIG_CHANNEL), ChannelItems(m_channels));
@@ -73,7 +73,7 @@ bool CConfigPage::ApplySettings()
 {
     if (RefuseChange())
         return false;
-    AdapterSettings settings = StoredDefaultSettings();
+    AdapterSettings settings = DefaultSettingsInUse();
 
     // A list without a selection stores its no-selection index, and the channel list 0.
     settings.Channel = ChannelFromItemText(SelectedText(List(IDC_CONFIG_CHANNEL)));

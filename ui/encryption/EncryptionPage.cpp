@@ -14,7 +14,7 @@
 #include "framework/StandardControls.h"
 #include "keys/PskRules.h"
 #include "keys/WepKeyRules.h"
-#include "settings/DefaultSettings.h"
+#include "settings/DefaultsInUse.h"
 #include "record/WepKeySlots.h"
 
 namespace {
@@ -107,7 +107,7 @@ void CEncryptionPage::LoadSettings()
 {
     if (!IsWindow())
         return;
-    const AdapterSettings settings = StoredDefaultSettings();
+    const AdapterSettings settings = DefaultSettingsInUse();
 
     const SecurityChoice choice = SecurityChoiceFor(settings);
     List(IDC_ENCRYPTION_AUTH_MODE).SetCurSel(choice.AuthIndex);
@@ -147,7 +147,7 @@ bool CEncryptionPage::ApplySettings()
 {
     if (RefuseChange())
         return false;
-    AdapterSettings settings = StoredDefaultSettings();
+    AdapterSettings settings = DefaultSettingsInUse();
     const uint32_t auth = static_cast<uint32_t>(List(IDC_ENCRYPTION_AUTH_MODE).CurSel());
     settings.AuthMode = auth;
 

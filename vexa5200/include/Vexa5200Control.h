@@ -55,6 +55,10 @@ VEXA5200_API int VexaSimSetTrafficRate(unsigned long fragmentsPerSecond);
 VEXA5200_API int VexaSimSetRegionCode(unsigned long region);
 // Milliseconds a join takes (default about 1000); tests may shorten it.
 VEXA5200_API int VexaSimSetJoinDelay(unsigned long milliseconds);
+// Milliseconds this process waits for another process that holds the adapter's lock before
+// it takes the holder for stuck (about 2000 until set; 0 and values over 2000 give that);
+// tests of the bounded wait may shorten it. Only the calling process is affected.
+VEXA5200_API int VexaSimSetLockWait(unsigned long milliseconds);
 
 VEXA5200_API int VexaSimAddNetwork(const VexaSimNetwork* network);
 VEXA5200_API int VexaSimUpdateNetwork(const VexaSimNetwork* network);  // matched by Bssid

@@ -143,6 +143,12 @@ VEXA5200_API int VexaSimSetJoinDelay(unsigned long milliseconds)
     return Control([&](AdapterState& s, uint64_t, std::string& e) { return SetJoinDelay(s, milliseconds, e); });
 }
 
+VEXA5200_API int VexaSimSetLockWait(unsigned long milliseconds)
+{
+    vexa::SetLockWait(milliseconds);
+    return 0;
+}
+
 VEXA5200_API int VexaSimAddNetwork(const VexaSimNetwork* network)
 {
     if (!network)

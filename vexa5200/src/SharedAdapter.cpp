@@ -109,10 +109,11 @@ void RepairAfterAbandon(SharedArea& area)
 // Set when a wait ran out. Until the lock is had again, calls only try it: otherwise every
 // call of a busy caller would cost the full wait while the holder stays stuck.
 std::atomic<bool> HolderStuck{false};
+std::atomic<DWORD> LockWait{LockWaitMs};
 
 Acquired WaitForLock(HANDLE mutex)
 {
-    switch (WaitForSingleObject(mutex, HolderStuck.load() ? 0 : LockWaitMs)) {
+    switch (WaitForSingleObject(mutex, HolderStuck.load() ? 0 : LockWait.load())) {
     case WAIT_OBJECT_0:
         HolderStuck.store(false);
         return Acquired::Yes;
@@ -198,6 +199,11 @@ CAttachment& TheAttachment()
 }
 
 }  // namespace
+
+void SetLockWait(unsigned long milliseconds)
+{
+    LockWait.store(milliseconds == 0 || milliseconds > LockWaitMs ? LockWaitMs : static_cast<DWORD>(milliseconds));
+}
 
 AdapterLock::AdapterLock()
 {

@@ -55,6 +55,9 @@ private:
 // or a writer kept it busy (then take an AdapterLock instead).
 bool SnapshotCore(AdapterCore& core);
 
+// How long this process waits for a holder of the lock; 0 or over the bound gives the bound.
+void SetLockWait(unsigned long milliseconds);
+
 }  // namespace vexa
 
 #endif

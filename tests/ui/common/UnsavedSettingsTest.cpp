@@ -183,4 +183,36 @@ TEST_F(UnsavedSettings, EverySavingPathTellsTheUserAndStillApplies)
     }
 }
 
+// What the store refused stays what the user applied: the page shown again shows it, and the
+// other page's Apply starts from it instead of sending the stored network again.
+TEST_F(UnsavedSettings, ThePagesShowAndApplyTheSettingsKeptWhenTheStoreRefusedThem)
+{
+    MessageBoxSeen box;
+    std::string shownAgain;
+    Run(1, [&](CModalScript& script) {
+        script.Do("Apply \"Second\" with the store refusing", [] {
+            ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+            SetPageItemText(1, IDC_CONFIG_SSID, "Second");
+            ClickPageItem(1, IDC_CONFIG_APPLY);
+        });
+        ReadAndCloseMessageBox(script, box);
+        script
+            .Do("show the Configuration page again",
+                [&] {
+                    ClickLabel(PageLabels[1]);
+                    shownAgain = PageItemText(1, IDC_CONFIG_SSID);
+                })
+            .Do("Apply the Encryption page unchanged", [] {
+                ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 0));
+                ApplyRequest = ApplyIdle;
+                ClickLabel(PageLabels[2]);
+                ClickPageItem(2, IDC_ENCRYPTION_APPLY);
+            });
+    });
+    EXPECT_EQ(SettingsNotStoredText, box.Text);
+    EXPECT_EQ("Second", shownAgain);
+    EXPECT_EQ(ApplyRequested, ApplyRequest);
+    EXPECT_STREQ("Second", PendingSettings.DesiredSSID);
+}
+
 }  // namespace
