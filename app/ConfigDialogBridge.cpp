@@ -41,3 +41,8 @@ void CConfigDialogBridge::StoredDefaultsChanged()
 {
     ConfigDialog().ReloadShownPage();
 }
+
+void CConfigDialogBridge::AllowChanges(bool allow)
+{
+    ConfigDialog().AllowChanges(allow);
+}

@@ -13,6 +13,7 @@ public:
     void SwitchRadioSet(bool radioOn) override;
     void RefreshSiteSurvey() override;
     void StoredDefaultsChanged() override;
+    void AllowChanges(bool allow) override;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "IncomingProfileRequest.h"
 #include "TrayMenu.h"
+#include "TickState.h"
 #include "TrayNotify.h"
 
 #include "adapter/AdapterLifetime.h"
@@ -43,7 +44,13 @@ CMainFrame::CMainFrame() : m_monitor(*this, m_dialogLink)
     RadioOn = 1;
     // The status query's jitter draws from this generator.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    OpenAdapterAtStart();
+    // Before the card is touched: dropping the association would cut the link of the copy in
+    // another session that manages it.
+    ManagesAdapter = m_marker.Claim() ? 1 : 0;
+    if (ManagesAdapter)
+        OpenAdapterAtStart();
+    else
+        OpenUsableAdapter();
 }
 
 CMainFrame::~CMainFrame()
@@ -67,6 +74,8 @@ bool CMainFrame::DestroyWindow()
 
 bool CMainFrame::OnCreate(CREATESTRUCTA*)
 {
+    if (ManagesAdapter)
+        MarkManagingFrame(m_hWnd);
     m_monitor.Start();
     return true;
 }
@@ -76,6 +85,7 @@ void CMainFrame::OnDestroy()
     // Also when the system destroys the window without asking.
     m_monitor.RemoveIcon();
     StopTickTimer();
+    UnmarkManagingFrame(m_hWnd);
 }
 
 bool CMainFrame::OnTimer(UINT_PTR id)
@@ -108,7 +118,8 @@ bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     }
     if (message == WM_COPYDATA) {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        result = data ? AcceptProfileRequest(*data, m_dialogLink) : ProfileRequestRefused;
+        // Not applied behind the copy in another session that manages the card.
+        result = data && ManagesAdapter ? AcceptProfileRequest(*data, m_dialogLink) : ProfileRequestRefused;
         return true;
     }
     if (message == WM_POWERBROADCAST) {
@@ -122,7 +133,7 @@ bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 void CMainFrame::OnTrayMouse(LPARAM mouseMessage)
 {
     if (mouseMessage == WM_LBUTTONDBLCLK)
-        OpenConfigDialog(m_hWnd);
+        OpenConfigDialog(m_hWnd, ManagesAdapter != 0);
     else if (mouseMessage == WM_RBUTTONUP)
         ShowTrayMenu();
 }
@@ -168,4 +179,12 @@ void CMainFrame::StopTickTimer()
 void CMainFrame::StartTickTimer()
 {
     StartTimer(TickTimerId, TickMilliseconds);
+}
+
+bool CMainFrame::ClaimAdapter()
+{
+    if (!m_marker.Claim())
+        return false;
+    MarkManagingFrame(m_hWnd);
+    return true;
 }

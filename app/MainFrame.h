@@ -7,6 +7,7 @@
 #include "TrayMonitor.h"
 
 #include "framework/FrameWindow.h"
+#include "protocol/ManagingMarker.h"
 #include "protocol/ProgramWindow.h"
 
 constexpr const char* StartingCaption = "TempName";
@@ -16,7 +17,8 @@ UINT TrayCallbackMessage();
 
 class CMainFrame : public CFrameWindow, private ITrayHost {
 public:
-    // Opens the adapter and drops any association it has.
+    // Claims the marker of the copy that manages the card, then opens the adapter; holding the
+    // marker, it drops any association the card has, else it only reads the card.
     CMainFrame();
     // Closes the adapter.
     ~CMainFrame() override;
@@ -44,7 +46,10 @@ private:
     bool ReadOsVersion(OSVERSIONINFOA& version) override;
     void StopTickTimer() override;
     void StartTickTimer() override;
+    bool ClaimAdapter() override;
 
+    // Let go only after the destructor closed the adapter.
+    CManagingMarker m_marker;
     CConfigDialogBridge m_dialogLink;
     CTrayMonitor m_monitor;
 };

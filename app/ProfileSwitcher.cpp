@@ -2,6 +2,7 @@
 
 #include "IncomingProfileRequest.h"
 #include "ProfileChoice.h"
+#include "TickState.h"
 
 #include "adapter/AdapterWrappers.h"
 #include "adapter/ScanList.h"
@@ -23,6 +24,9 @@ constexpr int ApplyPushed = 2;
 
 bool CProfileSwitcher::Step(ProfileSwitch& used, IConfigDialogLink& dialog)
 {
+    // The copy that manages the card (in another session) decides which network it is on.
+    if (!ManagesAdapter)
+        return false;
     const int state = CurrentStatus.LinkState;
     if (ApplyRequest == ApplyPushed) {
         // Judged when the record goes out, not when it was asked for: a request raised after

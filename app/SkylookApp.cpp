@@ -29,12 +29,15 @@ bool CSkylookApp::InitInstance()
     // does not need them.
 
     // Opening the adapter drops its association, which would cut a running copy's link: a
-    // start beside a running copy ends before it touches the adapter.
+    // start beside a running copy ends before it touches the adapter. A copy in another
+    // session is out of sight here; the frame's marker keeps this copy from managing the card
+    // beside that one.
     if (RunningCopyFound())
         return false;
 
-    // Constructing the frame opens the adapter; creating it adds the tray icon and starts
-    // the tick. Another copy is looked for again then, as one may have started meanwhile.
+    // Constructing the frame claims the marker and opens the adapter; creating it adds the
+    // tray icon and starts the tick. Another copy is looked for again then, as one may have
+    // started meanwhile.
     m_frame = std::make_unique<CMainFrame>();
     if (!m_frame->Create())
         return false;

@@ -9,6 +9,7 @@ int AntennaSet = 0;
 unsigned char RadioOffSeen = 0;
 int ReapplyCount = 0;
 unsigned char ReapplyPending = 0;
+unsigned char ManagesAdapter = 1;
 
 void ResetProgramState()
 {
@@ -20,4 +21,5 @@ void ResetProgramState()
     ReapplyCount = 0;
     ReapplyPending = 0;
     ForgetUnstoredDefaultSettings();
+    ManagesAdapter = 1;
 }

@@ -18,9 +18,14 @@ extern int ReapplyCount;
 // The request on its way is a re-apply, counted in ReapplyCount when it was requested; the
 // tick that pushes it gives the turn back when it reached no network.
 extern unsigned char ReapplyPending;
+// This copy holds the machine-wide marker and so manages the card. Cleared, it only reads the
+// card's status: another session's copy drives the card, and two copies that each apply their
+// own settings would cut each other's link.
+extern unsigned char ManagesAdapter;
 
 // The shared state and the tick's own back to their values before start-up (RadioOn is set
-// by the main frame), the stored default settings the ones in use.
+// by the main frame; ManagesAdapter is set, as for a copy alone on the PC), the stored default
+// settings the ones in use.
 void ResetProgramState();
 
 #endif

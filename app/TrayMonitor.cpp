@@ -14,6 +14,11 @@ namespace {
 
 constexpr uint32_t ReceiveAntennaSetting = 2;
 
+std::string ShownTooltip(TooltipForm form, const std::string& tooltip)
+{
+    return ManagesAdapter ? tooltip : ManagedElsewhereTooltip(form, tooltip);
+}
+
 }  // namespace
 
 CTrayMonitor::CTrayMonitor(ITrayHost& host, IConfigDialogLink& dialog)
@@ -77,6 +82,7 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
     if (m_suspended)
         return;
 
+    TakeOverWhenFree();
     const bool radioOnAtStart = RadioOn != 0;
     ApplyStep(m_dialog);
 
@@ -99,12 +105,29 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
         }
 
         ZeroConfigWatch(m_dialog);
-        StateChangeStep(m_dialog);
+        // A copy that does not manage the card requests no apply of its own (no idle apply, no
+        // re-apply, no switch to a profile) and its dialog refuses the user's, so nothing
+        // reaches the card from it; it only reads the status.
+        if (ManagesAdapter)
+            StateChangeStep(m_dialog);
         TrayStep(TooltipFormFor(OsVersion));
         m_linkWatch.Step(radioOnAtStart);
     }
 
     m_host.StartTickTimer();
+}
+
+void CTrayMonitor::TakeOverWhenFree()
+{
+    if (ManagesAdapter || !m_host.ClaimAdapter())
+        return;
+    // From now on as if the program had just started (the idle apply, the antenna and the
+    // re-applies were never armed meanwhile), except that the card is not disassociated: a link
+    // that is up is on a network the other copy chose, and the idle apply brings the defaults
+    // only when the link is down.
+    ManagesAdapter = 1;
+    if (m_dialog.IsOpen())
+        m_dialog.AllowChanges(true);
 }
 
 void CTrayMonitor::NoAdapterStep(TooltipForm form)
@@ -117,7 +140,7 @@ void CTrayMonitor::NoAdapterStep(TooltipForm form)
         return;
     // Sent on every tick without an adapter, and the dialog cannot stay open meanwhile.
     TrayPicture picture = NoCardPicture(form);
-    m_tooltip = picture.Tooltip;
+    m_tooltip = ShownTooltip(form, picture.Tooltip);
     m_iconId = picture.IconId;
     UpdateTrayIcon(m_iconId, m_tooltip.c_str());
     TrayIconAdded = 1;
@@ -133,14 +156,16 @@ void CTrayMonitor::TrayStep(TooltipForm form)
         return;
     }
 
-    if (!AntennaSet) {
-        AntennaSet = 1;
-        SetReceiveAntenna(ReceiveAntennaSetting);
+    if (ManagesAdapter) {
+        if (!AntennaSet) {
+            AntennaSet = 1;
+            SetReceiveAntenna(ReceiveAntennaSetting);
+        }
+        IdleApply();
     }
-    IdleApply();
 
     TrayPicture picture = ChooseTrayPicture(CurrentStatus, form);
-    m_tooltip = picture.Tooltip;
+    m_tooltip = ShownTooltip(form, picture.Tooltip);
     if (picture.IconId)
         m_iconId = picture.IconId;
 

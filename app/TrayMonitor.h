@@ -22,6 +22,9 @@ public:
     virtual bool ReadOsVersion(OSVERSIONINFOA& version) = 0;
     virtual void StopTickTimer() = 0;
     virtual void StartTickTimer() = 0;
+    // Takes the machine-wide marker of the copy that manages the card; true once this copy
+    // holds it. Asked on every tick while another session's copy manages the card.
+    virtual bool ClaimAdapter() = 0;
 };
 
 constexpr UINT_PTR TickTimerId = 100;
@@ -49,6 +52,9 @@ public:
     const std::string& Tooltip() const { return m_tooltip; }
 
 private:
+    // While another session's copy manages the card: the marker came free, so this copy
+    // manages it from this tick on.
+    void TakeOverWhenFree();
     void TrayStep(TooltipForm form);
     void NoAdapterStep(TooltipForm form);
 

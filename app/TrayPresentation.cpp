@@ -48,3 +48,8 @@ TrayPicture NoCardPicture(TooltipForm form)
 {
     return {IDI_NO_CARD, TwoPartTooltip(form, "No Card Found")};
 }
+
+std::string ManagedElsewhereTooltip(TooltipForm form, const std::string& tooltip)
+{
+    return tooltip + (form == TooltipForm::Slash ? " / " : "\n\r") + "Managed in another user's session";
+}

@@ -29,6 +29,10 @@ TrayPicture ChooseTrayPicture(const AdapterStatus& status, TooltipForm form);
 
 TrayPicture NoCardPicture(TooltipForm form);
 
+// The tooltip of a copy that does not manage the card: what the card does, then that another
+// user's session manages it, on a line of its own (or after " / " in the slash form).
+std::string ManagedElsewhereTooltip(TooltipForm form, const std::string& tooltip);
+
 // The signal level icon for a strength of 0..100 (infrastructure links).
 int SignalIconId(int32_t signalStrength);
 

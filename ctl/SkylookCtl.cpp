@@ -30,7 +30,8 @@ constexpr size_t AnyNumber = static_cast<size_t>(-1);
 const CommandEntry Commands[] = {
     {"status", RunStatus, FlagJson, 0, 0, "status [--json]",
      "Shows the link as the tray icon sees it: state, network, BSSID, channel, rate, signal and\n"
-     "link quality, radio, the stored default network, and this user's two options.\n"
+     "link quality, radio, the stored default network, which session's skylook.exe manages\n"
+     "the card (this one's, another user's, none), and this user's two options.\n"
      "Exit status: 0 associated, 1 not associated (or radio off), 3 no adapter.\n"},
     {"scan", RunScan, FlagJson, 0, 0, "scan [--json]",
      "Scans and lists the networks heard, strongest first: BSSID, SSID, security (open, WEP,\n"
@@ -43,7 +44,8 @@ const CommandEntry Commands[] = {
     {"use", RunUse, 0, 1, 1, "use NAME",
      "Makes the profile the default settings and applies it. When skylook.exe runs, it applies\n"
      "the profile on its next tick; otherwise this tool applies it to the adapter itself.\n"
-     "Nothing changes while the radio is off or the card is missing.\n"},
+     "Nothing changes while the radio is off or the card is missing, or while skylook.exe in\n"
+     "another user's session manages the card (exit status 1).\n"},
     {"export", RunExport, FlagDefaults, 1, AnyNumber, "export FILE [NAME...] [--defaults]",
      "Writes the named profiles (all of them when none is named), and with --defaults the\n"
      "default settings, to FILE as a REGEDIT4 registry script that Windows' \"reg import\" reads.\n"},

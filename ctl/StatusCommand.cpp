@@ -6,6 +6,7 @@
 
 #include "adapter/AdapterStatus.h"
 #include "adapter/AdapterWrappers.h"
+#include "protocol/ManagingMarker.h"
 #include "settings/DefaultSettings.h"
 #include "settings/DefaultsInUse.h"
 #include "settings/UserOptions.h"
@@ -39,6 +40,30 @@ std::string RateText(const char* rate)
     while (!text.empty() && text.back() == ' ')
         text.pop_back();
     return text == "Auto" || text.empty() ? text : text + " Mbit/s";
+}
+
+struct ManagerText {
+    const char* Json;
+    const char* Table;
+};
+
+ManagerText TextFor(CardManager manager)
+{
+    switch (manager) {
+    case CardManager::ThisSession:
+        return {"this session", "Skylook in this session"};
+    case CardManager::OtherSession:
+        return {"another session", "Skylook in another user's session"};
+    default:
+        return {"none", "no copy of Skylook"};
+    }
+}
+
+// Who manages the card. The marker is let go again at once: status only looks.
+CardManager CurrentCardManager()
+{
+    CManagingMarker marker;
+    return FindCardManager(marker);
 }
 
 int ExitStatusFor(int32_t state)
@@ -75,6 +100,7 @@ int RunStatus(const CommandLine& command)
         defaultNetwork = defaults.DesiredSSID;
     }
 
+    const ManagerText manager = TextFor(CurrentCardManager());
     const bool associated = status.LinkState == LinkAssociated;
     const bool notifications = ReadUserOption(UserOption::Notifications);
     const bool switchToProfiles = ReadUserOption(UserOption::SwitchToProfiles);
@@ -87,6 +113,7 @@ int RunStatus(const CommandLine& command)
             {"radio", radioKnown ? (radio ? "on" : "off") : "unknown"},
             {"defaultNetwork", defaultNetwork},
             {"defaultNetworkStored", defaultsStored},
+            {"managedBy", manager.Json},
             {"notifications", notifications},
             {"switchToProfiles", switchToProfiles},
             {"locationDenied", static_cast<bool>(status.LocationDenied)},
@@ -124,6 +151,7 @@ int RunStatus(const CommandLine& command)
     if (radioKnown)
         table.AddRow({"Radio:", radio ? "on" : "off"});
     table.AddRow({"Default network:", defaultsStored ? defaultNetwork : defaultNetwork + " (not stored)"});
+    table.AddRow({"Managed by:", manager.Table});
     table.AddRow({"Notifications:", notifications ? "on" : "off"});
     table.AddRow({"Switch profiles:", switchToProfiles ? "on" : "off"});
     table.Print(command.Out);

@@ -4,6 +4,7 @@
 
 #include "adapter/AdapterStatus.h"
 #include "adapter/ApplySettings.h"
+#include "protocol/ManagingMarker.h"
 #include "protocol/ProfileRequest.h"
 #include "protocol/ProgramWindow.h"
 #include "settings/NotStoredText.h"
@@ -39,12 +40,22 @@ int RunUse(const CommandLine& command)
     if (!ProfileExists(name.c_str()))
         return ReportMissingProfile(name, command.Err);
 
+    // Held while this tool applies by itself, so that no copy starts managing the card meanwhile.
+    CManagingMarker marker;
+    const CardManager manager = FindCardManager(marker);
+    if (manager == CardManager::OtherSession) {
+        command.Err << "skylookctl: the wireless card is managed by skylook.exe in another user's session; "
+                       "change it there. Nothing was changed.\n";
+        return ExitFailed;
+    }
+
     CAdapterSession session;
     const int adapter = CheckAdapterTakesSettings(session, command);
     if (adapter != ExitOk)
         return adapter;
 
-    if (const HWND program = FindRunningProgram()) {
+    if (manager == CardManager::ThisSession) {
+        const HWND program = FindRunningProgram();
         const ProfileRequestAnswer answer = SendProfileRequest(program, name.c_str());
         if (answer == ProfileRequestAnswer::Refused) {
             command.Err << "skylookctl: skylook.exe did not take profile \"" << name

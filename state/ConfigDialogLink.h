@@ -23,6 +23,10 @@ public:
     // switch to another profile): the shown page reads them again, as it does when shown, so
     // that its next Apply does not lay what it showed over the new network's settings.
     virtual void StoredDefaultsChanged() = 0;
+    // Whether the dialog may change the card or the stored settings. A copy that another
+    // session's copy keeps from managing the card shows the pages but refuses every change;
+    // told again when this copy takes the card over.
+    virtual void AllowChanges(bool allow) = 0;
 };
 
 #endif

@@ -6,11 +6,13 @@
 #include "Waiting.h"
 #include "app/MainFrame.h"
 #include "app/TrayNotify.h"
+#include "protocol/ManagingMarker.h"
 #include "res/resource.h"
 
 #include <Vexa5200Control.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -130,6 +132,139 @@ TEST_F(ProgramProcess, AnswersWhileAnotherProcessHoldsTheAdapterLockAndJoinsOnce
         [] { return AdapterStatusText().find("link: associated with \"Wireless\"") != std::string::npos; }))
         << AdapterStatusText();
     EXPECT_TRUE(program.Exit(frame));
+}
+
+// Joins "Wireless" as the copy that managed the card before would have.
+void JoinWireless()
+{
+    VEXA5200_HANDLE handle = nullptr;
+    ASSERT_EQ(0, Vexa5200OpenAdapter(&handle));
+    ASSERT_EQ(0, Vexa5200SetSsid(handle, "Wireless", 8, 0));
+    ASSERT_EQ(0, Vexa5200CloseAdapter(&handle));
+}
+
+bool Associated()
+{
+    return AdapterStatusText().find("link: associated with \"Wireless\"") != std::string::npos;
+}
+
+bool ManagesTheCard(HWND frame)
+{
+    return ::GetPropA(frame, ManagingFrameProperty) != nullptr;
+}
+
+// The program started while a copy in another session holds the marker; nothing stored,
+// joins at once.
+class BesideAnotherSession : public ProgramProcess {
+protected:
+    void SetUp() override
+    {
+        ProgramProcess::SetUp();
+        DeleteKeyTree("SOFTWARE\\KT60");
+        ASSERT_EQ(0, VexaSimSetJoinDelay(0));
+        ASSERT_TRUE(otherCopy.Hold());
+    }
+
+    // The program runs and has opened the card, and done nothing more to it.
+    void StartProgram()
+    {
+        ASSERT_EQ(0, VexaSimClearJournal());
+        frame = program.StartAndWaitForFrame();
+        ASSERT_NE(nullptr, frame);
+        EXPECT_EQ(std::vector<std::string>{"OpenAdapter"}, JournalLines()) << "the start touched the link";
+        EXPECT_FALSE(ManagesTheCard(frame));
+    }
+
+    AnotherSessionsCopy otherCopy;
+    Program program;
+    HWND frame = nullptr;
+};
+
+TEST_F(BesideAnotherSession, TheProgramTouchesNothingAndKeepsTheLinkUpWhenThatCopyEnds)
+{
+    JoinWireless();
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
+
+    ASSERT_TRUE(otherCopy.Release());
+    EXPECT_TRUE(program.WaitUntil([this] { return ManagesTheCard(frame) && JournalHas("SetRxAntenna 2"); }))
+        << JournalText();
+    EXPECT_EQ((std::vector<std::string>{"OpenAdapter", "SetRxAntenna 2"}), JournalLines());
+    EXPECT_TRUE(Associated()) << AdapterStatusText();
+    EXPECT_TRUE(program.Exit(frame));
+}
+
+TEST_F(BesideAnotherSession, WhenThatCopyDiesTheProgramAppliesTheDefaultsToTheIdleCard)
+{
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
+
+    // The marker is left abandoned, as by a copy that crashed.
+    ASSERT_TRUE(otherCopy.Kill());
+    EXPECT_TRUE(program.WaitUntil(Associated)) << AdapterStatusText();
+    EXPECT_TRUE(ManagesTheCard(frame));
+    EXPECT_FALSE(JournalHas("SetDisassociate"));
+    EXPECT_TRUE(program.Exit(frame));
+}
+
+// The main frame of the program on another desktop, which FindWindow here does not see.
+HWND FrameOnDesktop(const char* desktopName)
+{
+    HDESK desktop = ::OpenDesktopA(desktopName, 0, FALSE, DESKTOP_READOBJECTS | DESKTOP_ENUMERATE);
+    if (!desktop)
+        return nullptr;
+    HWND found = nullptr;
+    ::EnumDesktopWindows(
+        desktop,
+        [](HWND window, LPARAM context) -> BOOL {
+            char name[64] = {};
+            ::GetClassNameA(window, name, sizeof name);
+            if (std::string(name) != MainFrameClassName)
+                return TRUE;
+            *reinterpret_cast<HWND*>(context) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    ::CloseDesktop(desktop);
+    return found;
+}
+
+size_t CountOf(const std::string& line)
+{
+    const std::vector<std::string> lines = JournalLines();
+    return static_cast<size_t>(std::count(lines.begin(), lines.end(), line));
+}
+
+// Wine's own way to a second desktop: a copy started there does not see the first copy's
+// window, as a copy in another user's session does not, and so goes on to the marker.
+TEST_F(ProgramProcess, ACopyOnASecondDesktopOnlyWatchesUntilTheFirstCopyEnds)
+{
+    DeleteKeyTree("SOFTWARE\\KT60");
+    ASSERT_EQ(0, VexaSimSetJoinDelay(0));
+    Program first;
+    ASSERT_TRUE(first.Start());
+    HWND frame = first.WaitForFrame();
+    ASSERT_NE(nullptr, frame);
+    ASSERT_TRUE(first.WaitUntil(Associated)) << AdapterStatusText();
+    ASSERT_EQ(0, VexaSimClearJournal());
+
+    constexpr const char* Desktop = "SkylookSecondUser";
+    CChildProcess secondDesktop("explorer.exe /desktop=" + std::string(Desktop) + ",800x600 " +
+                                BuildProgramCommand("skylook.exe"));
+    ASSERT_TRUE(secondDesktop.Start());
+    HWND second = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (second = FrameOnDesktop(Desktop)) != nullptr; }));
+    EXPECT_EQ(std::vector<std::string>{"OpenAdapter"}, JournalLines()) << "the copy on the second desktop acted";
+    EXPECT_FALSE(ManagesTheCard(second));
+    EXPECT_EQ(frame, ::FindWindowA(MainFrameClassName, MainFrameCaption));
+
+    ASSERT_TRUE(first.Exit(frame));
+    EXPECT_TRUE(PumpUntil([&] { return CountOf("SetRxAntenna 2") == 1; })) << JournalText();
+    EXPECT_TRUE(ManagesTheCard(second));
+    EXPECT_FALSE(JournalHas("SetDisassociate"));
+    EXPECT_TRUE(Associated()) << AdapterStatusText();
+
+    ASSERT_TRUE(::PostMessageA(second, WM_COMMAND, ID_TRAY_EXIT, 0));
+    EXPECT_TRUE(PumpUntil([&] { return FrameOnDesktop(Desktop) == nullptr; }));
+    EXPECT_TRUE(secondDesktop.WaitForEnd());
 }
 
 }  // namespace

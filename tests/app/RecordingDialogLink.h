@@ -27,6 +27,7 @@ public:
     void SwitchRadioSet(bool radioOn) override { calls.push_back(radioOn ? "radio on" : "radio off"); }
     void RefreshSiteSurvey() override { calls.push_back("survey"); }
     void StoredDefaultsChanged() override { calls.push_back("defaults changed"); }
+    void AllowChanges(bool allow) override { calls.push_back(allow ? "changes allowed" : "changes refused"); }
 
     // The calls since the last look.
     std::vector<std::string> Take()

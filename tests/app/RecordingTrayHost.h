@@ -41,6 +41,8 @@ public:
     int timerStops = 0;
     bool timerArmed = false;
     bool versionReadable = true;
+    // Another session's copy holds the marker of the copy that manages the card.
+    bool managedElsewhere = false;
     DWORD major = 5;
     DWORD minor = 1;
 
@@ -73,6 +75,7 @@ public:
         ++timerStarts;
         timerArmed = true;
     }
+    bool ClaimAdapter() override { return !managedElsewhere; }
 };
 
 #endif

@@ -1,11 +1,13 @@
 // use: through the running program's tick, or by the tool itself when the program is not
-// running; a profile that does not exist changes nothing either way.
+// running; a profile that does not exist changes nothing either way, nor does a copy of the
+// program in another session that manages the card.
 #include "AdapterJournal.h"
 #include "CtlRun.h"
 #include "MachineRegistry.h"
 #include "SampleRecords.h"
 #include "ProgramProcess.h"
 
+#include "protocol/ManagingMarker.h"
 #include "protocol/ProfileRequest.h"
 #include "protocol/ProgramWindow.h"
 #include "ctl/SkylookCtl.h"
@@ -14,6 +16,7 @@
 
 #include <Vexa5200Control.h>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cstring>
@@ -83,6 +86,7 @@ TEST_F(UseProfile, WithTheProgramRunningTheProgramAppliesItOnItsTick)
     expected.insert(expected.end(), std::begin(PskApply), std::end(PskApply));
     EXPECT_EQ(expected, AdapterCalls());
 
+    EXPECT_NE(std::string::npos, RunCtl({"status"}).Out.find("Managed by:       Skylook in this session\n"));
     ASSERT_TRUE(program.Exit(frame));
 }
 
@@ -153,6 +157,37 @@ TEST_F(UseProfile, WithoutTheProgramTheToolAppliesItItself)
     const CtlResult status = RunCtl({"status"});
     EXPECT_EQ(ExitOk, status.Status) << status.Out;
     EXPECT_NE(std::string::npos, status.Out.find("SSID:             HomeNet\n"));
+    EXPECT_NE(std::string::npos, status.Out.find("Managed by:       no copy of Skylook\n")) << status.Out;
+}
+
+// The copy started here found the marker held by another session's copy: neither it nor the
+// tool may change the card, until that copy ends and this one manages the card.
+TEST_F(UseProfile, WhileACopyInAnotherSessionManagesTheCardTheToolAndTheCopyHereChangeNothing)
+{
+    AnotherSessionsCopy otherCopy;
+    ASSERT_TRUE(otherCopy.Hold());
+    Program here;
+    HWND frame = here.StartAndWaitForFrame();
+    ASSERT_NE(nullptr, frame);
+    const RegistrySnapshot before = SnapshotKey(SettingsRoot);
+
+    const CtlResult status = RunCtl({"status"});
+    EXPECT_NE(std::string::npos, status.Out.find("Managed by:       Skylook in another user's session\n")) << status.Out;
+    EXPECT_EQ("another session", nlohmann::json::parse(RunCtl({"status", "--json"}).Out)["managedBy"]);
+    const CtlResult use = RunCtl({"use", "Home"});
+    EXPECT_EQ(ExitFailed, use.Status);
+    EXPECT_NE(std::string::npos, use.Err.find("managed by skylook.exe in another user's session")) << use.Err;
+    EXPECT_EQ(ProfileRequestAnswer::Refused, SendProfileRequest(frame, "Home"));
+    EXPECT_EQ(before, SnapshotKey(SettingsRoot));
+    for (const std::string& call : AdapterCalls())
+        EXPECT_TRUE(call == "OpenAdapter" || call == "CloseAdapter") << call;
+
+    ASSERT_TRUE(otherCopy.Release());
+    ASSERT_TRUE(here.WaitUntil([] { return ::GetPropA(FindRunningProgram(), ManagingFrameProperty) != nullptr; }));
+    EXPECT_EQ("this session", nlohmann::json::parse(RunCtl({"status", "--json"}).Out)["managedBy"]);
+    EXPECT_EQ(ExitOk, RunCtl({"use", "Home"}).Status);
+    ASSERT_TRUE(here.WaitUntil([] { return JournalHas("SetSsid \"HomeNet\" 7 0"); })) << JournalText();
+    ASSERT_TRUE(here.Exit(frame));
 }
 
 TEST_F(UseProfile, WithoutTheProgramAMissingNameOrRadioOffChangesNothing)

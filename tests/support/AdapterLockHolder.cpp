@@ -20,6 +20,11 @@ CAdapterLockHolder::CAdapterLockHolder()
     m_ready = ::CreateEventA(nullptr, TRUE, FALSE, m_readyName);
 }
 
+CAdapterLockHolder::CAdapterLockHolder(const char* mutexName) : CAdapterLockHolder()
+{
+    m_mutexName = mutexName;
+}
+
 CAdapterLockHolder::~CAdapterLockHolder()
 {
     if (m_process && !Release())
@@ -37,6 +42,8 @@ bool CAdapterLockHolder::Hold()
     std::string arguments = m_releaseName;
     arguments += ' ';
     arguments += m_readyName;
+    if (!m_mutexName.empty())
+        arguments += ' ' + m_mutexName;
     m_process = std::make_unique<CChildProcess>(BuildProgramCommand("adapter_lock_holder.exe", arguments),
                                                 CChildProcess::Streams::Hidden);
     if (!m_process->Start()) {

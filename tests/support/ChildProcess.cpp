@@ -1,5 +1,7 @@
 #include "ChildProcess.h"
 
+#include <string>
+
 #include "protocol/ProgramWindow.h"
 #include "res/resource.h"
 
@@ -87,8 +89,17 @@ bool CChildProcess::Start()
         startup.hStdOutput = outWrite;
         startup.hStdError = errWrite;
     }
-    const bool started = ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, captured, flags, nullptr,
-                                          nullptr, &startup, &m_process) != FALSE;
+    // Under a loaded Wine a start now and then fails at once (seen right after another copy of
+    // the same program ended); a few more tries tell that apart from a start that cannot work.
+    bool started = false;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0)
+            ::Sleep(100);
+        started = ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, captured, flags, nullptr, nullptr,
+                                   &startup, &m_process) != FALSE;
+        if (!started)
+            m_startError = ::GetLastError();
+    }
     if (captured) {
         // The child holds its own copies; the readers end when those close.
         ::CloseHandle(outWrite);
@@ -157,7 +168,11 @@ ProcessRun RunProcess(const std::string& commandLine)
 {
     ProcessRun run;
     CChildProcess process(commandLine, CChildProcess::Streams::Captured);
-    if (process.Start() && process.WaitForEnd()) {
+    if (!process.Start()) {
+        run.Errors = "the process did not start: error " + std::to_string(process.StartError());
+        return run;
+    }
+    if (process.WaitForEnd()) {
         run.ExitCode = static_cast<int>(process.ExitCode());
         run.Output = process.Output();
         run.Errors = process.Errors();

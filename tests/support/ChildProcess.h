@@ -34,6 +34,8 @@ public:
     CChildProcess& operator=(const CChildProcess&) = delete;
 
     bool Start();
+    // GetLastError of the last failed start, for the test's message.
+    DWORD StartError() const { return m_startError; }
 
     // The program's frame once this process has claimed its caption.
     HWND WaitForFrame();
@@ -72,6 +74,7 @@ private:
     std::string m_commandLine;
     Streams m_streams;
     PROCESS_INFORMATION m_process = {};
+    DWORD m_startError = 0;
     std::string m_out;
     std::string m_err;
     std::thread m_outReader;

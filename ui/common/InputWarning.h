@@ -13,4 +13,8 @@ void ShowInputWarning(HWND owner, const std::string& text);
 // same, and the user learns that they will not last and what to do about it.
 void ShowSettingsNotStored(HWND owner);
 
+// The same box for a change that this copy may not make: the card is managed by the copy in
+// another user's session.
+void ShowManagedElsewhere(HWND owner);
+
 #endif

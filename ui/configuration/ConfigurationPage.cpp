@@ -71,6 +71,8 @@ void CConfigPage::LoadSettings()
 
 bool CConfigPage::ApplySettings()
 {
+    if (RefuseChange())
+        return false;
     AdapterSettings settings = DefaultSettingsInUse();
 
     // A list without a selection stores its no-selection index, and the channel list 0.

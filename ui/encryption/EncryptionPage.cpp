@@ -145,6 +145,8 @@ void CEncryptionPage::ShowModeControls()
 
 bool CEncryptionPage::ApplySettings()
 {
+    if (RefuseChange())
+        return false;
     AdapterSettings settings = DefaultSettingsInUse();
     const uint32_t auth = static_cast<uint32_t>(List(IDC_ENCRYPTION_AUTH_MODE).CurSel());
     settings.AuthMode = auth;

@@ -12,7 +12,7 @@ CConfigDlg& ConfigDialog()
     return dialog;
 }
 
-void OpenConfigDialog(HWND owner)
+void OpenConfigDialog(HWND owner, bool changesAllowed)
 {
     if (IsWindowsXp(OsVersion) && CurrentStatus.LinkState != LinkNoAdapter && IsZeroConfigManaging()) {
         ZeroConfigActive = 1;
@@ -28,6 +28,7 @@ void OpenConfigDialog(HWND owner)
         return;
     }
     ConfigDialogOpen = 1;
+    dialog.AllowChanges(changesAllowed);
     EnsureCommonControls();
     dialog.DoModal(owner);
     ConfigDialogOpen = 0;

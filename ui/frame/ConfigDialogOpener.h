@@ -12,7 +12,8 @@ class CConfigDlg;
 CConfigDlg& ConfigDialog();
 
 // Returns when the dialog's modal run ends (or at once when it was already open or the
-// system's page was opened instead).
-void OpenConfigDialog(HWND owner);
+// system's page was opened instead). changesAllowed: this copy manages the card; when it does
+// not, the dialog shows the pages and refuses every change.
+void OpenConfigDialog(HWND owner, bool changesAllowed = true);
 
 #endif

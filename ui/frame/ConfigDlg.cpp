@@ -124,6 +124,7 @@ bool CConfigDlg::OnInitDialog()
     ::SetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE,
                         ::GetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     CreatePages();
+    PassChangesAllowedToPages();
     SetUpLabels();
     // Opened with the radio off, by the user's choice or by the switch while the dialog was
     // closed: off from the start, before any tick.
@@ -357,6 +358,27 @@ void CConfigDlg::ReloadShownPage()
         const HWND focusBefore = ::GetFocus();
         slot->Page->OnShowing();
         KeepFocusInView(focusBefore);
+    }
+}
+
+void CConfigDlg::AllowChanges(bool allow)
+{
+    const bool takenBack = allow && !m_changesAllowed;
+    m_changesAllowed = allow;
+    if (!IsWindow())
+        return;
+    PassChangesAllowedToPages();
+    // Nothing was applied while the changes were refused, so no apply is settling now.
+    if (takenBack)
+        EnableBusySet(true);
+}
+
+void CConfigDlg::PassChangesAllowedToPages()
+{
+    for (PageSlot& slot : m_pages) {
+        slot.Page->AllowChanges(m_changesAllowed);
+        if (!m_changesAllowed)
+            slot.Page->EnableItems(slot.Page->BusyControls(), false);
     }
 }
 

@@ -45,6 +45,10 @@ public:
     // The shown page reads the stored settings again, as when it is shown; the others do so
     // anyway when they are shown next.
     void ReloadShownPage();
+    // Whether the pages may change the card and the stored settings. Refused, every page
+    // refuses its changes with a sentence, and the controls that act on the card at once
+    // (the busy set's, on the pages) are disabled; kept across openings until told again.
+    void AllowChanges(bool allow);
     // A control that the dialog disabled under the focus is usable again: the focus goes
     // back to it if it was parked on the shown page's label and stayed there.
     void ReturnFocus();
@@ -86,6 +90,10 @@ private:
     // The labelled page of index, or null.
     PageSlot* SlotOfPage(int index);
 
+    // Tells the pages; while changes are refused, their busy controls are disabled.
+    void PassChangesAllowedToPages();
+
+    bool m_changesAllowed = true;
     COLORREF m_background = RGB(198, 216, 241);
     int m_currentPage = -1;
     HICON m_icon = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/frame/PageBase.h"
 
 #include "ui/frame/ConfigDlg.h"
+#include "ui/common/InputWarning.h"
 
 #include <algorithm>
 
@@ -73,4 +74,12 @@ void CPageBase::EnableAfterOwnWait(int id) const
     EnableItem(id, true);
     if (m_ownerDialog)
         m_ownerDialog->ReturnFocus();
+}
+
+bool CPageBase::RefuseChange() const
+{
+    if (m_changesAllowed)
+        return false;
+    ShowManagedElsewhere(m_hWnd);
+    return true;
 }

@@ -48,12 +48,20 @@ public:
     void DisableForOwnWait(int id) const;
     void EnableAfterOwnWait(int id) const;
 
+    // Whether this copy may change the card and the stored settings: it may not while another
+    // session's copy manages the card. Handed down by the dialog.
+    void AllowChanges(bool allow) { m_changesAllowed = allow; }
+    // True, after a box that tells the user why, when the page may not make its change; every
+    // path that applies, stores or switches asks this first.
+    bool RefuseChange() const;
+
 protected:
     void OnOK() override {}
     void OnCancel() override {}
 
 private:
     CConfigDlg* m_ownerDialog = nullptr;
+    bool m_changesAllowed = true;
 };
 
 // The radio switch offers the opposite of the radio's state.

@@ -192,6 +192,8 @@ bool CLinkInfoPage::OnButtonClicked(WORD id)
 
 void CLinkInfoPage::OnRadioClicked()
 {
+    if (RefuseChange())
+        return;
     if (RadioOn) {
         SetRadio(0);
     } else {
@@ -224,6 +226,8 @@ void CLinkInfoPage::OnRadioTimer()
 
 void CLinkInfoPage::OnRescanClicked()
 {
+    if (RefuseChange())
+        return;
     DisableForOwnWait(IDC_LINK_RESCAN);
     m_rescanPending = true;
     m_rescanCount = 0;

@@ -257,6 +257,8 @@ bool CSiteSurveyPage::RunProfileDialog(CProfileDlg& dialog)
 
 void CSiteSurveyPage::OnConnect()
 {
+    if (RefuseChange())
+        return;
     const CListViewView list = NetworkListView();
     const int row = list.SelectedItem();
     if (row < 0)
@@ -285,6 +287,8 @@ void CSiteSurveyPage::OnConnect()
 
 void CSiteSurveyPage::OnAdd()
 {
+    if (RefuseChange())
+        return;
     auto dialog = std::make_unique<CProfileDlg>();
     dialog->Mode = ProfileModeAdd;
     dialog->EditSettings = NewProfileSettings();
@@ -312,6 +316,9 @@ void CSiteSurveyPage::OnProperties()
 
 void CSiteSurveyPage::ApplyProfileFromDialog(const CProfileDlg& dialog, const std::string& keyName)
 {
+    // Properties shows a stored profile to anyone; only its OK would change something.
+    if (RefuseChange())
+        return;
     const bool defaultsStored = SaveAndRequestApply(dialog.EditSettings);
     const bool stored = SaveProfile(keyName.c_str(), dialog.EditSettings) && defaultsStored;
     FillProfileList();
@@ -343,6 +350,8 @@ bool CSiteSurveyPage::IsProfileShown(const std::string& keyName) const
 
 void CSiteSurveyPage::OnUseProfile()
 {
+    if (RefuseChange())
+        return;
     ProfileRow profile;
     if (!SelectedProfile(profile))
         return;
@@ -357,6 +366,8 @@ void CSiteSurveyPage::OnUseProfile()
 
 void CSiteSurveyPage::OnRemove()
 {
+    if (RefuseChange())
+        return;
     ProfileRow profile;
     if (!SelectedProfile(profile))
         return;

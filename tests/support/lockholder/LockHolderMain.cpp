@@ -1,6 +1,8 @@
 // adapter_lock_holder: takes the software adapter's lock and keeps it until the event named
 // by its first argument is set (or it is ended), having set the event named by its second
-// argument once it holds the lock. It stands for a process stuck inside the library.
+// argument once it holds the lock. It stands for a process stuck inside the library. With a
+// third argument it holds the mutex of that full name instead (for instance the marker of
+// the copy of the program that manages the card, as another session's copy holds it).
 #include <Vexa5200Control.h>
 
 #include <windows.h>
@@ -13,11 +15,16 @@ constexpr DWORD GuardMs = 60000;  // a test that forgot the helper does not leav
 
 int main(int argc, char** argv)
 {
-    if (argc != 3)
+    if (argc != 3 && argc != 4)
         return 2;
-    HANDLE lock = ::CreateMutexA(nullptr, FALSE, "Global\\" VEXASIM_LOCK_NAME);
-    if (!lock && ::GetLastError() == ERROR_ACCESS_DENIED)
-        lock = ::CreateMutexA(nullptr, FALSE, "Local\\" VEXASIM_LOCK_NAME);
+    HANDLE lock = nullptr;
+    if (argc == 4) {
+        lock = ::CreateMutexA(nullptr, FALSE, argv[3]);
+    } else {
+        lock = ::CreateMutexA(nullptr, FALSE, "Global\\" VEXASIM_LOCK_NAME);
+        if (!lock && ::GetLastError() == ERROR_ACCESS_DENIED)
+            lock = ::CreateMutexA(nullptr, FALSE, "Local\\" VEXASIM_LOCK_NAME);
+    }
     HANDLE release = ::OpenEventA(SYNCHRONIZE, FALSE, argv[1]);
     HANDLE ready = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]);
     if (!lock || !release || !ready)

@@ -1,0 +1,124 @@
+// The tick of a copy that another session's copy keeps from managing the card: it reads the
+// card and shows what it reads, and sends the card nothing until the marker comes free.
+#include "AdapterScene.h"
+#include "MachineRegistry.h"
+#include "RecordingDialogLink.h"
+#include "RecordingTrayHost.h"
+
+#include "app/TickState.h"
+#include "app/TrayMonitor.h"
+#include "state/ProgramState.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// What reached the card beyond opening and closing it (a reopen while it was out).
+std::vector<std::string> CallsThatActOnTheCard()
+{
+    std::vector<std::string> acting;
+    for (const std::string& line : JournalLines())
+        if (line != "OpenAdapter" && line != "CloseAdapter")
+            acting.push_back(line);
+    return acting;
+}
+
+class ManagedElsewhere : public AdapterScene {
+protected:
+    void SetUp() override
+    {
+        AdapterScene::SetUp();
+        DeleteKeyTree("SOFTWARE\\KT60");
+        ResetProgramState();
+        RadioOn = 1;
+        host.major = 10;
+        host.minor = 0;
+        host.managedElsewhere = true;
+        ManagesAdapter = 0;
+        monitor.Start();
+    }
+
+    void TearDown() override
+    {
+        ResetProgramState();
+        DeleteKeyTree("SOFTWARE\\KT60");
+        AdapterScene::TearDown();
+    }
+
+    void Ticks(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            monitor.Tick(TickTimerId);
+    }
+
+    CRecordingHost host;
+    CRecordingDialogLink dialog;
+    CTrayMonitor monitor{host, dialog};
+};
+
+TEST_F(ManagedElsewhere, TheCopyOnlyReadsTheCardAndItsTooltipSaysWhoManagesIt)
+{
+    // Each of these makes a managing copy act: an idle card gets the defaults and the
+    // antenna, a lost link its re-applies, a card put back both again.
+    Ticks(2);
+    Join("Wireless");
+    ASSERT_EQ(0, VexaSimClearJournal());
+    Ticks(2);
+    EXPECT_EQ(LinkAssociated, CurrentStatus.LinkState);
+    EXPECT_EQ("Skylook\n\rSignal Strength : Good\n\rManaged in another user's session", monitor.Tooltip());
+    ASSERT_EQ(0, VexaSimRemoveNetwork("Wireless"));
+    Ticks(3);
+    ASSERT_EQ(0, VexaSimSetCardPresent(0));
+    Ticks(2);
+    EXPECT_EQ("Skylook\n\rNo Card Found\n\rManaged in another user's session", monitor.Tooltip());
+    ASSERT_EQ(0, VexaSimSetCardPresent(1));
+    Ticks(3);
+
+    EXPECT_EQ(std::vector<std::string>{}, CallsThatActOnTheCard());
+    EXPECT_EQ(ApplyIdle, ApplyRequest);
+    for (const TrayCall& call : host.calls) {
+        if (call.action != NIM_ADD) {
+            EXPECT_NE(std::string::npos, call.tooltip.find("another user's session")) << call;
+        }
+    }
+}
+
+TEST_F(ManagedElsewhere, OnTheTickTheMarkerComesFreeTheCopyManagesKeepingALinkThatIsUp)
+{
+    const struct {
+        const char* Scene;
+        bool LinkUp;
+    } scenes[] = {
+        {"the other copy's link is up", true},
+        {"the link is down", false},
+    };
+    for (const auto& scene : scenes) {
+        SCOPED_TRACE(scene.Scene);
+        ResetProgramState();
+        RadioOn = 1;
+        ManagesAdapter = 0;
+        host.managedElsewhere = true;
+        ASSERT_EQ(0, Vexa5200SetDisassociate(AdapterHandle));
+        if (scene.LinkUp)
+            Join("Wireless");
+        dialog.open = true;
+        Ticks(2);
+        ASSERT_EQ(0, VexaSimClearJournal());
+        dialog.calls.clear();
+
+        host.managedElsewhere = false;
+        monitor.Tick(TickTimerId);
+        EXPECT_EQ(1, ManagesAdapter);
+        EXPECT_EQ(1, dialog.Count("changes allowed")) << "the open dialog still refuses changes";
+        EXPECT_EQ(std::string::npos, monitor.Tooltip().find("another user's session")) << monitor.Tooltip();
+        Ticks(4);
+
+        EXPECT_FALSE(JournalHas("SetDisassociate"));
+        EXPECT_EQ(!scene.LinkUp, JournalHas("SetSsid \"Wireless\" 8 0")) << "the defaults applied: " << JournalText();
+        EXPECT_EQ(LinkAssociated, CurrentStatus.LinkState);
+        EXPECT_TRUE(JournalHas("SetRxAntenna 2"));
+    }
+}
+
+}  // namespace
