@@ -158,8 +158,8 @@ void ScriptTwoCardsAndTwoNetworks(CFakeWlanApi& api)
     api.Interfaces = {{FirstCard, L"First card", wlan_interface_state_disconnected},
                       {SecondCard, L"Second card", wlan_interface_state_disconnected}};
     api.Queries[wlan_intf_opcode_radio_state] = {ERROR_SUCCESS, RadioOf({{dot11_radio_state_on, dot11_radio_state_on}})};
-    BssSpec home{"Home", {}, 2437000, -55, true, false, RsnElement()};
+    BssEntry home{"Home", {}, 2437000, -55, true, false, RsnElement()};
     std::memcpy(home.Bssid, HomeMac, 6);
-    BssSpec old{"Old Router", {0x02, 0, 0, 0, 0, 0x02}, 2412000, -70, true, false, WpaElement()};
+    BssEntry old{"Old Router", {0x02, 0, 0, 0, 0, 0x02}, 2412000, -70, true, false, WpaElement()};
     api.BssList = {ERROR_SUCCESS, BssListOf({home, old})};
 }

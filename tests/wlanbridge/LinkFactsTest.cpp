@@ -17,9 +17,9 @@ constexpr unsigned char OtherMac[6] = {0x02, 0x00, 0x00, 0x00, 0x00, 0x08};
 
 std::vector<BssEntryView> SeenAt(const unsigned char (&mac)[6], long rssi, Bytes& storage)
 {
-    BssSpec spec{"Home", {}, 2462000, rssi, true, false, {}};
-    std::memcpy(spec.Bssid, mac, 6);
-    storage = BssListOf({spec});
+    BssEntry entry{"Home", {}, 2462000, rssi, true, false, {}};
+    std::memcpy(entry.Bssid, mac, 6);
+    storage = BssListOf({entry});
     return ReadBssList(storage);
 }
 

@@ -16,11 +16,11 @@ namespace {
 constexpr unsigned char Mac[6] = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
 constexpr size_t ListHeader = offsetof(NDIS_802_11_BSSID_LIST, Bssid);
 
-BssSpec Network(const std::string& ssid, bool isPrivate, Bytes elements = {})
+BssEntry Network(const std::string& ssid, bool isPrivate, Bytes elements = {})
 {
-    BssSpec spec{ssid, {}, 2437000, -60, isPrivate, false, std::move(elements)};
-    std::memcpy(spec.Bssid, Mac, 6);
-    return spec;
+    BssEntry entry{ssid, {}, 2437000, -60, isPrivate, false, std::move(elements)};
+    std::memcpy(entry.Bssid, Mac, 6);
+    return entry;
 }
 
 // The answer as the program reads it: every network with its security.
@@ -42,16 +42,16 @@ NDIS_WLAN_BSSID RecordAt(const Bytes& answer, size_t offset)
 
 TEST(ScanRecords, EachKindOfNetworkReadsAsTheProgramExpects)
 {
-    BssSpec hidden = Network("", true, RsnElement());
-    BssSpec adHoc = Network("Party", false);
+    BssEntry hidden = Network("", true, RsnElement());
+    BssEntry adHoc = Network("Party", false);
     adHoc.Independent = true;
     adHoc.FrequencyKHz = 2484000;
-    BssSpec fiveGhz = Network("Attic", true, RsnElement());
+    BssEntry fiveGhz = Network("Attic", true, RsnElement());
     fiveGhz.FrequencyKHz = 5180000;
-    BssSpec lowChannel = Network("Open", false);
+    BssEntry lowChannel = Network("Open", false);
     lowChannel.FrequencyKHz = 2412000;
     const struct {
-        BssSpec Spec;
+        BssEntry Entry;
         const char* Ssid;
         uint32_t Privacy;
         NetworkSecurity Security;
@@ -66,10 +66,10 @@ TEST(ScanRecords, EachKindOfNetworkReadsAsTheProgramExpects)
         {adHoc, "Party", 0, NetworkSecurity::Open, 0, 14},
         {fiveGhz, "Attic", 1, NetworkSecurity::Wpa, 1, 0},
     };
-    std::vector<BssSpec> specs;
+    std::vector<BssEntry> entries;
     for (const auto& row : rows)
-        specs.push_back(row.Spec);
-    const std::vector<HeardNetwork> heard = Read(BssListOf(specs));
+        entries.push_back(row.Entry);
+    const std::vector<HeardNetwork> heard = Read(BssListOf(entries));
     ASSERT_EQ(std::size(rows), heard.size());
     for (size_t i = 0; i < std::size(rows); ++i) {
         SCOPED_TRACE(rows[i].Ssid);
@@ -85,10 +85,10 @@ TEST(ScanRecords, EachKindOfNetworkReadsAsTheProgramExpects)
 
 TEST(ScanRecords, RecordCarriesTheRssiRatesAndTheElementsWhole)
 {
-    BssSpec spec = Network("Home", true, RsnElement());
-    spec.Rssi = -71;
+    BssEntry entry = Network("Home", true, RsnElement());
+    entry.Rssi = -71;
     Bytes answer(0x6000, 0);
-    ASSERT_TRUE(WriteScanRecords(BssListOf({spec}), answer.data(), static_cast<unsigned long>(answer.size())));
+    ASSERT_TRUE(WriteScanRecords(BssListOf({entry}), answer.data(), static_cast<unsigned long>(answer.size())));
     const NDIS_WLAN_BSSID record = RecordAt(answer, ListHeader);
     EXPECT_EQ(-71, record.Rssi);
     EXPECT_EQ(2437000u, record.Configuration.DSConfig);
@@ -105,12 +105,12 @@ TEST(ScanRecords, ElementsLongerThanTheBufferAreCutAtAWholeElementAndNothingFoll
     Bytes elements = ElementOf(221, 120);
     const Bytes second = ElementOf(221, 120);
     elements.insert(elements.end(), second.begin(), second.end());
-    const std::vector<BssSpec> specs = {Network("One", false, elements), Network("Two", false, elements),
+    const std::vector<BssEntry> entries = {Network("One", false, elements), Network("Two", false, elements),
                                         Network("Three", false, elements)};
     const size_t record = sizeof(NDIS_WLAN_BSSID);
     const size_t size = ListHeader + (record + elements.size()) + (record + 124 + record + 2);
     Bytes answer(size + 16, 0xCC);
-    ASSERT_TRUE(WriteScanRecords(BssListOf(specs), answer.data(), static_cast<unsigned long>(size)));
+    ASSERT_TRUE(WriteScanRecords(BssListOf(entries), answer.data(), static_cast<unsigned long>(size)));
 
     ULONG count = 0;
     std::memcpy(&count, answer.data(), sizeof count);

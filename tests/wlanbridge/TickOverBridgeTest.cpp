@@ -46,9 +46,9 @@ void ScriptOneCardAndTwoNetworks(CFakeWlanApi& api)
 {
     api.Interfaces = {{FirstCard, L"First card", wlan_interface_state_connected}};
     api.Queries[wlan_intf_opcode_radio_state] = {ERROR_SUCCESS, RadioOf({{dot11_radio_state_on, dot11_radio_state_on}})};
-    BssSpec wireless{"Wireless", {}, 2412000, -50, false, false, {}};
+    BssEntry wireless{"Wireless", {}, 2412000, -50, false, false, {}};
     std::memcpy(wireless.Bssid, WirelessMac, 6);
-    BssSpec home{"Home", {}, 2437000, -55, true, false, RsnElement()};
+    BssEntry home{"Home", {}, 2437000, -55, true, false, RsnElement()};
     std::memcpy(home.Bssid, HomeMac, 6);
     api.BssList = {ERROR_SUCCESS, BssListOf({wireless, home})};
 }

@@ -23,40 +23,40 @@ Bytes ElementOf(unsigned char id, size_t bodySize)
     return element;
 }
 
-Bytes BssListOf(const std::vector<BssSpec>& entries)
+Bytes BssListOf(const std::vector<BssEntry>& entries)
 {
     const size_t first = offsetof(WLAN_BSS_LIST, wlanBssEntries);
     size_t elementsAt = first + entries.size() * sizeof(WLAN_BSS_ENTRY);
     size_t total = elementsAt;
-    for (const BssSpec& spec : entries)
-        total += spec.Elements.size();
+    for (const BssEntry& entry : entries)
+        total += entry.Elements.size();
     Bytes list(total, 0);
     const DWORD size = static_cast<DWORD>(total);
     const DWORD count = static_cast<DWORD>(entries.size());
     std::memcpy(list.data(), &size, sizeof size);
     std::memcpy(list.data() + sizeof size, &count, sizeof count);
     for (size_t i = 0; i < entries.size(); ++i) {
-        const BssSpec& spec = entries[i];
+        const BssEntry& entry = entries[i];
         const size_t at = first + i * sizeof(WLAN_BSS_ENTRY);
         WLAN_BSS_ENTRY e{};
-        e.dot11Ssid.uSSIDLength = static_cast<ULONG>(spec.Ssid.size());
-        std::memcpy(e.dot11Ssid.ucSSID, spec.Ssid.data(), spec.Ssid.size() < 32 ? spec.Ssid.size() : 32);
-        std::memcpy(e.dot11Bssid, spec.Bssid, 6);
-        e.dot11BssType = spec.Independent ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure;
+        e.dot11Ssid.uSSIDLength = static_cast<ULONG>(entry.Ssid.size());
+        std::memcpy(e.dot11Ssid.ucSSID, entry.Ssid.data(), entry.Ssid.size() < 32 ? entry.Ssid.size() : 32);
+        std::memcpy(e.dot11Bssid, entry.Bssid, 6);
+        e.dot11BssType = entry.Independent ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure;
         e.dot11BssPhyType = dot11_phy_type_erp;
-        e.lRssi = spec.Rssi;
+        e.lRssi = entry.Rssi;
         e.usBeaconPeriod = 100;
-        e.usCapabilityInformation = static_cast<USHORT>((spec.Independent ? 0x02 : 0x01) | (spec.Private ? 0x10 : 0));
-        e.ulChCenterFrequency = spec.FrequencyKHz;
+        e.usCapabilityInformation = static_cast<USHORT>((entry.Independent ? 0x02 : 0x01) | (entry.Private ? 0x10 : 0));
+        e.ulChCenterFrequency = entry.FrequencyKHz;
         e.wlanRateSet.uRateSetLength = 4 * sizeof(USHORT);
         const USHORT rates[4] = {0x8002, 0x8004, 0x800B, 0x0016};  // 1, 2, 5.5 basic; 11
         std::memcpy(e.wlanRateSet.usRateSet, rates, sizeof rates);
         e.ulIeOffset = static_cast<ULONG>(elementsAt - at);
-        e.ulIeSize = static_cast<ULONG>(spec.Elements.size());
+        e.ulIeSize = static_cast<ULONG>(entry.Elements.size());
         std::memcpy(list.data() + at, &e, sizeof e);
-        if (!spec.Elements.empty())
-            std::memcpy(list.data() + elementsAt, spec.Elements.data(), spec.Elements.size());
-        elementsAt += spec.Elements.size();
+        if (!entry.Elements.empty())
+            std::memcpy(list.data() + elementsAt, entry.Elements.data(), entry.Elements.size());
+        elementsAt += entry.Elements.size();
     }
     return list;
 }

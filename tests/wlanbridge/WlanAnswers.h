@@ -15,7 +15,7 @@ Bytes RsnElement();
 Bytes WpaElement();
 Bytes ElementOf(unsigned char id, size_t bodySize);
 
-struct BssSpec {
+struct BssEntry {
     std::string Ssid;
     unsigned char Bssid[6];
     unsigned long FrequencyKHz = 2437000;
@@ -26,7 +26,7 @@ struct BssSpec {
 };
 
 // A WLAN_BSS_LIST with the entries' elements after the entries, each at its offset.
-Bytes BssListOf(const std::vector<BssSpec>& entries);
+Bytes BssListOf(const std::vector<BssEntry>& entries);
 
 Bytes ConnectionOf(WLAN_INTERFACE_STATE state, const std::string& ssid, const unsigned char (&bssid)[6],
                    ULONG quality = 80, ULONG txRateKbps = 54000,

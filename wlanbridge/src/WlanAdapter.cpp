@@ -202,14 +202,21 @@ int CWlanAdapter::Channel(unsigned long& channel)
     return Ok;
 }
 
-int CWlanAdapter::LinkSpeed(unsigned long& speed100bps)
+int CWlanAdapter::ConnectedLink(ConnectionFacts& link)
 {
-    ConnectionFacts link;
     if (!Associated())
         return Failed;
     const DWORD result = Connection(link);
-    if (result != ERROR_SUCCESS || !link.Connected)
-        return result != ERROR_SUCCESS ? ResultOf(result) : Failed;
+    if (result != ERROR_SUCCESS)
+        return ResultOf(result);
+    return link.Connected ? Ok : Failed;
+}
+
+int CWlanAdapter::LinkSpeed(unsigned long& speed100bps)
+{
+    ConnectionFacts link;
+    if (const int result = ConnectedLink(link); result != Ok)
+        return result;
     speed100bps = link.TxRate100bps;
     return Ok;
 }
@@ -217,11 +224,8 @@ int CWlanAdapter::LinkSpeed(unsigned long& speed100bps)
 int CWlanAdapter::Rssi(long& dbm)
 {
     ConnectionFacts link;
-    if (!Associated())
-        return Failed;
-    const DWORD result = Connection(link);
-    if (result != ERROR_SUCCESS || !link.Connected)
-        return result != ERROR_SUCCESS ? ResultOf(result) : Failed;
+    if (const int result = ConnectedLink(link); result != Ok)
+        return result;
     std::optional<std::vector<unsigned char>> own;
     std::vector<unsigned char> answer;
     std::vector<unsigned char> bss;
@@ -309,11 +313,8 @@ int CWlanAdapter::ScanList(void* list, unsigned long size)
 int CWlanAdapter::Bssid(unsigned char (&bssid)[6])
 {
     ConnectionFacts link;
-    if (!Associated())
-        return Failed;
-    const DWORD result = Connection(link);
-    if (result != ERROR_SUCCESS || !link.Connected)
-        return result != ERROR_SUCCESS ? ResultOf(result) : Failed;
+    if (const int result = ConnectedLink(link); result != Ok)
+        return result;
     std::memcpy(bssid, link.Bssid, 6);
     return Ok;
 }

@@ -69,6 +69,8 @@ private:
     bool Present();
     // The current connection's attributes; the service's error when it refused them.
     DWORD Connection(ConnectionFacts& facts);
+    // The connection of a link that is up: Ok, the service's refusal, or Failed when down.
+    int ConnectedLink(ConnectionFacts& link);
     // The list QueryScanList answers: the one before a scan while the scan runs.
     const std::vector<unsigned char>& ScanAnswer(DWORD& result);
     // The service's list as it is now, for a join or the link (the scan answer when refused).
