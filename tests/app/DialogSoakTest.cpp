@@ -58,7 +58,9 @@ protected:
     void OpenAndClose(Ending ending, int opening)
     {
         CModalScript script;
-        script.WaitFor("the dialog shows", DialogShown);
+        // Pages are made when first shown: each is made in every opening, so that a leak of
+        // any page shows.
+        script.WaitFor("the dialog shows", DialogShown).Do("show every page", MakeEveryPage);
         if (ending == Ending::Closed) {
             script.Do("closed from outside", [] { CConfigDialogBridge().Close(); });
         } else {

@@ -92,6 +92,14 @@ int ShownPage()
     return shown;
 }
 
+void MakeEveryPage()
+{
+    const int shown = ConfigDialog().CurrentPage();
+    for (int index = 0; index < PageCount; ++index)
+        ConfigDialog().ShowPage(index);
+    ConfigDialog().ShowPage(shown);
+}
+
 COLORREF LabelColour(int id)
 {
     auto* label = dynamic_cast<CColorLabel*>(CWindow::FromHandle(::GetDlgItem(DialogWindow(), id)));

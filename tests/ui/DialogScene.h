@@ -31,6 +31,8 @@ constexpr int StatisticsPageIndex = -1;
 HWND PageWindow(int index);
 // The one visible page, -1 for none, -2 for more than one.
 int ShownPage();
+// Shows each page once, so that every page window exists, and returns to the page shown before.
+void MakeEveryPage();
 COLORREF LabelColour(int id);
 // A click on a side label as the mouse gives it.
 void ClickLabel(int id);

@@ -123,8 +123,12 @@ bool CConfigDlg::OnInitDialog()
     // Tab walks on into the shown page, whose parent is the tab control.
     ::SetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE,
                         ::GetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
-    CreatePages();
-    PassChangesAllowedToPages();
+    m_busySetEnabled = true;
+    // Only the unlabelled page now; a labelled one is made the first time it is shown, so
+    // an opening builds the page it shows rather than all of them.
+    for (PageSlot& slot : m_pages)
+        if (slot.LabelId == 0)
+            CreatePage(slot);
     SetUpLabels();
     // Opened with the radio off, by the user's choice or by the switch while the dialog was
     // closed: off from the start, before any tick.
@@ -139,25 +143,26 @@ bool CConfigDlg::OnInitDialog()
     return true;
 }
 
-void CConfigDlg::CreatePages()
+bool CConfigDlg::CreatePage(PageSlot& slot)
 {
-    // Pages are created in the order of their templates, each on top of the last.
-    std::vector<CPageBase*> inCreationOrder;
-    for (PageSlot& slot : m_pages)
-        inCreationOrder.push_back(slot.Page.get());
-    std::sort(inCreationOrder.begin(), inCreationOrder.end(),
-              [](const CPageBase* a, const CPageBase* b) { return a->TemplateId() < b->TemplateId(); });
-    for (CPageBase* page : inCreationOrder) {
-        page->SetOwnerDialog(this);
-        // A page that cannot be created is simply absent.
-        if (!page->Create(m_tab.Handle()))
-            continue;
-        // A reader names a page by its window text: the label that selects it.
-        for (const PageSlot& slot : m_pages)
-            if (slot.Page.get() == page && slot.LabelText)
-                page->SetText(slot.LabelText);
-        ::SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    CPageBase& page = *slot.Page;
+    if (page.IsWindow())
+        return true;
+    page.SetOwnerDialog(this);
+    // A page that cannot be created is simply absent.
+    if (!page.Create(m_tab.Handle()))
+        return false;
+    // A reader names a page by its window text: the label that selects it.
+    if (slot.LabelText)
+        page.SetText(slot.LabelText);
+    ::SetWindowPos(page.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    // The dialog's sets were switched before this page existed: it joins them as they stand.
+    page.AllowChanges(m_changesAllowed);
+    if (!m_changesAllowed || !m_busySetEnabled)
+        page.EnableItems(page.BusyControls(), false);
+    if (!RadioSetUsable())
+        page.EnableItems(page.RadioControls(), false);
+    return true;
 }
 
 void CConfigDlg::SetUpLabels()
@@ -203,6 +208,7 @@ void CConfigDlg::ShowPage(int index)
     PageSlot* chosen = SlotOfPage(index);
     if (!chosen)
         return;
+    CreatePage(*chosen);
     CPageBase& page = *chosen->Page;
     page.OnShowing();
     if (page.IsWindow())
@@ -297,6 +303,7 @@ void CConfigDlg::EnableBusySet(bool enable)
 {
     if (!IsWindow())
         return;
+    m_busySetEnabled = enable;
     HWND shownLabel = ShownLabel();
     for (PageSlot& slot : m_pages) {
         // The shown page's label stays enabled: a click on it changes nothing, and the

@@ -70,13 +70,14 @@ protected:
 
 private:
     struct PageSlot {
-        int LabelId;            // 0: created with the others but never selected
+        int LabelId;            // 0: created with the dialog but never selected
         const char* LabelText;
         std::unique_ptr<CPageBase> Page;
         std::unique_ptr<CTabLabel> Label;
     };
 
-    void CreatePages();
+    // Creates the page's window unless it exists, in the state the dialog's sets are in.
+    bool CreatePage(PageSlot& slot);
     void SetUpLabels();
     // A page key: the page one step away, as a click on its label would show it.
     bool SwitchPageByKey(PageStep step);
@@ -94,6 +95,8 @@ private:
     void PassChangesAllowedToPages();
 
     bool m_changesAllowed = true;
+    // Whether the busy set is enabled: off while an apply settles.
+    bool m_busySetEnabled = true;
     COLORREF m_background = RGB(198, 216, 241);
     int m_currentPage = -1;
     HICON m_icon = nullptr;

@@ -3,7 +3,7 @@
 
 #include "ui/frame/PageBase.h"
 
-// Created hidden with the other pages and never shown.
+// Created hidden with the dialog and never shown.
 class CStatisticsPage : public CPageBase {
 public:
     CStatisticsPage();

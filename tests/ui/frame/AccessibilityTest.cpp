@@ -47,6 +47,7 @@ TEST_F(Accessibility, EachPagesDrawnControlsAnswerWithTheirRoleNameAndValue)
     };
     CModalScript script;
     script.WaitFor("the dialog shows", DialogShown).Do("read every row", [&rows] {
+        MakeEveryPage();
         ::SendMessageA(PageItem(0, 1002), PBM_SETPOS, 37, 0);
         ::SendMessageA(PageItem(0, 1003), PBM_SETPOS, 91, 0);
         for (const Row& row : rows) {
@@ -97,6 +98,7 @@ TEST_F(Accessibility, EveryEditListAndComboOfAPageFollowsItsLabel)
 {
     CModalScript script;
     script.WaitFor("the dialog shows", DialogShown).Do("each page", [] {
+        MakeEveryPage();
         for (int page = 0; page < PageCount; ++page) {
             for (HWND child : DescendantsOf(PageWindow(page))) {
                 char className[32] = {};

@@ -36,6 +36,7 @@ TEST_F(DialogBinding, TheConfigurationDialogAndItsPagesBindEveryControlTheyName)
 {
     CModalScript script;
     script.WaitFor("the dialog shows", DialogShown).Do("check every binding", [] {
+        MakeEveryPage();
         std::vector<CDialog*> dialogs = DialogAndPages();
         EXPECT_EQ(static_cast<size_t>(PageCount + 2), dialogs.size()) << "the dialog, its pages and the hidden one";
         for (CDialog* dialog : dialogs)

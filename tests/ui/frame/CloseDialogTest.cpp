@@ -58,7 +58,10 @@ TEST_F(ClosingTheDialog, ClosesNestedSubDialogsAtAnyDepth)
     CModalScript script;
     script.WaitFor("the dialog shows", DialogShown)
         .Do("open a sub-dialog from the Site Survey page",
-            [&] { results[0] = first.DoModal(PageWindow(3)); })
+            [&] {
+                ConfigDialog().ShowPage(3);
+                results[0] = first.DoModal(PageWindow(3));
+            })
         .WaitFor("the first sub-dialog", [&] { return first.IsWindow(); })
         .Do("open a sub-dialog from it", [&] { results[1] = second.DoModal(first); })
         .WaitFor("the second sub-dialog", [&] { return second.IsWindow(); })
@@ -90,7 +93,10 @@ TEST_F(ClosingTheDialog, RemovingTheCardClosesTheDialogAndItsMessageBoxOnTheNext
     CModalScript script;
     script.WaitFor("the dialog shows", DialogShown)
         .Do("open a message box from the Configuration page",
-            [&] { boxResult = ::MessageBoxA(PageWindow(1), "Left open", "Warning", MB_OK | MB_ICONINFORMATION); })
+            [&] {
+                ConfigDialog().ShowPage(1);
+                boxResult = ::MessageBoxA(PageWindow(1), "Left open", "Warning", MB_OK | MB_ICONINFORMATION);
+            })
         .WaitFor("the message box", [] { return OwnedDialog() != nullptr; })
         .Do("remove the card and serve one tick inside the message box's loop",
             [&] {

@@ -14,8 +14,7 @@
 
 namespace {
 
-// The pages' buttons that the tick switches. The pages get their own controls later; the
-// test gives them buttons with the ids the tick reaches.
+// The pages' buttons that the tick switches.
 const std::vector<std::pair<int, int>> RadioSet = {{0, 1026}, {1, 1027}, {1, 1033}, {2, 1027}, {2, 1033},
                                                    {3, 1026}, {3, 1027}, {3, 1033}, {3, 1034}, {3, 1035}};
 constexpr int RadioButton = 1055;
@@ -23,20 +22,6 @@ constexpr int RadioButton = 1055;
 HWND PageItem(int page, int id)
 {
     return ::GetDlgItem(PageWindow(page), id);
-}
-
-void GivePagesTheirButtons()
-{
-    std::vector<std::pair<int, int>> buttons = RadioSet;
-    buttons.push_back({0, RadioButton});
-    for (auto [page, id] : buttons) {
-        // A page that has its own button keeps it.
-        if (PageItem(page, id))
-            continue;
-        ASSERT_NE(nullptr, ::CreateWindowA("BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 60, 20,
-                                           PageWindow(page), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                           nullptr, nullptr));
-    }
 }
 
 bool Enabled(HWND window)
@@ -47,7 +32,9 @@ bool Enabled(HWND window)
 testing::AssertionResult RadioSetEnabled(bool enabled)
 {
     for (auto [page, id] : RadioSet)
-        if (Enabled(PageItem(page, id)) != enabled)
+        if (!PageItem(page, id))
+            return testing::AssertionFailure() << "page " << page << " has no control " << id;
+        else if (Enabled(PageItem(page, id)) != enabled)
             return testing::AssertionFailure() << "page " << page << " control " << id << " is "
                                                << (enabled ? "disabled" : "enabled");
     return testing::AssertionSuccess();
@@ -105,7 +92,6 @@ TEST_F(DialogLink, TheTickSwitchesTheRadioSetAndTheBusySetOfTheOpenDialog)
     ASSERT_TRUE(frame.Create());
     CModalScript script;
     script.WaitFor("the dialog shows", DialogShown)
-        .Do("give the pages their buttons", GivePagesTheirButtons)
         .Do("the first tick finds the radio off",
             [&frame] {
                 // A keyboard user on the Configuration page's Apply is not stranded when
@@ -117,6 +103,8 @@ TEST_F(DialogLink, TheTickSwitchesTheRadioSetAndTheBusySetOfTheOpenDialog)
                 HWND focus = ::GetFocus();
                 EXPECT_TRUE(focus && Enabled(focus) && ::IsChild(PageWindow(1), focus))
                     << "the focus went to control " << ::GetDlgCtrlID(focus);
+                // The pages not shown yet are made now, and join the set as it stands.
+                MakeEveryPage();
                 ConfigDialog().ShowPage(0);
                 EXPECT_EQ(LinkRadioOff, CurrentStatus.LinkState);
                 EXPECT_EQ(0, RadioOn);
