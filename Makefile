@@ -9,6 +9,10 @@ export WINEDEBUG := -all
 export WINEDLLOVERRIDES := mscoree=;mshtml=;winemenubuilder.exe=
 JOBS ?= 2
 CTEST_ARGS ?=
+# Test programs run this many at a time, each in a Wine prefix and an Xvfb display of its own
+# (tools/test-slots); slot 0 is the tree's prefix, the others copies of it.
+TEST_SLOTS ?= 2
+SLOT_PREFIXES := $(foreach i,$(shell seq 1 $$(($(TEST_SLOTS) - 1)) 2>/dev/null),$(BUILD_ABS)/wineprefix-slot$(i)/.ready)
 # The screen resolution of `make shot`: DPI=144 photographs every page at 150% scale.
 DPI ?= 96
 # CONTRAST=high photographs the pages in a high-contrast black theme.
@@ -45,8 +49,18 @@ $(WINEPREFIX)/.ready: | deps
 
 prefix: $(WINEPREFIX)/.ready
 
-test: build prefix
-	@tools/with-display ctest --test-dir $(BUILD_ABS) --output-on-failure $(CTEST_ARGS)
+# A copy of a prefix made with Managed=N is one too; copying takes a second where a new
+# prefix takes half a minute.
+$(BUILD_ABS)/wineprefix-slot%/.ready: $(WINEPREFIX)/.ready
+	@echo "Copying the Wine prefix for test slot $*"
+	@rm -rf $(BUILD_ABS)/wineprefix-slot$* $(BUILD_ABS)/wineprefix-slot$*.part
+	@cp -a $(WINEPREFIX) $(BUILD_ABS)/wineprefix-slot$*.part
+	@mv $(BUILD_ABS)/wineprefix-slot$*.part $(BUILD_ABS)/wineprefix-slot$*
+	@touch $@
+
+test: build prefix $(SLOT_PREFIXES)
+	@tools/test-slots $(BUILD_ABS) $(TEST_SLOTS) ctest --test-dir $(BUILD_ABS) --output-on-failure \
+		-j $(TEST_SLOTS) --resource-spec-file $(BUILD_ABS)/test-slots/resources.json $(CTEST_ARGS)
 
 run: build prefix
 	@tools/with-display tools/run-program $(BUILD_ABS)
