@@ -8,6 +8,7 @@
 
 #include <Vexa5200.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -257,8 +258,12 @@ bool SaveSettingsAt(const char* path, const AdapterSettings& settings)
     writer.TextField("DesiredSSID", settings.DesiredSSID);
     writer.Number("NetworkMode", '0' + settings.NetworkMode);
 
+    // Four digits fill the value without a terminator, as the loader reads them: a stored
+    // channel the user did not change is saved back as it was.
+    char digits[12] = {};
+    std::snprintf(digits, sizeof digits, "%u", static_cast<unsigned>(settings.Channel));
     char channel[4] = {0, 0, 0, 0};
-    std::snprintf(channel, sizeof channel, "%d", static_cast<int>(settings.Channel));
+    std::memcpy(channel, digits, std::min(std::strlen(digits), sizeof channel));
     writer.Bytes("Channel", channel, sizeof channel);
 
     char rate[DataRateValueSize] = {};

@@ -181,6 +181,7 @@ TEST_F(DefaultSettingsEncoding, EveryValueIsStoredAsItsTextAndLoadsBackAsItself)
         {"WepKeySize", &AdapterSettings::WepKeySize, 0xFFFFFFFF, Number(0xFFFFFFFF)},
         {"Channel", &AdapterSettings::Channel, 0, Text("0", 4)},
         {"Channel", &AdapterSettings::Channel, 999, Text("999", 4)},
+        {"Channel", &AdapterSettings::Channel, 1234, RawText("1234")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.value) + " " + std::to_string(c.named));
