@@ -140,11 +140,15 @@ bool CSiteSurveyPage::ListLastScan(const CListViewView& list)
 {
     // Read into a scan of its own first: a failed read leaves both the list and the
     // program's last scan as they were.
+    std::vector<HeardNetwork> networks;
+    if (!ReadHeardNetworks(networks))
+        return false;
     auto scan = std::make_unique<ScanList>();
     *scan = {};
-    if (!ReadScanList(*scan))
-        return false;
+    ListStrongest(networks, *scan);
     LastScan = *scan;
+    // A profile is in range when its network was heard, though the list had no row for it.
+    m_heardNames = HeardNames(networks);
     // More networks than rows: the list keeps the strongest, and says so, so that a user in
     // a crowded building knows why a network he hears elsewhere is missing.
     const size_t heard = LastScan.Heard > 0 ? static_cast<size_t>(LastScan.Heard) : 0;
@@ -179,7 +183,7 @@ void CSiteSurveyPage::FillProfileList()
     const CListRedrawPause pause(list);
     list.DeleteAllItems();
     m_shownProfiles.clear();
-    for (const ProfileRow& row : BuildProfileRows(*profiles, LastScan, CurrentStatus)) {
+    for (const ProfileRow& row : BuildProfileRows(*profiles, m_heardNames, CurrentStatus)) {
         m_shownProfiles.push_back(row);
         AppendRow(list, row.Image, {row.Name}, static_cast<LPARAM>(m_shownProfiles.size() - 1));
     }

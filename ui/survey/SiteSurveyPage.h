@@ -94,6 +94,8 @@ private:
     // What the rows show, indexed by the number each row carries: the scan entries and
     // the profiles as they were when the lists were filled.
     std::vector<ScanEntry> m_shownNetworks;
+    // The name of every network of the last scan read, also of those without a row.
+    std::vector<std::string> m_heardNames;
     std::vector<ProfileRow> m_shownProfiles;
 };
 

@@ -5,6 +5,7 @@
 #include "record/TextField.h"
 #include "res/resource.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -33,12 +34,9 @@ int ScanCount(const ScanList& scan)
     return scan.Count > ScanListCapacity ? ScanListCapacity : scan.Count;
 }
 
-bool ScanHoldsNetwork(const ScanList& scan, const std::string& ssid)
+bool WasHeard(const std::vector<std::string>& heard, const std::string& ssid)
 {
-    for (int i = 0; i < ScanCount(scan); ++i)
-        if (FieldString(scan.Entries[i].Ssid) == ssid)
-            return true;
-    return false;
+    return std::find(heard.begin(), heard.end(), ssid) != heard.end();
 }
 
 }  // namespace
@@ -99,7 +97,7 @@ std::vector<NetworkRow> BuildNetworkRows(const ScanList& scan, const AdapterStat
     return rows;
 }
 
-ProfileRow ClassifyProfile(const char* name, const AdapterSettings& settings, const ScanList& scan,
+ProfileRow ClassifyProfile(const char* name, const AdapterSettings& settings, const std::vector<std::string>& heard,
                            const AdapterStatus& status)
 {
     ProfileRow row;
@@ -108,7 +106,7 @@ ProfileRow ClassifyProfile(const char* name, const AdapterSettings& settings, co
     row.Placement = ProfilePlacement::OutOfRange;
 
     const std::string ssid = FieldString(settings.DesiredSSID);
-    if (status.LinkState != LinkRadioOff && ScanHoldsNetwork(scan, ssid)) {
+    if (status.LinkState != LinkRadioOff && WasHeard(heard, ssid)) {
         row.Image = InRangeImage(settings.NetworkMode);
         row.Placement = ProfilePlacement::InRange;
     }
@@ -120,14 +118,14 @@ ProfileRow ClassifyProfile(const char* name, const AdapterSettings& settings, co
     return row;
 }
 
-std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const ScanList& scan,
+std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const std::vector<std::string>& heard,
                                          const AdapterStatus& status)
 {
     const int count = profiles.Count < 0 ? 0 : (profiles.Count > ProfileListCapacity ? ProfileListCapacity
                                                                                      : profiles.Count);
     std::vector<ProfileRow> classified;
     for (int i = 0; i < count; ++i) {
-        ProfileRow row = ClassifyProfile(FieldString(profiles.Names[i]).c_str(), profiles.Settings[i], scan, status);
+        ProfileRow row = ClassifyProfile(FieldString(profiles.Names[i]).c_str(), profiles.Settings[i], heard, status);
         const std::string keyName = FieldString(profiles.KeyNames[i]);
         row.KeyName = keyName.empty() ? row.Name : keyName;
         classified.push_back(row);
@@ -139,6 +137,15 @@ std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const Scan
             if (row.Placement == pass)
                 rows.push_back(row);
     return rows;
+}
+
+std::vector<std::string> HeardNames(const std::vector<HeardNetwork>& networks)
+{
+    std::vector<std::string> names;
+    names.reserve(networks.size());
+    for (const HeardNetwork& network : networks)
+        names.push_back(FieldString(network.Entry.Ssid));
+    return names;
 }
 
 std::string GroupCaption(const char* name, int listed, size_t total)

@@ -78,14 +78,18 @@ struct ProfileRow {
 };
 
 // Where a profile stands: associated when the link is up on its network name and mode, in
-// range when the scan holds its network name, otherwise out of range.
-ProfileRow ClassifyProfile(const char* name, const AdapterSettings& settings, const ScanList& scan,
+// range when its network name was heard in the last scan (heard: every network's name, also
+// of those the network list has no row for), otherwise out of range.
+ProfileRow ClassifyProfile(const char* name, const AdapterSettings& settings, const std::vector<std::string>& heard,
                            const AdapterStatus& status);
 
 // The profile list: associated profiles first, then those in range, then those out of
 // range, each group in the store's order. Every listed profile gets its row.
-std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const ScanList& scan,
+std::vector<ProfileRow> BuildProfileRows(const ProfileList& profiles, const std::vector<std::string>& heard,
                                          const AdapterStatus& status);
+
+// The names of every network heard, in the adapter's order.
+std::vector<std::string> HeardNames(const std::vector<HeardNetwork>& networks);
 
 // The caption of a group of the page ("Available Network", "Profile"): its name, or, when
 // there are more than the list has room for, how many of them the list shows.

@@ -74,7 +74,10 @@ TEST_F(SiteSurvey, NetworkListFollowsTheLink)
                 ASSERT_EQ(0, VexaSimAddNetwork(&faint));
             }
             ASSERT_EQ(0, Vexa5200Scan(AdapterHandle));
+            // The faintest network has no row, but was heard: its profile is in range.
+            SaveProfile("Attic", ProfileFor("Faint57", 1));
             SetLinkAndRefill(LinkNotAssociated);
+            EXPECT_EQ(ShownRows(ProfileListId), (std::vector<ShownRow>{{"Attic", 1}}));
             const std::vector<ShownRow> rows = ShownRows(NetworkListId);
             ASSERT_EQ(static_cast<size_t>(ScanListCapacity), rows.size());
             EXPECT_EQ(std::vector<ShownRow>(NetworksInScanOrder.begin(), NetworksInScanOrder.begin() + 5),

@@ -43,6 +43,9 @@ ScanList SampleScan()
     return scan;
 }
 
+// The names SampleScan's networks give.
+const std::vector<std::string> SampleHeard = {"Alpha", "Lab", "Beta", ""};
+
 AdapterStatus Link(int32_t state, const char* ssid = "", const char* bssid = "", uint32_t mode = 1)
 {
     AdapterStatus status{};
@@ -156,9 +159,8 @@ TEST(SurveyProfileRows, ImagesByPlacementAndMode)
         {"hidden network matches an empty name", Link(LinkNotAssociated), {"p", "", 1}, 1},
         {"linked but not associated: in range", Link(LinkScanning, "Beta", BssidC, 1), {"p", "Beta", 1}, 1},
     };
-    const ScanList scan = SampleScan();
     for (const Case& c : cases) {
-        const auto rows = BuildProfileRows(*Profiles({c.profile}), scan, c.status);
+        const auto rows = BuildProfileRows(*Profiles({c.profile}), SampleHeard, c.status);
         ASSERT_EQ(rows.size(), 1u) << c.what;
         EXPECT_EQ(rows[0].Image, c.image) << c.what;
     }
@@ -177,7 +179,7 @@ TEST(SurveyProfileRows, ThreePassesKeepEveryProfileInStoreOrder)
         stored.push_back({names[i].c_str(), ssids[i % 4], i % 4 == 3 ? 0u : (i % 5 == 4 ? 0u : 1u)});
     const auto list = Profiles(stored);
 
-    const auto rows = BuildProfileRows(*list, SampleScan(), Link(LinkAssociated, "Beta", BssidC, 1));
+    const auto rows = BuildProfileRows(*list, SampleHeard, Link(LinkAssociated, "Beta", BssidC, 1));
     std::vector<std::pair<std::string, int>> expected;
     for (int pass = 0; pass < 3; ++pass) {
         for (int i = 0; i < 20; ++i) {
@@ -202,7 +204,7 @@ TEST(SurveyProfileRows, FailedOrOverfullListings)
 {
     auto list = Profiles({{"A", "Alpha", 1}});
     list->Count = -1;
-    EXPECT_TRUE(BuildProfileRows(*list, SampleScan(), Link(LinkNotAssociated)).empty());
+    EXPECT_TRUE(BuildProfileRows(*list, SampleHeard, Link(LinkNotAssociated)).empty());
 
     std::vector<std::string> names;
     for (int i = 0; i < ProfileListCapacity; ++i)
@@ -212,7 +214,7 @@ TEST(SurveyProfileRows, FailedOrOverfullListings)
         many.push_back({name.c_str(), "Nowhere", 1});
     list = Profiles(many);
     list->Count = 500;
-    EXPECT_EQ(BuildProfileRows(*list, SampleScan(), Link(LinkNotAssociated)).size(),
+    EXPECT_EQ(BuildProfileRows(*list, SampleHeard, Link(LinkNotAssociated)).size(),
               static_cast<size_t>(ProfileListCapacity));
 
     // A full list says that the store holds more than it shows, not silently the first ones.
