@@ -101,7 +101,17 @@ TEST_F(ProgramOverBridge, TheStatusFollowsTheJoinAndSaysWhenLocationAccessIsOff)
     EXPECT_FALSE(status.LocationDenied);
 
     fake->Queries[wlan_intf_opcode_current_connection] = {ERROR_ACCESS_DENIED, {}};
-    EXPECT_TRUE(Status().LocationDenied);
+    status = Status();
+    EXPECT_TRUE(status.LocationDenied);
+    EXPECT_EQ(LinkAssociated, status.LinkState) << "a refused query says nothing of the link";
+
+    // Windows has no connection any more, and no notification told of its end.
+    fake->Queries[wlan_intf_opcode_current_connection] = {ERROR_INVALID_STATE, {}};
+    EXPECT_EQ(LinkNotAssociated, Status().LinkState);
+    fake->Queries[wlan_intf_opcode_current_connection] = {
+        ERROR_SUCCESS, ConnectionOf(wlan_interface_state_connected, "Home", HomeMac, 70, 54000)};
+    EXPECT_EQ(LinkNotAssociated, Status().LinkState) << "until the service tells of a new connection";
+    fake->Notify(FirstCard, wlan_notification_acm_connection_complete, ConnectionNotice("Home"));
 
     fake->Queries[wlan_intf_opcode_radio_state].Bytes = RadioOf({{dot11_radio_state_on, dot11_radio_state_off}});
     EXPECT_EQ(LinkRadioOff, Status().LinkState);

@@ -85,7 +85,7 @@ VEXA5200_API int Vexa5200GetConnectStatus(VEXA5200_HANDLE handle)
 {
     bool associated = false;
     Call(handle, [&](CWlanAdapter& a) {
-        associated = a.Associated();
+        associated = a.ConnectionHolds();
         return Ok;
     });
     return associated ? 1 : 0;

@@ -151,6 +151,22 @@ bool CWlanAdapter::Associated()
     return Present() && Snapshot().Phase == LinkPhase::Connected;
 }
 
+bool CWlanAdapter::ConnectionHolds()
+{
+    if (!Associated())
+        return false;
+    ConnectionFacts link;
+    const DWORD result = Connection(link);
+    // Windows answers "invalid state" for the connection of an interface that has none; any
+    // other failure says nothing about the link, which stays as the notifications left it.
+    if ((result == ERROR_SUCCESS && link.Connected) || (result != ERROR_SUCCESS && result != ERROR_INVALID_STATE))
+        return true;
+    std::lock_guard<std::mutex> hold(m_lock);
+    if (m_link.Phase == LinkPhase::Connected)
+        m_link.Phase = LinkPhase::Idle;
+    return false;
+}
+
 int CWlanAdapter::HardwareStatus(unsigned long& status)
 {
     // The card is usable while Windows lists it, with its radio off too, as a card's is.

@@ -31,6 +31,9 @@ public:
     int Disassociate();
     int Scan();
     bool Associated();
+    // Associated, and Windows still reports the connection: a disconnection whose notification
+    // never came (lost, or the service restarted) ends the link here. The status call's answer.
+    bool ConnectionHolds();
 
     int HardwareStatus(unsigned long& status);
     int RadioOn(unsigned long& on);
