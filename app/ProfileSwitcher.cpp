@@ -6,6 +6,7 @@
 
 #include "adapter/AdapterWrappers.h"
 #include "adapter/ScanList.h"
+#include "record/TextField.h"
 #include "settings/DefaultsInUse.h"
 #include "settings/ProfileStore.h"
 #include "settings/UserOptions.h"
@@ -83,8 +84,11 @@ bool CProfileSwitcher::TrySwitch(ProfileSwitch& used, IConfigDialogLink& dialog)
     const int index = ChooseProfileInRange(heard, *profiles, defaults, m_tried);
     if (index < 0)
         return false;
-    const std::string name = profiles->Names[index];
-    m_tried.insert(name);
+    m_tried.insert(profiles->Names[index]);
+    // A profile under a name longer than the list's opens under its own key, and the balloon
+    // names it as stored.
+    const std::string keyName = FieldString(profiles->KeyNames[index]);
+    const std::string name = keyName.empty() ? FieldString(profiles->Names[index]) : keyName;
     const ProfileUse use = UseStoredProfile(name.c_str(), dialog, ApplyOrigin::Program);
     if (use == ProfileUse::Missing || use == ProfileUse::Unreadable)
         return false;

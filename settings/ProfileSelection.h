@@ -17,7 +17,8 @@ enum class ProfileUse {
 };
 
 // Loads the stored profile into settings (cleared first, ApplyScope all) and saves it as
-// the default settings.
+// the default settings. Takes the name of any stored profile key, also one longer than
+// ProfileNameMaxLength; callers that take a name from the user check it with ProfileExists.
 ProfileUse MakeProfileDefault(const char* name, AdapterSettings& settings);
 
 #endif

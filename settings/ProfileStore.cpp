@@ -144,11 +144,12 @@ bool EnumerateProfiles(ProfileList& list)
     }
     root.Reset();
 
-    // A listed name need not have a key of its own (a longer key name cut to the list's
-    // width, a name the code page cannot hold): it lists with the defaults and creates nothing.
+    // Each record from the key the name was listed from: a longer key name's own, not the
+    // cut name's. A key that cannot be opened by its listed name (a name the code page cannot
+    // hold) lists with the defaults and creates nothing.
     for (int i = 0; i < count; ++i) {
         std::memset(&list.Settings[i], 0, sizeof list.Settings[i]);
-        ReadSettingsAt((ProfileKeyPath(list.Names[i]) + "\\").c_str(), list.Settings[i]);
+        ReadSettingsAt((ProfileKeyPath(list.KeyNames[i]) + "\\").c_str(), list.Settings[i]);
     }
     list.Count = count;
     return true;

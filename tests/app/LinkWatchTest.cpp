@@ -319,6 +319,17 @@ const SwitchRow SwitchRows[] = {
          EXPECT_STREQ("Wireless", StoredDefaultSettings().DesiredSSID);
          EXPECT_EQ(0, t.SwitchBalloons("Hidden"));
      }},
+    {"AProfileUnderANameLongerThanTheListsIsUsedUnderItsOwnKey",
+     [](ProfileFallback& t) {
+         ASSERT_TRUE(DeleteProfile("Cafe"));
+         const std::string name = "Cafe by the harbour, upstairs, by the window on the left";
+         ASSERT_TRUE(SaveProfile(name.c_str(), ProfileFallback::Open("CafeNet")));
+         t.Tick(2 + DefaultsWaitTicks);
+         EXPECT_STREQ("CafeNet", StoredDefaultSettings().DesiredSSID) << JournalText();
+         const std::string title = "Switched to profile Cafe by the harbour";
+         EXPECT_EQ(1, std::count_if(t.host.balloons.begin(), t.host.balloons.end(),
+                                    [&](const std::string& b) { return b.rfind(title, 0) == 0; }));
+     }},
     {"ASwitchThatCouldNotBeStoredSaysSoAndGivesTheAdvice",
      [](ProfileFallback& t) {
          t.Tick(2 + DefaultsWaitTicks - 1);

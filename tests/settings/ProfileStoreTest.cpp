@@ -177,7 +177,7 @@ TEST_F(ProfileStore, FortyCharacterNameIsListedByItsFirst32)
     ASSERT_EQ(list->Count, 1);
     EXPECT_EQ(std::string(list->Names[0]), std::string(32, 'L'));
     EXPECT_EQ(std::string(list->KeyNames[0]), longName) << "the key the row opens";
-    EXPECT_STREQ(list->Settings[0].DesiredSSID, "Wireless");
+    EXPECT_STREQ(list->Settings[0].DesiredSSID, "Roaming") << "the record of the key the name was cut from";
     EXPECT_FALSE(KeyExists(ProfilePath(std::string(32, 'L'))));
     EXPECT_TRUE(KeyExists(ProfilePath(longName)));
 
