@@ -7,6 +7,7 @@
 #include "adapter/AdapterWrappers.h"
 #include "state/ProgramState.h"
 #include "res/resource.h"
+#include "settings/DefaultsInUse.h"
 
 #include <cstring>
 
@@ -104,6 +105,7 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
             return;
         }
 
+        RecheckKeptDefaultSettings();
         ZeroConfigWatch(m_dialog);
         // A copy that does not manage the card requests no apply of its own (no idle apply, no
         // re-apply, no switch to a profile) and its dialog refuses the user's, so nothing

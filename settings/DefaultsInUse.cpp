@@ -23,6 +23,8 @@ struct Notice {
 struct KeptRecord {
     bool Kept = false;
     AdapterSettings Settings{};
+    // The stored defaults as they were when the record was kept.
+    AdapterSettings StoredThen{};
 };
 
 KeptRecord& Kept()
@@ -57,13 +59,30 @@ void UpdateNotice()
     ::InterlockedIncrement(&notice->Sequence);
 }
 
+// The stored defaults loaded into a record cleared byte by byte, so that two loads of the
+// same values compare equal with memcmp, padding included.
+void LoadStoredForComparison(AdapterSettings& settings)
+{
+    std::memset(&settings, 0, sizeof settings);
+    LoadDefaultSettings(settings);
+}
+
 }  // namespace
 
 AdapterSettings DefaultSettingsInUse()
 {
-    if (Kept().Kept)
-        return Kept().Settings;
-    return StoredDefaultSettings();
+    AdapterSettings stored;
+    LoadStoredForComparison(stored);
+    KeptRecord& kept = Kept();
+    if (!kept.Kept)
+        return stored;
+    // Stored meanwhile by another program (skylookctl import run as administrator, the
+    // setup program): the user's newer choice, to which the kept record gives way.
+    if (std::memcmp(&stored, &kept.StoredThen, sizeof stored) != 0) {
+        ForgetUnstoredDefaultSettings();
+        return stored;
+    }
+    return kept.Settings;
 }
 
 void NoteDefaultSettingsSave(const AdapterSettings& settings, bool stored)
@@ -71,6 +90,10 @@ void NoteDefaultSettingsSave(const AdapterSettings& settings, bool stored)
     KeptRecord& kept = Kept();
     kept.Kept = !stored;
     kept.Settings = stored ? AdapterSettings{} : settings;
+    if (stored)
+        std::memset(&kept.StoredThen, 0, sizeof kept.StoredThen);
+    else
+        LoadStoredForComparison(kept.StoredThen);
     UpdateNotice();
 }
 
@@ -78,6 +101,12 @@ void ForgetUnstoredDefaultSettings()
 {
     Kept() = KeptRecord{};
     UpdateNotice();
+}
+
+void RecheckKeptDefaultSettings()
+{
+    if (Kept().Kept)
+        DefaultSettingsInUse();
 }
 
 bool PublishDefaultSettingsInUse()

@@ -11,6 +11,8 @@
 #include <string>
 
 // The record kept since a failed save, else a cleared record filled with the stored defaults.
+// When the stored defaults changed since the record was kept, another program stored them:
+// the kept record is dropped and the stored ones are in use again.
 AdapterSettings DefaultSettingsInUse();
 
 // What SaveDefaultSettings reports of each save: a record the store did not take is kept, a
@@ -18,6 +20,10 @@ AdapterSettings DefaultSettingsInUse();
 void NoteDefaultSettingsSave(const AdapterSettings& settings, bool stored);
 // The stored defaults are the ones in use again (a fresh start of the program's state).
 void ForgetUnstoredDefaultSettings();
+// Once a tick: a kept record whose defaults another program has stored since gives way at
+// once, so that the notice below stops calling the network unstored. Reads the store only
+// while a record is kept.
+void RecheckKeptDefaultSettings();
 
 // The running program tells the other programs of the session (skylookctl status) which
 // network its kept record names, for as long as it runs: the notice goes with the process,

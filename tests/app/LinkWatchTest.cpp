@@ -11,6 +11,8 @@
 #include "app/ProfileSwitcher.h"
 #include "app/TickState.h"
 #include "settings/DefaultSettings.h"
+#include "settings/DefaultsInUse.h"
+#include "settings/SettingsStore.h"
 #include "settings/ProfileStore.h"
 #include "settings/NotStoredText.h"
 #include "settings/UserOptions.h"
@@ -24,6 +26,14 @@
 #include <vector>
 
 namespace {
+
+// An open record of the network, on the stored defaults.
+AdapterSettings NetworkOnStoredDefaults(const char* ssid)
+{
+    AdapterSettings settings = StoredDefaultSettings();
+    std::snprintf(settings.DesiredSSID, sizeof settings.DesiredSSID, "%s", ssid);
+    return settings;
+}
 
 // The whole tick of the tray monitor, with the tray and the dialog recorded; the stored
 // settings and this user's options start from nothing.
@@ -112,6 +122,25 @@ TEST_F(LinkWatch, BalloonsTellChangesButNotTheFirstAssociationNorWhileTheDialogS
               titles);
 }
 
+// A record the store refused is kept; an administrator's import then stores other defaults.
+// The next tick of a quiet link takes them, and skylookctl status no longer calls the network
+// unstored.
+TEST_F(LinkWatch, DefaultsAnotherProgramStoresReplaceTheKeptRecordAtTheNextTick)
+{
+    TickUntilAssociated();
+    ASSERT_TRUE(PublishDefaultSettingsInUse());
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+    ASSERT_FALSE(SaveDefaultSettings(NetworkOnStoredDefaults("Second")));
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 0));
+    std::string published;
+    ASSERT_TRUE(ReadPublishedUnstoredNetwork(published));
+    ASSERT_EQ("Second", published);
+
+    ASSERT_TRUE(SaveSettingsAt(DefaultSettingsPath, NetworkOnStoredDefaults("Imported")));
+    Tick();
+    EXPECT_FALSE(ReadPublishedUnstoredNetwork(published)) << published;
+}
+
 // Defaults for "Wireless", which is out of range; "Office" is stored for a network out of
 // range too, "Cafe" for one in range.
 class ProfileFallback : public LinkWatch {
@@ -125,12 +154,7 @@ public:
         ASSERT_TRUE(SaveProfile("Cafe", Open("CafeNet")));
         ASSERT_EQ(0, VexaSimClearJournal());
     }
-    static AdapterSettings Open(const char* ssid)
-    {
-        AdapterSettings settings = StoredDefaultSettings();
-        std::snprintf(settings.DesiredSSID, sizeof settings.DesiredSSID, "%s", ssid);
-        return settings;
-    }
+    static AdapterSettings Open(const char* ssid) { return NetworkOnStoredDefaults(ssid); }
     // The companion's `use NAME`, as the program's window receives it.
     void RequestProfile(const char* name)
     {

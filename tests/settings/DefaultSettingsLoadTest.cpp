@@ -224,6 +224,15 @@ TEST_F(DefaultSettingsLoad, ARecordTheStoreRefusedIsTheOneInUseUntilASaveSucceed
     const AdapterSettings inUse = DefaultSettingsInUse();
     EXPECT_STREQ("Third", inUse.DesiredSSID) << "the latest record the store refused";
     EXPECT_EQ(WepStatusOff, inUse.WepStatus) << "the whole record, not the network name alone";
+    EXPECT_STREQ("Third", DefaultSettingsInUse().DesiredSSID) << "kept while the store stays as it was";
+
+    // Another program stores defaults meanwhile (an import run as administrator): the user's
+    // newer choice, to which the kept record gives way.
+    WriteValue(DefaultKey, "DesiredSSID", Text("Imported", 33));
+    EXPECT_STREQ("Imported", DefaultSettingsInUse().DesiredSSID);
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 1));
+    EXPECT_FALSE(SaveDefaultSettings(OpenRecord("Third")));
+    ASSERT_EQ(0, VexaSimSetFailure("SetRegistry", 0));
 
     ASSERT_TRUE(SaveDefaultSettings(OpenRecord("Fourth")));
     // Another program changes them: the store's are the ones in use again.
