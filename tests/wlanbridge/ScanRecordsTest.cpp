@@ -122,6 +122,24 @@ TEST(ScanRecords, ElementsLongerThanTheBufferAreCutAtAWholeElementAndNothingFoll
     EXPECT_EQ(2u, ConvertScanAnswer(answer.data(), size).size());
 }
 
+// More networks than the buffer holds: the strongest are kept, in Windows' order.
+TEST(ScanRecords, AFullBufferKeepsTheStrongestNetworks)
+{
+    const Bytes elements = ElementOf(221, 120);
+    std::vector<BssEntry> entries = {Network("Faint", false, elements), Network("Strong", false, elements),
+                                     Network("Fair", false, elements)};
+    entries[0].Rssi = -90;
+    entries[1].Rssi = -50;
+    entries[2].Rssi = -60;
+    const size_t size = ListHeader + 2 * (sizeof(NDIS_WLAN_BSSID) + elements.size()) + 8;
+    Bytes answer(size, 0);
+    ASSERT_TRUE(WriteScanRecords(BssListOf(entries), answer.data(), static_cast<unsigned long>(size)));
+    std::vector<std::string> ssids;
+    for (const HeardNetwork& network : ConvertScanAnswer(answer.data(), size))
+        ssids.push_back(network.Entry.Ssid);
+    EXPECT_EQ((std::vector<std::string>{"Strong", "Fair"}), ssids);
+}
+
 TEST(ScanRecords, AMalformedListGivesOnlyWhatItHoldsWhole)
 {
     Bytes oneEntry = BssListOf({Network("Only", false, RsnElement())});

@@ -60,6 +60,49 @@ size_t WholeElementsWithin(const unsigned char* elements, size_t size, size_t ro
     return offset;
 }
 
+// A record with all its elements, padded as it is written.
+size_t WholeRecordSize(const BssEntryView& view)
+{
+    return sizeof(NDIS_WLAN_BSSID) + ((view.ElementsSize + 3) & ~size_t{3});
+}
+
+// The entries to write: all of them when they fit whole; else the strongest that fit whole,
+// still in Windows' order, then the strongest of the others, which the writer cuts to the
+// room left. A crowded building hears more than the buffer holds, and a cut in Windows' own
+// order would drop strong networks for weak ones.
+std::vector<BssEntryView> EntriesThatFit(std::vector<BssEntryView> views, size_t room)
+{
+    size_t total = 0;
+    for (const BssEntryView& view : views)
+        total += WholeRecordSize(view);
+    if (total <= room)
+        return views;
+    std::vector<size_t> order(views.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return views[a].Entry.lRssi > views[b].Entry.lRssi; });
+    std::vector<bool> kept(views.size(), false);
+    size_t used = 0;
+    for (size_t index : order) {
+        const size_t size = WholeRecordSize(views[index]);
+        if (used + size <= room) {
+            kept[index] = true;
+            used += size;
+        }
+    }
+    std::vector<BssEntryView> chosen;
+    for (size_t i = 0; i < views.size(); ++i)
+        if (kept[i])
+            chosen.push_back(views[i]);
+    for (size_t index : order)
+        if (!kept[index]) {
+            chosen.push_back(views[index]);
+            break;
+        }
+    return chosen;
+}
+
 }  // namespace
 
 bool WriteScanRecords(const std::vector<unsigned char>& bssList, void* buffer, unsigned long size)
@@ -69,7 +112,7 @@ bool WriteScanRecords(const std::vector<unsigned char>& bssList, void* buffer, u
     auto* out = static_cast<unsigned char*>(buffer);
     size_t used = ListHeaderSize;
     ULONG written = 0;
-    for (const BssEntryView& view : ReadBssList(bssList)) {
+    for (const BssEntryView& view : EntriesThatFit(ReadBssList(bssList), size - ListHeaderSize)) {
         if (size - used < sizeof(NDIS_WLAN_BSSID))
             break;
         const size_t room = size - used - sizeof(NDIS_WLAN_BSSID);

@@ -6,9 +6,10 @@
 
 #include <vector>
 
-// Writes as many whole records as the caller's buffer holds; the record that does not fit
-// whole keeps only the elements that fit (whole elements), and no record follows it. False,
-// with nothing written, when size cannot hold even the list's count.
+// Writes every record when the caller's buffer holds them all; else the strongest records
+// that fit whole, in Windows' order, then the strongest of the others keeping only the whole
+// elements that fit, and no record after it. False, with nothing written, when size cannot
+// hold even the list's count.
 bool WriteScanRecords(const std::vector<unsigned char>& bssList, void* buffer, unsigned long size);
 
 #endif
