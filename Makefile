@@ -60,7 +60,7 @@ $(BUILD_ABS)/wineprefix-slot%/.ready: $(WINEPREFIX)/.ready
 
 test: build prefix $(SLOT_PREFIXES)
 	@tools/test-slots $(BUILD_ABS) $(TEST_SLOTS) ctest --test-dir $(BUILD_ABS) --output-on-failure \
-		-j $(TEST_SLOTS) --resource-spec-file $(BUILD_ABS)/test-slots/resources.json $(CTEST_ARGS)
+		-j $(TEST_SLOTS) $(CTEST_ARGS)
 
 run: build prefix
 	@tools/with-display tools/run-program $(BUILD_ABS)
