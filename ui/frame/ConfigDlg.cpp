@@ -2,6 +2,7 @@
 
 #include "ui/about/AboutPage.h"
 #include "ui/frame/ConfigDlgIds.h"
+#include "ui/frame/OwnedWindows.h"
 #include "ui/configuration/ConfigurationPage.h"
 #include "ui/encryption/EncryptionPage.h"
 #include "ui/linkinfo/LinkInfoPage.h"
@@ -51,26 +52,6 @@ constexpr int LabelledPageCount()
 }
 static_assert(LabelledPageCount() == PageCount, "every side label selects one page");
 
-struct CloseOwnedContext {
-    HWND Dialog;
-};
-
-bool IsOwnedBy(HWND window, HWND dialog)
-{
-    for (HWND owner = ::GetWindow(window, GW_OWNER); owner; owner = ::GetWindow(owner, GW_OWNER)) {
-        if (owner == dialog)
-            return true;
-    }
-    return false;
-}
-
-BOOL CALLBACK CloseIfOwned(HWND window, LPARAM context)
-{
-    HWND dialog = reinterpret_cast<CloseOwnedContext*>(context)->Dialog;
-    if (window != dialog && IsOwnedBy(window, dialog))
-        ::PostMessageA(window, WM_CLOSE, 0, 0);
-    return TRUE;
-}
 }  // namespace
 
 CConfigDlg::CConfigDlg() : CDialog(IDD_CONFIG_DIALOG)
@@ -295,8 +276,7 @@ void CConfigDlg::CloseConfigDialog()
         return;
     // The standard OK processing, not the overridden handler that ignores Enter.
     CDialog::EndDialog(IDOK);
-    CloseOwnedContext context{m_hWnd};
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CloseIfOwned, reinterpret_cast<LPARAM>(&context));
+    CloseWindowsOwnedBy(m_hWnd);
 }
 
 void CConfigDlg::EnableBusySet(bool enable)
