@@ -3,11 +3,29 @@
 #include "AdapterHandle.h"
 #include "AdapterWrappers.h"
 
-void OpenAdapterAtStart()
+#include <cstring>
+
+namespace {
+
+bool LinkedTo(const char* ssid)
+{
+    if (!ssid || !*ssid || Vexa5200GetConnectStatus(AdapterHandle) == 0)
+        return false;
+    unsigned long mode = 0;
+    char linked[33] = {};
+    return Vexa5200QueryNetworkMode(AdapterHandle, &mode) == 0 && mode == 1 &&
+           Vexa5200QuerySsid(AdapterHandle, linked, sizeof linked) == 0 &&
+           std::strncmp(linked, ssid, sizeof linked - 1) == 0;
+}
+
+}  // namespace
+
+void OpenAdapterAtStart(const char* defaultSsid)
 {
     Vexa5200OpenAdapter(&AdapterHandle);
     GetAdapterInstanceId(AdapterInstanceId, sizeof AdapterInstanceId);
-    Vexa5200SetDisassociate(AdapterHandle);
+    if (!LinkedTo(defaultSsid))
+        Vexa5200SetDisassociate(AdapterHandle);
 }
 
 bool ReopenAdapter()

@@ -3,8 +3,11 @@
 #ifndef SKYLOOK_ADAPTER_LIFETIME_H
 #define SKYLOOK_ADAPTER_LIFETIME_H
 
-// Opens the adapter, reads its instance identifier and drops any association it has.
-void OpenAdapterAtStart();
+// Opens the adapter, reads its instance identifier and drops any association it has, to
+// start from a known state. A link to the network the default settings name (defaultSsid,
+// infrastructure) is that state already: it is kept, so that a log-on does not cut a working
+// connection that the system itself made.
+void OpenAdapterAtStart(const char* defaultSsid = "");
 
 // One recovery attempt after a status query found no usable adapter: close, open again,
 // re-read the identifier, and close again unless the hardware reports itself usable.

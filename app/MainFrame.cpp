@@ -6,6 +6,7 @@
 #include "TrayNotify.h"
 
 #include "adapter/AdapterLifetime.h"
+#include "settings/DefaultsInUse.h"
 #include "framework/Handles.h"
 #include "state/ProgramState.h"
 #include "ui/frame/ConfigDialogOpener.h"
@@ -48,7 +49,7 @@ CMainFrame::CMainFrame() : m_monitor(*this, m_dialogLink)
     // another session that manages it.
     ManagesAdapter = m_marker.Claim() ? 1 : 0;
     if (ManagesAdapter)
-        OpenAdapterAtStart();
+        OpenAdapterAtStart(DefaultSettingsInUse().DesiredSSID);
     else
         OpenUsableAdapter();
 }

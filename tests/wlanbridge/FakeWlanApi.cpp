@@ -141,6 +141,18 @@ DWORD CFakeWlanApi::GetProfile(const GUID&, const std::wstring& name, DWORD& fla
     return ERROR_NOT_FOUND;
 }
 
+DWORD CFakeWlanApi::DeleteProfile(const GUID&, const std::wstring&)
+{
+    Calls.push_back("DeleteProfile");
+    return ERROR_SUCCESS;
+}
+
+DWORD CFakeWlanApi::SetProfilePosition(const GUID&, const std::wstring&, DWORD)
+{
+    Calls.push_back("SetProfilePosition");
+    return ERROR_SUCCESS;
+}
+
 DWORD CFakeWlanApi::RegisterNotifications(IWlanEventSink* sink)
 {
     Calls.push_back(sink ? "RegisterNotifications" : "UnregisterNotifications");

@@ -58,6 +58,8 @@ public:
     DWORD SetProfileEapUserData(const GUID& iface, const std::wstring& profile, const std::wstring& userData) override;
     DWORD GetProfileList(const GUID& iface, std::vector<WlanProfileEntry>& profiles) override;
     DWORD GetProfile(const GUID& iface, const std::wstring& name, DWORD& flags, std::wstring& xml) override;
+    DWORD DeleteProfile(const GUID& iface, const std::wstring& name) override;
+    DWORD SetProfilePosition(const GUID& iface, const std::wstring& name, DWORD position) override;
     DWORD RegisterNotifications(IWlanEventSink* sink) override;
 
 private:

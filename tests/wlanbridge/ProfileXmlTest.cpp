@@ -62,42 +62,61 @@ TEST(ProfileSecurity, EachStagedModeAndTheNetworksBeaconChooseTheProfilesSecurit
     StagedSettings autoSwitch;
     autoSwitch.AuthMode = 2;
     const std::string hexKey(64, 'a');
+    constexpr auto Unknown = NetworkOffer::Unknown;
+    constexpr auto Rsn = NetworkOffer::Rsn;
+    constexpr auto None = SecurityRefusal::None;
     const struct {
         const char* Case;
         StagedSettings Staged;
-        bool Rsn;
+        NetworkOffer Offer;
         const char* Authentication;  // null: refused
         const char* Encryption;
         bool OneX;
         KeyKind Key;
         int KeyIndex;
+        SecurityRefusal Refusal;
     } rows[] = {
-        {"open", openAuthWepOff, true, "open", "none", false, KeyKind::None, -1},
-        {"shared without WEP is open", sharedAuthWepOff, false, "open", "none", false, KeyKind::None, -1},
-        {"WEP open, key 4", Wep(AuthOpen, 3), false, "open", "WEP", false, KeyKind::NetworkKey, 3},
-        {"WEP shared, key 1", Wep(AuthShared, 0), true, "shared", "WEP", false, KeyKind::NetworkKey, 0},
-        {"PSK where the beacon offers RSN", Psk("correct horse"), true, "WPA2PSK", "AES", false, KeyKind::PassPhrase, -1},
-        {"PSK where it does not", Psk("correct horse"), false, "WPAPSK", "TKIP", false, KeyKind::PassPhrase, -1},
-        {"PSK of 64 hex digits", Psk(hexKey), true, "WPA2PSK", "AES", false, KeyKind::NetworkKey, -1},
-        {"PSK of 63 hex digits", Psk(hexKey.substr(1)), true, "WPA2PSK", "AES", false, KeyKind::PassPhrase, -1},
-        {"EAP-TLS with RSN", Tls(), true, "WPA2", "AES", true, KeyKind::None, -1},
-        {"EAP-TLS without", Tls(), false, "WPA", "TKIP", true, KeyKind::None, -1},
-        {"PSK staged with the TLS method", pskWithTlsMethod, true, nullptr, nullptr, false, KeyKind::None, -1},
-        {"an authentication the program never sends", autoSwitch, true, nullptr, nullptr, false, KeyKind::None, -1},
+        {"open", openAuthWepOff, Rsn, "open", "none", false, KeyKind::None, -1, None},
+        {"shared without WEP is open", sharedAuthWepOff, Unknown, "open", "none", false, KeyKind::None, -1, None},
+        {"WEP open, key 4", Wep(AuthOpen, 3), NetworkOffer::NoWpa, "open", "WEP", false, KeyKind::NetworkKey, 3, None},
+        {"WEP shared, key 1", Wep(AuthShared, 0), Rsn, "shared", "WEP", false, KeyKind::NetworkKey, 0, None},
+        {"PSK where the beacon offers RSN", Psk("correct horse"), Rsn, "WPA2PSK", "AES", false, KeyKind::PassPhrase, -1,
+         None},
+        {"PSK where it offers both", Psk("correct horse"), NetworkOffer::WpaMixed, "WPA2PSK", "AES", false,
+         KeyKind::PassPhrase, -1, None},
+        {"PSK where it offers only WPA", Psk("correct horse"), NetworkOffer::WpaOnly, "WPAPSK", "TKIP", false,
+         KeyKind::PassPhrase, -1, None},
+        {"PSK for a network never heard", Psk("correct horse"), Unknown, "WPA2PSK", "AES", false, KeyKind::PassPhrase,
+         -1, None},
+        {"PSK where it offers only WPA3", Psk("correct horse"), NetworkOffer::Wpa3Only, nullptr, nullptr, false,
+         KeyKind::None, -1, SecurityRefusal::Wpa3Only},
+        {"PSK of 64 hex digits", Psk(hexKey), Rsn, "WPA2PSK", "AES", false, KeyKind::NetworkKey, -1, None},
+        {"PSK of 63 hex digits", Psk(hexKey.substr(1)), Rsn, "WPA2PSK", "AES", false, KeyKind::PassPhrase, -1, None},
+        {"PSK beyond printable ASCII", Psk("caf\xE9 au lait"), Rsn, nullptr, nullptr, false, KeyKind::None, -1,
+         SecurityRefusal::KeyText},
+        {"PSK with a tab", Psk("tab\there1"), Rsn, nullptr, nullptr, false, KeyKind::None, -1, SecurityRefusal::KeyText},
+        {"EAP-TLS with RSN", Tls(), Rsn, "WPA2", "AES", true, KeyKind::None, -1, None},
+        {"EAP-TLS never heard", Tls(), Unknown, "WPA2", "AES", true, KeyKind::None, -1, None},
+        {"EAP-TLS with WPA only", Tls(), NetworkOffer::WpaOnly, "WPA", "TKIP", true, KeyKind::None, -1, None},
+        {"PSK staged with the TLS method", pskWithTlsMethod, Rsn, nullptr, nullptr, false, KeyKind::None, -1,
+         SecurityRefusal::NotExpressible},
+        {"an authentication the program never sends", autoSwitch, Rsn, nullptr, nullptr, false, KeyKind::None, -1,
+         SecurityRefusal::NotExpressible},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Case);
-        const std::optional<ProfileSecurity> s = ProfileSecurityFor(row.Staged, row.Rsn);
-        ASSERT_EQ(row.Authentication != nullptr, s.has_value());
-        if (!s)
+        const SecurityChoice choice = ProfileSecurityFor(row.Staged, row.Offer);
+        ASSERT_EQ(row.Refusal, choice.Refusal);
+        if (!row.Authentication)
             continue;
-        EXPECT_STREQ(row.Authentication, s->Authentication);
-        EXPECT_STREQ(row.Encryption, s->Encryption);
-        EXPECT_EQ(row.OneX, s->OneX);
-        EXPECT_EQ(row.Key, s->Key);
-        EXPECT_EQ(row.KeyIndex, s->KeyIndex);
+        const ProfileSecurity& s = choice.Security;
+        EXPECT_STREQ(row.Authentication, s.Authentication);
+        EXPECT_STREQ(row.Encryption, s.Encryption);
+        EXPECT_EQ(row.OneX, s.OneX);
+        EXPECT_EQ(row.Key, s.Key);
+        EXPECT_EQ(row.KeyIndex, s.KeyIndex);
     }
-    EXPECT_EQ("3132333435363738393A3B3C3D", ProfileSecurityFor(Wep(AuthOpen, 3), false)->KeyMaterial);
+    EXPECT_EQ("3132333435363738393A3B3C3D", ProfileSecurityFor(Wep(AuthOpen, 3), Unknown).Security.KeyMaterial);
 }
 
 TEST(ProfileXml, EachModeWritesTheSchemasElementsInOrder)
@@ -109,13 +128,14 @@ TEST(ProfileXml, EachModeWritesTheSchemasElementsInOrder)
         bool AdHoc;
         bool Hidden;
         StagedSettings Staged;
-        bool Rsn;
+        NetworkOffer Offer;
     } rows[] = {
-        {"open.xml", "Wireless", "Wireless", false, false, StagedSettings{}, false},
-        {"adhoc-wep-shared.xml", "Lab", "Lab", true, false, Wep(AuthShared, 0), false},
-        {"wpa-psk-tkip.xml", "Old Router", "Old Router", false, false, Psk("correct horse"), false},
-        {"wpa2-psk-escaped.xml", "Tom & Jerry's", "Tom & Jerry's\n", false, true, Psk("a<b&c\"d>"), true},
-        {"wpa2-eap-tls.xml", "Skylook Corp", "Corp", false, false, Tls(), true},
+        {"open.xml", "Wireless", "Wireless", false, false, StagedSettings{}, NetworkOffer::NoWpa},
+        // An ad-hoc network no list named: an IBSS profile never says nonBroadcast.
+        {"adhoc-wep-shared.xml", "Lab", "Lab", true, true, Wep(AuthShared, 0), NetworkOffer::Unknown},
+        {"wpa-psk-tkip.xml", "Old Router", "Old Router", false, false, Psk("correct horse"), NetworkOffer::WpaOnly},
+        {"wpa2-psk-escaped.xml", "Tom & Jerry's", "Tom & Jerry's\n", false, true, Psk("a<b&c\"d>"), NetworkOffer::Rsn},
+        {"wpa2-eap-tls.xml", "Skylook Corp", "Corp", false, false, Tls(), NetworkOffer::Rsn},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.File);
@@ -124,7 +144,7 @@ TEST(ProfileXml, EachModeWritesTheSchemasElementsInOrder)
         profile.Ssid = row.Ssid;
         profile.AdHoc = row.AdHoc;
         profile.Hidden = row.Hidden;
-        profile.Security = *ProfileSecurityFor(row.Staged, row.Rsn);
+        profile.Security = ProfileSecurityFor(row.Staged, row.Offer).Security;
         const std::string expected = Expected(row.File);
         ASSERT_FALSE(expected.empty());
         EXPECT_EQ(expected, ProfileXml(profile));

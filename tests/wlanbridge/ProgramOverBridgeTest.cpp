@@ -25,8 +25,12 @@ std::string LastProfile(const CFakeWlanApi& api)
     return std::string(xml.begin(), xml.end());
 }
 
+// The bridge's clock: each status query is the next second's tick.
+ULONGLONG Now = 0;
+
 AdapterStatus Status()
 {
+    Now += 1000;
     AdapterStatus status;
     std::memset(&status, 0, sizeof status);
     QueryAdapterStatus(status);
@@ -37,6 +41,7 @@ class ProgramOverBridge : public ::testing::Test {
 protected:
     ProgramOverBridge()
     {
+        SetBridgeClock([] { return Now; });
         SetWlanApiFactory([this]() -> std::unique_ptr<IWlanApi> {
             auto api = std::make_unique<CFakeWlanApi>();
             ScriptTwoCardsAndTwoNetworks(*api);
@@ -49,6 +54,7 @@ protected:
     {
         Vexa5200CloseAdapter(&AdapterHandle);
         SetWlanApiFactory([] { return CreateSystemWlanApi(); });
+        SetBridgeClock(nullptr);
     }
 
     CFakeWlanApi* fake = nullptr;
@@ -99,6 +105,14 @@ TEST_F(ProgramOverBridge, TheStatusFollowsTheJoinAndSaysWhenLocationAccessIsOff)
     EXPECT_STREQ("54 ", status.TxRate);
     EXPECT_GE(status.SignalStrength, 100);  // -55 dBm from the BSS entry is full scale
     EXPECT_FALSE(status.LocationDenied);
+
+    // Windows counts each connection query and list read as a use of the location: an idle
+    // link asks for the connection once a tick and reads no list.
+    fake->Calls.clear();
+    for (int tick = 0; tick < 3; ++tick)
+        EXPECT_EQ(LinkAssociated, Status().LinkState);
+    EXPECT_EQ(3, fake->CountOf("QueryInterface current_connection"));
+    EXPECT_EQ(0, fake->CountOf("GetNetworkBssList"));
 
     fake->Queries[wlan_intf_opcode_current_connection] = {ERROR_ACCESS_DENIED, {}};
     status = Status();

@@ -64,7 +64,7 @@ TEST(ScanRecords, EachKindOfNetworkReadsAsTheProgramExpects)
         {Network("Wpa2", true, RsnElement()), "Wpa2", 1, NetworkSecurity::Wpa, 1, 6},
         {hidden, "", 1, NetworkSecurity::Wpa, 1, 6},
         {adHoc, "Party", 0, NetworkSecurity::Open, 0, 14},
-        {fiveGhz, "Attic", 1, NetworkSecurity::Wpa, 1, 0},
+        {fiveGhz, "Attic", 1, NetworkSecurity::Wpa, 1, 36},
     };
     std::vector<BssEntry> entries;
     for (const auto& row : rows)

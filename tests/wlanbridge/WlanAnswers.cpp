@@ -5,8 +5,21 @@
 
 Bytes RsnElement()
 {
-    // Version 1, CCMP group and pairwise, PSK.
-    return {48, 20, 1, 0, 0x00, 0x0F, 0xAC, 4, 1, 0, 0x00, 0x0F, 0xAC, 4, 1, 0, 0x00, 0x0F, 0xAC, 2, 0, 0};
+    return RsnElementOffering({2});
+}
+
+Bytes RsnElementOffering(const std::vector<unsigned char>& akmTypes)
+{
+    // Version 1, CCMP group and pairwise, then the key managements, then the capabilities.
+    Bytes body = {1, 0, 0x00, 0x0F, 0xAC, 4, 1, 0, 0x00, 0x0F, 0xAC, 4};
+    body.push_back(static_cast<unsigned char>(akmTypes.size()));
+    body.push_back(0);
+    for (unsigned char type : akmTypes)
+        body.insert(body.end(), {0x00, 0x0F, 0xAC, type});
+    body.insert(body.end(), {0, 0});
+    Bytes element = {48, static_cast<unsigned char>(body.size())};
+    element.insert(element.end(), body.begin(), body.end());
+    return element;
 }
 
 Bytes WpaElement()

@@ -11,7 +11,8 @@
 using Bytes = std::vector<unsigned char>;
 
 // Information elements.
-Bytes RsnElement();
+Bytes RsnElement();  // PSK
+Bytes RsnElementOffering(const std::vector<unsigned char>& akmTypes);  // 802.11 AKM suite types
 Bytes WpaElement();
 Bytes ElementOf(unsigned char id, size_t bodySize);
 

@@ -22,6 +22,11 @@ typedef void* VEXA5200_HANDLE;
 // can allow it under Settings > Privacy & security > Location.
 #define VEXA5200_ERROR_LOCATION_DENIED 5
 
+// The result of a join the library cannot set up while the system's own settings can (a
+// network that offers only WPA3, for a library over the system's wireless service); the
+// SSID query answers it too until the next join, so that the status can tell the user.
+#define VEXA5200_ERROR_NEEDS_WINDOWS_SETTINGS 6
+
 #ifdef __cplusplus
 extern "C" {
 #endif

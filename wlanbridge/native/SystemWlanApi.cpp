@@ -25,6 +25,8 @@ struct WlanFunctions {
     decltype(&::WlanSetProfileEapXmlUserData) SetProfileEapXmlUserData = nullptr;
     decltype(&::WlanGetProfileList) GetProfileList = nullptr;
     decltype(&::WlanGetProfile) GetProfile = nullptr;
+    decltype(&::WlanDeleteProfile) DeleteProfile = nullptr;
+    decltype(&::WlanSetProfilePosition) SetProfilePosition = nullptr;
     decltype(&::WlanRegisterNotification) RegisterNotification = nullptr;
 
     WlanFunctions()
@@ -44,6 +46,8 @@ struct WlanFunctions {
         library.Find(SetProfileEapXmlUserData, "WlanSetProfileEapXmlUserData");
         library.Find(GetProfileList, "WlanGetProfileList");
         library.Find(GetProfile, "WlanGetProfile");
+        library.Find(DeleteProfile, "WlanDeleteProfile");
+        library.Find(SetProfilePosition, "WlanSetProfilePosition");
         library.Find(RegisterNotification, "WlanRegisterNotification");
     }
 };
@@ -245,15 +249,28 @@ public:
         return result;
     }
 
+    DWORD DeleteProfile(const GUID& iface, const std::wstring& name) override
+    {
+        if (DWORD refused = Usable(Functions().DeleteProfile))
+            return refused;
+        return Functions().DeleteProfile(m_handle, &iface, name.c_str(), nullptr);
+    }
+
+    DWORD SetProfilePosition(const GUID& iface, const std::wstring& name, DWORD position) override
+    {
+        if (DWORD refused = Usable(Functions().SetProfilePosition))
+            return refused;
+        return Functions().SetProfilePosition(m_handle, &iface, name.c_str(), position, nullptr);
+    }
+
     DWORD RegisterNotifications(IWlanEventSink* sink) override
     {
         if (DWORD refused = Usable(Functions().RegisterNotification))
             return refused;
         if (sink)
             m_sink.store(sink);
-        const DWORD sources = sink ? (WLAN_NOTIFICATION_SOURCE_ACM | WLAN_NOTIFICATION_SOURCE_MSM)
-                                   : WLAN_NOTIFICATION_SOURCE_NONE;
-        const DWORD result = Functions().RegisterNotification(m_handle, sources, TRUE, sink ? &Deliver : nullptr,
+        const DWORD sources = sink ? WLAN_NOTIFICATION_SOURCE_ACM : WLAN_NOTIFICATION_SOURCE_NONE;
+        const DWORD result = Functions().RegisterNotification(m_handle, sources, FALSE, sink ? &Deliver : nullptr,
                                                               this, nullptr, nullptr);
         if (!sink || result != ERROR_SUCCESS)
             m_sink.store(nullptr);

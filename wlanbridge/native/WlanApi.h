@@ -82,9 +82,15 @@ public:
     virtual DWORD GetProfileList(const GUID& iface, std::vector<WlanProfileEntry>& profiles) = 0;
     // flags: in, WlanProfileGetPlaintextKey or 0; out, the profile's WLAN_PROFILE_* flags.
     virtual DWORD GetProfile(const GUID& iface, const std::wstring& name, DWORD& flags, std::wstring& xml) = 0;
+    virtual DWORD DeleteProfile(const GUID& iface, const std::wstring& name) = 0;
+    // Moves a stored profile to position (0 is the top) in the list Windows joins from.
+    virtual DWORD SetProfilePosition(const GUID& iface, const std::wstring& name, DWORD position) = 0;
 
-    // Delivers the ACM and MSM notifications of every interface to sink until Close, or
-    // until called again with a null sink.
+    // Delivers the ACM notifications of every interface to sink until Close, or until called
+    // again with a null sink. Only ACM: Windows 11 refuses the MSM source to a desktop program
+    // without location access ("Wi-Fi access and location"), and nothing here needs it. Every
+    // notification is delivered, repeats included: with bIgnoreDuplicate the second scan's
+    // scan_complete, identical to the first's, would never come (WlanRegisterNotification).
     virtual DWORD RegisterNotifications(IWlanEventSink* sink) = 0;
 };
 

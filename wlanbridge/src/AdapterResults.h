@@ -7,10 +7,19 @@
 constexpr int Ok = 0;
 constexpr int Failed = 1;
 constexpr int LocationDenied = VEXA5200_ERROR_LOCATION_DENIED;
+constexpr int NeedsWindowsSettings = VEXA5200_ERROR_NEEDS_WINDOWS_SETTINGS;
 
-// Windows refuses the network's details (connection, scan, BSS list) with access denied to a
-// desktop program that has no location access.
+// A call that acts (a profile stored, a connect, a disconnect, the radio set): access denied
+// there is a plain permission refusal (Native Wifi API permissions), not the location's.
 inline int ResultOf(DWORD error)
+{
+    return error == ERROR_SUCCESS ? Ok : Failed;
+}
+
+// The calls Windows counts as location use (the scan, the BSS list, the current connection)
+// answer access denied to a desktop program without location access (Wi-Fi access and
+// location).
+inline int LocationResultOf(DWORD error)
 {
     if (error == ERROR_SUCCESS)
         return Ok;

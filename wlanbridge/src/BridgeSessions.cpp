@@ -37,6 +37,12 @@ WlanApiFactory& Factory()
     return factory;
 }
 
+CWlanAdapter::Clock& SessionClock()
+{
+    static CWlanAdapter::Clock clock;
+    return clock;
+}
+
 std::mutex& TlsLock()
 {
     static std::mutex lock;
@@ -66,6 +72,12 @@ void SetWlanApiFactory(WlanApiFactory factory)
     Factory() = std::move(factory);
 }
 
+void SetBridgeClock(CWlanAdapter::Clock clock)
+{
+    std::lock_guard<std::recursive_mutex> hold(SessionsLock());
+    SessionClock() = std::move(clock);
+}
+
 void* OpenSession()
 {
     std::lock_guard<std::recursive_mutex> hold(SessionsLock());
@@ -73,7 +85,8 @@ void* OpenSession()
     session->Api = Factory()();
     if (!session->Api)
         return nullptr;
-    session->Adapter = std::make_unique<CWlanAdapter>(*session->Api);
+    session->Adapter = SessionClock() ? std::make_unique<CWlanAdapter>(*session->Api, SessionClock())
+                                      : std::make_unique<CWlanAdapter>(*session->Api);
     GUID preferred{};
     const bool hasPreferred = PreferredInterface(preferred);
     if (session->Adapter->Open(hasPreferred ? &preferred : nullptr) != 0)

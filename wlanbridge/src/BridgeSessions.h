@@ -21,6 +21,8 @@ using WlanApiFactory = std::function<std::unique_ptr<IWlanApi>()>;
 
 // The binding each new session gets: the system's wlanapi.dll unless a test set another.
 void SetWlanApiFactory(WlanApiFactory factory);
+// The clock each new session reads: the system's unless a test set another (null for it).
+void SetBridgeClock(CWlanAdapter::Clock clock);
 
 // Null when no interface could be opened.
 void* OpenSession();

@@ -6,7 +6,6 @@
 namespace {
 
 constexpr size_t ListHeaderSize = offsetof(WLAN_BSS_LIST, wlanBssEntries);
-constexpr unsigned char RsnElement = 48;
 
 }  // namespace
 
@@ -51,9 +50,4 @@ const unsigned char* FindElement(const unsigned char* elements, size_t size, uns
         offset += 2 + length;
     }
     return nullptr;
-}
-
-bool OffersRsn(const BssEntryView& entry)
-{
-    return FindElement(entry.Elements, entry.ElementsSize, RsnElement) != nullptr;
 }

@@ -23,7 +23,4 @@ std::vector<BssEntryView> ReadBssList(const std::vector<unsigned char>& list);
 const unsigned char* FindElement(const unsigned char* elements, size_t size, unsigned char id,
                                  const unsigned char (*ouiAndType)[4] = nullptr);
 
-// True when the network's beacon offers RSN (WPA2).
-bool OffersRsn(const BssEntryView& entry);
-
 #endif

@@ -35,6 +35,7 @@ void ApplyEvent(LinkSnapshot& link, const GUID& iface, const WlanEvent& event)
 {
     if (event.Source != WLAN_NOTIFICATION_SOURCE_ACM || !IsEqualGUID(event.Interface, iface))
         return;
+    ++link.Generation;
     switch (event.Code) {
     case wlan_notification_acm_connection_start:
         link.Phase = LinkPhase::Connecting;
@@ -44,7 +45,8 @@ void ApplyEvent(LinkSnapshot& link, const GUID& iface, const WlanEvent& event)
         link.Phase = NotifiedReason(event.Data) == 0 ? LinkPhase::Connected : LinkPhase::Failed;
         break;
     case wlan_notification_acm_connection_attempt_fail:
-        link.Phase = LinkPhase::Failed;
+        // Zero or more of these come before connection_complete, which alone tells the
+        // outcome (WLAN_NOTIFICATION_ACM): Windows tries the network's other access points.
         break;
     case wlan_notification_acm_disconnected:
         link.Phase = LinkPhase::Idle;
@@ -62,6 +64,11 @@ void ApplyEvent(LinkSnapshot& link, const GUID& iface, const WlanEvent& event)
     default:
         break;
     }
+}
+
+bool ScanInProgress(const LinkSnapshot& link, ULONGLONG now)
+{
+    return link.ScanRunning && now < link.ScanDeadline;
 }
 
 LinkPhase PhaseOfInterfaceState(DWORD state)

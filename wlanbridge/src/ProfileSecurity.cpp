@@ -17,33 +17,59 @@ bool AllHex(const std::string& text)
     return true;
 }
 
+// The keyMaterial element takes ASCII 32-126 only (WLAN profile schema, keyMaterial
+// (sharedKey) element); other bytes would reach Windows as some code page's guess.
+bool PrintableAscii(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 32 && c <= 126; });
+}
+
+bool TakesWpa2(NetworkOffer offer)
+{
+    return offer != NetworkOffer::WpaOnly;
+}
+
+SecurityChoice Refused(SecurityRefusal why)
+{
+    SecurityChoice choice;
+    choice.Refusal = why;
+    return choice;
+}
+
 }  // namespace
 
-std::optional<ProfileSecurity> ProfileSecurityFor(const StagedSettings& staged, bool networkOffersRsn)
+SecurityChoice ProfileSecurityFor(const StagedSettings& staged, NetworkOffer offer)
 {
-    ProfileSecurity s;
+    SecurityChoice choice;
+    ProfileSecurity& s = choice.Security;
     switch (staged.AuthMode) {
     case AuthWpaPsk:
         if (staged.WpaMethod != WpaMethodPassphrase)
-            return std::nullopt;
-        s.Authentication = networkOffersRsn ? "WPA2PSK" : "WPAPSK";
-        s.Encryption = networkOffersRsn ? "AES" : "TKIP";
+            return Refused(SecurityRefusal::NotExpressible);
+        if (offer == NetworkOffer::Wpa3Only)
+            return Refused(SecurityRefusal::Wpa3Only);
+        if (!PrintableAscii(staged.WpaKey))
+            return Refused(SecurityRefusal::KeyText);
+        s.Authentication = TakesWpa2(offer) ? "WPA2PSK" : "WPAPSK";
+        s.Encryption = TakesWpa2(offer) ? "AES" : "TKIP";
         // Sixty-four hex digits are the key itself; anything shorter is a passphrase.
         s.Key = staged.WpaKey.size() == HexPskDigits && AllHex(staged.WpaKey) ? KeyKind::NetworkKey
                                                                                : KeyKind::PassPhrase;
         s.KeyMaterial = staged.WpaKey;
-        return s;
+        return choice;
     case AuthWpa:
         if (staged.WpaMethod != WpaMethodTls)
-            return std::nullopt;
-        s.Authentication = networkOffersRsn ? "WPA2" : "WPA";
-        s.Encryption = networkOffersRsn ? "AES" : "TKIP";
+            return Refused(SecurityRefusal::NotExpressible);
+        if (offer == NetworkOffer::Wpa3Only)
+            return Refused(SecurityRefusal::Wpa3Only);
+        s.Authentication = TakesWpa2(offer) ? "WPA2" : "WPA";
+        s.Encryption = TakesWpa2(offer) ? "AES" : "TKIP";
         s.OneX = true;
-        return s;
+        return choice;
     case AuthOpen:
     case AuthShared: {
         if (staged.WepStatus != WepEnabled)
-            return s;  // shared authentication needs WEP; without it the network is open
+            return choice;  // shared authentication needs WEP; without it the network is open
         const int index = staged.TransmitKey >= 0 && staged.TransmitKey < 4 ? staged.TransmitKey : 0;
         const StagedWepKey& key = staged.WepKeys[index];
         s.Authentication = staged.AuthMode == AuthShared ? "shared" : "open";
@@ -51,9 +77,9 @@ std::optional<ProfileSecurity> ProfileSecurityFor(const StagedSettings& staged, 
         s.Key = KeyKind::NetworkKey;
         s.KeyMaterial = BytesToHexText(key.Bytes, std::min<size_t>(key.Length, sizeof key.Bytes));
         s.KeyIndex = index;
-        return s;
+        return choice;
     }
     default:
-        return std::nullopt;
+        return Refused(SecurityRefusal::NotExpressible);
     }
 }

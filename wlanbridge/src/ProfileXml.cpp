@@ -59,9 +59,11 @@ std::string ProfileXml(const ProfileDescription& profile)
     x += "\t<name>" + name + "</name>\n";
     x += "\t<SSIDConfig>\n\t\t<SSID>\n";
     x += "\t\t\t<hex>" + ssidHex + "</hex>\n";
-    x += "\t\t\t<name>" + XmlEscaped(Utf8FromAnsi(profile.Ssid)) + "</name>\n";
+    x += "\t\t\t<name>" + XmlEscaped(SsidText(profile.Ssid)) + "</name>\n";
     x += "\t\t</SSID>\n";
-    if (profile.Hidden)
+    // An IBSS profile must not say nonBroadcast (nonBroadcast (SSIDConfig) element): Windows
+    // refuses the whole profile.
+    if (profile.Hidden && !profile.AdHoc)
         x += "\t\t<nonBroadcast>true</nonBroadcast>\n";
     x += "\t</SSIDConfig>\n";
     x += std::string("\t<connectionType>") + (profile.AdHoc ? "IBSS" : "ESS") + "</connectionType>\n";

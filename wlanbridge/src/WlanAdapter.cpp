@@ -14,6 +14,13 @@ namespace {
 // (the driver itself keeps to its country's channels).
 constexpr unsigned long RegionAllowingChannels1To13 = 0x30;
 
+// How long one answer of the current connection serves: under the tick's second, so that each
+// tick reads the link once.
+constexpr ULONGLONG ConnectionReadMs = 900;
+
+// The highest channel number of any band (6 GHz numbers reach 233).
+constexpr unsigned long HighestChannelNumber = 233;
+
 template <class T>
 std::vector<unsigned char> Bytes(const T& value)
 {
@@ -23,7 +30,7 @@ std::vector<unsigned char> Bytes(const T& value)
 
 }  // namespace
 
-CWlanAdapter::CWlanAdapter(IWlanApi& api) : m_api(api) {}
+CWlanAdapter::CWlanAdapter(IWlanApi& api, Clock clock) : m_api(api), m_clock(std::move(clock)) {}
 
 CWlanAdapter::~CWlanAdapter()
 {
@@ -60,8 +67,11 @@ int CWlanAdapter::Open(const GUID* preferred)
 
 void CWlanAdapter::OnWlanEvent(const WlanEvent& event)
 {
-    std::lock_guard<std::mutex> hold(m_lock);
-    ApplyEvent(m_link, m_iface, event);
+    {
+        std::lock_guard<std::mutex> hold(m_lock);
+        ApplyEvent(m_link, m_iface, event);
+    }
+    m_linkChanged.notify_all();
 }
 
 LinkSnapshot CWlanAdapter::Snapshot()
@@ -79,6 +89,9 @@ LinkSnapshot CWlanAdapter::Snapshot()
                 }
         std::lock_guard<std::mutex> hold(m_lock);
         polled.TargetSsid = m_link.TargetSsid;
+        polled.ScanRunning = m_link.ScanRunning;
+        polled.ScanDeadline = m_link.ScanDeadline;
+        polled.Generation = m_link.Generation + (polled.Phase != m_link.Phase ? 1 : 0);
         m_link = polled;
     }
     std::lock_guard<std::mutex> hold(m_lock);
@@ -92,32 +105,53 @@ bool CWlanAdapter::Present()
 
 DWORD CWlanAdapter::Connection(ConnectionFacts& facts)
 {
+    const ULONGLONG now = m_clock();
+    const unsigned generation = Snapshot().Generation;
+    if (m_connection.Valid && m_connection.Generation == generation && now - m_connection.At < ConnectionReadMs) {
+        facts = m_connection.Facts;
+        return m_connection.Result;
+    }
     std::vector<unsigned char> attributes;
     const DWORD result = m_api.QueryInterface(m_iface, wlan_intf_opcode_current_connection, attributes);
     facts = ReadConnection(attributes);
+    m_connection = {true, result, facts, now, generation};
     return result;
 }
 
-const std::vector<unsigned char>& CWlanAdapter::ScanAnswer(DWORD& result)
+DWORD CWlanAdapter::ReadBssList(std::vector<unsigned char>& list)
 {
-    result = ERROR_SUCCESS;
-    // While a scan runs the list is the one before it, as a card answers.
-    if (!Snapshot().ScanRunning) {
-        std::vector<unsigned char> fresh;
-        result = m_api.GetNetworkBssList(m_iface, fresh);
-        if (result == ERROR_SUCCESS)
-            m_scanList.swap(fresh);
+    const DWORD result = m_api.GetNetworkBssList(m_iface, list);
+    if (result == ERROR_SUCCESS) {
+        m_heard.Remember(::ReadBssList(list));
+        m_newestList = list;
     }
-    return m_scanList;
+    return result;
 }
 
-std::vector<unsigned char> CWlanAdapter::CurrentBssList()
+void CWlanAdapter::WaitForScanEnd()
 {
-    // Windows keeps its list while it scans; a join or the link reads it as it is now.
-    std::vector<unsigned char> list;
-    if (m_api.GetNetworkBssList(m_iface, list) != ERROR_SUCCESS)
-        return m_scanList;
-    return list;
+    std::unique_lock<std::mutex> hold(m_lock);
+    // Short waits, so that the clock (which a test may hand in) decides the timeout.
+    while (ScanInProgress(m_link, m_clock()))
+        m_linkChanged.wait_for(hold, std::chrono::milliseconds(50));
+}
+
+DWORD CWlanAdapter::ScanAnswer()
+{
+    if (ScanInProgress(Snapshot(), m_clock())) {
+        // The list may be flushed until the scan completes (WlanScan): a caller who had a
+        // list keeps it meanwhile, as a card answers; a first caller waits for the new one.
+        if (m_scanAnswered)
+            return ERROR_SUCCESS;
+        WaitForScanEnd();
+    }
+    std::vector<unsigned char> fresh;
+    const DWORD result = ReadBssList(fresh);
+    if (result == ERROR_SUCCESS) {
+        m_scanList.swap(fresh);
+        m_scanAnswered = true;
+    }
+    return result;
 }
 
 int CWlanAdapter::Disassociate()
@@ -128,6 +162,7 @@ int CWlanAdapter::Disassociate()
     if (result == ERROR_SUCCESS) {
         std::lock_guard<std::mutex> hold(m_lock);
         m_link.Phase = LinkPhase::Idle;
+        ++m_link.Generation;
     }
     return ResultOf(result);
 }
@@ -137,13 +172,18 @@ int CWlanAdapter::Scan()
     unsigned long on = 0;
     if (!Present() || RadioOn(on) != Ok || !on)
         return Failed;
+    // The list as it stands before the scan may flush it: a join that follows at once decides
+    // the network's security from it.
+    std::vector<unsigned char> before;
+    ReadBssList(before);
     const DWORD result = m_api.Scan(m_iface);
     if (result == ERROR_SUCCESS && m_notified) {
-        // Only a notification ends it; without them the list is read whenever asked.
+        // A notification ends it, or the time a scan takes at most: one may never come.
         std::lock_guard<std::mutex> hold(m_lock);
         m_link.ScanRunning = true;
+        m_link.ScanDeadline = m_clock() + ScanTimeoutMs;
     }
-    return ResultOf(result);
+    return LocationResultOf(result);
 }
 
 bool CWlanAdapter::Associated()
@@ -162,8 +202,10 @@ bool CWlanAdapter::ConnectionHolds()
     if ((result == ERROR_SUCCESS && link.Connected) || (result != ERROR_SUCCESS && result != ERROR_INVALID_STATE))
         return true;
     std::lock_guard<std::mutex> hold(m_lock);
-    if (m_link.Phase == LinkPhase::Connected)
+    if (m_link.Phase == LinkPhase::Connected) {
         m_link.Phase = LinkPhase::Idle;
+        ++m_link.Generation;
+    }
     return false;
 }
 
@@ -196,15 +238,28 @@ int CWlanAdapter::NetworkMode(unsigned long& mode)
     return Ok;
 }
 
+unsigned long CWlanAdapter::LinkFrequency(const ConnectionFacts& link)
+{
+    unsigned long frequency = ::LinkFrequency(link, ::ReadBssList(m_newestList));
+    const std::string bssid(reinterpret_cast<const char*>(link.Bssid), sizeof link.Bssid);
+    // The list is read for the link once per access point it moves to, not every second:
+    // Windows counts each read as a use of the location.
+    if (frequency == 0 && m_frequencyTriedFor != bssid) {
+        m_frequencyTriedFor = bssid;
+        std::vector<unsigned char> list;
+        if (ReadBssList(list) == ERROR_SUCCESS)
+            frequency = ::LinkFrequency(link, ::ReadBssList(list));
+    }
+    return frequency;
+}
+
 int CWlanAdapter::Channel(unsigned long& channel)
 {
     channel = m_staged.Channel;
     ConnectionFacts link;
     if (!Associated() || Connection(link) != ERROR_SUCCESS || !link.Connected)
         return Ok;
-    const std::vector<unsigned char> bss = CurrentBssList();
-    const unsigned long frequency = LinkFrequency(link, ReadBssList(bss));
-    if (frequency != 0) {
+    if (const unsigned long frequency = LinkFrequency(link)) {
         channel = ChannelFromFrequency(frequency);
         return Ok;
     }
@@ -213,7 +268,7 @@ int CWlanAdapter::Channel(unsigned long& channel)
     if (m_api.QueryInterface(m_iface, wlan_intf_opcode_channel_number, answer) == ERROR_SUCCESS &&
         answer.size() >= sizeof number) {
         std::memcpy(&number, answer.data(), sizeof number);
-        channel = number <= HighestChannel ? number : 0;
+        channel = number <= HighestChannelNumber ? number : 0;
     }
     return Ok;
 }
@@ -224,7 +279,7 @@ int CWlanAdapter::ConnectedLink(ConnectionFacts& link)
         return Failed;
     const DWORD result = Connection(link);
     if (result != ERROR_SUCCESS)
-        return ResultOf(result);
+        return LocationResultOf(result);
     return link.Connected ? Ok : Failed;
 }
 
@@ -244,12 +299,10 @@ int CWlanAdapter::Rssi(long& dbm)
         return result;
     std::optional<std::vector<unsigned char>> own;
     std::vector<unsigned char> answer;
-    std::vector<unsigned char> bss;
     if (m_api.QueryInterface(m_iface, wlan_intf_opcode_rssi, answer) == ERROR_SUCCESS && answer.size() >= sizeof(LONG))
         own = answer;
-    else
-        bss = CurrentBssList();
-    dbm = LinkRssi(own, link, ReadBssList(bss));
+    // The newest list already read, not a new one: the link's level is asked every second.
+    dbm = LinkRssi(own, link, ::ReadBssList(m_newestList));
     return Ok;
 }
 
@@ -298,11 +351,11 @@ int CWlanAdapter::Ssid(std::string& ssid)
     if (link.Phase == LinkPhase::Connecting)
         ssid = link.TargetSsid;
     if (link.Phase != LinkPhase::Connected)
-        return Ok;
+        return m_needsWindowsSettings && link.Phase != LinkPhase::Connecting ? NeedsWindowsSettings : Ok;
     ConnectionFacts facts;
     const DWORD result = Connection(facts);
     if (result != ERROR_SUCCESS)
-        return ResultOf(result);
+        return LocationResultOf(result);
     ssid = facts.Ssid.substr(0, facts.Ssid.find('\0'));
     return Ok;
 }
@@ -319,11 +372,10 @@ int CWlanAdapter::ScanList(void* list, unsigned long size)
 {
     if (!Present() || !list)
         return Failed;
-    DWORD result = ERROR_SUCCESS;
-    const std::vector<unsigned char>& bss = ScanAnswer(result);
+    const DWORD result = ScanAnswer();
     if (result != ERROR_SUCCESS)
-        return ResultOf(result);
-    return WriteScanRecords(bss, list, size) ? Ok : Failed;
+        return LocationResultOf(result);
+    return WriteScanRecords(m_scanList, list, size) ? Ok : Failed;
 }
 
 int CWlanAdapter::Bssid(unsigned char (&bssid)[6])

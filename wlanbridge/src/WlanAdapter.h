@@ -6,9 +6,13 @@
 
 #include "LinkEvents.h"
 #include "LinkFacts.h"
+#include "NetworkOffer.h"
 #include "StagedSettings.h"
 #include "WlanApi.h"
 
+#include <condition_variable>
+#include <functional>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -17,12 +21,16 @@
 
 class CWlanAdapter final : private IWlanEventSink {
 public:
-    explicit CWlanAdapter(IWlanApi& api);
+    // Milliseconds since some start; tests hand in a clock of their own.
+    using Clock = std::function<ULONGLONG()>;
+
+    explicit CWlanAdapter(IWlanApi& api, Clock clock = &GetTickCount64);
     ~CWlanAdapter();
     CWlanAdapter(const CWlanAdapter&) = delete;
     CWlanAdapter& operator=(const CWlanAdapter&) = delete;
 
-    // The results below are the library's: 0 done, 1 failed, VEXA5200_ERROR_LOCATION_DENIED.
+    // The results below are the library's: 0 done, 1 failed, VEXA5200_ERROR_LOCATION_DENIED,
+    // and for SetSsid VEXA5200_ERROR_NEEDS_WINDOWS_SETTINGS.
 
     // The interface with the preferred GUID when it is listed, else the first; fails when
     // there is none, and then makes no other call.
@@ -70,32 +78,53 @@ private:
 
     LinkSnapshot Snapshot();
     bool Present();
-    // The current connection's attributes; the service's error when it refused them.
+    // The current connection's attributes; the service's error when it refused them. Windows
+    // counts each query as a use of the location, so one answer serves every query of the
+    // same second, until a notification changes the link.
     DWORD Connection(ConnectionFacts& facts);
     // The connection of a link that is up: Ok, the service's refusal, or Failed when down.
     int ConnectedLink(ConnectionFacts& link);
-    // The list QueryScanList answers: the one before a scan while the scan runs.
-    const std::vector<unsigned char>& ScanAnswer(DWORD& result);
-    // The service's list as it is now, for a join or the link (the scan answer when refused).
-    std::vector<unsigned char> CurrentBssList();
-    struct NetworkSeen {
-        bool Listed = false;  // in the service's BSS list (else it may hide its name)
-        bool Rsn = false;     // a listed BSS of that name offers RSN
-    };
-    NetworkSeen Seen(const std::string& ssid);
+    // Reads the service's BSS list, and remembers what it says of each network.
+    DWORD ReadBssList(std::vector<unsigned char>& list);
+    // The list QueryScanList answers: while a scan runs, the one answered before it, or when
+    // none was, the one after it (waiting for the scan's end).
+    DWORD ScanAnswer();
+    void WaitForScanEnd();
+    // The centre frequency of the connected BSS in kHz, 0 when no list read says it.
+    unsigned long LinkFrequency(const ConnectionFacts& link);
     DWORD ConnectStaged(const std::string& ssid, const TlsIdentity& tls);
+    DWORD StoreEapProfile(const std::wstring& name, const std::wstring& xml, const TlsIdentity& tls);
+    // Removes the EAP-TLS profile stored for an earlier join, once no join uses it.
+    void ForgetEapProfile();
 
     IWlanApi& m_api;
+    Clock m_clock;
     GUID m_iface{};
     std::string m_description;
     std::string m_registryPath;
     bool m_notified = false;
 
     std::mutex m_lock;  // guards m_link, which the notification thread writes
+    std::condition_variable m_linkChanged;
     LinkSnapshot m_link;
 
+    struct ConnectionRead {
+        bool Valid = false;
+        DWORD Result = ERROR_SUCCESS;
+        ConnectionFacts Facts;
+        ULONGLONG At = 0;
+        unsigned Generation = 0;
+    } m_connection;
+
     StagedSettings m_staged;
-    std::vector<unsigned char> m_scanList;
+    std::vector<unsigned char> m_scanList;  // the list last answered to QueryScanList
+    bool m_scanAnswered = false;
+    std::vector<unsigned char> m_newestList;  // the newest list read for any purpose
+    CHeardNetworks m_heard;
+    std::string m_frequencyTriedFor;  // the BSSID whose frequency the service's list was read for
+    const char* m_joinAuthentication = "";  // of the EAP-TLS profile being joined
+    std::wstring m_eapUserData;  // the profile name and user data this session last set
+    bool m_needsWindowsSettings = false;  // the last join was refused: WPA3 only
 };
 
 #endif

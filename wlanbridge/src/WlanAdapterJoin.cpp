@@ -2,9 +2,11 @@
 #include "WlanAdapter.h"
 
 #include "AdapterResults.h"
+#include "EapProfileRecord.h"
 #include "ProfileXml.h"
 #include "XmlText.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -16,7 +18,7 @@ constexpr unsigned long AutoRateCode = 255;
 // own profiles for the same network.
 std::string StoredProfileName(const std::string& ssid)
 {
-    return "Skylook " + ssid;
+    return "Skylook " + SsidText(ssid);
 }
 
 int Keep(unsigned long value, unsigned long lowest, unsigned long highest, unsigned long& field)
@@ -95,48 +97,89 @@ int CWlanAdapter::SetWpaInformation(unsigned long method, const char* key)
     return method == WpaMethodPassphrase || method == WpaMethodTls ? Ok : Failed;
 }
 
-CWlanAdapter::NetworkSeen CWlanAdapter::Seen(const std::string& ssid)
+namespace {
+
+bool StoredWithAuthentication(const std::wstring& xml, const char* authentication)
 {
-    NetworkSeen seen;
-    const std::vector<unsigned char> list = CurrentBssList();
-    for (const BssEntryView& view : ReadBssList(list)) {
-        const DOT11_SSID& name = view.Entry.dot11Ssid;
-        if (name.uSSIDLength == ssid.size() && std::memcmp(name.ucSSID, ssid.data(), ssid.size()) == 0) {
-            seen.Listed = true;
-            seen.Rsn = seen.Rsn || OffersRsn(view);
-        }
+    const std::string wanted = std::string("<authentication>") + authentication + "</authentication>";
+    return xml.find(std::wstring(wanted.begin(), wanted.end())) != std::wstring::npos;
+}
+
+}  // namespace
+
+DWORD CWlanAdapter::StoreEapProfile(const std::wstring& name, const std::wstring& xml, const TlsIdentity& tls)
+{
+    // Stored once, then left as the user may have changed it in Windows (the server to trust),
+    // unless its security no longer suits the network. Windows puts a profile it stores at the
+    // top of the user's list (WlanSetProfile): it goes back below the user's own.
+    std::vector<WlanProfileEntry> profiles;
+    m_api.GetProfileList(m_iface, profiles);
+    const bool stored = std::any_of(profiles.begin(), profiles.end(),
+                                    [&](const WlanProfileEntry& p) { return p.Name == name; });
+    std::wstring storedXml;
+    DWORD flags = 0;
+    const bool same = stored && m_api.GetProfile(m_iface, name, flags, storedXml) == ERROR_SUCCESS &&
+                      StoredWithAuthentication(storedXml, m_joinAuthentication);
+    const std::wstring userData = WideFromUtf8(EapTlsUserDataXml(tls));
+    if (!same) {
+        DWORD reason = 0;
+        if (const DWORD result = m_api.SetProfile(m_iface, WLAN_PROFILE_USER, xml, reason))
+            return result;
+        const DWORD last = static_cast<DWORD>(stored ? profiles.size() - 1 : profiles.size());
+        m_api.SetProfilePosition(m_iface, name, last);
+        m_eapUserData.clear();
     }
-    return seen;
+    if (m_eapUserData != name + L"|" + userData) {
+        if (const DWORD result = m_api.SetProfileEapUserData(m_iface, name, userData))
+            return result;
+        m_eapUserData = name + L"|" + userData;
+    }
+    RememberEapProfile(name);
+    return ERROR_SUCCESS;
+}
+
+void CWlanAdapter::ForgetEapProfile()
+{
+    const std::wstring name = RememberedEapProfile();
+    if (name.empty())
+        return;
+    const DWORD result = m_api.DeleteProfile(m_iface, name);
+    if (result == ERROR_SUCCESS || result == ERROR_NOT_FOUND)
+        RememberEapProfile(L"");
+    m_eapUserData.clear();
 }
 
 DWORD CWlanAdapter::ConnectStaged(const std::string& ssid, const TlsIdentity& tls)
 {
-    const NetworkSeen seen = Seen(ssid);
-    const std::optional<ProfileSecurity> security = ProfileSecurityFor(m_staged, seen.Rsn);
-    if (!security || (security->OneX && !tls.Set))
+    const SecurityChoice choice = ProfileSecurityFor(m_staged, m_heard.OfferOf(ssid));
+    m_needsWindowsSettings = choice.Refusal == SecurityRefusal::Wpa3Only;
+    if (choice.Refusal != SecurityRefusal::None || (choice.Security.OneX && !tls.Set))
         return ERROR_INVALID_PARAMETER;
+    const ProfileSecurity& security = choice.Security;
     ProfileDescription profile;
     profile.Ssid = ssid;
     profile.AdHoc = m_staged.NetworkMode == NetworkAdHoc;
     // A card probes for the name it is given; Windows does so only for a profile that says
-    // the network hides it.
-    profile.Hidden = !seen.Listed;
-    profile.Security = *security;
+    // the network hides it, which is what a network no list has named may do.
+    profile.Hidden = !m_heard.Heard(ssid);
+    profile.Security = security;
     WlanConnectRequest request{wlan_connection_mode_temporary_profile, L"",
                                profile.AdHoc ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure, 0};
-    if (!security->OneX) {
-        profile.Name = Utf8FromAnsi(ssid);
+    if (!security.OneX) {
+        ForgetEapProfile();
+        profile.Name = SsidText(ssid);
         request.Profile = WideFromUtf8(ProfileXml(profile));
         return m_api.Connect(m_iface, request);
     }
-    // The certificate's user data belongs to a stored profile, so EAP-TLS connects by name.
-    profile.Name = Utf8FromAnsi(StoredProfileName(ssid));
+    // The certificate's user data belongs to a stored profile, so EAP-TLS connects by name;
+    // the same name in the profile, the user data and the connect
+    // (WlanSetProfileEapXmlUserData).
+    profile.Name = StoredProfileName(ssid);
     const std::wstring name = WideFromUtf8(profile.Name);
-    DWORD reason = 0;
-    DWORD result = m_api.SetProfile(m_iface, WLAN_PROFILE_USER, WideFromUtf8(ProfileXml(profile)), reason);
-    if (result == ERROR_SUCCESS)
-        result = m_api.SetProfileEapUserData(m_iface, name, WideFromUtf8(EapTlsUserDataXml(tls)));
-    if (result != ERROR_SUCCESS)
+    if (RememberedEapProfile() != name)
+        ForgetEapProfile();
+    m_joinAuthentication = security.Authentication;
+    if (const DWORD result = StoreEapProfile(name, WideFromUtf8(ProfileXml(profile)), tls))
         return result;
     request.Mode = wlan_connection_mode_profile;
     request.Profile = name;
@@ -153,5 +196,8 @@ int CWlanAdapter::SetSsid(const char* ssid, unsigned long length, const TlsIdent
     std::lock_guard<std::mutex> hold(m_lock);
     m_link.Phase = result == ERROR_SUCCESS ? LinkPhase::Connecting : LinkPhase::Failed;
     m_link.TargetSsid = result == ERROR_SUCCESS ? target : std::string();
+    ++m_link.Generation;
+    if (m_needsWindowsSettings)
+        return NeedsWindowsSettings;
     return ResultOf(result);
 }

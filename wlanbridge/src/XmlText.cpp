@@ -37,3 +37,22 @@ std::string Utf8FromAnsi(const std::string& text)
         WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, out.data(), bytes, nullptr, nullptr);
     return out;
 }
+
+namespace {
+
+bool ValidUtf8(const std::string& text)
+{
+    return text.empty() || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                               static_cast<int>(text.size()), nullptr, 0) > 0;
+}
+
+}  // namespace
+
+std::string SsidText(const std::string& ssid)
+{
+    std::string text = ValidUtf8(ssid) ? ssid : Utf8FromAnsi(ssid);
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return text;
+}
