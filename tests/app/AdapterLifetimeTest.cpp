@@ -30,7 +30,8 @@ TEST_F(AdapterLifetime, StartOpensReadsTheIdentifierAndDisassociates)
     std::memset(AdapterInstanceId, 'x', sizeof AdapterInstanceId);
     ASSERT_EQ(0, VexaSimClearJournal());
 
-    OpenAdapterAtStart();
+    // Linked to another network than the defaults name: not the state to start from.
+    OpenAdapterAtStart("HomeNet");
     EXPECT_NE(nullptr, AdapterHandle);
     EXPECT_EQ(expectedId, AdapterInstanceId);
     EXPECT_EQ((std::vector<std::string>{"OpenAdapter", "SetDisassociate"}), JournalLines());
@@ -39,6 +40,16 @@ TEST_F(AdapterLifetime, StartOpensReadsTheIdentifierAndDisassociates)
     CloseAdapterAtEnd();
     EXPECT_EQ("CloseAdapter", LastJournalLine());
     EXPECT_EQ(nullptr, AdapterHandle);
+}
+
+TEST_F(AdapterLifetime, StartKeepsALinkToTheNetworkTheDefaultsName)
+{
+    Join("Wireless");
+    Vexa5200CloseAdapter(&AdapterHandle);
+    ASSERT_EQ(0, VexaSimClearJournal());
+    OpenAdapterAtStart("Wireless");
+    EXPECT_EQ((std::vector<std::string>{"OpenAdapter"}), JournalLines());
+    EXPECT_NE(0, Vexa5200GetConnectStatus(AdapterHandle));
 }
 
 TEST_F(AdapterLifetime, AnUnreadableIdentifierLeavesAnEmptyBuffer)

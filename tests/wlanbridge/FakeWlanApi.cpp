@@ -106,6 +106,14 @@ DWORD CFakeWlanApi::SetProfile(const GUID&, DWORD flags, const std::wstring& xml
     StoredProfiles.push_back(xml);
     StoredProfileFlags.push_back(flags);
     reason = 0;
+    if (SetProfileResult != ERROR_SUCCESS)
+        return SetProfileResult;
+    // Windows keeps it under its <name>, overwriting one of that name, a new one at the top.
+    const size_t start = xml.find(L"<name>") + 6, end = xml.find(L"</name>");
+    const std::wstring name = start >= 6 && end != std::wstring::npos ? xml.substr(start, end - start) : L"";
+    Profiles.erase(std::remove_if(Profiles.begin(), Profiles.end(), [&](const Profile& p) { return p.Name == name; }),
+                   Profiles.end());
+    Profiles.insert(Profiles.begin(), Profile{name, std::string(xml.begin(), xml.end()), ERROR_SUCCESS});
     return ERROR_SUCCESS;
 }
 
@@ -141,15 +149,27 @@ DWORD CFakeWlanApi::GetProfile(const GUID&, const std::wstring& name, DWORD& fla
     return ERROR_NOT_FOUND;
 }
 
-DWORD CFakeWlanApi::DeleteProfile(const GUID&, const std::wstring&)
+DWORD CFakeWlanApi::DeleteProfile(const GUID&, const std::wstring& name)
 {
     Calls.push_back("DeleteProfile");
+    const auto found =
+        std::find_if(Profiles.begin(), Profiles.end(), [&](const Profile& p) { return p.Name == name; });
+    if (found == Profiles.end())
+        return ERROR_NOT_FOUND;
+    Profiles.erase(found);
     return ERROR_SUCCESS;
 }
 
-DWORD CFakeWlanApi::SetProfilePosition(const GUID&, const std::wstring&, DWORD)
+DWORD CFakeWlanApi::SetProfilePosition(const GUID&, const std::wstring& name, DWORD position)
 {
     Calls.push_back("SetProfilePosition");
+    const auto found =
+        std::find_if(Profiles.begin(), Profiles.end(), [&](const Profile& p) { return p.Name == name; });
+    if (found == Profiles.end() || position >= Profiles.size())
+        return ERROR_INVALID_PARAMETER;
+    const Profile moved = *found;
+    Profiles.erase(found);
+    Profiles.insert(Profiles.begin() + position, moved);
     return ERROR_SUCCESS;
 }
 

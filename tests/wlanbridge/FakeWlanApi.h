@@ -23,6 +23,7 @@ public:
     DWORD ScanResult = ERROR_SUCCESS;
     DWORD ConnectResult = ERROR_SUCCESS;
     DWORD RegisterResult = ERROR_SUCCESS;
+    DWORD SetProfileResult = ERROR_SUCCESS;
     // The profiles Windows keeps, in its order; GetProfile answers Result with the XML.
     struct Profile {
         std::wstring Name;

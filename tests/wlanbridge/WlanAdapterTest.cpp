@@ -1,5 +1,6 @@
 // The bridge's adapter against a scripted Native Wifi: what it asks of the service for each
 // library call, and what the program then reads back.
+#include "EapProfileRecord.h"
 #include "FakeWlanApi.h"
 #include "WlanAdapter.h"
 #include "WlanAnswers.h"
@@ -294,4 +295,89 @@ TEST_F(WlanAdapterTest, WhatNativeWifiCannotSetIsReadBackAsSet)
     adapter->NetworkMode(value);
     EXPECT_EQ(0u, value);
     EXPECT_TRUE(api.Calls.empty());
+}
+
+TEST_F(WlanAdapterTest, AScanWhoseEndNoNotificationTellsEndsAfterFourSeconds)
+{
+    ULONGLONG now = 0;
+    CFakeWlanApi flushing;
+    ScriptTwoCardsAndTwoNetworks(flushing);
+    const Bytes heard = flushing.BssList.Bytes;
+    // The service's list is flushed when the scan starts, and filled again two seconds on.
+    CWlanAdapter scanning(flushing, [&] {
+        now += 500;
+        flushing.BssList.Bytes = now >= 2000 ? heard : BssListOf({});
+        return now;
+    });
+    ASSERT_EQ(0, scanning.Open(nullptr));
+    ASSERT_EQ(0, scanning.Scan());
+    // A first reader has no list from before: it waits for the scan, not for the flushed list.
+    std::vector<unsigned char> answer(0x6000);
+    ASSERT_EQ(0, scanning.ScanList(answer.data(), 0x6000));
+    EXPECT_EQ(2, static_cast<int>(answer[0]));
+    EXPECT_GE(now, ULONGLONG{ScanTimeoutMs});
+
+    // A reader who had a list keeps it while the next scan runs, and no longer than 4 s.
+    ASSERT_EQ(0, scanning.Scan());
+    flushing.BssList.Bytes = BssListOf({});
+    flushing.Calls.clear();
+    ASSERT_EQ(0, scanning.ScanList(answer.data(), 0x6000));
+    EXPECT_EQ(0, flushing.CountOf("GetNetworkBssList"));
+    now += ScanTimeoutMs;
+    ASSERT_EQ(0, scanning.ScanList(answer.data(), 0x6000));
+    EXPECT_EQ(1, flushing.CountOf("GetNetworkBssList"));
+}
+
+TEST_F(WlanAdapterTest, EapTlsProfileIsStoredOnceBelowTheUsersOwnUnderOneNameAndGoesWhenUnused)
+{
+    RememberEapProfile(L"");
+    api.Profiles = {{L"Home", "<WLANProfile><name>Home</name></WLANProfile>"}};
+    Open();
+    TlsIdentity tls;
+    tls.Identity = "Pat";
+    tls.Hash[0] = 0xAB;
+    tls.Set = true;
+    adapter->SetAuthMode(AuthWpa);
+    adapter->SetWpaInformation(WpaMethodTls, "");
+    // A UTF-8 name with a control byte: the profile, its user data and the connect agree.
+    const std::string ssid = "Caf\xC3\xA9\x01";
+    const std::wstring name = L"Skylook Caf\u00E9?";
+    ASSERT_EQ(0, adapter->SetSsid(ssid.c_str(), static_cast<unsigned long>(ssid.size()), tls));
+    ASSERT_EQ(2u, api.Profiles.size());
+    EXPECT_EQ(L"Home", api.Profiles[0].Name) << "the user's own profile stays first";
+    EXPECT_EQ(name, api.Profiles[1].Name);
+    EXPECT_EQ(0u, api.EapUserData.at(0).rfind(name + L"|", 0));
+    EXPECT_EQ(name, api.Connects.back().Profile);
+
+    // What the user set in Windows for it (the server to trust) is not written over.
+    api.Profiles[1].Xml += "<!-- the user's server -->";
+    api.Calls.clear();
+    ASSERT_EQ(0, adapter->SetSsid(ssid.c_str(), static_cast<unsigned long>(ssid.size()), tls));
+    EXPECT_EQ(0, api.CountOf("SetProfile"));
+    EXPECT_EQ(0, api.CountOf("SetProfileEapUserData"));
+    EXPECT_EQ(1, api.CountOf("Connect profile ESS"));
+
+    // A join with a passphrase: no Skylook setting uses the profile any more.
+    ApplyPsk("Home", "correct horse");
+    ASSERT_EQ(1u, api.Profiles.size());
+    EXPECT_EQ(L"Home", api.Profiles[0].Name);
+    EXPECT_EQ(L"", RememberedEapProfile());
+}
+
+TEST_F(WlanAdapterTest, RefusalsOfJoinsAreThePermissionsAndSayWhatTheUserCanDo)
+{
+    Open();
+    api.ConnectResult = ERROR_ACCESS_DENIED;  // a plain permission, not the location
+    EXPECT_EQ(1, adapter->SetSsid("Home", 4, TlsIdentity{}));
+
+    api.ConnectResult = ERROR_SUCCESS;
+    BssEntry wpa3{"Studio", {2, 0, 0, 0, 0, 9}, 5180000, -50, true, false, RsnElementOffering({8})};
+    api.BssList.Bytes = BssListOf({wpa3});
+    api.Calls.clear();
+    ApplyPsk("Studio", "correct horse");
+    EXPECT_EQ(0, api.CountOf("Connect temporary ESS"));
+    std::string ssid;
+    EXPECT_EQ(VEXA5200_ERROR_NEEDS_WINDOWS_SETTINGS, adapter->Ssid(ssid));
+    adapter->SetSsid("Home", 4, TlsIdentity{});
+    EXPECT_EQ(0, adapter->Ssid(ssid)) << "until the next join";
 }
