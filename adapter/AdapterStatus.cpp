@@ -20,11 +20,13 @@ void SetText(char (&field)[N], const char* text)
 
 void FormatTxRate(unsigned long speed100bps, char (&text)[12])
 {
-    const unsigned long whole = speed100bps / 10000;
-    if (speed100bps % 2000 != 0)
-        std::snprintf(text, sizeof text, "%lu.5 ", whole);
+    // Tenths of a Mbit/s, rounded: 5.5 for 802.11b's half step, 866.7 for a two-stream
+    // 802.11ac link.
+    const unsigned long long tenths = (speed100bps + 500ull) / 1000;
+    if (tenths % 10 != 0)
+        std::snprintf(text, sizeof text, "%llu.%llu ", tenths / 10, tenths % 10);
     else
-        std::snprintf(text, sizeof text, "%lu ", whole);
+        std::snprintf(text, sizeof text, "%llu ", tenths / 10);
 }
 
 bool QueryAdapterStatus(AdapterStatus& status)
@@ -68,6 +70,7 @@ bool QueryAdapterStatus(AdapterStatus& status)
         std::memcpy(status.Ssid, ssid, sizeof ssid);
     }
     status.LocationDenied = ssidResult == VEXA5200_ERROR_LOCATION_DENIED;
+    status.NeedsWindowsSettings = ssidResult == VEXA5200_ERROR_NEEDS_WINDOWS_SETTINGS;
 
     SetText(status.Bssid, "00-00-00-00-00-00");
     unsigned char bssid[6] = {};

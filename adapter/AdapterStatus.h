@@ -30,12 +30,18 @@ struct AdapterStatus {
     uint32_t TxFragments;
     uint32_t RxFragments;
     bool LocationDenied;  // the system keeps the network's details from programs without location access
+    bool NeedsWindowsSettings;  // the last join was refused: the network offers only WPA3
 };
 
 // What the user is told while LocationDenied: where to allow it.
 constexpr const char* LocationAccessAdvice =
     "Windows withholds the network details: turn on location access for desktop apps in "
     "Settings > Privacy & security > Location";
+
+// What the user is told while NeedsWindowsSettings.
+constexpr const char* Wpa3OnlyAdvice =
+    "This network offers only WPA3, which Skylook cannot set up: join it in Windows' Wi-Fi "
+    "settings";
 
 // Fills status from the adapter. Fields that a query does not reach keep what the caller
 // left in them (the tick hands a cleared record). False only when LinkState became -1.

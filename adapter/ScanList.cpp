@@ -24,7 +24,9 @@ void ConvertRecord(const NDIS_WLAN_BSSID& record, ScanEntry& entry)
     FormatBssidText(record.MacAddress, entry.Bssid);
     entry.NetworkMode = static_cast<uint32_t>(record.InfrastructureMode);
     entry.Privacy = record.Privacy == 1 ? 1 : 0;
-    entry.Channel = ChannelFromFrequency(record.Configuration.DSConfig);
+    const BandChannel channel = ChannelOfFrequency(record.Configuration.DSConfig);
+    entry.Channel = channel.Channel;
+    entry.Band = channel.Band;
     entry.SignalStrength = SignalPercentFromRssi(record.Rssi, std::rand() % 10);
 }
 
@@ -53,6 +55,7 @@ std::vector<HeardNetwork> ConvertScanAnswer(const unsigned char* answer, size_t 
         ConvertRecord(record, network.Entry);
         network.Security = SecurityFromBeacon(network.Entry.Privacy, answer + offset + sizeof record,
                                               record.Length - sizeof record);
+        network.Entry.Wpa3Only = network.Security == NetworkSecurity::Wpa3;
         networks.push_back(network);
         offset += record.Length;
     }

@@ -16,6 +16,8 @@ struct ScanEntry {
     uint32_t Channel;
     int32_t SignalStrength;  // 0-100
     uint32_t Privacy;        // 1 when the network requires encryption
+    RadioBand Band;          // the band Channel counts on
+    bool Wpa3Only;           // it offers only WPA3, which the program's modes cannot join
 };
 
 // Rows of the Site Survey page's network list.

@@ -18,6 +18,23 @@ const char* ModeText(uint32_t mode)
     return mode == 0 ? "ad-hoc" : "infrastructure";
 }
 
+const char* BandText(RadioBand band)
+{
+    switch (band) {
+    case RadioBand::Band24: return "2.4";
+    case RadioBand::Band5: return "5";
+    case RadioBand::Band6: return "6";
+    default: return "";
+    }
+}
+
+// A 6 GHz channel number repeats a 2.4 GHz one: the band tells them apart.
+std::string ChannelText(const ScanEntry& entry)
+{
+    const std::string number = std::to_string(entry.Channel);
+    return entry.Band == RadioBand::Band6 ? number + " (6 GHz)" : number;
+}
+
 }  // namespace
 
 int RunScan(const CommandLine& command)
@@ -51,6 +68,7 @@ int RunScan(const CommandLine& command)
                              {"security", NetworkSecurityName(networks[i].Security)},
                              {"mode", ModeText(entry.NetworkMode)},
                              {"channel", entry.Channel},
+                             {"band", BandText(entry.Band)},
                              {"signal", entry.SignalStrength}});
         }
         WriteJson(command.Out, heard);
@@ -65,7 +83,7 @@ int RunScan(const CommandLine& command)
     for (int i : order) {
         const ScanEntry& entry = networks[i].Entry;
         table.AddRow({entry.Bssid, entry.Ssid, NetworkSecurityName(networks[i].Security), ModeText(entry.NetworkMode),
-                      std::to_string(entry.Channel), std::to_string(entry.SignalStrength) + "%"});
+                      ChannelText(entry), std::to_string(entry.SignalStrength) + "%"});
     }
     table.Print(command.Out);
     return ExitOk;

@@ -117,6 +117,7 @@ int RunStatus(const CommandLine& command)
             {"notifications", notifications},
             {"switchToProfiles", switchToProfiles},
             {"locationDenied", static_cast<bool>(status.LocationDenied)},
+            {"needsWindowsSettings", static_cast<bool>(status.NeedsWindowsSettings)},
         };
         if (status.LinkState != LinkNoAdapter && status.LinkState != LinkRadioOff) {
             json["ssid"] = status.Ssid;
@@ -137,6 +138,8 @@ int RunStatus(const CommandLine& command)
     table.AddRow({"State:", LinkStateText(status.LinkState)});
     if (status.LocationDenied)
         table.AddRow({"Note:", LocationAccessAdvice});
+    else if (status.NeedsWindowsSettings)
+        table.AddRow({"Note:", Wpa3OnlyAdvice});
     if (associated) {
         table.AddRow({"SSID:", status.Ssid});
         table.AddRow({"BSSID:", status.Bssid});

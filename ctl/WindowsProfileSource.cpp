@@ -36,29 +36,18 @@ DWORD ConnectedProfile(IWlanApi& wlan, const GUID& iface, std::wstring& name)
     return ERROR_SUCCESS;
 }
 
-// The interface whose profiles are read, with the profile of its connection when one is up.
+// The interface whose profiles are read, with the profile of its connection when one is up: the
+// one the library drives (the stored choice when listed, else the first), so that the defaults
+// taken are those of the card they will be applied to.
 const WlanInterfaceInfo& ChooseInterface(IWlanApi& wlan, const std::vector<WlanInterfaceInfo>& interfaces,
                                          const GUID* preferred, WindowsProfileSet& set)
 {
-    for (const WlanInterfaceInfo& iface : interfaces) {
-        if (preferred && IsEqualGUID(iface.Guid, *preferred)) {
-            // The library drives this one: its connection is the one the program's start leaves.
-            set.CurrentError = ConnectedProfile(wlan, iface.Guid, set.CurrentProfile);
-            return iface;
-        }
-    }
-    for (const WlanInterfaceInfo& iface : interfaces) {
-        std::wstring current;
-        const DWORD asked = ConnectedProfile(wlan, iface.Guid, current);
-        if (asked != ERROR_SUCCESS && set.CurrentError == ERROR_SUCCESS)
-            set.CurrentError = asked;
-        if (!current.empty()) {
-            set.CurrentProfile = current;
-            set.CurrentError = ERROR_SUCCESS;
-            return iface;
-        }
-    }
-    return interfaces.front();
+    const WlanInterfaceInfo* chosen = &interfaces.front();
+    for (const WlanInterfaceInfo& iface : interfaces)
+        if (preferred && IsEqualGUID(iface.Guid, *preferred))
+            chosen = &iface;
+    set.CurrentError = ConnectedProfile(wlan, chosen->Guid, set.CurrentProfile);
+    return *chosen;
 }
 
 DWORD ReadOpened(IWlanApi& wlan, const GUID* preferred, WindowsProfileSet& set)

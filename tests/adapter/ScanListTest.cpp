@@ -116,12 +116,18 @@ TEST_F(ScanListTest, SsidIsTheBytesUpToTheFirstNulAtMost32)
 
 TEST_F(ScanListTest, ChannelsFromFrequencies)
 {
+    constexpr auto B24 = RadioBand::Band24, B5 = RadioBand::Band5, B6 = RadioBand::Band6, None = RadioBand::None;
     const struct {
         ULONG Khz;
         uint32_t Channel;
-    } cases[] = {{2412000, 1}, {2437000, 6}, {2467000, 12}, {2472000, 13}, {2484000, 14}, {2484999, 14},
-                 // Outside the band: no channel rather than a wrapped or invented number.
-                 {0, 0}, {2000, 0}, {2411999, 0}, {2477000, 0}, {2485000, 0}, {5180000, 0}, {0xFFFFFFFF, 0}};
+        RadioBand Band;
+    } cases[] = {{2412000, 1, B24}, {2437000, 6, B24}, {2467000, 12, B24}, {2472000, 13, B24}, {2484000, 14, B24},
+                 {2484999, 14, B24}, {5180000, 36, B5}, {5745000, 149, B5}, {5885000, 177, B5},
+                 // 6 GHz channels are numbered anew: 37 there is not 5 GHz's.
+                 {5955000, 1, B6}, {6135000, 37, B6}, {7115000, 233, B6},
+                 // Outside the bands: no channel rather than a wrapped or invented number.
+                 {0, 0, None}, {2000, 0, None}, {2411999, 0, None}, {2477000, 0, None}, {2485000, 0, None},
+                 {5170000, 0, None}, {5890000, 0, None}, {7120000, 0, None}, {0xFFFFFFFF, 0, None}};
     std::vector<RecordSpec> records;
     for (const auto& c : cases) {
         records.push_back(Named("f"));
@@ -130,7 +136,10 @@ TEST_F(ScanListTest, ChannelsFromFrequencies)
     const ScanList list = Scanned(records);
     ASSERT_EQ(static_cast<int>(std::size(cases)), list.Count);
     for (size_t i = 0; i < std::size(cases); ++i)
+    {
         EXPECT_EQ(cases[i].Channel, list.Entries[i].Channel) << cases[i].Khz << " kHz";
+        EXPECT_EQ(cases[i].Band, list.Entries[i].Band) << cases[i].Khz << " kHz";
+    }
 }
 
 TEST_F(ScanListTest, SignalStrengthFromRssi)

@@ -91,13 +91,14 @@ TEST_F(StatusQuery, AnAdHocAssociationIsAssociatedNotAdHocIdle)
     EXPECT_STREQ("11 ", status.TxRate);
 }
 
-TEST(TxRateText, HalfMegabitRatesGetTheirFraction)
+TEST(TxRateText, RatesGetTheirTenth)
 {
     struct Case {
         unsigned long speed;
         const char* text;
     } cases[] = {{10000, "1 "},    {20000, "2 "},   {55000, "5.5 "}, {110000, "11 "},
-                 {60000, "6 "},    {540000, "54 "}, {0, "0 "},       {0xFFFFFFFFul, "429496.5 "}};
+                 {60000, "6 "},    {540000, "54 "}, {0, "0 "},       {0xFFFFFFFFul, "429496.7 "},
+                 {65000, "6.5 "},  {8667000, "866.7 "}, {8666990, "866.7 "}, {1300000, "130 "}};
     for (const Case& c : cases) {
         char text[12] = "garbage";
         FormatTxRate(c.speed, text);

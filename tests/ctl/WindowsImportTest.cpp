@@ -147,14 +147,16 @@ TEST_F(WindowsImport, AProfileOfATakenNameIsNumberedAndNoSkylookProfileIsOverwri
 }
 
 // With two cards, the one the Windows Wi-Fi library is told to use is the one read, though
-// another comes first; without that choice the first card with a connection is.
+// another comes first; without that choice the first card is, as the library opens it, though
+// only another one is connected.
 TEST_F(WindowsImport, TheCardTheLibraryUsesIsTheOneRead)
 {
     const GUID first{0x1111, 1, 2, {3}};
     const GUID chosen{0x2222, 1, 2, {3}};
     CFakeWlanApi wlan = OneCard(L"Home");
-    wlan.Interfaces = {{first, L"First card", wlan_interface_state_connected},
+    wlan.Interfaces = {{first, L"First card", wlan_interface_state_disconnected},
                        {chosen, L"Chosen card", wlan_interface_state_connected}};
+    wlan.Unconnected = {first};
     wlan.Profiles = {{L"Home", OpenWlanProfile("Home", "HomeNet")}};
     EXPECT_EQ(ExitOk, Import(wlan, false, &chosen).Status);
     EXPECT_EQ(ExitOk, Import(wlan).Status);

@@ -51,9 +51,13 @@ DWORD CFakeWlanApi::EnumInterfaces(std::vector<WlanInterfaceInfo>& interfaces)
     return ERROR_SUCCESS;
 }
 
-DWORD CFakeWlanApi::QueryInterface(const GUID&, WLAN_INTF_OPCODE opcode, std::vector<unsigned char>& data)
+DWORD CFakeWlanApi::QueryInterface(const GUID& iface, WLAN_INTF_OPCODE opcode, std::vector<unsigned char>& data)
 {
     Calls.push_back("QueryInterface " + OpcodeName(opcode));
+    const bool unconnected = std::any_of(Unconnected.begin(), Unconnected.end(),
+                                         [&](const GUID& g) { return IsEqualGUID(g, iface); });
+    if (opcode == wlan_intf_opcode_current_connection && unconnected)
+        return ERROR_INVALID_STATE;
     auto found = Queries.find(opcode);
     if (found == Queries.end())
         return ERROR_NOT_SUPPORTED;

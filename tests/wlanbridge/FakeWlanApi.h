@@ -19,6 +19,7 @@ public:
     // The script.
     std::vector<WlanInterfaceInfo> Interfaces;
     std::map<WLAN_INTF_OPCODE, Answer> Queries;  // an opcode not here answers ERROR_NOT_SUPPORTED
+    std::vector<GUID> Unconnected;  // interfaces whose current_connection answers "invalid state"
     Answer BssList;
     DWORD ScanResult = ERROR_SUCCESS;
     DWORD ConnectResult = ERROR_SUCCESS;

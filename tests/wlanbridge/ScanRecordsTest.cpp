@@ -50,6 +50,11 @@ TEST(ScanRecords, EachKindOfNetworkReadsAsTheProgramExpects)
     fiveGhz.FrequencyKHz = 5180000;
     BssEntry lowChannel = Network("Open", false);
     lowChannel.FrequencyKHz = 2412000;
+    BssEntry wpa3 = Network("Studio", true, RsnElementOffering({8}));
+    wpa3.FrequencyKHz = 5745000;
+    BssEntry sixGhz = Network("Loft", true, RsnElementOffering({8, 2}));
+    sixGhz.FrequencyKHz = 6135000;
+    constexpr auto B24 = RadioBand::Band24;
     const struct {
         BssEntry Entry;
         const char* Ssid;
@@ -57,14 +62,17 @@ TEST(ScanRecords, EachKindOfNetworkReadsAsTheProgramExpects)
         NetworkSecurity Security;
         uint32_t Mode;
         uint32_t Channel;
+        RadioBand Band;
     } rows[] = {
-        {lowChannel, "Open", 0, NetworkSecurity::Open, 1, 1},
-        {Network("Wep", true), "Wep", 1, NetworkSecurity::Wep, 1, 6},
-        {Network("Wpa", true, WpaElement()), "Wpa", 1, NetworkSecurity::Wpa, 1, 6},
-        {Network("Wpa2", true, RsnElement()), "Wpa2", 1, NetworkSecurity::Wpa, 1, 6},
-        {hidden, "", 1, NetworkSecurity::Wpa, 1, 6},
-        {adHoc, "Party", 0, NetworkSecurity::Open, 0, 14},
-        {fiveGhz, "Attic", 1, NetworkSecurity::Wpa, 1, 36},
+        {lowChannel, "Open", 0, NetworkSecurity::Open, 1, 1, B24},
+        {Network("Wep", true), "Wep", 1, NetworkSecurity::Wep, 1, 6, B24},
+        {Network("Wpa", true, WpaElement()), "Wpa", 1, NetworkSecurity::Wpa, 1, 6, B24},
+        {Network("Wpa2", true, RsnElement()), "Wpa2", 1, NetworkSecurity::Wpa, 1, 6, B24},
+        {hidden, "", 1, NetworkSecurity::Wpa, 1, 6, B24},
+        {adHoc, "Party", 0, NetworkSecurity::Open, 0, 14, B24},
+        {fiveGhz, "Attic", 1, NetworkSecurity::Wpa, 1, 36, RadioBand::Band5},
+        {wpa3, "Studio", 1, NetworkSecurity::Wpa3, 1, 149, RadioBand::Band5},
+        {sixGhz, "Loft", 1, NetworkSecurity::Wpa, 1, 37, RadioBand::Band6},
     };
     std::vector<BssEntry> entries;
     for (const auto& row : rows)
@@ -80,6 +88,8 @@ TEST(ScanRecords, EachKindOfNetworkReadsAsTheProgramExpects)
         EXPECT_EQ(rows[i].Security, heard[i].Security);
         EXPECT_EQ(rows[i].Mode, e.NetworkMode);
         EXPECT_EQ(rows[i].Channel, e.Channel);
+        EXPECT_EQ(rows[i].Band, e.Band);
+        EXPECT_EQ(rows[i].Security == NetworkSecurity::Wpa3, e.Wpa3Only);
     }
 }
 

@@ -75,6 +75,8 @@ LinkDisplay DescribeLink(const AdapterStatus& status)
     // Without the network's details the state says nothing; where to allow them does.
     if (status.LocationDenied)
         display.Status = LocationAccessAdvice;
+    else if (status.NeedsWindowsSettings)
+        display.Status = Wpa3OnlyAdvice;
     return display;
 }
 

@@ -63,11 +63,15 @@ std::string SsidCellText(const char* ssid)
 
 std::array<std::string, NetworkColumnCount> NetworkCells(const ScanEntry& entry)
 {
+    // A 6 GHz channel number repeats a 2.4 GHz one: the band tells them apart.
+    std::string channel = PaddedNumber(static_cast<int32_t>(entry.Channel));
+    if (entry.Band == RadioBand::Band6)
+        channel += " (6 GHz)";
     return {FieldString(entry.Bssid),
             SsidCellText(entry.Ssid),
-            entry.Privacy != 0 ? "Yes" : "No",
+            entry.Wpa3Only ? "WPA3" : entry.Privacy != 0 ? "Yes" : "No",
             entry.NetworkMode != 0 ? "Yes" : "No",
-            PaddedNumber(static_cast<int32_t>(entry.Channel)),
+            channel,
             PaddedNumber(entry.SignalStrength)};
 }
 

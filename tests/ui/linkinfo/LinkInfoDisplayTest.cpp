@@ -86,6 +86,9 @@ TEST(LinkInfoDisplay, NetworkDetailsWithheldForLackOfLocationAccessSayWhereToAll
         status.LocationDenied = true;
         EXPECT_EQ(LocationAccessAdvice, DescribeLink(status).Status) << state;
     }
+    AdapterStatus refused = Status(0);
+    refused.NeedsWindowsSettings = true;
+    EXPECT_EQ(Wpa3OnlyAdvice, DescribeLink(refused).Status);
 }
 
 TEST(LinkInfoDisplay, UnterminatedTextFieldsAreReadOnlyToTheirEnd)
