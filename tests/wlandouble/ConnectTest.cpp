@@ -167,3 +167,19 @@ TEST_F(CDoubleTest, ALinkEndsWhenItsNetworkGoesOutOfRange)
     ASSERT_TRUE(m_log.WaitForCode(WLAN_NOTIFICATION_SOURCE_ACM, wlan_notification_acm_disconnected));
     EXPECT_EQ(1u, m_log.Count(WLAN_NOTIFICATION_SOURCE_MSM, MsmDisconnected));
 }
+
+TEST_F(CDoubleTest, EveryNetworkOfTheDualBandScenarioJoinsWithTheSecurityItOffers)
+{
+    Control(std::string("scene load \"") + WLANDOUBLE_SCENARIOS_DIR + "dual-band.txt\"");
+    const ProfileSpec rows[] = {
+        {"Office5", "Office5", "WPA2PSK", "AES", "office five"},
+        {"Studio-WPA3", "Studio-WPA3", "WPA3SAE", "AES", "studio sae key"},
+        {"Loft", "Loft", "WPA2PSK", "AES", "loft passphrase"},
+        {"Attic6", "Attic6", "WPA3SAE", "AES", "attic sae key"},
+        ProfileSpec("Cellar", "Cellar", "WPA2PSK", "AES", "cellar key").NonBroadcastTrue(),
+    };
+    for (const ProfileSpec& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(0u, Join(row));
+    }
+}
