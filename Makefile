@@ -17,6 +17,9 @@ SLOT_PREFIXES := $(foreach i,$(shell seq 1 $$(($(TEST_SLOTS) - 1)) 2>/dev/null),
 DPI ?= 96
 # CONTRAST=high photographs the pages in a high-contrast black theme.
 CONTRAST ?=
+# ADAPTER=windows-wifi runs the program over the Windows Wi-Fi library and the Native Wifi
+# double (docs/wlan-double.md) instead of the software adapter.
+ADAPTER ?= software
 
 .PHONY: all deps configure build prefix test run shot gallery bench dist clean
 
@@ -63,7 +66,7 @@ test: build prefix $(SLOT_PREFIXES)
 		-j $(TEST_SLOTS) $(CTEST_ARGS)
 
 run: build prefix
-	@tools/with-display tools/run-program $(BUILD_ABS)
+	@tools/with-display tools/run-program $(BUILD_ABS) $(ADAPTER)
 
 shot: build prefix
 	@DPI=$(DPI) CONTRAST=$(CONTRAST) tools/with-display tools/screenshot $(BUILD_ABS) $(SHOT_ARGS)

@@ -1,6 +1,8 @@
 #include "AdapterFixture.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -120,6 +122,39 @@ TEST_F(AssociationTest, WpaPskJoinsWithThePassphraseForThatNetwork)
     Vexa5200SetAuthMode(handle_, 3);
     Join("HomeNet");
     EXPECT_FALSE(Associated());
+}
+
+TEST_F(AssociationTest, AnElevenBgCardHearsOnly24GHzAndJoinsOnlyWhatItsTkipOffers)
+{
+    struct Row {
+        const char* Network;
+        bool Joins;
+    } rows[] = {
+        {"Fast5 band=5 channel=36 security=wpa-psk", false},
+        {"Six band=6 channel=1 security=wpa-psk", false},
+        {"Rsn2 security=wpa2-psk", false},
+        {"Mixed security=wpa-wpa2-psk", true},
+        {"Sae3 security=wpa3-sae", false},
+        {"Both security=wpa2-wpa3", false},
+        {"Quiet security=wpa-psk hidden=yes", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Network);
+        char message[512];
+        ASSERT_EQ(0, VexaSimCommand((std::string("network add ") + row.Network + " passphrase=the-passphrase").c_str(),
+                                    message, sizeof message)) << message;
+        const std::string ssid = std::string(row.Network).substr(0, std::string(row.Network).find(' '));
+        Psk("the-passphrase", ssid.c_str());
+        Join(ssid.c_str());
+        EXPECT_EQ(row.Joins, Associated());
+    }
+    // The scan hears the six default networks and the four on 2.4 GHz; the hidden one unnamed.
+    ASSERT_EQ(0, Vexa5200Scan(handle_));
+    std::vector<unsigned char> buffer(24576);
+    ASSERT_EQ(0, Vexa5200QueryScanList(handle_, buffer.data(), static_cast<unsigned long>(buffer.size())));
+    ULONG count = 0;
+    std::memcpy(&count, buffer.data(), sizeof count);
+    EXPECT_EQ(11u, count);
 }
 
 TEST_F(AssociationTest, EapTlsJoinsWithAnIdentityForACertificate)

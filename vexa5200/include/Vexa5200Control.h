@@ -16,11 +16,26 @@ extern "C" {
 // caller stuck inside the library: the library's calls wait about two seconds for it, then fail.
 #define VEXASIM_LOCK_NAME "Vexa5200.Adapter.Mutex"
 
+// What a network's beacon offers. The software adapter is an 802.11b/g card whose WPA is
+// TKIP: of the kinds after VEXASIM_WPA_TLS it joins only the WPA/WPA2 mixed network (by its
+// WPA side); cards of the Native Wifi double join them all.
 enum VexaSimSecurity {
-    VEXASIM_OPEN = 0,     // no encryption
-    VEXASIM_WEP = 1,      // WEP, open or shared authentication; key in WepKey
-    VEXASIM_WPA_PSK = 2,  // WPA-PSK; passphrase in Passphrase
-    VEXASIM_WPA_TLS = 3   // WPA with EAP-TLS; any identity created for a certificate joins
+    VEXASIM_OPEN = 0,          // no encryption
+    VEXASIM_WEP = 1,           // WEP, open or shared authentication; key in WepKey
+    VEXASIM_WPA_PSK = 2,       // WPA-only (WPA element, TKIP), pre-shared key; passphrase in Passphrase
+    VEXASIM_WPA_TLS = 3,       // WPA with EAP-TLS; any identity created for a certificate joins
+    VEXASIM_WPA2_PSK = 4,      // WPA2-only (RSN element, CCMP, PSK); passphrase in Passphrase
+    VEXASIM_WPA_WPA2_PSK = 5,  // WPA/WPA2 mixed: a WPA element (TKIP) and an RSN element (CCMP)
+    VEXASIM_WPA3_SAE = 6,      // WPA3-only (RSN with the SAE key management, 8); passphrase in Passphrase
+    VEXASIM_WPA2_WPA3 = 7      // WPA2/WPA3 transition (RSN with PSK, 2, and SAE, 8)
+};
+
+// The band a network is on; its channel counts in that band's own numbering (6 GHz channel
+// numbers overlap 2.4 GHz ones).
+enum VexaSimBand {
+    VEXASIM_BAND_24 = 0,  // 2.4 GHz, channels 1-14
+    VEXASIM_BAND_5 = 5,   // 5 GHz, channels 36-165
+    VEXASIM_BAND_6 = 6    // 6 GHz, channels 1-233 (1, 5, 9, ...)
 };
 
 typedef struct VexaSimNetwork {
@@ -34,6 +49,11 @@ typedef struct VexaSimNetwork {
     int WepKeyLength;
     char Passphrase[65];         // WPA-PSK passphrase
     int MaxRateCode;             // best rate offered, 802.11 code in 500 kbit/s (108 = 54 Mbit/s)
+    // Fields a zeroed record leaves at a 2.4 GHz network that names itself in its beacon.
+    int Band;                    // VexaSimBand
+    int Hidden;                  // 1: the beacon carries an empty SSID
+    unsigned long BestRateKbps;  // best rate for a card of its band and kind; 0: from MaxRateCode
+                                 // (5 GHz: 866700, 6 GHz: 1201000)
 } VexaSimNetwork;
 
 // Back to the default environment: card inserted, radio on, not associated, default

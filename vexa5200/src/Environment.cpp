@@ -1,5 +1,6 @@
 #include "Environment.h"
 
+#include "Beacon.h"
 #include "Link.h"
 #include "ScanList.h"
 #include "SceneControl.h"
@@ -101,8 +102,22 @@ bool ValidateNetwork(const VexaSimNetwork& n, std::string& error)
         error = "the mode must be infrastructure (1) or ad-hoc (0)";
         return false;
     }
-    if (n.Channel < 1 || n.Channel > 14) {
-        error = "the channel must be 1 to 14";
+    if (n.Band != VEXASIM_BAND_24 && n.Band != VEXASIM_BAND_5 && n.Band != VEXASIM_BAND_6) {
+        error = "the band must be 2.4, 5 or 6 (GHz)";
+        return false;
+    }
+    if (!ChannelInBand(n.Band, n.Channel)) {
+        error = n.Band == VEXASIM_BAND_5   ? "a 5 GHz channel is 36-64 or 100-144 by fours, or 149-165 by fours"
+                : n.Band == VEXASIM_BAND_6 ? "a 6 GHz channel is 1-233 by fours (1, 5, 9, ...)"
+                                           : "the channel must be 1 to 14";
+        return false;
+    }
+    if (n.Hidden != 0 && n.Hidden != 1) {
+        error = "hidden must be 0 or 1";
+        return false;
+    }
+    if (n.BestRateKbps > 10000000) {
+        error = "the best rate must be at most 10000000 kbit/s";
         return false;
     }
     if (n.RssiDbm < -120 || n.RssiDbm > -10) {
@@ -122,10 +137,14 @@ bool ValidateNetwork(const VexaSimNetwork& n, std::string& error)
             return false;
         }
         break;
-    case VEXASIM_WPA_PSK: {
+    case VEXASIM_WPA_PSK:
+    case VEXASIM_WPA2_PSK:
+    case VEXASIM_WPA_WPA2_PSK:
+    case VEXASIM_WPA3_SAE:
+    case VEXASIM_WPA2_WPA3: {
         size_t length = strnlen(n.Passphrase, sizeof n.Passphrase);
         if (length < 8 || length > 64) {
-            error = "a WPA-PSK network needs a passphrase of 8 to 63 characters (or 64 hex digits)";
+            error = "a network with a pre-shared key needs a passphrase of 8 to 63 characters (or 64 hex digits)";
             return false;
         }
         break;
@@ -133,11 +152,15 @@ bool ValidateNetwork(const VexaSimNetwork& n, std::string& error)
     case VEXASIM_WPA_TLS:
         break;
     default:
-        error = "the security must be open, wep, wpa-psk or wpa-tls";
+        error = "the security must be open, wep, wpa-psk, wpa-tls, wpa2-psk, wpa-wpa2-psk, wpa3-sae or wpa2-wpa3";
         return false;
     }
-    if (!n.Infrastructure && (n.Security == VEXASIM_WPA_PSK || n.Security == VEXASIM_WPA_TLS)) {
+    if (!n.Infrastructure && n.Security != VEXASIM_OPEN && n.Security != VEXASIM_WEP) {
         error = "an ad-hoc network can only be open or WEP";
+        return false;
+    }
+    if (!n.Infrastructure && (n.Band != VEXASIM_BAND_24 || n.Hidden)) {
+        error = "an ad-hoc network is on 2.4 GHz and names itself in its beacon";
         return false;
     }
     return true;
@@ -193,6 +216,10 @@ std::string SecurityName(int security)
     case VEXASIM_WEP: return "wep";
     case VEXASIM_WPA_PSK: return "wpa-psk";
     case VEXASIM_WPA_TLS: return "wpa-tls";
+    case VEXASIM_WPA2_PSK: return "wpa2-psk";
+    case VEXASIM_WPA_WPA2_PSK: return "wpa-wpa2-psk";
+    case VEXASIM_WPA3_SAE: return "wpa3-sae";
+    case VEXASIM_WPA2_WPA3: return "wpa2-wpa3";
     default: return "unknown";
     }
 }

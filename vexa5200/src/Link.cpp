@@ -80,9 +80,10 @@ bool SsidEquals(const char* a, const char* b)
     return std::strncmp(a, b, 32) == 0;
 }
 
+// Strong enough to join or hold, and on the one band this card has.
 bool Audible(const VexaSimNetwork& n)
 {
-    return n.RssiDbm >= DropThresholdDbm;
+    return n.RssiDbm >= DropThresholdDbm && n.Band == VEXASIM_BAND_24;
 }
 
 bool NetworkFits(const AdapterState& s, const VexaSimNetwork& n, const char* target)
@@ -223,6 +224,7 @@ bool SecurityMatches(const AdapterConfig& c, const VexaSimNetwork& n)
                std::memcmp(k.Bytes, n.WepKey, k.Length) == 0;
     }
     case VEXASIM_WPA_PSK:
+    case VEXASIM_WPA_WPA2_PSK:  // joined by its WPA side; the RSN-only kinds need CCMP, which this card lacks
         return c.AuthMode == 4 && c.WepStatus == 4 && c.WpaMethod == 2 && !c.WpaKeyTooLong &&
                std::strcmp(c.WpaKey, n.Passphrase) == 0 && SsidEquals(c.WpaSsid, n.Ssid);
     case VEXASIM_WPA_TLS:

@@ -1,6 +1,7 @@
 #include "NetworkCommand.h"
 
 #include "CommandWords.h"
+#include "Beacon.h"
 #include "Environment.h"
 #include "SceneControl.h"
 
@@ -40,13 +41,25 @@ bool SetWepKeyField(VexaSimNetwork& n, const std::string& key, std::string& erro
 
 bool ParseSecurity(const std::string& text, int& security)
 {
-    static const char* const names[] = {"open", "wep", "wpa-psk", "wpa-tls"};
-    for (int i = 0; i < 4; ++i)
-        if (text == names[i]) {
-            security = i;
+    for (int kind = VEXASIM_OPEN; kind <= VEXASIM_WPA2_WPA3; ++kind)
+        if (text == SecurityName(kind)) {
+            security = kind;
             return true;
         }
     return false;
+}
+
+bool ParseBand(const std::string& text, int& band)
+{
+    if (text == "2.4" || text == "24")
+        band = VEXASIM_BAND_24;
+    else if (text == "5")
+        band = VEXASIM_BAND_5;
+    else if (text == "6")
+        band = VEXASIM_BAND_6;
+    else
+        return false;
+    return true;
 }
 
 // Applies "name=value" options to a network record.
@@ -71,11 +84,29 @@ bool ApplyNetworkOptions(VexaSimNetwork& n, const Words& w, size_t first, bool r
                 return false;
             }
         } else if (name == "channel") {
-            if (!ParseSigned(value, number) || number < 1 || number > 14) {
-                error = "the channel must be 1 to 14";
+            // Checked against the band once every option is read: band= may come later.
+            if (!ParseSigned(value, number) || number < 1 || number > 233) {
+                error = "the channel must be a channel number of the network's band";
                 return false;
             }
             n.Channel = static_cast<int>(number);
+        } else if (name == "band") {
+            if (!ParseBand(value, n.Band)) {
+                error = "the band must be 2.4, 5 or 6 (GHz)";
+                return false;
+            }
+        } else if (name == "hidden") {
+            if (value != "yes" && value != "no") {
+                error = "hidden must be yes or no";
+                return false;
+            }
+            n.Hidden = value == "yes" ? 1 : 0;
+        } else if (name == "rate-kbps") {
+            if (!ParseUnsigned(value, code) || code == 0 || code > 10000000) {
+                error = "rate-kbps must be 1 to 10000000";
+                return false;
+            }
+            n.BestRateKbps = code;
         } else if (name == "rssi") {
             if (!ParseSigned(value, number) || number < -120 || number > -10) {
                 error = "the signal level must be -120 to -10 dBm";
@@ -84,7 +115,7 @@ bool ApplyNetworkOptions(VexaSimNetwork& n, const Words& w, size_t first, bool r
             n.RssiDbm = static_cast<int>(number);
         } else if (name == "security") {
             if (!ParseSecurity(value, n.Security)) {
-                error = "the security must be open, wep, wpa-psk or wpa-tls";
+                error = "the security must be open, wep, wpa-psk, wpa-tls, wpa2-psk, wpa-wpa2-psk, wpa3-sae or wpa2-wpa3";
                 return false;
             }
             securityGiven = true;
@@ -128,8 +159,8 @@ bool ApplyNetworkOptions(VexaSimNetwork& n, const Words& w, size_t first, bool r
         error = "key= is the WEP key; this network is not a WEP network";
         return false;
     }
-    if (passphraseGiven && n.Security != VEXASIM_WPA_PSK) {
-        error = "passphrase= is for a WPA-PSK network; this network is not one";
+    if (passphraseGiven && !UsesPassphrase(n.Security)) {
+        error = "passphrase= is for a network with a pre-shared key; this network is not one";
         return false;
     }
     return ValidateNetwork(n, error);

@@ -1,5 +1,6 @@
 #include "ScanList.h"
 
+#include "Beacon.h"
 #include "Link.h"
 
 #include <algorithm>
@@ -10,57 +11,16 @@ namespace vexa {
 
 namespace {
 
-// Supported rates of a network up to its best rate, basic rates flagged as 802.11b does.
-std::vector<unsigned char> SupportedRates(int maxRateCode)
-{
-    static const unsigned char codes[] = {2, 4, 11, 22, 12, 18, 24, 36, 48, 72, 96, 108};
-    std::vector<unsigned char> rates;
-    for (unsigned char code : codes) {
-        if (code > maxRateCode)
-            continue;
-        bool basic = code == 2 || code == 4 || code == 11 || code == 22;
-        rates.push_back(static_cast<unsigned char>(basic ? code | 0x80 : code));
-    }
-    return rates;
-}
-
-std::vector<unsigned char> InformationElements(const VexaSimNetwork& n, const std::vector<unsigned char>& rates)
-{
-    std::vector<unsigned char> ies;
-    size_t ssidLength = strnlen(n.Ssid, 32);
-    ies.push_back(0);
-    ies.push_back(static_cast<unsigned char>(ssidLength));
-    ies.insert(ies.end(), n.Ssid, n.Ssid + ssidLength);
-    ies.push_back(1);
-    ies.push_back(static_cast<unsigned char>(rates.size()));
-    ies.insert(ies.end(), rates.begin(), rates.end());
-    ies.push_back(3);
-    ies.push_back(1);
-    ies.push_back(static_cast<unsigned char>(n.Channel));
-    if (n.Security == VEXASIM_WPA_PSK || n.Security == VEXASIM_WPA_TLS) {
-        // The WPA element: version 1, TKIP group and pairwise cipher, PSK or 802.1X key management.
-        const unsigned char keyManagement = n.Security == VEXASIM_WPA_PSK ? 0x02 : 0x01;
-        const unsigned char wpa[] = {0x00, 0x50, 0xF2, 0x01, 0x01, 0x00, 0x00, 0x50, 0xF2, 0x02, 0x01, 0x00,
-                                     0x00, 0x50, 0xF2, 0x02, 0x01, 0x00, 0x00, 0x50, 0xF2, keyManagement};
-        ies.push_back(221);
-        ies.push_back(static_cast<unsigned char>(sizeof wpa));
-        ies.insert(ies.end(), wpa, wpa + sizeof wpa);
-    }
-    while (ies.size() % 4)
-        ies.push_back(0);
-    return ies;
-}
-
 std::vector<unsigned char> Record(const ScanRecord& r)
 {
     const VexaSimNetwork& n = r.Network;
     std::vector<unsigned char> rates = SupportedRates(n.MaxRateCode);
-    std::vector<unsigned char> ies = InformationElements(n, rates);
+    std::vector<unsigned char> ies = BeaconElements(n);
 
     NDIS_WLAN_BSSID b{};
     b.Length = static_cast<ULONG>(sizeof b + ies.size());
     std::memcpy(b.MacAddress, n.Bssid, 6);
-    b.Ssid.SsidLength = static_cast<ULONG>(strnlen(n.Ssid, 32));
+    b.Ssid.SsidLength = n.Hidden ? 0 : static_cast<ULONG>(strnlen(n.Ssid, 32));
     std::memcpy(b.Ssid.Ssid, n.Ssid, b.Ssid.SsidLength);
     b.Privacy = n.Security == VEXASIM_OPEN ? 0 : 1;
     b.Rssi = r.MeasuredRssi;
@@ -92,7 +52,8 @@ void TakeScan(AdapterState& s, uint64_t now)
     s.ScanCount = 0;
     for (int i = 0; i < s.NetworkCount; ++i) {
         const VexaSimNetwork& n = s.Networks[i];
-        if (n.RssiDbm < AudibleThresholdDbm)
+        // An 802.11b/g card hears 2.4 GHz only.
+        if (n.RssiDbm < AudibleThresholdDbm || n.Band != VEXASIM_BAND_24)
             continue;
         ScanRecord& r = s.Scan[s.ScanCount++];
         r.Network = n;

@@ -1,5 +1,6 @@
 #include "StatusText.h"
 
+#include "Beacon.h"
 #include "Environment.h"
 #include "Failures.h"
 #include "Link.h"
@@ -58,8 +59,12 @@ std::string NetworkLine(const VexaSimNetwork& n)
                        SecurityName(n.Security);
     if (n.Security == VEXASIM_WEP)
         line += " key " + Hex(n.WepKey, n.WepKeyLength);
-    if (n.Security == VEXASIM_WPA_PSK)
+    if (UsesPassphrase(n.Security))
         line += " passphrase " + Quoted(n.Passphrase);
+    if (n.Band != VEXASIM_BAND_24)
+        line += "  " + std::to_string(n.Band) + " GHz, up to " + std::to_string(BestRateKbps(n)) + " kbit/s";
+    if (n.Hidden)
+        line += "  hidden";
     return line + "\n";
 }
 
