@@ -89,7 +89,5 @@ private:
 
 constexpr DWORD ReasonNetworkNotAvailable = 0x2800B;
 constexpr DWORD ReasonKeyMismatch = 0x2800D;
-constexpr DWORD MsmRadioStateChange = 7;
-constexpr DWORD MsmDisconnected = 10;
 
 #endif
