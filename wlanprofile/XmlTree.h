@@ -35,8 +35,8 @@ constexpr size_t XmlMaxDepth = 64;
 // what is wrong, when it is not well-formed; root is then left empty.
 bool ParseXml(std::string_view text, XmlElement& root, XmlError& error);
 
-// The same for a document given as UTF-16, as WlanGetProfile gives it: read as UTF-16 with or
-// without a byte order mark, whatever encoding its XML declaration names.
+// The same for a document given as UTF-16, as WlanGetProfile gives it (without its terminating
+// zero): read as UTF-16 with or without a byte order mark, whatever its XML declaration names.
 bool ParseXml(std::wstring_view text, XmlElement& root, XmlError& error);
 
 #endif
