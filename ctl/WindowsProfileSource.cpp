@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <cwchar>
+#include <utility>
 
 std::string Utf8(const std::wstring& text)
 {
@@ -71,7 +72,7 @@ DWORD ReadOpened(IWlanApi& wlan, const GUID* preferred, WindowsProfileSet& set)
         std::wstring xml;
         profile.Error = wlan.GetProfile(chosen->Guid, entry.Name, flags, xml);
         if (profile.Error == ERROR_SUCCESS)
-            profile.Xml = Utf8(xml);
+            profile.Xml = std::move(xml);
         set.Profiles.push_back(std::move(profile));
     }
     return ERROR_SUCCESS;

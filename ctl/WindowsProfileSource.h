@@ -11,7 +11,7 @@
 
 struct WindowsProfileText {
     std::wstring Name;
-    std::string Xml;  // UTF-8; empty when it could not be read
+    std::wstring Xml;  // as WlanGetProfile gave it (UTF-16); empty when it could not be read
     DWORD Error = ERROR_SUCCESS;  // of WlanGetProfile
 };
 
@@ -28,7 +28,7 @@ struct WindowsProfileSet {
 // error of opening Native Wifi or of listing the profiles. Opens and closes wlan itself.
 DWORD ReadWindowsProfiles(IWlanApi& wlan, const GUID* preferred, WindowsProfileSet& set);
 
-// UTF-16 to UTF-8, for the XML reader and the tool's output.
+// UTF-16 to UTF-8, for the tool's output.
 std::string Utf8(const std::wstring& text);
 
 #endif

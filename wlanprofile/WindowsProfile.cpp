@@ -234,15 +234,13 @@ AdapterSettings BaseRecord()
     return settings;
 }
 
-}  // namespace
-
-WindowsProfile ReadWindowsProfile(std::string_view xml)
+WindowsProfile Read(bool parsed, const XmlElement& root, const XmlError& error)
 {
     WindowsProfile profile;
-    XmlElement root;
-    XmlError error;
-    if (!ParseXml(xml, root, error)) {
-        profile.Reason = "its XML is not well-formed (line " + std::to_string(error.Line) + ": " + error.Message + ")";
+    if (!parsed) {
+        profile.Reason = error.Line == 0 ? "its XML could not be read: " + error.Message
+                                         : "its XML is not well-formed (line " + std::to_string(error.Line) + ": " +
+                                               error.Message + ")";
         return profile;
     }
     if (root.Name != "WLANProfile" || (root.Namespace != WlanProfileNamespace && root.Namespace != SecureNamespace)) {
@@ -270,4 +268,22 @@ WindowsProfile ReadWindowsProfile(std::string_view xml)
     profile.Reading = ProfileReading::Taken;
     profile.Settings = settings;
     return profile;
+}
+
+}  // namespace
+
+WindowsProfile ReadWindowsProfile(std::string_view xml)
+{
+    XmlElement root;
+    XmlError error;
+    const bool parsed = ParseXml(xml, root, error);
+    return Read(parsed, root, error);
+}
+
+WindowsProfile ReadWindowsProfile(std::wstring_view xml)
+{
+    XmlElement root;
+    XmlError error;
+    const bool parsed = ParseXml(xml, root, error);
+    return Read(parsed, root, error);
 }

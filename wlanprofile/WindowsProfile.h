@@ -27,6 +27,8 @@ struct WindowsProfile {
 // The namespace of the profile's own elements, as Windows writes it.
 constexpr const char WlanProfileNamespace[] = "http://www.microsoft.com/networking/WLAN/profile/v1";
 
+// The profile as UTF-8 text, or as the UTF-16 text WlanGetProfile gives.
 WindowsProfile ReadWindowsProfile(std::string_view xml);
+WindowsProfile ReadWindowsProfile(std::wstring_view xml);
 
 #endif

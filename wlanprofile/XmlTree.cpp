@@ -1,9 +1,10 @@
 #include "wlanprofile/XmlTree.h"
 
-#include "record/HexText.h"
+#include "wlanprofile/XmlLite.h"
 
-#include <algorithm>
-#include <cstdint>
+#include <climits>
+#include <set>
+#include <utility>
 
 const XmlElement* XmlElement::Child(std::string_view ns, std::string_view name) const
 {
@@ -26,358 +27,272 @@ std::vector<const XmlElement*> XmlElement::ChildrenNamed(std::string_view ns, st
 
 namespace {
 
-constexpr std::string_view XmlNamespace = "http://www.w3.org/XML/1998/namespace";
-constexpr uint32_t LargestCodePoint = 0x10FFFF;
+// The codes of "Error Codes (XmlLite)" that the tree names in its own words, as HRESULTs.
+constexpr HRESULT InputEnd = static_cast<HRESULT>(MX_E_INPUTEND);
+constexpr HRESULT ElementMismatch = static_cast<HRESULT>(WC_E_ELEMENTMATCH);
+constexpr HRESULT BadSyntax = static_cast<HRESULT>(WC_E_SYNTAX);
+constexpr HRESULT DepthExceeded = static_cast<HRESULT>(SC_E_MAXELEMENTDEPTH);
 
-struct Binding {
-    std::string Prefix;  // empty for the default namespace
-    std::string Uri;
-};
+// The readers count XmlReaderProperty_MaxElementDepth differently (Wine's refuses an element
+// at the limit as soon as it holds anything), so the tree keeps XmlMaxDepth itself and the
+// reader's limit, one deeper, only stops it from following a runaway nesting.
+constexpr UINT ReaderMaxDepth = static_cast<UINT>(XmlMaxDepth + 1);
 
-struct Attribute {
-    std::string Name;  // as written, prefix included
-    std::string Value;
-};
-
-bool IsSpace(char c)
+// Appends UTF-16 as UTF-8; false for a lone surrogate, which names no character.
+bool AppendUtf8(std::wstring_view text, std::string& out)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    if (text.empty())
+        return true;
+    if (text.size() > INT_MAX)
+        return false;
+    const int length = static_cast<int>(text.size());
+    const int size = ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(), length, nullptr, 0, nullptr,
+                                           nullptr);
+    if (size <= 0)
+        return false;
+    const size_t start = out.size();
+    out.resize(start + static_cast<size_t>(size));
+    ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(), length, &out[start], size, nullptr, nullptr);
+    return true;
 }
 
-bool IsNameStart(char c)
-{
-    const unsigned char u = static_cast<unsigned char>(c);
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || u >= 0x80;
-}
+// The name of the node or attribute the reader stands on.
+struct NodeName {
+    std::wstring Qualified;  // as written, with its prefix
+    std::wstring Local;
+    std::wstring Namespace;
 
-bool IsNameChar(char c)
-{
-    return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
-}
-
-void AppendUtf8(uint32_t codePoint, std::string& out)
-{
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
-class CXmlReader {
-public:
-    explicit CXmlReader(std::string_view text) : m_text(text) {}
-
-    bool Document(XmlElement& root)
+    std::wstring_view Prefix() const
     {
-        if (StartsWith("\xEF\xBB\xBF"))
-            m_pos += 3;
-        if (!Misc())
-            return false;
-        if (AtEnd() || m_text[m_pos] != '<')
-            return Fail("the document holds no element");
-        if (!Element(root, 1) || !Misc())
-            return false;
-        if (!AtEnd())
-            return Fail("there is more after the document's element");
+        if (Qualified.size() <= Local.size())
+            return {};
+        return std::wstring_view(Qualified).substr(0, Qualified.size() - Local.size() - 1);
+    }
+};
+
+NodeName CurrentName(IXmlReader& reader)
+{
+    NodeName name;
+    const wchar_t* text = nullptr;
+    UINT length = 0;
+    if (SUCCEEDED(reader.GetQualifiedName(&text, &length)) && text)
+        name.Qualified.assign(text, length);
+    if (SUCCEEDED(reader.GetLocalName(&text, &length)) && text)
+        name.Local.assign(text, length);
+    if (SUCCEEDED(reader.GetNamespaceUri(&text, &length)) && text)
+        name.Namespace.assign(text, length);
+    return name;
+}
+
+std::string Utf8(std::wstring_view text)
+{
+    std::string out;
+    return AppendUtf8(text, out) ? out : "?";
+}
+
+// Walks the reader's nodes (IXmlReader::Read) into a tree. Microsoft's reader enforces every
+// rule of XML and its namespaces itself; the checks here are the ones Wine's XmlLite leaves out,
+// so that a document is read alike on both.
+class CTreeBuilder {
+public:
+    CTreeBuilder(IXmlReader& reader, size_t codeUnits) : m_reader(reader), m_codeUnits(codeUnits) {}
+
+    bool Build(XmlElement& root)
+    {
+        XmlNodeType previousType = XmlNodeType_None;
+        UINT previousLine = 0;
+        UINT previousPosition = 0;
+        for (size_t nodes = 0;; ++nodes) {
+            XmlNodeType type = XmlNodeType_None;
+            const HRESULT result = m_reader.Read(&type);
+            if (result == S_FALSE)
+                break;
+            if (FAILED(result))
+                return Fail(ReaderError(result));
+            UINT line = 0;
+            UINT position = 0;
+            m_reader.GetLineNumber(&line);
+            m_reader.GetLinePosition(&position);
+            // Every node takes at least one character, and no two of one kind start at one place.
+            // Wine's reader, at an end of input inside markup, gives the last node again and
+            // again where Microsoft's fails with MX_E_INPUTEND.
+            if (nodes > m_codeUnits || (type == previousType && line == previousLine && position == previousPosition))
+                return Fail(ReaderError(InputEnd));
+            previousType = type;
+            previousLine = line;
+            previousPosition = position;
+            if (!Node(type, root))
+                return false;
+        }
+        if (!m_rootDone)
+            return Fail(ReaderError(InputEnd));
         return true;
     }
 
-    XmlError Error() const
-    {
-        const size_t end = std::min(m_errorPos, m_text.size());
-        return {static_cast<size_t>(std::count(m_text.begin(), m_text.begin() + end, '\n')) + 1, m_error};
-    }
+    const XmlError& Error() const { return m_error; }
 
 private:
-    bool Fail(const std::string& message)
+    struct OpenElement {
+        XmlElement* Element;
+        std::string Name;        // as written, for messages
+        size_t OuterPrefixes;  // how many of m_prefixes were declared outside it
+    };
+
+    bool Fail(std::string message)
     {
-        if (m_error.empty()) {
-            m_error = message;
-            m_errorPos = m_pos;
-        }
+        UINT line = 0;
+        m_reader.GetLineNumber(&line);
+        m_error.Line = line;
+        m_error.Message = std::move(message);
         return false;
     }
 
-    bool AtEnd() const { return m_pos >= m_text.size(); }
-    bool StartsWith(std::string_view prefix) const { return m_text.substr(m_pos, prefix.size()) == prefix; }
-
-    void SkipSpace()
+    std::string ReaderError(HRESULT result) const
     {
-        while (!AtEnd() && IsSpace(m_text[m_pos]))
-            ++m_pos;
+        if (result == InputEnd && !m_rootStarted)
+            return "the document holds no element";
+        if (result == InputEnd && !m_open.empty())
+            return "the element <" + m_open.back().Name + "> is not closed";
+        if (result == ElementMismatch && !m_open.empty())
+            return "the end tag of <" + m_open.back().Name + "> names another element";
+        if (result == BadSyntax && m_rootDone)
+            return "there is more after the document's element";
+        return XmlLiteErrorText(result);
     }
 
-    // Moves past the end marker; false when the text ends first.
-    bool SkipPast(std::string_view end, const char* what)
+    bool Node(XmlNodeType type, XmlElement& root)
     {
-        const size_t found = m_text.find(end, m_pos);
-        if (found == std::string_view::npos)
-            return Fail(std::string(what) + " is not closed");
-        m_pos = found + end.size();
-        return true;
-    }
-
-    // Blanks, comments and processing instructions (the XML declaration among them).
-    bool Misc()
-    {
-        for (;;) {
-            SkipSpace();
-            if (StartsWith("<!--")) {
-                if (!SkipPast("-->", "a comment"))
-                    return false;
-            } else if (StartsWith("<?")) {
-                if (!SkipPast("?>", "a processing instruction"))
-                    return false;
-            } else if (StartsWith("<!")) {
-                return Fail("a document type declaration is not accepted");
-            } else {
-                return true;
-            }
-        }
-    }
-
-    bool Name(std::string& name)
-    {
-        const size_t start = m_pos;
-        if (AtEnd() || !IsNameStart(m_text[m_pos]))
-            return Fail("a name was expected");
-        while (!AtEnd() && IsNameChar(m_text[m_pos]))
-            ++m_pos;
-        name.assign(m_text.substr(start, m_pos - start));
-        return true;
-    }
-
-    // At '&': a character reference or one of the five predefined entities.
-    bool Reference(std::string& out)
-    {
-        const size_t end = m_text.find(';', m_pos);
-        if (end == std::string_view::npos || end - m_pos > 12)
-            return Fail("an '&' that begins no reference");
-        const std::string_view body = m_text.substr(m_pos + 1, end - m_pos - 1);
-        static const struct {
-            std::string_view Name;
-            char Character;
-        } predefined[] = {{"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
-        for (const auto& entity : predefined) {
-            if (body == entity.Name) {
-                out += entity.Character;
-                m_pos = end + 1;
-                return true;
-            }
-        }
-        if (body.size() < 2 || body[0] != '#')
-            return Fail("the entity &" + std::string(body) + "; is not one XML defines");
-        const bool hex = body[1] == 'x';
-        const std::string_view digits = body.substr(hex ? 2 : 1);
-        uint32_t codePoint = 0;
-        for (char c : digits) {
-            const int value = hex ? HexDigitValue(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
-            if (value < 0)
-                return Fail("the character reference &" + std::string(body) + "; is not a number");
-            codePoint = codePoint * (hex ? 16 : 10) + static_cast<uint32_t>(value);
-            if (codePoint > LargestCodePoint)
-                break;
-        }
-        if (digits.empty() || codePoint == 0 || codePoint > LargestCodePoint ||
-            (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-            return Fail("the character reference &" + std::string(body) + "; names no character");
-        AppendUtf8(codePoint, out);
-        m_pos = end + 1;
-        return true;
-    }
-
-    // Text up to the next markup, line ends made "\n" as XML reads them.
-    bool CharacterData(std::string& out)
-    {
-        const char c = m_text[m_pos];
-        if (c == '&')
-            return Reference(out);
-        if (c == '\0')
-            return Fail("a zero byte");
-        if (c == '\r') {
-            out += '\n';
-            ++m_pos;
-            if (StartsWith("\n"))
-                ++m_pos;
+        switch (type) {
+        case XmlNodeType_Element:
+            return Element(root);
+        case XmlNodeType_EndElement:
+            if (m_open.empty())
+                return Fail(XmlLiteErrorText(BadSyntax));
+            m_prefixes.resize(m_open.back().OuterPrefixes);
+            m_open.pop_back();
+            m_rootDone = m_open.empty();
             return true;
+        case XmlNodeType_Text:
+        case XmlNodeType_CDATA:
+        case XmlNodeType_Whitespace:
+            return m_open.empty() || Text(m_open.back().Element->Text);
+        default:
+            return true;  // the XML declaration, comments, processing instructions
         }
-        out += c;
-        ++m_pos;
+    }
+
+    bool Text(std::string& text)
+    {
+        const wchar_t* value = nullptr;
+        UINT length = 0;
+        if (FAILED(m_reader.GetValue(&value, &length)) || (length && !value))
+            return Fail("the reader gave no text");
+        if (!AppendUtf8(std::wstring_view(value, length), text))
+            return Fail("the text holds a character that is not Unicode");
         return true;
     }
 
-    bool AttributeValue(std::string& value)
+    bool Element(XmlElement& root)
     {
-        if (AtEnd() || (m_text[m_pos] != '"' && m_text[m_pos] != '\''))
-            return Fail("an attribute's value must be quoted");
-        const char quote = m_text[m_pos++];
-        while (!AtEnd() && m_text[m_pos] != quote) {
-            if (m_text[m_pos] == '<')
-                return Fail("a '<' inside an attribute's value");
-            if (!CharacterData(value))
-                return false;
-        }
-        if (AtEnd())
-            return Fail("an attribute's value is not closed");
-        ++m_pos;
-        return true;
-    }
-
-    bool Resolve(const std::string& qualified, bool attribute, std::string& ns, std::string& local)
-    {
-        const size_t colon = qualified.find(':');
-        const std::string prefix = colon == std::string::npos ? "" : qualified.substr(0, colon);
-        local = colon == std::string::npos ? qualified : qualified.substr(colon + 1);
-        if (local.empty() || local.find(':') != std::string::npos || (colon == 0))
-            return Fail("the name \"" + qualified + "\" is not a qualified name");
-        ns.clear();
-        if (prefix.empty() && attribute)
-            return true;  // an attribute without a prefix is in no namespace
-        if (prefix == "xml") {
-            ns = XmlNamespace;
-            return true;
-        }
-        for (auto binding = m_bindings.rbegin(); binding != m_bindings.rend(); ++binding) {
-            if (binding->Prefix == prefix) {
-                ns = binding->Uri;
-                return true;
-            }
-        }
-        if (prefix.empty())
-            return true;
-        return Fail("the prefix \"" + prefix + "\" is bound to no namespace");
-    }
-
-    bool Attributes(std::vector<Attribute>& attributes)
-    {
-        for (;;) {
-            const size_t before = m_pos;
-            SkipSpace();
-            if (AtEnd())
-                return Fail("an element's start tag is not closed");
-            if (m_text[m_pos] == '>' || StartsWith("/>"))
-                return true;
-            if (m_pos == before)
-                return Fail("attributes must be separated by blanks");
-            Attribute attribute;
-            if (!Name(attribute.Name))
-                return false;
-            SkipSpace();
-            if (!StartsWith("="))
-                return Fail("the attribute \"" + attribute.Name + "\" has no value");
-            ++m_pos;
-            SkipSpace();
-            if (!AttributeValue(attribute.Value))
-                return false;
-            for (const Attribute& earlier : attributes) {
-                if (earlier.Name == attribute.Name)
-                    return Fail("the attribute \"" + attribute.Name + "\" is given twice");
-            }
-            attributes.push_back(std::move(attribute));
-        }
-    }
-
-    bool Element(XmlElement& element, size_t depth)
-    {
-        if (depth > XmlMaxDepth)
-            return Fail("elements are nested too deeply");
-        ++m_pos;  // '<'
-        std::string qualified;
-        std::vector<Attribute> attributes;
-        if (!Name(qualified) || !Attributes(attributes))
+        if (m_rootDone)
+            return Fail("there is more after the document's element");
+        if (m_open.size() >= XmlMaxDepth)
+            return Fail(XmlLiteErrorText(DepthExceeded));
+        const bool empty = m_reader.IsEmptyElement() != FALSE;
+        const NodeName name = CurrentName(m_reader);
+        const size_t outerPrefixes = m_prefixes.size();
+        std::vector<NodeName> attributes;
+        if (!Attributes(attributes) || !Bound(name))
             return false;
-        const size_t outerBindings = m_bindings.size();
-        for (const Attribute& attribute : attributes) {
-            if (attribute.Name == "xmlns")
-                m_bindings.push_back({"", attribute.Value});
-            else if (attribute.Name.compare(0, 6, "xmlns:") == 0)
-                m_bindings.push_back({attribute.Name.substr(6), attribute.Value});
-        }
-        std::string ignoredNs;
-        std::string ignoredLocal;
-        for (const Attribute& attribute : attributes) {
-            if (attribute.Name != "xmlns" && attribute.Name.compare(0, 6, "xmlns:") != 0 &&
-                !Resolve(attribute.Name, true, ignoredNs, ignoredLocal))
+        for (const NodeName& attribute : attributes) {
+            if (!Bound(attribute))
                 return false;
         }
-        if (!Resolve(qualified, false, element.Namespace, element.Name))
-            return false;
-        const bool ok = StartsWith("/>") ? (m_pos += 2, true) : Content(element, qualified, depth);
-        m_bindings.resize(outerBindings);
-        return ok;
+        XmlElement* element = m_open.empty() ? &root : &m_open.back().Element->Children.emplace_back();
+        if (!AppendUtf8(name.Local, element->Name) || !AppendUtf8(name.Namespace, element->Namespace))
+            return Fail("a name holds a character that is not Unicode");
+        m_rootStarted = true;
+        if (!empty) {
+            m_open.push_back({element, Utf8(name.Qualified), outerPrefixes});
+        } else {
+            m_prefixes.resize(outerPrefixes);
+            m_rootDone = m_open.empty();
+        }
+        return true;
     }
 
-    bool Content(XmlElement& element, const std::string& qualified, size_t depth)
+    // A prefix that no element around the name (or the name's own) declares: Wine's reader puts
+    // such a name in the default namespace, or in none.
+    bool Bound(const NodeName& name)
     {
-        ++m_pos;  // '>'
-        for (;;) {
-            if (AtEnd())
-                return Fail("the element <" + qualified + "> is not closed");
-            if (StartsWith("</")) {
-                m_pos += 2;
-                std::string closing;
-                if (!Name(closing))
-                    return false;
-                if (closing != qualified)
-                    return Fail("</" + closing + "> closes <" + qualified + ">");
-                SkipSpace();
-                if (!StartsWith(">"))
-                    return Fail("the end tag </" + closing + "> is not closed");
-                ++m_pos;
+        const std::wstring_view prefix = name.Prefix();
+        if (prefix.empty() || prefix == L"xml" || prefix == L"xmlns")
+            return true;
+        for (const std::wstring& declared : m_prefixes) {
+            if (declared == prefix)
                 return true;
-            }
-            if (StartsWith("<!--")) {
-                if (!SkipPast("-->", "a comment"))
-                    return false;
-            } else if (StartsWith("<![CDATA[")) {
-                const size_t start = m_pos + 9;
-                if (!SkipPast("]]>", "a CDATA section"))
-                    return false;
-                element.Text.append(m_text.substr(start, m_pos - 3 - start));
-            } else if (StartsWith("<?")) {
-                if (!SkipPast("?>", "a processing instruction"))
-                    return false;
-            } else if (StartsWith("<!")) {
-                return Fail("a declaration inside an element");
-            } else if (StartsWith("<")) {
-                element.Children.emplace_back();
-                if (!Element(element.Children.back(), depth + 1))
-                    return false;
-            } else if (!CharacterData(element.Text)) {
-                return false;
-            }
         }
+        return Fail("the prefix \"" + Utf8(prefix) + "\" is bound to no namespace");
     }
 
-    std::string_view m_text;
-    size_t m_pos = 0;
-    std::vector<Binding> m_bindings;
-    std::string m_error;
-    size_t m_errorPos = 0;
+    // The element's attributes, the prefixes they declare added to m_prefixes, none given twice
+    // (by namespace and local name, as the namespaces recommendation counts them); Wine's reader
+    // lets an attribute be given twice.
+    bool Attributes(std::vector<NodeName>& attributes)
+    {
+        std::set<std::pair<std::wstring, std::wstring>> seen;
+        HRESULT result = m_reader.MoveToFirstAttribute();
+        for (; result == S_OK; result = m_reader.MoveToNextAttribute()) {
+            NodeName name = CurrentName(m_reader);
+            if (!seen.emplace(name.Namespace, name.Local).second)
+                return Fail("the attribute \"" + Utf8(name.Qualified) + "\" is given twice");
+            if (name.Prefix() == L"xmlns")
+                m_prefixes.push_back(name.Local);
+            attributes.push_back(std::move(name));
+        }
+        if (FAILED(result))
+            return Fail(XmlLiteErrorText(result));
+        m_reader.MoveToElement();
+        return true;
+    }
+
+    IXmlReader& m_reader;
+    const size_t m_codeUnits;
+    std::vector<OpenElement> m_open;
+    std::vector<std::wstring> m_prefixes;  // declared by the open elements, innermost last
+    bool m_rootStarted = false;
+    bool m_rootDone = false;
+    XmlError m_error;
 };
+
+bool Parse(const void* bytes, size_t size, size_t codeUnits, const wchar_t* encoding, XmlElement& root,
+           XmlError& error)
+{
+    root = XmlElement{};
+    std::string failure;
+    const CComPtr<IXmlReader> reader = OpenXmlLiteReader(bytes, size, encoding, ReaderMaxDepth, failure);
+    if (!reader) {
+        error = {0, failure};
+        return false;
+    }
+    XmlElement parsed;
+    CTreeBuilder builder(*reader.Get(), codeUnits);
+    if (!builder.Build(parsed)) {
+        error = builder.Error();
+        return false;
+    }
+    root = std::move(parsed);
+    return true;
+}
 
 }  // namespace
 
 bool ParseXml(std::string_view text, XmlElement& root, XmlError& error)
 {
-    CXmlReader reader(text);
-    XmlElement parsed;
-    if (!reader.Document(parsed)) {
-        error = reader.Error();
-        root = XmlElement{};
-        return false;
-    }
-    root = std::move(parsed);
-    return true;
+    return Parse(text.data(), text.size(), text.size(), L"UTF-8", root, error);
+}
+
+bool ParseXml(std::wstring_view text, XmlElement& root, XmlError& error)
+{
+    return Parse(text.data(), text.size() * sizeof(wchar_t), text.size(), L"UTF-16", root, error);
 }

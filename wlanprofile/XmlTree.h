@@ -1,8 +1,8 @@
-// A small reader of well-formed XML, enough for the profiles Windows keeps for its wireless
-// networks: elements with their namespace and local name, the text directly inside each, the
-// predefined and numeric character references decoded, CDATA taken as text, comments and
-// processing instructions passed over. A document type declaration is refused, so that no
-// entity of the document's own can expand.
+// Well-formed XML read into a tree by the system's own reader (XmlLite), enough for the profiles
+// Windows keeps for its wireless networks: elements with their namespace and local name, the text
+// directly inside each, character references decoded, CDATA taken as text, comments and
+// processing instructions passed over. A document type declaration is refused, so that no entity
+// of the document's own can expand.
 #ifndef SKYLOOK_WLANPROFILE_XML_TREE_H
 #define SKYLOOK_WLANPROFILE_XML_TREE_H
 
@@ -24,7 +24,7 @@ struct XmlElement {
 };
 
 struct XmlError {
-    size_t Line = 0;  // counted from 1
+    size_t Line = 0;  // counted from 1; 0 when the reader itself could not be had
     std::string Message;
 };
 
@@ -34,5 +34,9 @@ constexpr size_t XmlMaxDepth = 64;
 // Reads a document given as UTF-8 (a byte order mark is passed over). False, with the line and
 // what is wrong, when it is not well-formed; root is then left empty.
 bool ParseXml(std::string_view text, XmlElement& root, XmlError& error);
+
+// The same for a document given as UTF-16, as WlanGetProfile gives it (without its terminating
+// zero): read as UTF-16 with or without a byte order mark, whatever its XML declaration names.
+bool ParseXml(std::wstring_view text, XmlElement& root, XmlError& error);
 
 #endif

@@ -71,6 +71,8 @@ TEST(WindowsProfile, WhatTheRecordCanExpressIsTakenAsTheEditorsWouldStoreIt)
         {"a passphrase in a CDATA section, blanks around the tokens",
          WlanProfile(AuthEncryption(" WPA2PSK\n", "AES ") + SharedKey("passPhrase", "<![CDATA[a<b>&c d]]>")),
          PskRecord("Home", "a<b>&c d")},
+        {"a passphrase of blanks only",
+         WlanProfile(AuthEncryption("WPA2PSK", "AES") + SharedKey("passPhrase", "        ")), PskRecord("Home", "        ")},
         {"a hex-only SSID with bytes that are no text",
          WlanProfile(AuthEncryption("open", "none"), "<hex>536B79FF</hex>"), OpenRecord("Sky\xFF")},
         {"the hex form wins over the name", WlanProfile(AuthEncryption("open", "none"), "<hex>4F6666696365</hex><name>Wrong</name>"),
@@ -84,7 +86,7 @@ TEST(WindowsProfile, WhatTheRecordCanExpressIsTakenAsTheEditorsWouldStoreIt)
         {"the profile's elements under a prefix, a foreign SSID element ignored",
          "<p:WLANProfile xmlns:p=\"" + V1 + "\" xmlns:o=\"urn:other\"><p:name>Home</p:name><p:SSIDConfig>"
          "<o:SSID><o:name>Foreign</o:name></o:SSID><p:SSID><p:name>Home</p:name></p:SSID></p:SSIDConfig>"
-         "<p:connectionType>ESS</p:connectionType><!-- a comment --><p:MSM><p:security><authEncryption xmlns=\"" +
+         "<p:connectionType>ESS</p:connectionType><!-- a comment --><?skylook note?><p:MSM><p:security><authEncryption xmlns=\"" +
              V1 + "\"><authentication>open</authentication><encryption>none</encryption></authEncryption>"
                   "</p:security></p:MSM></p:WLANProfile>",
          OpenRecord("Home")},
@@ -149,14 +151,18 @@ TEST(WindowsProfile, WhatTheProgramCannotJoinIsSkippedAndAMalformedDocumentRefus
         {"empty", "", ProfileReading::Refused, "holds no element"},
         {"cut off", WlanProfile(open).substr(0, 200), ProfileReading::Refused, "not closed"},
         {"a wrong end tag", "<WLANProfile xmlns=\"" + V1 + "\">\n<name>Home</nam>\n</WLANProfile>",
-         ProfileReading::Refused, "line 2: </nam> closes <name>"},
-        {"an entity of its own", WlanProfile(open, "<name>&home;</name>"), ProfileReading::Refused, "&home;"},
+         ProfileReading::Refused, "line 2: the end tag of <name> names another element"},
         {"a document type that declares entities",
          "<!DOCTYPE WLANProfile [<!ENTITY a \"aaaa\">]>" + WlanProfile(open, "<name>&a;</name>"), ProfileReading::Refused,
          "document type"},
-        {"an unbound prefix", WlanProfile(open, "<x:name>Home</x:name>"), ProfileReading::Refused, "prefix \"x\""},
-        {"a character reference to nothing", WlanProfile(open, "<name>&#0;</name>"), ProfileReading::Refused,
-         "names no character"},
+        {"an unbound prefix", WlanProfile(open, "<x:name>Home</x:name>"), ProfileReading::Refused,
+         "bound to no namespace"},
+        {"an unbound prefix on an attribute", WlanProfile(open, "<name x:lang=\"en\">Home</name>"),
+         ProfileReading::Refused, "bound to no namespace"},
+        {"an attribute given twice", WlanProfile(open, "<name a=\"1\" b=\"2\" a=\"3\">Home</name>"),
+         ProfileReading::Refused, "given twice"},
+        {"a character reference to half a surrogate pair", WlanProfile(open, "<name>Home</name>", "", "ESS", "&#xD800;"),
+         ProfileReading::Refused, "(line 3: "},
         {"a second root", WlanProfile(open) + "<WLANProfile/>", ProfileReading::Refused, "more after"},
         {"another document", "<WLANProfile xmlns=\"urn:other\"><name>Home</name></WLANProfile>",
          ProfileReading::Refused, "not a Windows wireless profile"},
@@ -170,7 +176,7 @@ TEST(WindowsProfile, WhatTheProgramCannotJoinIsSkippedAndAMalformedDocumentRefus
          ProfileReading::Refused, "index \"4\""},
         {"no connection type", WlanProfile(open, "<name>Home</name>", "", ""), ProfileReading::Refused, "connection type"},
         {"no security", WlanProfile(""), ProfileReading::Refused, "no authentication"},
-        {"nesting without end", std::string(100000, '<'), ProfileReading::Refused, "name was expected"},
+        {"nesting without end", std::string(100000, '<'), ProfileReading::Refused, "(line 1: "},
         {"nesting deeper than any profile",
          "<WLANProfile xmlns=\"" + V1 + "\">" + [] {
              std::string deep;
@@ -185,6 +191,21 @@ TEST(WindowsProfile, WhatTheProgramCannotJoinIsSkippedAndAMalformedDocumentRefus
         const WindowsProfile profile = ReadWindowsProfile(c.Xml);
         EXPECT_EQ(c.Reading, profile.Reading);
         EXPECT_NE(std::string::npos, profile.Reason.find(c.Reason)) << profile.Reason;
+    }
+}
+
+// Microsoft's reader refuses a reference to an entity no one declared, and one to character 0;
+// Wine's keeps both as written. Either way nothing is put in their place.
+TEST(WindowsProfile, AnUndeclaredEntityOrCharacterZeroIsNeverExpanded)
+{
+    for (const char* reference : {"&home;", "&#0;"}) {
+        SCOPED_TRACE(reference);
+        const WindowsProfile profile =
+            ReadWindowsProfile(WlanProfile(AuthEncryption("open", "none"), std::string("<name>") + reference + "</name>"));
+        if (profile.Reading == ProfileReading::Taken)
+            EXPECT_STREQ(reference, profile.Settings.DesiredSSID);
+        else
+            EXPECT_EQ(ProfileReading::Refused, profile.Reading) << profile.Reason;
     }
 }
 
