@@ -192,7 +192,8 @@ bool ReadHexValue(const std::string& data, int line, const ScriptForm& form, Scr
     if (form.HexTextsInUtf16 && IsTextType(value.Type)) {
         std::vector<unsigned char> spelled;
         if (value.Bytes.size() % 2 != 0)
-            return Fail(error, line, "value \"" + value.Name + "\" lists an odd number of bytes, which is no UTF-16 text.");
+            return Fail(error, line,
+                        "value \"" + value.Name + "\" lists an odd number of bytes, which is no UTF-16 text.");
         if (!Utf16BytesToCodePage(value.Bytes, spelled))
             return Fail(error, line, "value \"" + value.Name + "\" " + CodePageRefusal() + ".");
         value.Bytes = spelled;
@@ -237,16 +238,6 @@ bool ReadValue(const std::string& text, int line, const ScriptForm& form, Script
         return true;
     }
     return Fail(error, line, "value \"" + value.Name + "\" is neither a \"text\", a dword: nor hex bytes (\"hex:\").");
-}
-
-// Whether the value line's bytes go on past a backslash at its end: only a hex list does; a
-// text may end in a backslash ("C:\\").
-bool ContinuesHexList(const std::string& line)
-{
-    std::string name;
-    size_t position = 0;
-    return ReadQuotedName(line, position, name) && line.compare(position, 4, "=hex") == 0 && !line.empty() &&
-           line.back() == '\\';
 }
 
 }  // namespace
@@ -310,7 +301,7 @@ bool ParseRegistryScript(const std::string& bytes, std::vector<ScriptKey>& keys,
         if (keys.empty())
             return Fail(error, number, "the value comes before any key.");
         std::string logical = line;
-        while (ContinuesHexList(logical) && i + 1 < lines.size()) {
+        while (!logical.empty() && logical.back() == '\\' && i + 1 < lines.size()) {
             logical.pop_back();
             logical += TrimLeft(lines[++i]);
         }

@@ -148,8 +148,8 @@ bool WriteScriptFile(const std::string& path, const std::string& text, std::ostr
         size_t done = 0;
         while (file.Handle != INVALID_HANDLE_VALUE && done < text.size()) {
             DWORD written = 0;
-            if (!WriteFile(file.Handle, text.data() + done, static_cast<DWORD>(text.size() - done), &written, nullptr) ||
-                written == 0)
+            const DWORD chunk = static_cast<DWORD>(text.size() - done);
+            if (!WriteFile(file.Handle, text.data() + done, chunk, &written, nullptr) || written == 0)
                 break;
             done += written;
         }

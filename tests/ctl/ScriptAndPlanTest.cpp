@@ -178,7 +178,7 @@ TEST(RegistryScript, TextsAndNumbersOfEitherHeaderReadAsTheBytesTheStoreKeeps)
     const std::string regedit4 = "REGEDIT4\r\n[K]\r\n";
     const std::string cafe = "Caf\xE9";
     const ValueFormCase cases[] = {
-        {"text with escapes, ending in a backslash", regedit4 + "\"A\"=\"\\\"x\\\" C:\\\\\"\r\n\"B\"=hex:01\r\n",
+        {"text with escapes", regedit4 + "\"A\"=\"\\\"x\\\" C:\\\\\"\r\n",
          RegistryTextType, {'"', 'x', '"', ' ', 'C', ':', '\\', 0}},
         {"dword", regedit4 + "\"A\"=dword:0102031f\r\n", RegistryNumberType, {0x1F, 3, 2, 1}},
         {"REGEDIT4 hex text in the code page", regedit4 + "\"A\"=hex(1):e9,00\r\n", RegistryTextType, {0xE9, 0}},

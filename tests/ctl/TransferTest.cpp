@@ -256,7 +256,7 @@ TEST_F(Transfer, ADeviceOrAFolderIsRefusedAsAScriptByBothCommands)
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
     const std::string names[] = {"COM1", "NUL", "CON", "LPT1", "aux.reg", "C:\\some folder\\prn.txt", "\\\\.\\NUL",
-                                 "\\\\?\\GLOBALROOT\\Device\\Null", folder};
+                                 "\\\\?\\GLOBALROOT\\Device\\Null", "\\\\?\\COM9", folder};
     for (const std::string& name : names) {
         for (const char* command : {"export", "import"}) {
             const CtlResult result = RunCtl({command, name});
@@ -276,7 +276,8 @@ TEST_F(Transfer, AnEmptySectionIsNeitherWrittenNorImportedAndIsReported)
     CTempFile exported("no-defaults.reg");
     const CtlResult result = RunCtl({"export", exported.Path(), "--defaults"});
     ASSERT_EQ(ExitOk, result.Status) << result.Err;
-    EXPECT_EQ("Exported 1 profile to \"" + exported.Path() + "\".\nNo default settings are stored, so the file holds none.\n",
+    EXPECT_EQ("Exported 1 profile to \"" + exported.Path() +
+                  "\".\nNo default settings are stored, so the file holds none.\n",
               result.Out);
     EXPECT_EQ(std::string::npos, exported.Read().find("DEFAULT"));
 
@@ -303,6 +304,18 @@ TEST_F(Transfer, AnExportThatCannotReplaceTheFileKeepsItAsItWas)
     GetTempPathA(MAX_PATH, temporary);
     const std::string folder = std::string(temporary) + "held-export\\";
     CreateDirectoryA(folder.c_str(), nullptr);
+    const auto filesInFolder = [&folder] {
+        std::vector<std::string> files;
+        WIN32_FIND_DATAA found = {};
+        const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+        for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                files.push_back(found.cFileName);
+        FindClose(search);
+        return files;
+    };
+    for (const std::string& left : filesInFolder())
+        DeleteFileA((folder + left).c_str());
     const std::string target = folder + "profiles.reg";
     const HANDLE held = CreateFileA(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -315,14 +328,7 @@ TEST_F(Transfer, AnExportThatCannotReplaceTheFileKeepsItAsItWas)
     EXPECT_EQ(ExitFailed, result.Status) << result.Out;
     EXPECT_NE(std::string::npos, result.Err.find("cannot replace \"" + target + "\" (")) << result.Err;
     EXPECT_NE(std::string::npos, result.Err.find("it is left as it was")) << result.Err;
-    std::vector<std::string> files;
-    WIN32_FIND_DATAA found = {};
-    const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            files.push_back(found.cFileName);
-    FindClose(search);
-    EXPECT_EQ(std::vector<std::string>{"profiles.reg"}, files);
+    EXPECT_EQ(std::vector<std::string>{"profiles.reg"}, filesInFolder());
     std::ifstream kept(target, std::ios::binary);
     EXPECT_EQ("kept", std::string(std::istreambuf_iterator<char>(kept), {}));
     kept.close();
