@@ -95,9 +95,9 @@ int RunExport(const CommandLine& command)
     if (!ChooseProfiles({command.Operands.begin() + 1, command.Operands.end()}, names, command.Err))
         return ExitFailed;
 
-    // Default settings never stored are written as an empty section, which imports as the
-    // same. A profile's section left empty instead would empty the profile when the file is
-    // imported again: a profile that cannot be read fails the export.
+    // Default settings never stored get no section: an empty one would say there were none
+    // to keep. A profile's section left empty would hide a profile that could not be read:
+    // that fails the export.
     struct Source {
         std::string Path;
         std::string ScriptPath;
@@ -111,6 +111,7 @@ int RunExport(const CommandLine& command)
         sources.push_back(
             {ProfilePath(name), ProfileScriptPath(name), "profile \"" + EscapeControlBytes(name) + "\"", false});
     std::vector<ScriptKey> keys;
+    bool defaultsWritten = false;
     for (const Source& source : sources) {
         ScriptKey key;
         key.Path = source.ScriptPath;
@@ -120,11 +121,16 @@ int RunExport(const CommandLine& command)
                         << file << "\" was not written.\n";
             return ExitFailed;
         }
+        if (source.MayBeMissing && key.Values.empty())
+            continue;
+        defaultsWritten = defaultsWritten || source.MayBeMissing;
         keys.push_back(std::move(key));
     }
     if (!WriteScriptFile(file, WriteRegistryScript(keys), command.Err))
         return ExitFailed;
     command.Out << "Exported " << names.size() << (names.size() == 1 ? " profile" : " profiles")
-                << (command.Defaults ? " and the default settings" : "") << " to \"" << file << "\".\n";
+                << (defaultsWritten ? " and the default settings" : "") << " to \"" << file << "\".\n";
+    if (command.Defaults && !defaultsWritten)
+        command.Out << "No default settings are stored, so the file holds none.\n";
     return ExitOk;
 }

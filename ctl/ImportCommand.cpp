@@ -10,6 +10,8 @@
 #include "settings/ProfileSelection.h"
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -40,6 +42,19 @@ void ReportUndoneImport(CImportWriter& writer, WriteCause cause, std::ostream& e
     }
 }
 
+// "the default settings and profile "Home"", for the sections an import left alone.
+std::string SectionList(const std::vector<ImportTarget>& sections)
+{
+    std::string list;
+    for (size_t i = 0; i < sections.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == sections.size() ? " and " : ", ";
+        list += sections[i].Defaults ? "the default settings"
+                                     : "profile \"" + EscapeControlBytes(sections[i].Profile) + "\"";
+    }
+    return list;
+}
+
 }  // namespace
 
 int RunImport(const CommandLine& command)
@@ -50,8 +65,9 @@ int RunImport(const CommandLine& command)
         return ExitFailed;
     std::vector<ScriptKey> keys;
     std::vector<ImportTarget> targets;
+    std::vector<ImportTarget> leftAlone;
     ScriptError error;
-    if (!ParseRegistryScript(text, keys, error) || !PlanImport(keys, command.Defaults, targets, error)) {
+    if (!ParseRegistryScript(text, keys, error) || !PlanImport(keys, command.Defaults, targets, leftAlone, error)) {
         // The message may quote the file's names, which may hold any byte.
         command.Err << file << ":" << error.Line << ": " << EscapeControlBytes(error.Message)
                     << "\nskylookctl: nothing was imported.\n";
@@ -78,5 +94,11 @@ int RunImport(const CommandLine& command)
     const bool defaults = static_cast<size_t>(profiles) != targets.size();
     command.Out << "Imported " << profiles << (profiles == 1 ? " profile" : " profiles")
                 << (defaults ? " and the default settings" : "") << " from \"" << file << "\".\n";
+    if (!leftAlone.empty()) {
+        const bool one = leftAlone.size() == 1;
+        command.Out << "The file's " << (one ? "section for " : "sections for ") << SectionList(leftAlone)
+                    << (one ? " holds" : " hold") << " no values; nothing was written or deleted for "
+                    << (one ? "it" : "them") << ".\n";
+    }
     return ExitOk;
 }

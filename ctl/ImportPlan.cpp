@@ -65,9 +65,10 @@ std::string ProfileScriptPath(const std::string& name)
 }
 
 bool PlanImport(const std::vector<ScriptKey>& keys, bool allowDefaults, std::vector<ImportTarget>& targets,
-                ScriptError& error)
+                std::vector<ImportTarget>& leftAlone, ScriptError& error)
 {
     targets.clear();
+    leftAlone.clear();
     const std::string defaultsPath = Folded(DefaultSettingsScriptPath());
     const std::string profileRoot = Folded(ProfileScriptPath(""));
     std::set<std::string, RegistryNameLess> profiles;
@@ -101,7 +102,7 @@ bool PlanImport(const std::vector<ScriptKey>& keys, bool allowDefaults, std::vec
         }
         if (!CheckValues(key, error))
             return false;
-        targets.push_back(std::move(target));
+        (key.Values.empty() ? leftAlone : targets).push_back(std::move(target));
     }
     return true;
 }

@@ -24,8 +24,10 @@ std::string ProfileScriptPath(const std::string& name);
 // given twice, default settings without allowDefaults, an unknown value, a text too long for
 // its field, a channel that is not decimal text or a rate code not in the rate table. Every
 // value the loader takes is taken, so that what the program stored can be restored. The
-// profile root itself may appear without values.
+// profile root itself may appear without values. A section without values would empty what
+// is stored (a file exported before anything was stored, a section cut short): it goes to
+// leftAlone instead of targets, and nothing is written or deleted for it.
 bool PlanImport(const std::vector<ScriptKey>& keys, bool allowDefaults, std::vector<ImportTarget>& targets,
-                ScriptError& error);
+                std::vector<ImportTarget>& leftAlone, ScriptError& error);
 
 #endif

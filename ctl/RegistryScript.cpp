@@ -1,5 +1,6 @@
 #include "ctl/RegistryScript.h"
 
+#include "ctl/ScriptEncoding.h"
 #include "record/HexText.h"
 
 #include <cctype>
@@ -8,6 +9,9 @@
 namespace {
 
 constexpr const char* Header = "REGEDIT4";
+// The registry editor's later format: the same grammar, with texts in UTF-16 (the file's
+// own and those listed in hex).
+constexpr const char* Version5Header = "Windows Registry Editor Version 5.00";
 // Lines are kept under 80 characters, as the registry editor writes them.
 constexpr size_t LineLimit = 76;
 
@@ -125,21 +129,53 @@ bool ReadBytes(const std::string& list, std::vector<unsigned char>& bytes)
     }
 }
 
-bool ReadValue(const std::string& text, int line, ScriptValue& value, ScriptError& error)
+// How the file spells its texts.
+struct ScriptForm {
+    bool TextsInUtf8 = false;     // names, paths and quoted texts; else in the code page already
+    bool HexTextsInUtf16 = false;  // hex(1), hex(2) and hex(7) lists (the Version 5 format)
+};
+
+// A text of the file in the code page, as the store keeps it.
+bool ToCodePage(const ScriptForm& form, std::string& text)
 {
-    size_t position = 0;
-    if (!ReadQuotedName(text, position, value.Name))
-        return Fail(error, line, "the value name has no closing quote.");
-    if (value.Name.find('\0') != std::string::npos)
-        return Fail(error, line, "the value name holds a zero byte, which no registry name can hold.");
-    if (position >= text.size() || text[position] != '=')
-        return Fail(error, line, "\"=\" must follow the value name \"" + value.Name + "\".");
-    const std::string data = text.substr(position + 1);
+    std::string spelled;
+    if (!form.TextsInUtf8)
+        return true;
+    if (!Utf8ToCodePage(text, spelled))
+        return false;
+    text = spelled;
+    return true;
+}
+
+bool IsTextType(uint32_t type)
+{
+    return type == RegistryTextType || type == RegistryExpandableTextType || type == RegistryTextListType;
+}
+
+// "dword:" and up to eight hex digits, as REG_DWORD's four bytes, lowest first.
+bool ReadDword(const std::string& digits, std::vector<unsigned char>& bytes)
+{
+    if (digits.empty() || digits.size() > 8)
+        return false;
+    uint32_t number = 0;
+    for (char c : digits) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
+            return false;
+        number = number * 16 + static_cast<uint32_t>(digit);
+    }
+    bytes = {static_cast<unsigned char>(number), static_cast<unsigned char>(number >> 8),
+             static_cast<unsigned char>(number >> 16), static_cast<unsigned char>(number >> 24)};
+    return true;
+}
+
+bool ReadHexValue(const std::string& data, int line, const ScriptForm& form, ScriptValue& value, ScriptError& error)
+{
     std::string list;
     if (data.compare(0, 4, "hex:") == 0) {
         value.Type = RegistryBinaryType;
         list = data.substr(4);
-    } else if (data.compare(0, 4, "hex(") == 0 && data.find("):") != std::string::npos) {
+    } else {
         const std::string type = data.substr(4, data.find("):") - 4);
         unsigned number = 0;
         for (char c : type) {
@@ -150,13 +186,58 @@ bool ReadValue(const std::string& text, int line, ScriptValue& value, ScriptErro
         }
         value.Type = number;
         list = data.substr(data.find("):") + 2);
-    } else {
-        return Fail(error, line, "value \"" + value.Name + "\" is not written as hex bytes (\"hex:\").");
     }
     if (!ReadBytes(list, value.Bytes))
         return Fail(error, line, "value \"" + value.Name + "\" holds something that is not a hex byte.");
-    value.Line = line;
+    if (form.HexTextsInUtf16 && IsTextType(value.Type)) {
+        std::vector<unsigned char> spelled;
+        if (value.Bytes.size() % 2 != 0)
+            return Fail(error, line,
+                        "value \"" + value.Name + "\" lists an odd number of bytes, which is no UTF-16 text.");
+        if (!Utf16BytesToCodePage(value.Bytes, spelled))
+            return Fail(error, line, "value \"" + value.Name + "\" " + CodePageRefusal() + ".");
+        value.Bytes = spelled;
+    }
     return true;
+}
+
+bool ReadValue(const std::string& text, int line, const ScriptForm& form, ScriptValue& value, ScriptError& error)
+{
+    size_t position = 0;
+    if (!ReadQuotedName(text, position, value.Name))
+        return Fail(error, line, "the value name has no closing quote.");
+    if (value.Name.find('\0') != std::string::npos)
+        return Fail(error, line, "the value name holds a zero byte, which no registry name can hold.");
+    if (!ToCodePage(form, value.Name))
+        return Fail(error, line, "a value name " + CodePageRefusal() + ".");
+    if (position >= text.size() || text[position] != '=')
+        return Fail(error, line, "\"=\" must follow the value name \"" + value.Name + "\".");
+    const std::string data = text.substr(position + 1);
+    value.Line = line;
+    if (data.compare(0, 4, "hex:") == 0 || (data.compare(0, 4, "hex(") == 0 && data.find("):") != std::string::npos))
+        return ReadHexValue(data, line, form, value, error);
+    if (data.compare(0, 6, "dword:") == 0) {
+        value.Type = RegistryNumberType;
+        if (!ReadDword(data.substr(6), value.Bytes))
+            return Fail(error, line, "value \"" + value.Name + "\" is not a dword of one to eight hex digits.");
+        return true;
+    }
+    if (data.compare(0, 1, "\"") == 0) {
+        // A text with the same escapes as a name, stored with its terminating zero as REG_SZ.
+        std::string quoted;
+        size_t end = 0;
+        if (!ReadQuotedName(data, end, quoted))
+            return Fail(error, line, "the text of value \"" + value.Name + "\" has no closing quote.");
+        if (end != data.size())
+            return Fail(error, line, "value \"" + value.Name + "\" has more after the closing quote of its text.");
+        if (!ToCodePage(form, quoted))
+            return Fail(error, line, "value \"" + value.Name + "\" " + CodePageRefusal() + ".");
+        value.Type = RegistryTextType;
+        value.Bytes.assign(quoted.begin(), quoted.end());
+        value.Bytes.push_back(0);
+        return true;
+    }
+    return Fail(error, line, "value \"" + value.Name + "\" is neither a \"text\", a dword: nor hex bytes (\"hex:\").");
 }
 
 }  // namespace
@@ -172,12 +253,16 @@ std::string WriteRegistryScript(const std::vector<ScriptKey>& keys)
     return text;
 }
 
-bool ParseRegistryScript(const std::string& text, std::vector<ScriptKey>& keys, ScriptError& error)
+bool ParseRegistryScript(const std::string& bytes, std::vector<ScriptKey>& keys, ScriptError& error)
 {
     keys.clear();
-    std::string body = text;
-    if (body.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        body.erase(0, 3);
+    const ScriptEncoding encoding = DetectScriptEncoding(bytes);
+    std::string body;
+    int brokenLine = 0;
+    if (!ScriptText(bytes, encoding, body, brokenLine))
+        return Fail(error, brokenLine, "the file is UTF-16 text, but a letter here is broken off; save it again.");
+    ScriptForm form;
+    form.TextsInUtf8 = encoding != ScriptEncoding::CodePage;
     const std::vector<std::string> lines = SplitLines(body);
     bool headerSeen = false;
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -186,8 +271,10 @@ bool ParseRegistryScript(const std::string& text, std::vector<ScriptKey>& keys, 
         if (line.empty() || line[0] == ';')
             continue;
         if (!headerSeen) {
-            if (line != Header)
-                return Fail(error, number, "the file does not begin with \"REGEDIT4\"; it is not a registry script.");
+            if (line != Header && line != Version5Header)
+                return Fail(error, number, "the file begins with neither \"REGEDIT4\" nor \"" +
+                                               std::string(Version5Header) + "\"; it is not a registry script.");
+            form.HexTextsInUtf16 = line == Version5Header;
             headerSeen = true;
             continue;
         }
@@ -201,6 +288,8 @@ bool ParseRegistryScript(const std::string& text, std::vector<ScriptKey>& keys, 
             // The registry's names end at a zero byte: one inside would cut the name short.
             if (key.Path.find('\0') != std::string::npos)
                 return Fail(error, number, "the key name holds a zero byte, which no registry name can hold.");
+            if (!ToCodePage(form, key.Path))
+                return Fail(error, number, "the key name " + CodePageRefusal() + ".");
             key.Line = number;
             keys.push_back(std::move(key));
             continue;
@@ -208,7 +297,7 @@ bool ParseRegistryScript(const std::string& text, std::vector<ScriptKey>& keys, 
         if (line[0] == '@')
             return Fail(error, number, "the script sets a key's default value, which holds no setting.");
         if (line[0] != '"')
-            return Fail(error, number, "the line is neither a key in brackets nor a \"name\"=hex: value.");
+            return Fail(error, number, "the line is neither a key in brackets nor a \"name\"= value.");
         if (keys.empty())
             return Fail(error, number, "the value comes before any key.");
         std::string logical = line;
@@ -217,7 +306,7 @@ bool ParseRegistryScript(const std::string& text, std::vector<ScriptKey>& keys, 
             logical += TrimLeft(lines[++i]);
         }
         ScriptValue value;
-        if (!ReadValue(logical, number, value, error))
+        if (!ReadValue(logical, number, form, value, error))
             return false;
         keys.back().Values.push_back(std::move(value));
     }

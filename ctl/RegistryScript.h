@@ -1,7 +1,8 @@
-// Registry scripts of the REGEDIT4 kind, the text form that Windows' "reg import" and the
-// registry editor read: key sections in brackets, each followed by its values. The tool
-// writes and reads only values of raw bytes ("name"=hex:..), which hold any stored value
-// exactly.
+// Registry scripts, the text form that Windows' "reg import" and the registry editor read:
+// key sections in brackets, each followed by its values. The tool writes REGEDIT4 with
+// values of raw bytes ("name"=hex:..), which hold any stored value exactly; it reads that
+// and the registry editor's own "Windows Registry Editor Version 5.00" (ScriptEncoding.h
+// has how each spells its texts), with texts ("name"="text") and numbers (dword:) too.
 #ifndef SKYLOOK_CTL_REGISTRY_SCRIPT_H
 #define SKYLOOK_CTL_REGISTRY_SCRIPT_H
 
@@ -9,7 +10,11 @@
 #include <string>
 #include <vector>
 
-constexpr uint32_t RegistryBinaryType = 3;  // REG_BINARY, written as plain "hex:"
+constexpr uint32_t RegistryTextType = 1;            // REG_SZ, "text" or hex(1):
+constexpr uint32_t RegistryExpandableTextType = 2;  // REG_EXPAND_SZ, hex(2):
+constexpr uint32_t RegistryBinaryType = 3;          // REG_BINARY, written as plain "hex:"
+constexpr uint32_t RegistryNumberType = 4;          // REG_DWORD, dword: or hex(4):
+constexpr uint32_t RegistryTextListType = 7;        // REG_MULTI_SZ, hex(7):
 
 struct ScriptValue {
     std::string Name;
@@ -32,10 +37,11 @@ struct ScriptError {
 // The whole script, lines ending in CR LF, long byte lists continued on the next line.
 std::string WriteRegistryScript(const std::vector<ScriptKey>& keys);
 
-// Reads a script written by WriteRegistryScript or by hand in the same form. Blank lines and
-// comments (";") are skipped. False, with the line and what is wrong, for anything else:
-// a missing REGEDIT4 header, a value outside a key, a value not written as hex bytes, a key
-// deletion, a malformed byte.
-bool ParseRegistryScript(const std::string& text, std::vector<ScriptKey>& keys, ScriptError& error);
+// Reads the file's bytes, a script written by WriteRegistryScript, by the registry editor or
+// by hand, with its texts in the code page as the store keeps them. Blank lines and comments
+// (";") are skipped. False, with the line and what is wrong, for anything else: a missing
+// header, a value outside a key, a value neither text, dword nor hex bytes, a key deletion,
+// a malformed byte, a letter the code page cannot spell.
+bool ParseRegistryScript(const std::string& bytes, std::vector<ScriptKey>& keys, ScriptError& error);
 
 #endif

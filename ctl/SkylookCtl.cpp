@@ -50,9 +50,10 @@ const CommandEntry Commands[] = {
      "Writes the named profiles (all of them when none is named), and with --defaults the\n"
      "default settings, to FILE as a REGEDIT4 registry script that Windows' \"reg import\" reads.\n"},
     {"import", RunImport, FlagDefaults | FlagReplace, 1, 1, "import FILE [--replace] [--defaults]",
-     "Reads profiles from a registry script written by export. Every value is checked first;\n"
-     "when one is wrong nothing is written. A profile that exists is replaced only with\n"
-     "--replace; default settings in the file are imported only with --defaults.\n"},
+     "Reads profiles from a registry script written by export, or by the registry editor in\n"
+     "either of its formats. Every value is checked first; when one is wrong nothing is\n"
+     "written. A profile that exists is replaced only with --replace; default settings in the\n"
+     "file are imported only with --defaults. A section without values changes nothing.\n"},
     {"import-windows-profiles", RunImportWindowsProfiles, FlagIfNoDefaults, 0, 0, "import-windows-profiles [--if-no-defaults]",
      "Takes the wireless profiles Windows keeps. When no default settings are stored, the profile\n"
      "of the connection that is up becomes them, so that Skylook's start stays on that network;\n"

@@ -69,6 +69,20 @@ std::string WithZeros(const char (&text)[Size])
     return std::string(text, Size - 1);
 }
 
+// A file as the registry editor saves it unless told otherwise: UTF-16 after its byte order
+// mark, under the later header.
+std::string Utf16File(const std::wstring& text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
+const std::wstring Version5 = L"Windows Registry Editor Version 5.00\r\n\r\n[K]\r\n";
+
 struct ParseCase {
     const char* Name;
     std::string Text;
@@ -82,8 +96,20 @@ TEST(RegistryScript, AMalformedScriptIsRefusedAtItsLine)
         {"no header", "[HKEY_LOCAL_MACHINE\\X]\r\n", 1, "REGEDIT4"},
         {"empty file", "", 1, "empty"},
         {"value before a key", "REGEDIT4\r\n\r\n\"A\"=hex:01\r\n", 3, "before any key"},
-        {"string value", "REGEDIT4\r\n[K]\r\n\"A\"=\"text\"\r\n", 3, "hex bytes"},
-        {"dword value", "REGEDIT4\r\n[K]\r\n\"A\"=dword:00000001\r\n", 3, "hex bytes"},
+        {"value of no known form", "REGEDIT4\r\n[K]\r\n\"A\"=text\r\n", 3, "neither"},
+        {"dword of nine digits", "REGEDIT4\r\n[K]\r\n\"A\"=dword:000000001\r\n", 3, "dword"},
+        {"dword not hex", "REGEDIT4\r\n[K]\r\n\"A\"=dword:0000001g\r\n", 3, "dword"},
+        {"text with more after it", "REGEDIT4\r\n[K]\r\n\"A\"=\"x\"y\r\n", 3, "after the closing quote"},
+        {"text without its closing quote", "REGEDIT4\r\n[K]\r\n\"A\"=\"x\r\n", 3, "no closing quote"},
+        // A letter the settings' code page lacks would be stored as a question mark.
+        {"text the code page cannot spell", Utf16File(Version5 + L"\"A\"=\"\u4E2D\"\r\n"), 4, "code page"},
+        {"UTF-16 hex text the code page cannot spell", Utf16File(Version5 + L"\"A\"=hex(2):2d,4e,00,00\r\n"), 4,
+         "code page"},
+        {"UTF-16 hex text of an odd length", Utf16File(Version5 + L"\"A\"=hex(1):43,00,00\r\n"), 4, "odd"},
+        {"value name the code page cannot spell", Utf16File(Version5 + L"\"\u4E2D\"=hex:01\r\n"), 4, "code page"},
+        {"key name the code page cannot spell", Utf16File(L"REGEDIT4\r\n[K\u4E2D]\r\n"), 2, "code page"},
+        {"UTF-16 with a lone surrogate", Utf16File(Version5 + L"\"A\"=\"\xD800\"\r\n"), 4, "broken"},
+        {"UTF-16 cut inside a letter", Utf16File(Version5) + "\"", 4, "broken"},
         {"bad byte", "REGEDIT4\r\n[K]\r\n\"A\"=hex:01,zz\r\n", 3, "not a hex byte"},
         {"three-digit byte", "REGEDIT4\r\n[K]\r\n\"A\"=hex:123\r\n", 3, "not a hex byte"},
         {"bad byte on a continuation line", "REGEDIT4\r\n[K]\r\n\"A\"=hex:01,\\\r\n  0g\r\n", 3, "not a hex byte"},
@@ -135,6 +161,58 @@ TEST(RegistryScript, WhatIsWrittenReadsBackWithLongValuesContinued)
         EXPECT_EQ(key.Values[i].Bytes, keys[0].Values[i].Bytes);
     }
     EXPECT_EQ(4, keys[0].Values[0].Line);
+}
+
+struct ValueFormCase {
+    const char* Name;
+    std::string File;
+    uint32_t Type;
+    Bytes Stored;
+};
+
+// Texts arrive in the code page, as the store's REGEDIT4 and its registry calls keep them.
+// The bytes below are code page 1252's, the suite's.
+TEST(RegistryScript, TextsAndNumbersOfEitherHeaderReadAsTheBytesTheStoreKeeps)
+{
+    ASSERT_EQ(1252u, GetACP());
+    const std::string regedit4 = "REGEDIT4\r\n[K]\r\n";
+    const std::string cafe = "Caf\xE9";
+    const ValueFormCase cases[] = {
+        {"text with escapes", regedit4 + "\"A\"=\"\\\"x\\\" C:\\\\\"\r\n",
+         RegistryTextType, {'"', 'x', '"', ' ', 'C', ':', '\\', 0}},
+        {"dword", regedit4 + "\"A\"=dword:0102031f\r\n", RegistryNumberType, {0x1F, 3, 2, 1}},
+        {"REGEDIT4 hex text in the code page", regedit4 + "\"A\"=hex(1):e9,00\r\n", RegistryTextType, {0xE9, 0}},
+        {"UTF-16 text", Utf16File(Version5 + L"\"A\"=\"Caf\u00E9\"\r\n"), RegistryTextType, {'C', 'a', 'f', 0xE9, 0}},
+        {"UTF-16 dword", Utf16File(Version5 + L"\"A\"=dword:00000031\r\n"), RegistryNumberType, {'1', 0, 0, 0}},
+        {"UTF-16 hex text in UTF-16", Utf16File(Version5 + L"\"A\"=hex(2):43,00,e9,00,00,00\r\n"),
+         RegistryExpandableTextType, {'C', 0xE9, 0}},
+        {"UTF-16 binary over continued lines", Utf16File(Version5 + L"\"A\"=hex:e9,02,\\\r\n  03\r\n"),
+         RegistryBinaryType, {0xE9, 2, 3}},
+        {"the later header saved by hand in the code page",
+         "Windows Registry Editor Version 5.00\r\n[K]\r\n\"A\"=\"" + cafe + "\"\r\n", RegistryTextType,
+         {'C', 'a', 'f', 0xE9, 0}},
+        {"UTF-8 after its mark", "\xEF\xBB\xBFREGEDIT4\r\n[K]\r\n\"A\"=\"Caf\xC3\xA9\"\r\n", RegistryTextType,
+         {'C', 'a', 'f', 0xE9, 0}},
+    };
+    for (const ValueFormCase& c : cases) {
+        std::vector<ScriptKey> keys;
+        ScriptError error;
+        ASSERT_TRUE(ParseRegistryScript(c.File, keys, error)) << c.Name << ": " << error.Line << ": " << error.Message;
+        ASSERT_EQ(1u, keys.size()) << c.Name;
+        ASSERT_FALSE(keys[0].Values.empty()) << c.Name;
+        EXPECT_EQ("A", keys[0].Values[0].Name) << c.Name;
+        EXPECT_EQ(c.Type, keys[0].Values[0].Type) << c.Name;
+        EXPECT_EQ(c.Stored, keys[0].Values[0].Bytes) << c.Name;
+    }
+    // Names and keys are texts of the file too.
+    std::vector<ScriptKey> keys;
+    ScriptError error;
+    ASSERT_TRUE(ParseRegistryScript(Utf16File(L"Windows Registry Editor Version 5.00\r\n[P\\Caf\u00E9]\r\n"
+                                              L"\"N\u00E9\"=hex:01\r\n"),
+                                    keys, error))
+        << error.Message;
+    EXPECT_EQ("P\\" + cafe, keys[0].Path);
+    EXPECT_EQ("N\xE9", keys[0].Values[0].Name);
 }
 
 std::string Hex(const Bytes& bytes)
@@ -242,9 +320,10 @@ TEST(ImportPlan, EveryValueIsCheckedAgainstWhatTheLoaderTakes)
     for (const PlanCase& c : cases) {
         std::vector<ScriptKey> keys;
         std::vector<ImportTarget> targets;
+        std::vector<ImportTarget> leftAlone;
         ScriptError error;
         ASSERT_TRUE(ParseRegistryScript(c.Text, keys, error)) << c.Name << ": " << error.Message;
-        const bool accepted = PlanImport(keys, c.AllowDefaults, targets, error);
+        const bool accepted = PlanImport(keys, c.AllowDefaults, targets, leftAlone, error);
         EXPECT_EQ(c.Line == 0, accepted) << c.Name << ": " << error.Message;
         if (c.Line != 0) {
             EXPECT_EQ(c.Line, error.Line) << c.Name;

@@ -15,6 +15,8 @@
 #include <nlohmann/json.hpp>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -246,11 +248,92 @@ TEST_F(Transfer, EveryStoredProfileIsListedAndExportedBeyondTheDialogsSixtyFour)
     EXPECT_NE(std::string::npos, script.Read().find("PROFILE\\P69]"));
 }
 
-TEST_F(Transfer, ADeviceIsRefusedAsAScriptWithoutReadingIt)
+// A device takes what is written to it and reports success, and a read from one may wait for
+// ever: neither command touches one, however it is spelled.
+TEST_F(Transfer, ADeviceOrAFolderIsRefusedAsAScriptByBothCommands)
 {
-    const CtlResult result = RunCtl({"import", "NUL"});
-    EXPECT_EQ(ExitFailed, result.Status);
-    EXPECT_NE(std::string::npos, result.Err.find("is not a file")) << result.Err;
+    SaveProfile("Home", PskRecord("HomeNet", "my passphrase"));
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string names[] = {"COM1", "NUL", "CON", "LPT1", "aux.reg", "C:\\some folder\\prn.txt", "\\\\.\\NUL",
+                                 "\\\\?\\GLOBALROOT\\Device\\Null", "\\\\?\\COM9", folder};
+    for (const std::string& name : names) {
+        for (const char* command : {"export", "import"}) {
+            const CtlResult result = RunCtl({command, name});
+            EXPECT_EQ(ExitFailed, result.Status) << command << " " << name;
+            EXPECT_TRUE(result.Out.empty()) << command << " " << name << ": " << result.Out;
+            const char* said = name == folder ? "is a folder, not a file" : "is not a file but a device";
+            EXPECT_NE(std::string::npos, result.Err.find("\"" + name + "\" " + said)) << command << ": " << result.Err;
+        }
+    }
+}
+
+// Neither an export made before anything was stored nor a section cut short empties what is
+// stored now.
+TEST_F(Transfer, AnEmptySectionIsNeitherWrittenNorImportedAndIsReported)
+{
+    SaveProfile("Home", PskRecord("HomeNet", "my passphrase"));
+    CTempFile exported("no-defaults.reg");
+    const CtlResult result = RunCtl({"export", exported.Path(), "--defaults"});
+    ASSERT_EQ(ExitOk, result.Status) << result.Err;
+    EXPECT_EQ("Exported 1 profile to \"" + exported.Path() +
+                  "\".\nNo default settings are stored, so the file holds none.\n",
+              result.Out);
+    EXPECT_EQ(std::string::npos, exported.Read().find("DEFAULT"));
+
+    SaveDefaultSettings(FullWepRecord("Office", WepKeySize128, WepKeyFormatHex));
+    const RegistrySnapshot stored = SnapshotKey(SettingsRoot);
+    CTempFile empty("empty-sections.reg");
+    empty.Write("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\DEFAULT]\r\n\r\n"
+                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\KT60\\PROFILE\\Home]\r\n");
+    const CtlResult imported = RunCtl({"import", empty.Path(), "--defaults", "--replace"});
+    ASSERT_EQ(ExitOk, imported.Status) << imported.Err;
+    EXPECT_EQ("Imported 0 profiles from \"" + empty.Path() +
+                  "\".\nThe file's sections for the default settings and profile \"Home\" hold no values; nothing "
+                  "was written or deleted for them.\n",
+              imported.Out);
+    EXPECT_EQ(stored, SnapshotKey(SettingsRoot));
+}
+
+// A file another program holds open cannot be replaced; the export must not have emptied it
+// first, nor leave its new file beside it.
+TEST_F(Transfer, AnExportThatCannotReplaceTheFileKeepsItAsItWas)
+{
+    StoreEverything();
+    char temporary[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temporary);
+    const std::string folder = std::string(temporary) + "held-export\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const auto filesInFolder = [&folder] {
+        std::vector<std::string> files;
+        WIN32_FIND_DATAA found = {};
+        const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+        for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                files.push_back(found.cFileName);
+        FindClose(search);
+        return files;
+    };
+    for (const std::string& left : filesInFolder())
+        DeleteFileA((folder + left).c_str());
+    const std::string target = folder + "profiles.reg";
+    const HANDLE held = CreateFileA(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    DWORD written = 0;
+    WriteFile(held, "kept", 4, &written, nullptr);
+    const CtlResult result = RunCtl({"export", target});
+    CloseHandle(held);
+
+    EXPECT_EQ(ExitFailed, result.Status) << result.Out;
+    EXPECT_NE(std::string::npos, result.Err.find("cannot replace \"" + target + "\" (")) << result.Err;
+    EXPECT_NE(std::string::npos, result.Err.find("it is left as it was")) << result.Err;
+    EXPECT_EQ(std::vector<std::string>{"profiles.reg"}, filesInFolder());
+    std::ifstream kept(target, std::ios::binary);
+    EXPECT_EQ("kept", std::string(std::istreambuf_iterator<char>(kept), {}));
+    kept.close();
+    DeleteFileA(target.c_str());
+    RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace
