@@ -151,6 +151,11 @@ void CWlanAdapter::ForgetEapProfile()
 
 DWORD CWlanAdapter::ConnectStaged(const std::string& ssid, const TlsIdentity& tls)
 {
+    // A join that no scan came before (the program's EAP-TLS apply) reads the list once.
+    if (!m_heard.Heard(ssid)) {
+        std::vector<unsigned char> list;
+        ReadBssList(list);
+    }
     const SecurityChoice choice = ProfileSecurityFor(m_staged, m_heard.OfferOf(ssid));
     m_needsWindowsSettings = choice.Refusal == SecurityRefusal::Wpa3Only;
     if (choice.Refusal != SecurityRefusal::None || (choice.Security.OneX && !tls.Set))
