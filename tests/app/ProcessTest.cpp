@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -202,6 +203,47 @@ TEST_F(BesideAnotherSession, WhenThatCopyDiesTheProgramAppliesTheDefaultsToTheId
     EXPECT_TRUE(program.WaitUntil(Associated)) << AdapterStatusText();
     EXPECT_TRUE(ManagesTheCard(frame));
     EXPECT_FALSE(JournalHas("SetDisassociate"));
+    EXPECT_TRUE(program.Exit(frame));
+}
+
+// A copy that crashed left its marker abandoned: the next start takes it, drops the link at
+// start and manages from its first tick, as if no copy had run.
+TEST_F(ProgramProcess, AMarkerLeftByACrashedCopyIsTakenAtStart)
+{
+    AnotherSessionsCopy crashed;
+    ASSERT_TRUE(crashed.Hold());
+    ASSERT_TRUE(crashed.Kill());
+    Program program;
+    HWND frame = program.StartAndWaitForFrame();
+    ASSERT_NE(nullptr, frame);
+    EXPECT_TRUE(ManagesTheCard(frame));
+    const std::vector<std::string> journal = JournalLines();
+    ASSERT_GE(journal.size(), 2u) << JournalText();
+    EXPECT_EQ("SetDisassociate", journal[1]);
+    EXPECT_TRUE(program.Exit(frame));
+}
+
+// skylookctl holds the marker for a moment (status) or through its apply (use), as this test
+// does here with the same classes: a copy started meanwhile is no watcher of another session.
+TEST_F(ProgramProcess, ACopyStartedWhileTheToolHoldsTheMarkerManagesFromItsStart)
+{
+    auto gate = std::make_unique<CMarkerGate>();
+    gate->Enter();
+    auto tool = std::make_unique<CManagingMarker>();
+    ASSERT_EQ(MarkerVerdict::Manage, tool->Claim());
+    Program program;
+    ASSERT_TRUE(program.Start());
+    // A start that took the tool for a copy would show its frame meanwhile, as a watcher.
+    PumpUntil([] { return FindRunningProgram() != nullptr; }, 2000);
+    tool.reset();
+    gate.reset();
+
+    HWND frame = program.WaitForFrame();
+    ASSERT_NE(nullptr, frame);
+    EXPECT_TRUE(ManagesTheCard(frame));
+    const std::vector<std::string> journal = JournalLines();
+    ASSERT_GE(journal.size(), 2u) << JournalText();
+    EXPECT_EQ("SetDisassociate", journal[1]);
     EXPECT_TRUE(program.Exit(frame));
 }
 
