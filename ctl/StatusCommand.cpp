@@ -66,9 +66,8 @@ ManagerText TextFor(CardManager manager)
 CardManager CurrentCardManager()
 {
     CMarkerGate gate;
-    gate.Enter();
     CManagingMarker marker;
-    return FindCardManager(marker);
+    return FindCardManager(gate, marker);
 }
 
 int ExitStatusFor(int32_t state)

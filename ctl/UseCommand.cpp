@@ -43,9 +43,8 @@ int RunUse(const CommandLine& command)
     // Held while this tool applies by itself, so that no copy starts managing the card meanwhile;
     // a copy that starts then waits at the gate and finds the marker free once the tool is done.
     CMarkerGate gate;
-    gate.Enter();
     CManagingMarker marker;
-    const CardManager manager = FindCardManager(marker);
+    const CardManager manager = FindCardManager(gate, marker);
     if (manager == CardManager::OtherSession) {
         command.Err << "skylookctl: the wireless card is managed by skylook.exe in another user's session; "
                        "change it there. Nothing was changed.\n";

@@ -103,8 +103,9 @@ void CMarkerGate::Leave()
     m_mutex = nullptr;
 }
 
-CardManager FindCardManager(CManagingMarker& marker)
+CardManager FindCardManager(CMarkerGate& gate, CManagingMarker& marker)
 {
+    gate.Enter();
     // The copy here is asked first, so that a look does not take the marker from under it.
     const HWND frame = FindRunningProgram();
     if (frame && ::GetPropA(frame, ManagingFrameProperty))

@@ -77,10 +77,11 @@ enum class CardManager {
     ForeignHolder,  // no copy: something that is not Skylook's marker has its name
 };
 
-// Who manages the card. Nobody: the marker was free and marker holds it now, so that no copy
-// starts managing behind the caller while it works; it is let go with marker. Ask it having
-// entered the gate, so that a copy still starting is not taken for another session's.
-CardManager FindCardManager(CManagingMarker& marker);
+// Who manages the card, asked having entered gate, so that a copy still starting is not taken
+// for another session's and a copy starting now waits. Nobody: the marker was free and marker
+// holds it now, so that no copy starts managing behind the caller while it works; it is let go
+// with marker, and the gate after it (declare the gate first).
+CardManager FindCardManager(CMarkerGate& gate, CManagingMarker& marker);
 
 // The managing copy marks its frame, and takes the mark away before the frame goes.
 void MarkManagingFrame(HWND frame);

@@ -212,6 +212,10 @@ TEST_F(ProgramProcess, AMarkerLeftByACrashedCopyIsTakenAtStart)
 {
     AnotherSessionsCopy crashed;
     ASSERT_TRUE(crashed.Hold());
+    // Kept open, as a watching copy keeps it, so that the marker outlives the crash.
+    std::unique_ptr<void, decltype(&::CloseHandle)> watcher(
+        ::OpenMutexA(SYNCHRONIZE, FALSE, ManagingMarkerName), &::CloseHandle);
+    ASSERT_NE(nullptr, watcher.get());
     ASSERT_TRUE(crashed.Kill());
     Program program;
     HWND frame = program.StartAndWaitForFrame();
@@ -224,13 +228,12 @@ TEST_F(ProgramProcess, AMarkerLeftByACrashedCopyIsTakenAtStart)
 }
 
 // skylookctl holds the marker for a moment (status) or through its apply (use), as this test
-// does here with the same classes: a copy started meanwhile is no watcher of another session.
+// does here with the same call: a copy started meanwhile is no watcher of another session.
 TEST_F(ProgramProcess, ACopyStartedWhileTheToolHoldsTheMarkerManagesFromItsStart)
 {
     auto gate = std::make_unique<CMarkerGate>();
-    gate->Enter();
     auto tool = std::make_unique<CManagingMarker>();
-    ASSERT_EQ(MarkerVerdict::Manage, tool->Claim());
+    ASSERT_EQ(CardManager::Nobody, FindCardManager(*gate, *tool));
     Program program;
     ASSERT_TRUE(program.Start());
     // A start that took the tool for a copy would show its frame meanwhile, as a watcher.
