@@ -13,8 +13,8 @@ void ShowManagedElsewhere(HWND owner)
 {
     // Read when the change is refused: the name's holder may have changed since the dialog opened.
     if (ForeignMarkerHolder) {
-        ShowInputWarning(owner, std::string("No copy of Skylook manages the wireless card: ") + ForeignMarkerHolderText +
-                                    ". Nothing was changed.");
+        ShowInputWarning(owner, std::string("No copy of Skylook manages the wireless card: ") +
+                                    ForeignMarkerHolderText + ". Nothing was changed.");
         return;
     }
     ShowInputWarning(owner, "The wireless card is managed by Skylook in another user's session, so changes to it "
