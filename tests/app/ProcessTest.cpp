@@ -206,6 +206,16 @@ TEST_F(BesideAnotherSession, WhenThatCopyDiesTheProgramAppliesTheDefaultsToTheId
     EXPECT_TRUE(program.Exit(frame));
 }
 
+// The start dropped the link, and the frame was marked managing before any tick; then exits.
+void ExpectManagedFromTheStart(Program& program, HWND frame)
+{
+    ASSERT_NE(nullptr, frame);
+    EXPECT_TRUE(ManagesTheCard(frame));
+    const std::vector<std::string> journal = JournalLines();
+    EXPECT_TRUE(journal.size() >= 2 && journal[1] == "SetDisassociate") << JournalText();
+    EXPECT_TRUE(program.Exit(frame));
+}
+
 // A copy that crashed left its marker abandoned: the next start takes it, drops the link at
 // start and manages from its first tick, as if no copy had run.
 TEST_F(ProgramProcess, AMarkerLeftByACrashedCopyIsTakenAtStart)
@@ -218,13 +228,7 @@ TEST_F(ProgramProcess, AMarkerLeftByACrashedCopyIsTakenAtStart)
     ASSERT_NE(nullptr, watcher.get());
     ASSERT_TRUE(crashed.Kill());
     Program program;
-    HWND frame = program.StartAndWaitForFrame();
-    ASSERT_NE(nullptr, frame);
-    EXPECT_TRUE(ManagesTheCard(frame));
-    const std::vector<std::string> journal = JournalLines();
-    ASSERT_GE(journal.size(), 2u) << JournalText();
-    EXPECT_EQ("SetDisassociate", journal[1]);
-    EXPECT_TRUE(program.Exit(frame));
+    EXPECT_NO_FATAL_FAILURE(ExpectManagedFromTheStart(program, program.StartAndWaitForFrame()));
 }
 
 // skylookctl holds the marker for a moment (status) or through its apply (use), as this test
@@ -240,14 +244,7 @@ TEST_F(ProgramProcess, ACopyStartedWhileTheToolHoldsTheMarkerManagesFromItsStart
     PumpUntil([] { return FindRunningProgram() != nullptr; }, 2000);
     tool.reset();
     gate.reset();
-
-    HWND frame = program.WaitForFrame();
-    ASSERT_NE(nullptr, frame);
-    EXPECT_TRUE(ManagesTheCard(frame));
-    const std::vector<std::string> journal = JournalLines();
-    ASSERT_GE(journal.size(), 2u) << JournalText();
-    EXPECT_EQ("SetDisassociate", journal[1]);
-    EXPECT_TRUE(program.Exit(frame));
+    EXPECT_NO_FATAL_FAILURE(ExpectManagedFromTheStart(program, program.WaitForFrame()));
 }
 
 // The main frame of the program on another desktop, which FindWindow here does not see.
