@@ -47,7 +47,9 @@ CMainFrame::CMainFrame() : m_monitor(*this, m_dialogLink)
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     // Before the card is touched: dropping the association would cut the link of the copy in
     // another session that manages it.
-    ManagesAdapter = m_marker.Claim() ? 1 : 0;
+    const MarkerVerdict verdict = m_marker.Claim();
+    ManagesAdapter = verdict == MarkerVerdict::Manage ? 1 : 0;
+    ForeignMarkerHolder = verdict == MarkerVerdict::ForeignHolder ? 1 : 0;
     if (ManagesAdapter)
         OpenAdapterAtStart(DefaultSettingsInUse().DesiredSSID);
     else
@@ -182,10 +184,10 @@ void CMainFrame::StartTickTimer()
     StartTimer(TickTimerId, TickMilliseconds);
 }
 
-bool CMainFrame::ClaimAdapter()
+MarkerVerdict CMainFrame::ClaimAdapter()
 {
-    if (!m_marker.Claim())
-        return false;
-    MarkManagingFrame(m_hWnd);
-    return true;
+    const MarkerVerdict verdict = m_marker.Claim();
+    if (verdict == MarkerVerdict::Manage)
+        MarkManagingFrame(m_hWnd);
+    return verdict;
 }

@@ -46,7 +46,7 @@ private:
     bool ReadOsVersion(OSVERSIONINFOA& version) override;
     void StopTickTimer() override;
     void StartTickTimer() override;
-    bool ClaimAdapter() override;
+    MarkerVerdict ClaimAdapter() override;
 
     // Let go only after the destructor closed the adapter.
     CManagingMarker m_marker;

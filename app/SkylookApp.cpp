@@ -28,6 +28,11 @@ bool CSkylookApp::InitInstance()
     // The common controls are loaded with the configuration dialog: an idle tray program
     // does not need them.
 
+    // skylookctl holds the marker for a moment while it looks or applies, and so does a start
+    // that ends as a second copy: waiting for them here keeps this copy from taking either for
+    // a copy in another session, which would skip the drop at start and then watch.
+    m_gate.Enter();
+
     // Opening the adapter drops its association, which would cut a running copy's link: a
     // start beside a running copy ends before it touches the adapter. A copy in another
     // session is out of sight here; the frame's marker keeps this copy from managing the card
@@ -48,11 +53,14 @@ bool CSkylookApp::InitInstance()
     // Without the notice skylookctl status names the stored default network, which is what
     // this run uses unless the registry refuses a save.
     PublishDefaultSettingsInUse();
+    m_gate.Leave();
     return true;
 }
 
 int CSkylookApp::ExitInstance()
 {
+    // A copy that ends at start lets go of the marker before the gate.
     m_frame.reset();
+    m_gate.Leave();
     return 0;
 }

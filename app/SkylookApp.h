@@ -14,6 +14,9 @@ public:
     int ExitInstance() override;
 
 private:
+    // Held from the start until this copy knows whether it stays: a copy that starts meanwhile
+    // waits for it, and then finds this one running, or its marker free.
+    CMarkerGate m_gate;
     std::unique_ptr<CMainFrame> m_frame;
 };
 

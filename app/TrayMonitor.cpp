@@ -17,7 +17,9 @@ constexpr uint32_t ReceiveAntennaSetting = 2;
 
 std::string ShownTooltip(TooltipForm form, const std::string& tooltip)
 {
-    return ManagesAdapter ? tooltip : ManagedElsewhereTooltip(form, tooltip);
+    if (ManagesAdapter)
+        return tooltip;
+    return ForeignMarkerHolder ? ForeignHolderTooltip(form) : ManagedElsewhereTooltip(form, tooltip);
 }
 
 }  // namespace
@@ -121,7 +123,11 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
 
 void CTrayMonitor::TakeOverWhenFree()
 {
-    if (ManagesAdapter || !m_host.ClaimAdapter())
+    if (ManagesAdapter)
+        return;
+    const MarkerVerdict verdict = m_host.ClaimAdapter();
+    ForeignMarkerHolder = verdict == MarkerVerdict::ForeignHolder ? 1 : 0;
+    if (verdict != MarkerVerdict::Manage)
         return;
     // From now on as if the program had just started (the idle apply, the antenna and the
     // re-applies were never armed meanwhile), except that the card is not disassociated: a link

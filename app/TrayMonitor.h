@@ -8,6 +8,8 @@
 #include "LinkWatch.h"
 #include "TrayPresentation.h"
 
+#include "protocol/MarkerDecision.h"
+
 #include <windows.h>
 #include <string>
 
@@ -22,9 +24,9 @@ public:
     virtual bool ReadOsVersion(OSVERSIONINFOA& version) = 0;
     virtual void StopTickTimer() = 0;
     virtual void StartTickTimer() = 0;
-    // Takes the machine-wide marker of the copy that manages the card; true once this copy
-    // holds it. Asked on every tick while another session's copy manages the card.
-    virtual bool ClaimAdapter() = 0;
+    // Takes the machine-wide marker of the copy that manages the card; Manage once this copy
+    // holds it. Asked on every tick while this copy does not manage the card.
+    virtual MarkerVerdict ClaimAdapter() = 0;
 };
 
 constexpr UINT_PTR TickTimerId = 100;
@@ -52,8 +54,8 @@ public:
     const std::string& Tooltip() const { return m_tooltip; }
 
 private:
-    // While another session's copy manages the card: the marker came free, so this copy
-    // manages it from this tick on.
+    // While this copy does not manage the card: once the marker is free, this copy manages it
+    // from this tick on; until then the tooltip and the dialog say who keeps it from that.
     void TakeOverWhenFree();
     void TrayStep(TooltipForm form);
     void NoAdapterStep(TooltipForm form);

@@ -1,5 +1,6 @@
 #include "TrayPresentation.h"
 
+#include "protocol/MarkerDecision.h"
 #include "res/resource.h"
 
 TooltipForm TooltipFormFor(const OSVERSIONINFOA& version)
@@ -52,4 +53,9 @@ TrayPicture NoCardPicture(TooltipForm form)
 std::string ManagedElsewhereTooltip(TooltipForm form, const std::string& tooltip)
 {
     return tooltip + (form == TooltipForm::Slash ? " / " : "\n\r") + "Managed in another user's session";
+}
+
+std::string ForeignHolderTooltip(TooltipForm form)
+{
+    return TwoPartTooltip(form, ForeignMarkerHolderText);
 }

@@ -32,6 +32,10 @@ TrayPicture NoCardPicture(TooltipForm form);
 // The tooltip of a copy that does not manage the card: what the card does, then that another
 // user's session manages it, on a line of its own (or after " / " in the slash form).
 std::string ManagedElsewhereTooltip(TooltipForm form, const std::string& tooltip);
+// The tooltip while something that is not Skylook's marker has the marker's name: that, in
+// words, in place of what the card does, which does not fit beside it in the 127 characters
+// a tray tooltip holds (the icon still shows the link).
+std::string ForeignHolderTooltip(TooltipForm form);
 
 // The signal level icon for a strength of 0..100 (infrastructure links).
 int SignalIconId(int32_t signalStrength);

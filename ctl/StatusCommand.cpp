@@ -44,7 +44,7 @@ std::string RateText(const char* rate)
 
 struct ManagerText {
     const char* Json;
-    const char* Table;
+    std::string Table;
 };
 
 ManagerText TextFor(CardManager manager)
@@ -54,16 +54,20 @@ ManagerText TextFor(CardManager manager)
         return {"this session", "Skylook in this session"};
     case CardManager::OtherSession:
         return {"another session", "Skylook in another user's session"};
+    case CardManager::ForeignHolder:
+        return {"another program", std::string("no copy of Skylook; ") + ForeignMarkerHolderText};
     default:
         return {"none", "no copy of Skylook"};
     }
 }
 
-// Who manages the card. The marker is let go again at once: status only looks.
+// Who manages the card. The marker is let go again at once, and the gate after it: status only
+// looks.
 CardManager CurrentCardManager()
 {
+    CMarkerGate gate;
     CManagingMarker marker;
-    return FindCardManager(marker);
+    return FindCardManager(gate, marker);
 }
 
 int ExitStatusFor(int32_t state)

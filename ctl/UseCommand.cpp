@@ -40,12 +40,18 @@ int RunUse(const CommandLine& command)
     if (!ProfileExists(name.c_str()))
         return ReportMissingProfile(name, command.Err);
 
-    // Held while this tool applies by itself, so that no copy starts managing the card meanwhile.
+    // Held while this tool applies by itself, so that no copy starts managing the card meanwhile;
+    // a copy that starts then waits at the gate and finds the marker free once the tool is done.
+    CMarkerGate gate;
     CManagingMarker marker;
-    const CardManager manager = FindCardManager(marker);
+    const CardManager manager = FindCardManager(gate, marker);
     if (manager == CardManager::OtherSession) {
         command.Err << "skylookctl: the wireless card is managed by skylook.exe in another user's session; "
                        "change it there. Nothing was changed.\n";
+        return ExitFailed;
+    }
+    if (manager == CardManager::ForeignHolder) {
+        command.Err << "skylookctl: " << ForeignMarkerHolderText << ". Nothing was changed.\n";
         return ExitFailed;
     }
 

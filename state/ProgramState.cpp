@@ -8,6 +8,7 @@ int ApplyRequest = ApplyIdle;
 ApplyOrigin ApplyRequestOrigin = ApplyOrigin::User;
 unsigned char RadioOn = 0;
 unsigned char ConfigDialogOpen = 0;
+unsigned char ForeignMarkerHolder = 0;
 int ZeroConfigActive = 0;
 int PreviousLinkState = 0;
 ScanList LastScan = {};
@@ -33,6 +34,7 @@ void ResetSharedState()
     ApplyRequestOrigin = ApplyOrigin::User;
     RadioOn = 0;
     ConfigDialogOpen = 0;
+    ForeignMarkerHolder = 0;
     ZeroConfigActive = 0;
     PreviousLinkState = 0;
     std::memset(&LastScan, 0, sizeof LastScan);

@@ -39,6 +39,9 @@ extern unsigned char RadioOn;
 // The configuration dialog's modal run is in progress. Set by the dialog's opening; the tick
 // asks the dialog link instead.
 extern unsigned char ConfigDialogOpen;
+// This copy does not manage the card because something that is not Skylook's marker has the
+// marker's name, so no copy manages it; cleared while a copy of Skylook holds the marker.
+extern unsigned char ForeignMarkerHolder;
 // The Zero Configuration service manages this adapter.
 extern int ZeroConfigActive;
 // LinkState of the last tick that stored it; the configuration dialog sets -1 on opening.

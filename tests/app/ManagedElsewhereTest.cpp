@@ -7,6 +7,7 @@
 
 #include "app/TickState.h"
 #include "app/TrayMonitor.h"
+#include "protocol/MarkerDecision.h"
 #include "state/ProgramState.h"
 
 #include <string>
@@ -82,6 +83,25 @@ TEST_F(ManagedElsewhere, TheCopyOnlyReadsTheCardAndItsTooltipSaysWhoManagesIt)
             EXPECT_NE(std::string::npos, call.tooltip.find("another user's session")) << call;
         }
     }
+}
+
+// Read on every tick: the name's holder may give way to a copy of Skylook, or go.
+TEST_F(ManagedElsewhere, WhileSomethingElseHasTheMarkersNameTheTooltipSaysSoInWordsThatFit)
+{
+    Join("Wireless");
+    ASSERT_EQ(0, VexaSimClearJournal());
+    host.foreignHolder = true;
+    Ticks(2);
+    const std::string foreign = std::string("Skylook\n\r") + ForeignMarkerHolderText;
+    EXPECT_EQ(foreign, monitor.Tooltip());
+    EXPECT_LT(foreign.size(), sizeof NOTIFYICONDATAA{}.szTip);
+    EXPECT_EQ(foreign, host.calls.back().tooltip);
+
+    host.foreignHolder = false;
+    monitor.Tick(TickTimerId);
+    EXPECT_EQ("Skylook\n\rSignal Strength : Good\n\rManaged in another user's session", monitor.Tooltip());
+    EXPECT_EQ(0, ManagesAdapter);
+    EXPECT_EQ(std::vector<std::string>{}, CallsThatActOnTheCard());
 }
 
 TEST_F(ManagedElsewhere, OnTheTickTheMarkerComesFreeTheCopyManagesKeepingALinkThatIsUp)

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -203,6 +204,47 @@ TEST_F(BesideAnotherSession, WhenThatCopyDiesTheProgramAppliesTheDefaultsToTheId
     EXPECT_TRUE(ManagesTheCard(frame));
     EXPECT_FALSE(JournalHas("SetDisassociate"));
     EXPECT_TRUE(program.Exit(frame));
+}
+
+// The start dropped the link, and the frame was marked managing before any tick; then exits.
+void ExpectManagedFromTheStart(Program& program, HWND frame)
+{
+    ASSERT_NE(nullptr, frame);
+    EXPECT_TRUE(ManagesTheCard(frame));
+    const std::vector<std::string> journal = JournalLines();
+    EXPECT_TRUE(journal.size() >= 2 && journal[1] == "SetDisassociate") << JournalText();
+    EXPECT_TRUE(program.Exit(frame));
+}
+
+// A copy that crashed left its marker abandoned: the next start takes it, drops the link at
+// start and manages from its first tick, as if no copy had run.
+TEST_F(ProgramProcess, AMarkerLeftByACrashedCopyIsTakenAtStart)
+{
+    AnotherSessionsCopy crashed;
+    ASSERT_TRUE(crashed.Hold());
+    // Kept open, as a watching copy keeps it, so that the marker outlives the crash.
+    std::unique_ptr<void, decltype(&::CloseHandle)> watcher(
+        ::OpenMutexA(SYNCHRONIZE, FALSE, ManagingMarkerName), &::CloseHandle);
+    ASSERT_NE(nullptr, watcher.get());
+    ASSERT_TRUE(crashed.Kill());
+    Program program;
+    EXPECT_NO_FATAL_FAILURE(ExpectManagedFromTheStart(program, program.StartAndWaitForFrame()));
+}
+
+// skylookctl holds the marker for a moment (status) or through its apply (use), as this test
+// does here with the same call: a copy started meanwhile is no watcher of another session.
+TEST_F(ProgramProcess, ACopyStartedWhileTheToolHoldsTheMarkerManagesFromItsStart)
+{
+    auto gate = std::make_unique<CMarkerGate>();
+    auto tool = std::make_unique<CManagingMarker>();
+    ASSERT_EQ(CardManager::Nobody, FindCardManager(*gate, *tool));
+    Program program;
+    ASSERT_TRUE(program.Start());
+    // A start that took the tool for a copy would show its frame meanwhile, as a watcher.
+    PumpUntil([] { return FindRunningProgram() != nullptr; }, 2000);
+    tool.reset();
+    gate.reset();
+    EXPECT_NO_FATAL_FAILURE(ExpectManagedFromTheStart(program, program.WaitForFrame()));
 }
 
 // The main frame of the program on another desktop, which FindWindow here does not see.

@@ -43,6 +43,8 @@ public:
     bool versionReadable = true;
     // Another session's copy holds the marker of the copy that manages the card.
     bool managedElsewhere = false;
+    // Something that is not Skylook's marker has the marker's name.
+    bool foreignHolder = false;
     DWORD major = 5;
     DWORD minor = 1;
 
@@ -75,7 +77,12 @@ public:
         ++timerStarts;
         timerArmed = true;
     }
-    bool ClaimAdapter() override { return !managedElsewhere; }
+    MarkerVerdict ClaimAdapter() override
+    {
+        if (foreignHolder)
+            return MarkerVerdict::ForeignHolder;
+        return managedElsewhere ? MarkerVerdict::Watch : MarkerVerdict::Manage;
+    }
 };
 
 #endif

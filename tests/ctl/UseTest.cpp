@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -187,6 +188,33 @@ TEST_F(UseProfile, WhileACopyInAnotherSessionManagesTheCardTheToolAndTheCopyHere
     EXPECT_EQ("this session", nlohmann::json::parse(RunCtl({"status", "--json"}).Out)["managedBy"]);
     EXPECT_EQ(ExitOk, RunCtl({"use", "Home"}).Status);
     ASSERT_TRUE(here.WaitUntil([] { return JournalHas("SetSsid \"HomeNet\" 7 0"); })) << JournalText();
+    ASSERT_TRUE(here.Exit(frame));
+}
+
+// Another program made an object of another type under the marker's name: no copy of Skylook
+// holds it, so none manages the card, the tool applies nothing behind the copy here, and both
+// say why in words.
+TEST_F(UseProfile, WhileAnotherProgramHasTheMarkersNameNeitherTheCopyNorTheToolChangesTheCard)
+{
+    std::unique_ptr<void, decltype(&::CloseHandle)> squatter(::CreateEventA(nullptr, TRUE, FALSE, ManagingMarkerName),
+                                                             &::CloseHandle);
+    ASSERT_NE(nullptr, squatter.get());
+    Program here;
+    HWND frame = here.StartAndWaitForFrame();
+    ASSERT_NE(nullptr, frame);
+
+    const CtlResult use = RunCtl({"use", "Home"});
+    EXPECT_EQ(ExitFailed, use.Status);
+    EXPECT_NE(std::string::npos, use.Err.find(ForeignMarkerHolderText)) << use.Err;
+    EXPECT_EQ("another program", nlohmann::json::parse(RunCtl({"status", "--json"}).Out)["managedBy"]);
+    const CtlResult status = RunCtl({"status"});
+    EXPECT_NE(std::string::npos, status.Out.find(ForeignMarkerHolderText)) << status.Out;
+    for (const std::string& call : AdapterCalls())
+        EXPECT_TRUE(call == "OpenAdapter" || call == "CloseAdapter") << call;
+    EXPECT_EQ(nullptr, ::GetPropA(frame, ManagingFrameProperty));
+
+    squatter.reset();
+    EXPECT_TRUE(here.WaitUntil([frame] { return ::GetPropA(frame, ManagingFrameProperty) != nullptr; }));
     ASSERT_TRUE(here.Exit(frame));
 }
 

@@ -1,6 +1,8 @@
 #include "ui/common/InputWarning.h"
 
+#include "protocol/MarkerDecision.h"
 #include "settings/NotStoredText.h"
+#include "state/ProgramState.h"
 
 void ShowSettingsNotStored(HWND owner)
 {
@@ -9,6 +11,12 @@ void ShowSettingsNotStored(HWND owner)
 
 void ShowManagedElsewhere(HWND owner)
 {
+    // Read when the change is refused: the name's holder may have changed since the dialog opened.
+    if (ForeignMarkerHolder) {
+        ShowInputWarning(owner, std::string("No copy of Skylook manages the wireless card: ") +
+                                    ForeignMarkerHolderText + ". Nothing was changed.");
+        return;
+    }
     ShowInputWarning(owner, "The wireless card is managed by Skylook in another user's session, so changes to it "
                             "are made there. Nothing was changed.");
 }

@@ -14,7 +14,7 @@ void ShowInputWarning(HWND owner, const std::string& text);
 void ShowSettingsNotStored(HWND owner);
 
 // The same box for a change that this copy may not make: the card is managed by the copy in
-// another user's session.
+// another user's session, or something that is not Skylook has the name of the marker.
 void ShowManagedElsewhere(HWND owner);
 
 #endif

@@ -9,6 +9,7 @@
 #include "SampleRecords.h"
 #include "survey/SurveyScene.h"
 
+#include "protocol/MarkerDecision.h"
 #include "settings/DefaultSettings.h"
 #include "settings/ProfileStore.h"
 #include "state/ProgramState.h"
@@ -116,6 +117,19 @@ TEST_F(ManagedElsewhereDialog, EveryChangeIsRefusedWithTheSentenceAndNothingReac
         EXPECT_EQ(stored, SnapshotKey("SOFTWARE\\KT60")) << "the store was changed";
         EXPECT_EQ(std::vector<std::string>{}, JournalLines());
     }
+}
+
+// As the tick finds it, in the copy's own state: something that is not Skylook has the name.
+TEST_F(ManagedElsewhereDialog, WhileSomethingElseHasTheMarkersNameTheRefusalSaysSo)
+{
+    ForeignMarkerHolder = 1;
+    MessageBoxSeen seen;
+    Run(ConfigurationPageIndex, [&](CModalScript& script) {
+        script.Do("Apply", [] { ClickPageItem(ConfigurationPageIndex, IDC_CONFIG_APPLY); });
+        ReadAndCloseMessageBox(script, seen);
+    });
+    EXPECT_NE(std::string::npos, seen.Text.find(ForeignMarkerHolderText)) << seen.Text;
+    EXPECT_EQ(std::string::npos, seen.Text.find("another user's session")) << seen.Text;
 }
 
 TEST_F(ManagedElsewhereDialog, TheRadioAndRescanWaitDisabledUntilTheMarkerComesFreeThenChangesAreTaken)
