@@ -18,7 +18,8 @@ DPI ?= 96
 # CONTRAST=high photographs the pages in a high-contrast black theme.
 CONTRAST ?=
 # ADAPTER=windows-wifi runs the program over the Windows Wi-Fi library and the Native Wifi
-# double (docs/wlan-double.md) instead of the software adapter.
+# double (docs/wlan-double.md) instead of the software adapter; `make shot ADAPTER=windows-wifi`
+# photographs it in the dual-band scene.
 ADAPTER ?= software
 
 .PHONY: all deps configure build prefix test run shot gallery bench dist clean
@@ -69,7 +70,11 @@ run: build prefix
 	@tools/with-display tools/run-program $(BUILD_ABS) $(ADAPTER)
 
 shot: build prefix
+ifeq ($(ADAPTER),windows-wifi)
+	@tools/with-display tools/screenshot-windows-wifi $(BUILD_ABS)
+else
 	@DPI=$(DPI) CONTRAST=$(CONTRAST) tools/with-display tools/screenshot $(BUILD_ABS) $(SHOT_ARGS)
+endif
 
 gallery: build prefix
 	@tools/with-display tools/gallery-shot $(BUILD_ABS)
