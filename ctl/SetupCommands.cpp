@@ -3,12 +3,16 @@
 #include "ctl/Commands.h"
 #include "ctl/SkylookCtl.h"
 #include "ctl/SystemMessage.h"
+#include "ctl/WindowsProfileSource.h"
 
+#include "EapProfileRecord.h"
+#include "SystemWlanApi.h"
 #include "settings/RegistryTree.h"
 #include "settings/SettingsKeyAccess.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <ostream>
 
 int RunGrantSettingsAccess(const CommandLine& command)
@@ -25,8 +29,26 @@ int RunGrantSettingsAccess(const CommandLine& command)
     return ExitOk;
 }
 
+namespace {
+
+// The EAP-TLS profile the Windows Wi-Fi library stored in Windows for this user goes too.
+void RemoveStoredWindowsProfile(const CommandLine& command)
+{
+    DWORD error = ERROR_SUCCESS;
+    const std::unique_ptr<IWlanApi> wlan = CreateSystemWlanApi();
+    const std::wstring removed = RemoveRememberedEapProfile(*wlan, error);
+    if (!removed.empty())
+        command.Out << "The Windows wireless profile \"" << Utf8(removed) << "\" that Skylook stored was removed.\n";
+    if (error != ERROR_SUCCESS && error != ERROR_SERVICE_NOT_ACTIVE && error != ERROR_PROC_NOT_FOUND)
+        command.Err << "skylookctl: the Windows wireless profile that Skylook stored could not be removed ("
+                    << SystemMessage(error) << "); remove \"Skylook <network>\" in Windows' Wi-Fi settings.\n";
+}
+
+}  // namespace
+
 int RunRemoveSettings(const CommandLine& command)
 {
+    RemoveStoredWindowsProfile(command);
     // Users may have made the keys below, and a registry link among them would lead an
     // administrator's removal anywhere in HKEY_LOCAL_MACHINE: links go as links.
     const LONG result = DeleteKeyTree(HKEY_LOCAL_MACHINE, SettingsRootPath);

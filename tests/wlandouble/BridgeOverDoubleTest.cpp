@@ -224,3 +224,19 @@ TEST_F(BridgeOverDouble, RefusalsOfJoinsAndAdHocNetworksAsWindowsAnswersThem)
     EXPECT_EQ(1, Vexa5200SetSsid(AdapterHandle, "Wireless", 8, 0));
     EXPECT_FALSE(Status().LocationDenied);
 }
+
+TEST_F(BridgeOverDouble, TheUninstallRemovesTheEapTlsProfileSkylookStored)
+{
+    StoreWindowsProfile(ProfileSpec("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto());
+    OpenLibrary();
+    const unsigned char hash[20] = {0xAB, 1, 2, 3};
+    ASSERT_EQ(0, Vexa5200WPACreateIdentityTLS("Pat", hash));
+    Vexa5200SetAuthMode(AdapterHandle, 3);
+    Vexa5200SetWPAInformation(AdapterHandle, 5, 0, "", "CorpSecure");
+    ASSERT_EQ(0, Vexa5200SetSsid(AdapterHandle, "CorpSecure", 10, 0));
+    ASSERT_EQ(2u, WindowsProfiles().size());
+    CChildProcess ctl(BuildProgramCommand("skylookctl.exe", "remove-settings"), CChildProcess::Streams::Captured);
+    ASSERT_TRUE(ctl.Start());
+    ASSERT_TRUE(ctl.WaitForEnd());
+    EXPECT_EQ(std::vector<std::wstring>{L"Home"}, WindowsProfiles()) << ctl.Output() << ctl.Errors();
+}

@@ -4,6 +4,8 @@
 #ifndef SKYLOOK_WLANBRIDGE_EAP_PROFILE_RECORD_H
 #define SKYLOOK_WLANBRIDGE_EAP_PROFILE_RECORD_H
 
+#include "WlanApi.h"
+
 #include <string>
 
 // Under HKEY_CURRENT_USER.
@@ -14,5 +16,9 @@ constexpr const wchar_t* EapProfileRecordValue = L"EapProfile";
 std::wstring RememberedEapProfile();
 // An empty name removes the record.
 void RememberEapProfile(const std::wstring& name);
+
+// At uninstall: removes the recorded profile from every interface's list, and the record.
+// The profile's name when one was removed, else empty; error takes what Windows refused.
+std::wstring RemoveRememberedEapProfile(IWlanApi& wlan, DWORD& error);
 
 #endif
