@@ -381,3 +381,39 @@ TEST_F(WlanAdapterTest, RefusalsOfJoinsAreThePermissionsAndSayWhatTheUserCanDo)
     adapter->SetSsid("Home", 4, TlsIdentity{});
     EXPECT_EQ(0, adapter->Ssid(ssid)) << "until the next join";
 }
+
+TEST_F(WlanAdapterTest, ALostLinkIsJoinedAgainWhenHeardButNeverOverAnotherNetworkWindowsJoined)
+{
+    ULONGLONG now = 0;
+    CFakeWlanApi wlan;
+    ScriptTwoCardsAndTwoNetworks(wlan);
+    CWlanAdapter seeking(wlan, [&] { return now; });
+    ASSERT_EQ(0, seeking.Open(nullptr));
+    seeking.Scan();
+    ASSERT_EQ(0, seeking.SetSsid("Home", 4, TlsIdentity{}));
+    wlan.Notify(FirstCard, wlan_notification_acm_connection_complete, ConnectionNotice("Home"));
+    wlan.Notify(FirstCard, wlan_notification_acm_disconnected, ConnectionNotice("Home"));
+    wlan.Calls.clear();
+
+    // Not heard: no join; heard again, some seconds on: the same join once more.
+    wlan.BssList.Bytes = BssListOf({});
+    now += 6000;
+    EXPECT_FALSE(seeking.ConnectionHolds());
+    EXPECT_EQ(0, wlan.CountOf("Connect temporary ESS"));
+    ScriptTwoCardsAndTwoNetworks(wlan);
+    EXPECT_FALSE(seeking.ConnectionHolds());
+    EXPECT_EQ(0, wlan.CountOf("Connect temporary ESS")) << "at most every few seconds";
+    now += 6000;
+    EXPECT_FALSE(seeking.ConnectionHolds());
+    EXPECT_EQ(1, wlan.CountOf("Connect temporary ESS"));
+
+    // Windows joined another network meanwhile: the card is no longer after Home.
+    wlan.Queries[wlan_intf_opcode_current_connection] = {
+        ERROR_SUCCESS, ConnectionOf(wlan_interface_state_connected, "Old Router", HomeMac, 60, 54000)};
+    wlan.Notify(FirstCard, wlan_notification_acm_connection_complete, ConnectionNotice("Old Router"));
+    EXPECT_TRUE(seeking.ConnectionHolds());
+    wlan.Notify(FirstCard, wlan_notification_acm_disconnected, ConnectionNotice("Old Router"));
+    now += 6000;
+    EXPECT_FALSE(seeking.ConnectionHolds());
+    EXPECT_EQ(1, wlan.CountOf("Connect temporary ESS"));
+}

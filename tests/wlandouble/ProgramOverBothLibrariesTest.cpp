@@ -77,6 +77,7 @@ TEST_F(ProgramOverBothLibraries, WhatTheUserSeesIsTheSameOverEitherLibrary)
         bool SwitchToProfiles;
         const char* State;
         const char* Ssid;  // null: none expected
+        bool LostAndBack = false;  // then the network fades below a link's reach and comes back
     } rows[] = {
         {"open defaults, idle apply", OpenRecord("Wireless"), "", false, "Associated", "Wireless"},
         {"WEP defaults, idle apply", WepRecord("LabWEP", WepKeySize64), "network add LabWEP security=wep key=A0A1A2A3A4",
@@ -85,6 +86,7 @@ TEST_F(ProgramOverBothLibraries, WhatTheUserSeesIsTheSameOverEitherLibrary)
         {"a profile in range when the defaults' network is not", OpenRecord("Nowhere"), "", true, "Associated",
          "Wireless"},
         {"the radio switch off", OpenRecord("Wireless"), "radio off", false, "Radio Off", nullptr},
+        {"a lost link joined again", OpenRecord("Wireless"), "", false, "Associated", "Wireless", true},
     };
     for (Library library : {Library::Software, Library::WindowsWiFi}) {
         const std::string folder = ProgramFolder(library);
@@ -108,10 +110,19 @@ TEST_F(ProgramOverBothLibraries, WhatTheUserSeesIsTheSameOverEitherLibrary)
             const HWND frame = program.WaitForFrame();
             ASSERT_NE(nullptr, frame);
             std::string status;
-            EXPECT_TRUE(program.WaitUntil([&] {
-                status = StatusJson(folder);
-                return Says(status, "state", row.State) && (!row.Ssid || Says(status, "ssid", row.Ssid));
-            })) << status;
+            const auto shows = [&](const char* state, const char* ssid) {
+                return program.WaitUntil([&] {
+                    status = StatusJson(folder);
+                    return Says(status, "state", state) && (!ssid || Says(status, "ssid", ssid));
+                });
+            };
+            EXPECT_TRUE(shows(row.State, row.Ssid)) << status;
+            if (row.LostAndBack) {
+                Control("scene network change Wireless rssi=-97");
+                EXPECT_TRUE(shows("No Connect", nullptr)) << status;
+                Control("scene network change Wireless rssi=-55");
+                EXPECT_TRUE(shows(row.State, row.Ssid)) << status;
+            }
             ASSERT_TRUE(program.Exit(frame));
         }
     }

@@ -158,6 +158,7 @@ int CWlanAdapter::Disassociate()
 {
     if (!Present())
         return Failed;
+    m_seek.Active = false;
     const DWORD result = m_api.Disconnect(m_iface);
     if (result == ERROR_SUCCESS) {
         std::lock_guard<std::mutex> hold(m_lock);
@@ -193,10 +194,15 @@ bool CWlanAdapter::Associated()
 
 bool CWlanAdapter::ConnectionHolds()
 {
-    if (!Associated())
+    if (!Associated()) {
+        Seek();
         return false;
+    }
     ConnectionFacts link;
     const DWORD result = Connection(link);
+    // Windows joined another network: the card is no longer after the program's.
+    if (result == ERROR_SUCCESS && link.Connected && link.Ssid != m_seek.Ssid)
+        m_seek.Active = false;
     // Windows answers "invalid state" for the connection of an interface that has none; any
     // other failure says nothing about the link, which stays as the notifications left it.
     if ((result == ERROR_SUCCESS && link.Connected) || (result != ERROR_SUCCESS && result != ERROR_INVALID_STATE))

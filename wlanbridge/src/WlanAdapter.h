@@ -96,6 +96,8 @@ private:
     DWORD StoreEapProfile(const std::wstring& name, const std::wstring& xml, const TlsIdentity& tls);
     // Removes the EAP-TLS profile stored for an earlier join, once no join uses it.
     void ForgetEapProfile();
+    // Joins the network of the last SetSsid again while the card is idle and hears it.
+    void Seek();
 
     IWlanApi& m_api;
     Clock m_clock;
@@ -125,6 +127,15 @@ private:
     const char* m_joinAuthentication = "";  // of the EAP-TLS profile being joined
     std::wstring m_eapUserData;  // the profile name and user data this session last set
     bool m_needsWindowsSettings = false;  // the last join was refused: WPA3 only
+
+    // The network the last SetSsid joined, which the card keeps after until told otherwise.
+    struct Seeking {
+        bool Active = false;
+        std::string Ssid;
+        WlanConnectRequest Request{};
+        ULONGLONG LastTry = 0;
+    } m_seek;
+    static constexpr ULONGLONG SeekIntervalMs = 5000;
 };
 
 #endif

@@ -174,6 +174,7 @@ DWORD CWlanAdapter::ConnectStaged(const std::string& ssid, const TlsIdentity& tl
         ForgetEapProfile();
         profile.Name = SsidText(ssid);
         request.Profile = WideFromUtf8(ProfileXml(profile));
+        m_seek.Request = request;
         return m_api.Connect(m_iface, request);
     }
     // The certificate's user data belongs to a stored profile, so EAP-TLS connects by name;
@@ -188,7 +189,40 @@ DWORD CWlanAdapter::ConnectStaged(const std::string& ssid, const TlsIdentity& tl
         return result;
     request.Mode = wlan_connection_mode_profile;
     request.Profile = name;
+    m_seek.Request = request;
     return m_api.Connect(m_iface, request);
+}
+
+void CWlanAdapter::Seek()
+{
+    // A card keeps after the network it was given until told otherwise; Windows does not
+    // for a profile it was handed once. So while the card is idle, the join is made again
+    // once the network is heard, at most every few seconds; never while Windows has joined
+    // another network, nor while it joins one.
+    const LinkSnapshot link = Snapshot();
+    const ULONGLONG now = m_clock();
+    if (!m_seek.Active || link.InterfaceGone || (link.Phase != LinkPhase::Idle && link.Phase != LinkPhase::Failed) ||
+        now - m_seek.LastTry < SeekIntervalMs)
+        return;
+    m_seek.LastTry = now;
+    // A network that hides its name is never listed: it is tried blindly, as a card probes.
+    const bool hides = !m_heard.Heard(m_seek.Ssid);
+    std::vector<unsigned char> list;
+    if (!hides && ReadBssList(list) == ERROR_SUCCESS) {
+        const std::vector<BssEntryView> views = ::ReadBssList(list);
+        const bool named = std::any_of(views.begin(), views.end(), [&](const BssEntryView& v) {
+            return v.Entry.dot11Ssid.uSSIDLength == m_seek.Ssid.size() &&
+                   std::memcmp(v.Entry.dot11Ssid.ucSSID, m_seek.Ssid.data(), m_seek.Ssid.size()) == 0;
+        });
+        if (!named)
+            return;
+    }
+    if (m_api.Connect(m_iface, m_seek.Request) != ERROR_SUCCESS)
+        return;
+    std::lock_guard<std::mutex> hold(m_lock);
+    m_link.Phase = LinkPhase::Connecting;
+    m_link.TargetSsid = m_seek.Ssid;
+    ++m_link.Generation;
 }
 
 int CWlanAdapter::SetSsid(const char* ssid, unsigned long length, const TlsIdentity& tls)
@@ -198,6 +232,9 @@ int CWlanAdapter::SetSsid(const char* ssid, unsigned long length, const TlsIdent
         return Failed;
     const std::string target(ssid, length);
     const DWORD result = ConnectStaged(target, tls);
+    m_seek.Active = result == ERROR_SUCCESS;
+    m_seek.Ssid = target;
+    m_seek.LastTry = m_clock();
     std::lock_guard<std::mutex> hold(m_lock);
     m_link.Phase = result == ERROR_SUCCESS ? LinkPhase::Connecting : LinkPhase::Failed;
     m_link.TargetSsid = result == ERROR_SUCCESS ? target : std::string();
