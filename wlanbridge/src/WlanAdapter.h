@@ -93,7 +93,8 @@ private:
     // The centre frequency of the connected BSS in kHz, 0 when no list read says it.
     unsigned long LinkFrequency(const ConnectionFacts& link);
     DWORD ConnectStaged(const std::string& ssid, const TlsIdentity& tls);
-    DWORD StoreEapProfile(const std::wstring& name, const std::wstring& xml, const TlsIdentity& tls);
+    DWORD StoreEapProfile(const std::wstring& name, const std::wstring& xml, const TlsIdentity& tls,
+                          const char* authentication);
     // Removes the EAP-TLS profile stored for an earlier join, once no join uses it.
     void ForgetEapProfile();
     // Joins the network of the last SetSsid again while the card is idle and hears it.
@@ -124,7 +125,6 @@ private:
     std::vector<unsigned char> m_newestList;  // the newest list read for any purpose
     CHeardNetworks m_heard;
     std::string m_frequencyTriedFor;  // the BSSID whose frequency the service's list was read for
-    const char* m_joinAuthentication = "";  // of the EAP-TLS profile being joined
     std::wstring m_eapUserData;  // the profile name and user data this session last set
     bool m_needsWindowsSettings = false;  // the last join was refused: WPA3 only
 

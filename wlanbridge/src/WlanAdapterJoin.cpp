@@ -107,7 +107,8 @@ bool StoredWithAuthentication(const std::wstring& xml, const char* authenticatio
 
 }  // namespace
 
-DWORD CWlanAdapter::StoreEapProfile(const std::wstring& name, const std::wstring& xml, const TlsIdentity& tls)
+DWORD CWlanAdapter::StoreEapProfile(const std::wstring& name, const std::wstring& xml, const TlsIdentity& tls,
+                                    const char* authentication)
 {
     // Stored once, then left as the user may have changed it in Windows (the server to trust),
     // unless its security no longer suits the network. Windows puts a profile it stores at the
@@ -119,7 +120,7 @@ DWORD CWlanAdapter::StoreEapProfile(const std::wstring& name, const std::wstring
     std::wstring storedXml;
     DWORD flags = 0;
     const bool same = stored && m_api.GetProfile(m_iface, name, flags, storedXml) == ERROR_SUCCESS &&
-                      StoredWithAuthentication(storedXml, m_joinAuthentication);
+                      StoredWithAuthentication(storedXml, authentication);
     const std::wstring userData = WideFromUtf8(EapTlsUserDataXml(tls));
     if (!same) {
         DWORD reason = 0;
@@ -184,8 +185,7 @@ DWORD CWlanAdapter::ConnectStaged(const std::string& ssid, const TlsIdentity& tl
     const std::wstring name = WideFromUtf8(profile.Name);
     if (RememberedEapProfile() != name)
         ForgetEapProfile();
-    m_joinAuthentication = security.Authentication;
-    if (const DWORD result = StoreEapProfile(name, WideFromUtf8(ProfileXml(profile)), tls))
+    if (const DWORD result = StoreEapProfile(name, WideFromUtf8(ProfileXml(profile)), tls, security.Authentication))
         return result;
     request.Mode = wlan_connection_mode_profile;
     request.Profile = name;
