@@ -22,6 +22,24 @@ void LoadDefaultsIntoPending()
     PendingSettings.ApplyScope = ApplyScopeAll;
 }
 
+// The open dialog's radio set goes off with the radio and comes back on its return.
+void FollowRadioInDialog(IConfigDialogLink& dialog, int previous, int state)
+{
+    if (state == LinkRadioOff) {
+        RadioOn = 0;
+        RadioOffSeen = 1;
+        dialog.SwitchRadioSet(false);
+    } else if (previous == LinkRadioOff || previous == LinkNoAdapter) {
+        RadioOn = 1;
+        dialog.SwitchRadioSet(true);
+    }
+}
+
+bool AssociationChanged(int previous, int state)
+{
+    return previous == LinkAssociated || state == LinkAssociated;
+}
+
 }  // namespace
 
 int ReportedLinkState(int adapterState, int applyRequest)
@@ -106,7 +124,7 @@ void StateChangeStep(IConfigDialogLink& dialog)
     if (CurrentStatus.Ssid[0] == '\0' && CurrentStatus.NetworkMode == NetworkModeAdHoc)
         DefaultsApplied = 0;
 
-    if (dialog.IsOpen() && (previous == LinkAssociated || state == LinkAssociated))
+    if (dialog.IsOpen() && AssociationChanged(previous, state))
         dialog.RefreshSiteSurvey();
 
     if (previous == LinkAssociated)
@@ -130,17 +148,26 @@ void StateChangeStep(IConfigDialogLink& dialog)
         }
     }
 
-    if (dialog.IsOpen()) {
-        if (state == LinkRadioOff) {
-            RadioOn = 0;
-            RadioOffSeen = 1;
-            dialog.SwitchRadioSet(false);
-        } else if (previous == LinkRadioOff || previous == LinkNoAdapter) {
-            RadioOn = 1;
-            dialog.SwitchRadioSet(true);
-        }
-    }
+    if (dialog.IsOpen())
+        FollowRadioInDialog(dialog, previous, state);
     PreviousLinkState = state;
+}
+
+void WatchingStateChangeStep(IConfigDialogLink& dialog)
+{
+    const int state = CurrentStatus.LinkState;
+    if (state == PreviousLinkState || state == LinkNoAdapter)
+        return;
+    const int previous = PreviousLinkState;
+    PreviousLinkState = state;
+    // Kept as the managing step keeps them, so that a takeover goes on from here.
+    RadioOn = state == LinkRadioOff ? 0 : 1;
+    RadioOffSeen = RadioOn ? 0 : 1;
+    if (!dialog.IsOpen())
+        return;
+    if (AssociationChanged(previous, state))
+        dialog.RefreshSiteSurvey();
+    FollowRadioInDialog(dialog, previous, state);
 }
 
 void IdleApply()

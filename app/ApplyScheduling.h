@@ -12,6 +12,10 @@ int ReportedLinkState(int adapterState, int applyRequest);
 void ApplyStep(IConfigDialogLink& dialog);
 void ZeroConfigWatch(IConfigDialogLink& dialog);
 void StateChangeStep(IConfigDialogLink& dialog);
+// The state change step of a copy that does not manage the card: only what concerns its own
+// dialog (Site Survey's lists on an association change, the radio set with the radio). The
+// radio is what the card reports, since this copy switches nothing.
+void WatchingStateChangeStep(IConfigDialogLink& dialog);
 void IdleApply();
 
 #endif

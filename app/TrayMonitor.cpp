@@ -111,9 +111,14 @@ void CTrayMonitor::Tick(UINT_PTR timerId)
         ZeroConfigWatch(m_dialog);
         // A copy that does not manage the card requests no apply of its own (no idle apply, no
         // re-apply, no switch to a profile) and its dialog refuses the user's, so nothing
-        // reaches the card from it; it only reads the status.
-        if (ManagesAdapter)
+        // reaches the card from it; it only reads the status, and its dialog follows the
+        // link and the defaults the managing copy stores.
+        if (ManagesAdapter) {
             StateChangeStep(m_dialog);
+        } else {
+            WatchingStateChangeStep(m_dialog);
+            m_defaultsWatch.Step(m_dialog);
+        }
         TrayStep(TooltipFormFor(OsVersion));
         m_linkWatch.Step(radioOnAtStart);
     }
@@ -134,8 +139,12 @@ void CTrayMonitor::TakeOverWhenFree()
     // that is up is on a network the other copy chose, and the idle apply brings the defaults
     // only when the link is down.
     ManagesAdapter = 1;
-    if (m_dialog.IsOpen())
+    if (m_dialog.IsOpen()) {
         m_dialog.AllowChanges(true);
+        // The other copy may have stored new defaults after this copy's last look: the shown
+        // page reads them, as after a switch, before its Apply can be pressed.
+        m_dialog.StoredDefaultsChanged();
+    }
 }
 
 void CTrayMonitor::NoAdapterStep(TooltipForm form)

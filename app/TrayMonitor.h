@@ -6,6 +6,7 @@
 
 #include "state/ConfigDialogLink.h"
 #include "LinkWatch.h"
+#include "SharedDefaultsWatch.h"
 #include "TrayPresentation.h"
 
 #include "protocol/MarkerDecision.h"
@@ -71,6 +72,7 @@ private:
     int m_shownIconId = 0;
     std::string m_shownTooltip;
     CLinkWatch m_linkWatch;
+    CSharedDefaultsWatch m_defaultsWatch;
 };
 
 #endif

@@ -4,12 +4,15 @@
 #include "MachineRegistry.h"
 #include "RecordingDialogLink.h"
 #include "RecordingTrayHost.h"
+#include "SampleRecords.h"
 
 #include "app/TickState.h"
 #include "app/TrayMonitor.h"
 #include "protocol/MarkerDecision.h"
+#include "settings/DefaultSettings.h"
 #include "state/ProgramState.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -102,6 +105,43 @@ TEST_F(ManagedElsewhere, WhileSomethingElseHasTheMarkersNameTheTooltipSaysSoInWo
     EXPECT_EQ("Skylook\n\rSignal Strength : Good\n\rManaged in another user's session", monitor.Tooltip());
     EXPECT_EQ(0, ManagesAdapter);
     EXPECT_EQ(std::vector<std::string>{}, CallsThatActOnTheCard());
+}
+
+// The open dialog of a copy that watches follows what it cannot change itself: the link (Site
+// Survey's lists on each association change), the radio (the radio set and its caption) and
+// the default settings the managing copy stores; each once, on the tick it changes.
+TEST_F(ManagedElsewhere, AnOpenDialogFollowsTheLinkTheRadioAndTheStoredDefaults)
+{
+    ASSERT_TRUE(SaveDefaultSettings(OpenRecord("Wireless")));
+    Ticks(2);
+    dialog.open = true;
+    // As the dialog's opening leaves it.
+    PreviousLinkState = LinkNoAdapter;
+    const struct {
+        const char* Change;
+        std::function<void()> Make;
+        std::vector<std::string> Calls;
+        int RadioOn;
+    } steps[] = {
+        {"the opening", [] {}, {"radio on"}, 1},
+        {"nothing", [] {}, {}, 1},
+        {"the other copy joins", [] { Join("Wireless"); }, {"survey"}, 1},
+        {"the link is lost", [] { ASSERT_EQ(0, VexaSimRemoveNetwork("Wireless")); }, {"survey"}, 1},
+        {"the radio goes off", [] { ASSERT_EQ(0, VexaSimSetHardwareRadio(0)); }, {"radio off"}, 0},
+        {"the radio comes back", [] { ASSERT_EQ(0, VexaSimSetHardwareRadio(1)); }, {"radio on"}, 1},
+        {"the other copy stores defaults", [] { ASSERT_TRUE(SaveDefaultSettings(PskRecord("HomeNet", "home pass 1"))); },
+         {"defaults changed"}, 1},
+        {"nothing again", [] {}, {}, 1},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.Change);
+        step.Make();
+        ASSERT_EQ(0, VexaSimClearJournal());
+        monitor.Tick(TickTimerId);
+        EXPECT_EQ(step.Calls, dialog.Take());
+        EXPECT_EQ(step.RadioOn, RadioOn);
+        EXPECT_EQ(std::vector<std::string>{}, CallsThatActOnTheCard());
+    }
 }
 
 TEST_F(ManagedElsewhere, OnTheTickTheMarkerComesFreeTheCopyManagesKeepingALinkThatIsUp)

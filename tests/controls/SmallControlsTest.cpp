@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -39,6 +40,23 @@ protected:
     CPixelCanvas canvas{100, 20};
 };
 
+// The side label of the tests below: 100 x 20 pixels.
+constexpr int LabelWidth = 100;
+constexpr int LabelHeight = 20;
+
+// The label as the screen shows it, row by row.
+std::vector<COLORREF> LabelOnScreen(const CTabLabel& label)
+{
+    CPixelCanvas canvas{LabelWidth, LabelHeight};
+    ::RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    canvas.CopyFromScreen(label);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < LabelHeight; ++y)
+        for (int x = 0; x < LabelWidth; ++x)
+            pixels.push_back(canvas.Pixel(x, y));
+    return pixels;
+}
+
 // The side label with the keyboard focus shows a focus mark, unless the keyboard has not
 // been used yet; the mark goes with the focus.
 TEST(TabLabelTest, TheFocusedLabelShowsAFocusMarkUnlessTheUiStateHidesIt)
@@ -47,16 +65,7 @@ TEST(TabLabelTest, TheFocusedLabelShowsAFocusMarkUnlessTheUiStateHidesIt)
     CTabLabel label;
     host.Add(label, "Static", "Link Info.", SS_NOTIFY, RECT{10, 10, 110, 30}, 1039);
     label.SetBackgroundColour(White);
-    auto screen = [&label] {
-        CPixelCanvas canvas{100, 20};
-        ::RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        canvas.CopyFromScreen(label);
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 100; ++x)
-                pixels.push_back(canvas.Pixel(x, y));
-        return pixels;
-    };
+    auto screen = [&label] { return LabelOnScreen(label); };
     label.Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
     const std::vector<COLORREF> unfocused = screen();
     ::SetFocus(label);
@@ -66,6 +75,49 @@ TEST(TabLabelTest, TheFocusedLabelShowsAFocusMarkUnlessTheUiStateHidesIt)
     label.Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
     ::SetFocus(host);
     EXPECT_EQ(unfocused, screen()) << "the mark stayed after the focus left";
+}
+
+// The mark is a closed dotted rectangle inside the label: each of its four sides is drawn. A
+// mark placed a pixel beyond the label on some side would lose that side to the clipping.
+TEST(TabLabelTest, TheFocusMarkIsDrawnOnAllFourSidesInsideTheLabel)
+{
+    CControlHost host;
+    CTabLabel label;
+    host.Add(label, "Static", "Link Info.", SS_NOTIFY, RECT{10, 10, 10 + LabelWidth, 10 + LabelHeight}, 1039);
+    label.SetBackgroundColour(White);
+    label.Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
+    const std::vector<COLORREF> unfocused = LabelOnScreen(label);
+    ::SetFocus(label);
+    const std::vector<COLORREF> focused = LabelOnScreen(label);
+    ::SetFocus(host);
+
+    auto marked = [&](int x, int y) {
+        const size_t at = static_cast<size_t>(y * LabelWidth + x);
+        return focused[at] != unfocused[at];
+    };
+    RECT box = {LabelWidth, LabelHeight, -1, -1};
+    for (int y = 0; y < LabelHeight; ++y)
+        for (int x = 0; x < LabelWidth; ++x)
+            if (marked(x, y)) {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x);
+                box.bottom = std::max<LONG>(box.bottom, y);
+            }
+    ASSERT_LE(box.left, box.right) << "no mark";
+    // Dotted: about every other pixel of a side; a lost side keeps only its corners.
+    auto side = [&](int x0, int y0, int dx, int dy, int length) {
+        int count = 0;
+        for (int i = 0; i < length; ++i)
+            count += marked(x0 + i * dx, y0 + i * dy) ? 1 : 0;
+        return count * 3 >= length;
+    };
+    const int width = box.right - box.left + 1;
+    const int height = box.bottom - box.top + 1;
+    EXPECT_TRUE(side(box.left, box.top, 1, 0, width)) << "top side";
+    EXPECT_TRUE(side(box.left, box.bottom, 1, 0, width)) << "bottom side";
+    EXPECT_TRUE(side(box.left, box.top, 0, 1, height)) << "left side";
+    EXPECT_TRUE(side(box.right, box.top, 0, 1, height)) << "right side";
 }
 
 TEST_F(ColorLabelTest, FontAttributesChangeTheFontRecord)

@@ -1,6 +1,5 @@
 #include "ui/configuration/ConfigurationPage.h"
 
-#include "ui/frame/ConfigDlg.h"
 #include "ui/configuration/ConfigurationPageIds.h"
 #include "ui/common/ComboFill.h"
 #include "record/TextField.h"
@@ -92,7 +91,7 @@ bool CConfigPage::ApplySettings()
     const bool stored = SaveAndRequestApply(settings);
     if (!stored)
         ShowSettingsNotStored(m_hWnd);
-    if (CConfigDlg* dialog = OwnerDialog())
+    if (IPageHost* dialog = OwnerDialog())
         dialog->ShowPage(0);
     return true;
 }

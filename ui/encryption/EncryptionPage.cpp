@@ -1,6 +1,5 @@
 #include "ui/encryption/EncryptionPage.h"
 
-#include "ui/frame/ConfigDlg.h"
 #include "ui/encryption/AuthModeControls.h"
 #include "ui/common/ComboFill.h"
 #include "ui/encryption/EncryptionPageIds.h"
@@ -148,7 +147,10 @@ bool CEncryptionPage::ApplySettings()
     if (RefuseChange())
         return false;
     AdapterSettings settings = DefaultSettingsInUse();
-    const uint32_t auth = static_cast<uint32_t>(List(IDC_ENCRYPTION_AUTH_MODE).CurSel());
+    // Without a selection the list stores its no-selection index, and nothing else of the
+    // security half was shown, so the rest stays as stored.
+    const int selection = List(IDC_ENCRYPTION_AUTH_MODE).CurSel();
+    const uint32_t auth = static_cast<uint32_t>(selection);
     settings.AuthMode = auth;
 
     if (auth == AuthModeWpa) {
@@ -161,7 +163,7 @@ bool CEncryptionPage::ApplySettings()
             return false;
         }
         CopyFieldText(settings.PskPassphrase, passphrase.c_str());
-    } else {
+    } else if (ShowsWepKeys(selection)) {
         const bool encryption = EncryptionChecked();
         const int lengthIndex = m_keyControls.LengthSelection();
         const uint32_t format = m_keyControls.FormatSelection();
@@ -188,7 +190,7 @@ bool CEncryptionPage::ApplySettings()
     if (!stored)
         ShowSettingsNotStored(m_hWnd);
     LoadSettings();
-    if (CConfigDlg* dialog = OwnerDialog())
+    if (IPageHost* dialog = OwnerDialog())
         dialog->ShowPage(0);
     return true;
 }

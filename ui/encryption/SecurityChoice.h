@@ -5,6 +5,9 @@
 
 #include "record/AdapterSettings.h"
 
+// The authentication list's index without a selection.
+constexpr int NoAuthSelection = -1;
+
 struct SecurityChoice {
     bool Encryption = false;
     int AuthIndex = AuthModeOpen;  // the authentication list's index
@@ -12,7 +15,8 @@ struct SecurityChoice {
 
 // The WPA modes are encrypted whatever WepStatus holds: their apply procedures never read it,
 // and earlier versions stored them with WepStatus left at "off". Without encryption the list
-// shows open authentication, as unchecking the box makes it.
+// shows open authentication, as unchecking the box makes it; with it, a mode the list does
+// not offer (4 or more) leaves the list without a selection.
 SecurityChoice SecurityChoiceFor(const AdapterSettings& settings);
 
 // The authentication list with "Data Encryption" and the network type together: usable only
@@ -20,5 +24,9 @@ SecurityChoice SecurityChoiceFor(const AdapterSettings& settings);
 // authentication). The selection is the caller's: unchecking the box selects open
 // authentication, a change of network type keeps it.
 bool AuthListEnabled(bool encryption, int networkMode);
+
+// Whether the WEP key section is shown, and so read, for the authentication list's index:
+// for open and shared authentication only, not for a list without a selection.
+bool ShowsWepKeys(int authIndex);
 
 #endif

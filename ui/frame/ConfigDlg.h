@@ -5,6 +5,7 @@
 
 #include "ui/frame/FocusReturn.h"
 #include "ui/frame/PageBase.h"
+#include "ui/frame/PageHost.h"
 #include "ui/frame/PageSwitchKeys.h"
 
 #include "controls/ColorLabel.h"
@@ -18,13 +19,13 @@
 // The pages that a side label selects, numbered in the labels' order from 0 (Link Info.).
 constexpr int PageCount = 5;
 
-class CConfigDlg : public CDialog {
+class CConfigDlg : public CDialog, public IPageHost {
 public:
     CConfigDlg();
     ~CConfigDlg() override;
 
     // Shows the page of index; any other index hides them all.
-    void ShowPage(int index);
+    void ShowPage(int index) override;
     int CurrentPage() const { return m_currentPage; }
 
     // Ends the modal run and closes every window the dialog owns, at any depth.
@@ -35,13 +36,13 @@ public:
     // Whether the radio set may be enabled: the program treats the radio as on and the last
     // status did not find it off. Every path that enables a control of the radio set (the
     // tick, the busy set's end, a page's own wait) asks this.
-    bool RadioSetUsable() const;
+    bool RadioSetUsable() const override;
     // The pages' controls that act on the adapter; enabled only while RadioSetUsable.
-    void EnableRadioSet(bool enable);
+    void EnableRadioSet(bool enable) override;
     // The radio switch's caption and the radio set, for a radio that is on or off.
     void SwitchRadioSet(bool radioOn);
     // Has every page that lists networks or profiles fill its lists again.
-    void RefreshNetworkLists();
+    void RefreshNetworkLists() override;
     // The shown page reads the stored settings again, as when it is shown; the others do so
     // anyway when they are shown next.
     void ReloadShownPage();
@@ -51,11 +52,11 @@ public:
     void AllowChanges(bool allow);
     // A control that the dialog disabled under the focus is usable again: the focus goes
     // back to it if it was parked on the shown page's label and stayed there.
-    void ReturnFocus();
+    void ReturnFocus() override;
     // A page moved the focus off a button it disabled for its own wait.
-    void RememberFocusMove(const FocusMove& move) { m_focusReturn.Remember(move); }
+    void RememberFocusMove(const FocusMove& move) override { m_focusReturn.Remember(move); }
     // The shown page's side label, where the focus goes when its page has none to take it.
-    HWND ShownLabel() const;
+    HWND ShownLabel() const override;
 
 protected:
     void DoDataExchange() override;
@@ -91,6 +92,8 @@ private:
     // The labelled page of index, or null.
     PageSlot* SlotOfPage(int index);
 
+    // Whether the busy set may be enabled: no apply settles and changes are allowed.
+    bool BusySetUsable() const;
     // Tells the pages; while changes are refused, their busy controls are disabled.
     void PassChangesAllowedToPages();
 

@@ -1,6 +1,5 @@
 #include "ui/frame/PageBase.h"
 
-#include "ui/frame/ConfigDlg.h"
 #include "ui/common/InputWarning.h"
 
 #include <algorithm>
@@ -52,6 +51,12 @@ bool CPageBase::IsRadioControl(int id) const
 {
     const std::span<const int> radio = RadioControls();
     return std::find(radio.begin(), radio.end(), id) != radio.end();
+}
+
+bool CPageBase::IsBusyControl(int id) const
+{
+    const std::span<const int> busy = BusyControls();
+    return std::find(busy.begin(), busy.end(), id) != busy.end();
 }
 
 void CPageBase::EnableRadioControl(int id) const

@@ -1,23 +1,23 @@
 // Base of the configuration dialog's pages: a modeless child dialog that keeps a pointer
-// back to the dialog, where Enter and Escape do nothing. The dialog reaches a page only
-// through the hooks below, so it never needs to know a page's controls.
+// back to its host (the dialog), where Enter and Escape do nothing. The dialog reaches a page
+// only through the hooks below, so it never needs to know a page's controls; the page
+// reaches the dialog only through IPageHost.
 #ifndef SKYLOOK_UI_PAGE_BASE_H
 #define SKYLOOK_UI_PAGE_BASE_H
 
 #include "ui/frame/FocusReturn.h"
+#include "ui/frame/PageHost.h"
 
 #include "framework/Dialog.h"
 
 #include <span>
 
-class CConfigDlg;
-
 class CPageBase : public CDialog {
 public:
     explicit CPageBase(UINT templateId) : CDialog(templateId) {}
 
-    void SetOwnerDialog(CConfigDlg* dialog) { m_ownerDialog = dialog; }
-    CConfigDlg* OwnerDialog() const { return m_ownerDialog; }
+    void SetOwnerDialog(IPageHost* dialog) { m_ownerDialog = dialog; }
+    IPageHost* OwnerDialog() const { return m_ownerDialog; }
 
     // Just before the page is shown: reload stored settings or refresh from the status.
     virtual void OnShowing() {}
@@ -39,6 +39,7 @@ public:
     // dialog's next; the answer says where.
     FocusMove EnableItems(std::span<const int> ids, bool enable, HWND fallback = nullptr) const;
     bool IsRadioControl(int id) const;
+    bool IsBusyControl(int id) const;
     // Enables a control of the radio set again when the page's own wait for it ended (a scan,
     // a rescan), unless the dialog keeps the radio set disabled: the radio went off meanwhile.
     void EnableRadioControl(int id) const;
@@ -60,7 +61,7 @@ protected:
     void OnCancel() override {}
 
 private:
-    CConfigDlg* m_ownerDialog = nullptr;
+    IPageHost* m_ownerDialog = nullptr;
     bool m_changesAllowed = true;
 };
 

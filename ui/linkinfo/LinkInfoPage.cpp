@@ -1,6 +1,5 @@
 #include "ui/linkinfo/LinkInfoPage.h"
 
-#include "ui/frame/ConfigDlg.h"
 #include "ui/linkinfo/LinkInfoPageIds.h"
 
 #include "adapter/AdapterWrappers.h"
@@ -207,7 +206,7 @@ void CLinkInfoPage::OnRadioClicked()
     RadioOn = RadioOn ? 0 : 1;
     // Switched off here, the radio set goes off at once: the tick only follows the adapter's
     // own changes. Switched on, it comes back with the tick that sees the radio on.
-    if (CConfigDlg* dialog = OwnerDialog())
+    if (IPageHost* dialog = OwnerDialog())
         dialog->EnableRadioSet(RadioOn != 0);
 }
 
@@ -244,7 +243,7 @@ void CLinkInfoPage::OnRescanTimer()
         return;
     }
     m_rescanPending = false;
-    if (CConfigDlg* dialog = OwnerDialog())
+    if (IPageHost* dialog = OwnerDialog())
         dialog->RefreshNetworkLists();
     // Not while the radio went off during the wait.
     EnableRadioControl(IDC_LINK_RESCAN);

@@ -1,6 +1,7 @@
 #include "ui/survey/ProfileForm.h"
 
 #include "ui/common/SettingsLists.h"
+#include "ui/encryption/SecurityChoice.h"
 
 #include "record/WepKeySlots.h"
 
@@ -40,7 +41,9 @@ std::string CheckNames(const ProfileForm& form)
 std::string ApplyWep(const ProfileForm& form, AdapterSettings& settings)
 {
     const uint32_t format = form.FormatIndex == 1 ? WepKeyFormatHex : WepKeyFormatAscii;
-    if (form.Encryption) {
+    // An authentication mode the list lacks shows no key section: the keys stay as stored.
+    const bool keysShown = ShowsWepKeys(form.AuthIndex);
+    if (form.Encryption && keysShown) {
         const WepKeyCheck check = ValidateWepKeys(form.Keys, static_cast<uint32_t>(form.CheckedKey),
                                                   WepKeySizeForLengthIndex(form.LengthIndex), format);
         if (!check.Passed)
@@ -52,6 +55,8 @@ std::string ApplyWep(const ProfileForm& form, AdapterSettings& settings)
     settings.Preamble = static_cast<uint32_t>(form.Preamble);
     settings.DataRate[0] = static_cast<unsigned char>(form.RateIndex);
     settings.WepStatus = form.Encryption ? WepStatusOn : WepStatusOff;
+    if (!keysShown)
+        return {};
     if (form.CheckedKey >= 0 && form.CheckedKey < WepKeyCount)
         settings.TxWepKey = static_cast<uint32_t>(form.CheckedKey);
     settings.WepKeyFormat = format;

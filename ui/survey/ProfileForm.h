@@ -38,7 +38,8 @@ extern const char* const SsidEmptyMessage;
 
 // Checks in the dialog's order and, when nothing is refused, updates settings and name; a
 // refusal returns its message and changes neither. The WPA modes take only their own
-// fields; the WEP modes take the network half and the keys.
+// fields; the WEP modes take the network half and the keys; a list without a selection
+// takes the network half and keeps the keys.
 std::string ApplyProfileForm(const ProfileForm& form, AdapterSettings& settings, std::string& name);
 
 #endif

@@ -6,7 +6,6 @@
 #include "ui/common/PendingApply.h"
 #include "ui/survey/SiteSurveyPageIds.h"
 #include "ui/survey/SurveyRows.h"
-#include "ui/frame/ConfigDlg.h"
 
 #include "adapter/AdapterWrappers.h"
 #include "state/ProgramState.h"
@@ -396,7 +395,7 @@ bool CSiteSurveyPage::SelectedProfile(ProfileRow& profile) const
 
 void CSiteSurveyPage::ShowLinkInfo()
 {
-    if (CConfigDlg* owner = OwnerDialog())
+    if (IPageHost* owner = OwnerDialog())
         owner->ShowPage(LinkInfoPageIndex);
 }
 

@@ -2,6 +2,7 @@
 #include "ModalScript.h"
 #include "TestCertificate.h"
 
+#include "framework/AccessibleText.h"
 #include "framework/StandardControls.h"
 #include "record/TextField.h"
 #include "state/ProgramState.h"
@@ -230,6 +231,8 @@ TEST_F(CertificateDialogs, ViewShowsTheNineFieldsOfTheSelectedCertificate)
         .Do("read the view and close it",
             [&rows] {
                 const CListViewView list(::GetDlgItem(ViewDialog(), IDC_VIEW_CERTIFICATE_FIELDS));
+                // A reader names the list by the label before it.
+                EXPECT_EQ("Fields", LabelBefore(list.Handle()));
                 for (int row = 0; row < list.ItemCount(); ++row)
                     rows.emplace_back(list.ItemText(row, 0), list.ItemText(row, 1));
                 Click(ViewDialog(), IDOK);

@@ -146,10 +146,17 @@ TEST_F(ManagedElsewhereDialog, TheRadioAndRescanWaitDisabledUntilTheMarkerComesF
                     ASSERT_TRUE(otherCopy.Release());
                     frame->ManualTick();
                 })
-            .Do("look again and apply a network name",
+            .Do("look again and press Rescan",
                 [] {
                     EXPECT_TRUE(PageItemEnabled(LinkInfoPageIndex, IDC_LINK_RADIO));
                     EXPECT_TRUE(PageItemEnabled(LinkInfoPageIndex, IDC_LINK_RESCAN));
+                    // Link Info was made before the takeover: it is told too.
+                    ::PostMessageA(PageItem(LinkInfoPageIndex, IDC_LINK_RESCAN), BM_CLICK, 0, 0);
+                })
+            .Do("no box; apply a network name",
+                [] {
+                    EXPECT_EQ(nullptr, OwnedDialog()) << "Link Info still refuses";
+                    EXPECT_EQ(ApplyRequested, ApplyRequest) << "Rescan asked for no apply";
                     ClickLabel(PageLabels[ConfigurationPageIndex]);
                     SetPageItemText(ConfigurationPageIndex, IDC_CONFIG_SSID, "Taken");
                     ClickPageItem(ConfigurationPageIndex, IDC_CONFIG_APPLY);
@@ -157,6 +164,73 @@ TEST_F(ManagedElsewhereDialog, TheRadioAndRescanWaitDisabledUntilTheMarkerComesF
             .Do("no box", [] { EXPECT_EQ(nullptr, OwnedDialog()); });
     });
     EXPECT_STREQ("Taken", StoredDefaultSettings().DesiredSSID);
+}
+
+// The other copy stores new defaults (its user's `skylookctl use`) while this copy's dialog
+// shows the Configuration page: the page follows them while this copy watches, and reads them
+// again on the tick it takes over, so that an untouched Apply stores them as they are rather
+// than the network the page showed before over the other copy's passphrase.
+TEST_F(ManagedElsewhereDialog, AfterATakeoverApplyStartsFromTheDefaultsTheOtherCopyStored)
+{
+    Run(ConfigurationPageIndex, [&](CModalScript& script) {
+        script
+            .Do("a tick; the other copy uses Home; a tick",
+                [&] {
+                    frame->ManualTick();
+                    EXPECT_EQ("Wireless", PageItemText(ConfigurationPageIndex, IDC_CONFIG_SSID));
+                    ASSERT_TRUE(SaveDefaultSettings(PskRecord("HomeNet", "home pass 1")));
+                    frame->ManualTick();
+                })
+            .Do("the page follows; the other copy uses Office and ends; a tick",
+                [&] {
+                    EXPECT_EQ("HomeNet", PageItemText(ConfigurationPageIndex, IDC_CONFIG_SSID));
+                    ASSERT_TRUE(SaveDefaultSettings(PskRecord("Office", "office pass 2")));
+                    ASSERT_TRUE(otherCopy.Release());
+                    frame->ManualTick();
+                })
+            .Do("Apply untouched", [] { ClickPageItem(ConfigurationPageIndex, IDC_CONFIG_APPLY); })
+            .Do("no box", [] { EXPECT_EQ(nullptr, OwnedDialog()); });
+    });
+    const AdapterSettings stored = StoredDefaultSettings();
+    EXPECT_STREQ("Office", stored.DesiredSSID);
+    EXPECT_EQ(AuthModeWpaPsk, stored.AuthMode);
+    EXPECT_STREQ("office pass 2", stored.PskPassphrase);
+}
+
+// A watching copy's dialog follows the radio it cannot switch: the switch's caption says what
+// it would do, Site Survey's Refresh, first shown with the radio off, comes back with the
+// radio and scans (the one thing such a copy may do), while the radio switch and Rescan stay
+// disabled.
+TEST_F(ManagedElsewhereDialog, TheRadioSetFollowsTheRadioAndRefreshScansWhileChangesAreRefused)
+{
+    ASSERT_EQ(0, VexaSimSetHardwareRadio(0));
+    Run(LinkInfoPageIndex, [&](CModalScript& script) {
+        script.Do("a tick with the radio off", [&] { frame->ManualTick(); })
+            .Do("look; show Site Survey",
+                [] {
+                    EXPECT_EQ("Radio On", PageItemText(LinkInfoPageIndex, IDC_LINK_RADIO));
+                    ClickLabel(PageLabels[SurveyPageIndex]);
+                    EXPECT_FALSE(PageItemEnabled(SurveyPageIndex, IDC_SURVEY_REFRESH));
+                })
+            .Do("the radio comes back; a tick",
+                [&] {
+                    ASSERT_EQ(0, VexaSimSetHardwareRadio(1));
+                    frame->ManualTick();
+                })
+            .Do("look; Refresh",
+                [] {
+                    EXPECT_EQ("Radio Off", PageItemText(LinkInfoPageIndex, IDC_LINK_RADIO));
+                    EXPECT_FALSE(PageItemEnabled(LinkInfoPageIndex, IDC_LINK_RADIO));
+                    EXPECT_FALSE(PageItemEnabled(LinkInfoPageIndex, IDC_LINK_RESCAN));
+                    ASSERT_TRUE(PageItemEnabled(SurveyPageIndex, IDC_SURVEY_REFRESH));
+                    ASSERT_EQ(0, VexaSimClearJournal());
+                    PostSurveyClick(IDC_SURVEY_REFRESH);
+                })
+            .Do("no box, a scan", [] {
+                EXPECT_EQ(nullptr, OwnedDialog());
+                EXPECT_TRUE(JournalHas("Scan")) << JournalText();
+            });
+    });
 }
 
 }  // namespace

@@ -146,6 +146,35 @@ TEST_F(EncryptionPage, EachModeShowsItsOwnControls)
     });
 }
 
+// A stored authentication mode the list lacks (4 or more, which sends no authentication)
+// opens without a selection and without the key section; an untouched Apply keeps it a mode
+// that sends none, and leaves the keys it did not show as they were (here a key size the
+// length list cannot show), rather than storing open authentication.
+TEST_F(EncryptionPage, AModeTheListLacksOpensWithoutASelectionAndApplyKeepsTheRestAsStored)
+{
+    AdapterSettings odd = WepRecord(5, 0);
+    odd.AuthMode = 7;
+    odd.WepKeySize = 7;
+    ASSERT_TRUE(SaveDefaultSettings(odd));
+    const AdapterSettings before = StoredDefaultSettings();
+    Run([](CModalScript& script) {
+        script
+            .Do("look and Apply",
+                [] {
+                    EXPECT_EQ(-1, ListSelection(Page, IDC_ENCRYPTION_AUTH_MODE));
+                    EXPECT_FALSE(PageItemVisible(Page, IDC_ENCRYPTION_KEY1));
+                    ClickPageItem(Page, IDC_ENCRYPTION_APPLY);
+                })
+            .Do("no box", [] { EXPECT_EQ(nullptr, OwnedDialog()); });
+    });
+    const AdapterSettings after = StoredDefaultSettings();
+    EXPECT_EQ(0xFFFFFFFFu, after.AuthMode);
+    EXPECT_EQ(7u, after.WepKeySize);
+    EXPECT_EQ(0, std::memcmp(before.WepKey1, after.WepKey1, sizeof after.WepKey1));
+    EXPECT_EQ(before.WepStatus, after.WepStatus);
+    EXPECT_FALSE(JournalHas("SetAuthMode 0")) << JournalText();
+}
+
 TEST_F(EncryptionPage, TabGoesThroughTheShownModeFromTopToBottom)
 {
     SaveDefaultSettings(WepRecord(5, 0));

@@ -23,8 +23,12 @@ TEST(SecurityChoice, WpaModesOpenEncryptedWhateverWepStatusHolds)
         // Without encryption a stored shared mode shows as open, as unchecking the box makes it.
         {AuthModeShared, WepStatusOff, false, AuthModeOpen},
         {AuthModeOpen, WepStatusOff, false, AuthModeOpen},
-        // A mode the list lacks selects open authentication, not nothing.
-        {7, WepStatusOn, true, AuthModeOpen},
+        // A mode the list lacks (4 or more) leaves it without a selection: shown as open, it
+        // would be stored as open by an Apply that changed nothing.
+        {4, WepStatusOn, true, NoAuthSelection},
+        {7, WepStatusOn, true, NoAuthSelection},
+        // Without encryption it shows as open, as unchecking the box makes it.
+        {7, WepStatusOff, false, AuthModeOpen},
     };
     for (const auto& row : rows) {
         AdapterSettings settings{};

@@ -59,7 +59,7 @@ TEST_F(DialogKeys, TheSideLabelsAreOneTabStopWalkedByArrowsAndAltLettersReachLab
         int focusId;
     };
     const Step steps[] = {
-        {"Tab into the page", VK_TAB, false, 0, 0, 1026},
+        {"Tab into the page, on its first figure", VK_TAB, false, 0, 0, 1010},
         {"Shift+Tab back to the label", VK_TAB, true, 0, -1, 0},
         {"Up at the first label", VK_UP, false, 0, -1, 0},
         {"Down", VK_DOWN, false, 1, -1, 0},
@@ -164,10 +164,25 @@ TEST_F(DialogKeys, TabWalksTheShownPagesButtonsAndControlKeysSwitchPages)
                 EXPECT_EQ(PageItem(0, 1055), ::GetFocus());
                 Press(VK_TAB, false, false);
             })
+        .Do("on the transmit figure",
+            [] {
+                EXPECT_EQ(PageItem(0, 1018), ::GetFocus());
+                Press(VK_TAB, false, false);
+            })
+        .Do("on the receive figure",
+            [] {
+                EXPECT_EQ(PageItem(0, 1019), ::GetFocus());
+                Press(VK_TAB, false, false);
+            })
         .Do("on to the side labels' one tab stop",
             [] {
                 EXPECT_EQ(SideLabel(0), ::GetFocus());
                 Press(VK_TAB, false, false);
+            })
+        .Do("on to the status figure",
+            [] {
+                EXPECT_EQ(PageItem(0, 1010), ::GetFocus());
+                ::SetFocus(PageItem(0, 1026));
             })
         .Do("back on Rescan", [] { EXPECT_EQ(PageItem(0, 1026), ::GetFocus()); });
     for (const Step& step : steps) {

@@ -18,6 +18,8 @@ namespace {
 const std::vector<std::pair<int, int>> RadioSet = {{0, 1026}, {1, 1027}, {1, 1033}, {2, 1027}, {2, 1033},
                                                    {3, 1026}, {3, 1027}, {3, 1033}, {3, 1034}, {3, 1035}};
 constexpr int RadioButton = 1055;
+// The figure that follows the radio switch in Tab's order.
+constexpr int TransmitFigure = 1018;
 
 HWND PageItem(int page, int id)
 {
@@ -180,8 +182,8 @@ TEST_F(DialogLink, TheTickSwitchesTheRadioSetAndTheBusySetOfTheOpenDialog)
 }
 
 // Re-applies disable Rescan and the radio switch together: a keyboard user on either waits on
-// the shown page's label, which shows the focus, and is back on the button when the tick
-// enables it, unless the focus was moved meanwhile.
+// the page's next field, as Tab would take it, and is back on the button when the tick enables
+// it, unless the focus was moved meanwhile.
 TEST_F(DialogLink, TheFocusWaitsOnTheShownPagesLabelWhileTheTickDisablesItsButtonsAndComesBack)
 {
     CTestFrame frame;
@@ -203,7 +205,8 @@ TEST_F(DialogLink, TheFocusWaitsOnTheShownPagesLabelWhileTheTickDisablesItsButto
                 ::SetFocus(PageItem(0, 1026));
                 ApplyRequest = 1;
                 ASSERT_TRUE(tickUntilBusy(true));
-                EXPECT_EQ(label, ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
+                EXPECT_EQ(PageItem(0, TransmitFigure), ::GetFocus())
+                    << "focus on control " << ::GetDlgCtrlID(::GetFocus());
                 EXPECT_TRUE(Enabled(label) && ::IsWindowVisible(label));
                 ASSERT_TRUE(tickUntilBusy(false));
                 EXPECT_EQ(PageItem(0, 1026), ::GetFocus()) << "focus on control " << ::GetDlgCtrlID(::GetFocus());
@@ -213,7 +216,7 @@ TEST_F(DialogLink, TheFocusWaitsOnTheShownPagesLabelWhileTheTickDisablesItsButto
                 ::SetFocus(PageItem(0, RadioButton));
                 ApplyRequest = 1;
                 ASSERT_TRUE(tickUntilBusy(true));
-                EXPECT_EQ(label, ::GetFocus());
+                EXPECT_EQ(PageItem(0, TransmitFigure), ::GetFocus());
                 ::SetFocus(PageItem(0, 1010));
                 ASSERT_TRUE(tickUntilBusy(false));
                 EXPECT_EQ(PageItem(0, 1010), ::GetFocus()) << "the focus was taken from where the user put it";
@@ -233,6 +236,25 @@ TEST_F(DialogLink, TheFocusWaitsOnTheShownPagesLabelWhileTheTickDisablesItsButto
     frame.DoubleClick();
     EXPECT_TRUE(script.Finished()) << script.Position();
     frame.DestroyWindow();
+}
+
+// The tick may close the dialog while an apply settles (the card goes, Zero Configuration
+// takes over), before the apply's end enables the busy set again: the next opening starts with
+// it usable rather than waiting for some later apply to end.
+TEST_F(DialogLink, ADialogClosedWhileAnApplySettlesOpensAgainWithItsBusySetUsable)
+{
+    CModalScript first;
+    first.WaitFor("the dialog shows", DialogShown).Do("an apply settles when the dialog is closed", [] {
+        ConfigDialog().EnableBusySet(false);
+        ASSERT_TRUE(BusySetEnabled(false));
+        ConfigDialog().CloseConfigDialog();
+    });
+    RunConfigDialog(first);
+    ASSERT_TRUE(first.Finished()) << first.Position();
+
+    CModalScript second;
+    second.WaitFor("the dialog shows", DialogShown).Do("look", [] { EXPECT_TRUE(BusySetEnabled(true)); });
+    RunAndClose(second);
 }
 
 }  // namespace

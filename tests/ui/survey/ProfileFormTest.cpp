@@ -143,6 +143,23 @@ TEST(ProfileFormOk, EachModeTakesItsOwnFields)
     ASSERT_EQ(ApplyProfileForm(off, settings, name), "");
     EXPECT_EQ(settings.WepStatus, 1u);
     EXPECT_EQ(settings.Channel, 0u) << "no channel selected";
+
+    // A stored mode the list lacks leaves it without a selection and shows no keys: the keys
+    // are neither checked nor taken, the network half is, and the mode stays one that sends
+    // no authentication.
+    ProfileForm unnamed = OpenForm("Odd", "OddNet");
+    unnamed.AuthIndex = -1;
+    unnamed.Encryption = true;
+    unnamed.CheckedKey = 3;
+    unnamed.Keys = {"x", "", "", ""};
+    settings = Before();
+    std::memcpy(settings.WepKey1, "stored", 6);
+    ASSERT_EQ(ApplyProfileForm(unnamed, settings, name), "");
+    EXPECT_EQ(settings.AuthMode, 0xFFFFFFFFu);
+    EXPECT_EQ(0, std::memcmp(settings.WepKey1, "stored", 6));
+    EXPECT_EQ(settings.TxWepKey, Before().TxWepKey);
+    EXPECT_EQ(settings.Channel, 6u);
+    EXPECT_EQ(settings.WepStatus, 0u);
 }
 
 }  // namespace
