@@ -120,6 +120,32 @@ TEST_F(Accessibility, EveryEditListAndComboOfAPageFollowsItsLabel)
     RunAndClose(script);
 }
 
+// Alt and a letter goes to the first control the dialog finds with it: two visible controls
+// with one access key on a page (the side labels, the page and its embedded pages together)
+// would leave the second out of reach.
+TEST_F(Accessibility, TheAccessKeysOfEachShownPageAreUnique)
+{
+    CModalScript script;
+    script.WaitFor("the dialog shows", DialogShown).Do("each page", [] {
+        for (int page = 0; page < PageCount; ++page) {
+            ConfigDialog().ShowPage(page);
+            const std::vector<HWND> shown = DescendantsOf(DialogWindow());
+            std::vector<std::string> keys;
+            for (HWND window : shown) {
+                if (!::IsWindowVisible(window))
+                    continue;
+                const std::string key = AccessKeyShortcut(WindowText(window));
+                if (key.empty())
+                    continue;
+                EXPECT_TRUE(std::find(keys.begin(), keys.end(), key) == keys.end())
+                    << "page " << page << ": " << key << " again on control " << ::GetDlgCtrlID(window);
+                keys.push_back(key);
+            }
+        }
+    });
+    RunAndClose(script);
+}
+
 class HighContrast : public DialogScene {
 protected:
     void TearDown() override
