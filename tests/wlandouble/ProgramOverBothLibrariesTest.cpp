@@ -127,3 +127,21 @@ TEST_F(ProgramOverBothLibraries, WhatTheUserSeesIsTheSameOverEitherLibrary)
         }
     }
 }
+
+TEST_F(ProgramOverBothLibraries, AScanInACrowdedBuildingListsEveryNetworkOverEitherLibrary)
+{
+    for (int i = 0; i < 34; ++i)
+        Control("scene network add Crowd" + std::to_string(i) + " channel=" + std::to_string(1 + i % 11) +
+                " rssi=" + std::to_string(-50 - i) + " security=open");
+    for (Library library : {Library::Software, Library::WindowsWiFi}) {
+        SCOPED_TRACE(library == Library::Software ? "software adapter" : "Windows Wi-Fi");
+        CChildProcess ctl("\"" + ProgramFolder(library) + "skylookctl.exe\" scan --json", CChildProcess::Streams::Captured);
+        ASSERT_TRUE(ctl.Start());
+        ASSERT_TRUE(ctl.WaitForEnd());
+        size_t networks = 0;
+        for (size_t at = ctl.Output().find("\"bssid\""); at != std::string::npos;
+             at = ctl.Output().find("\"bssid\"", at + 1))
+            ++networks;
+        EXPECT_EQ(40u, networks) << ctl.Output() << ctl.Errors();
+    }
+}
