@@ -34,9 +34,8 @@ UINT TaskbarCreatedMessage()
 
 HICON LoadTrayIcon(int iconId)
 {
-    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON,
-                                           ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
-                                           LR_SHARED));
+    // The taskbar may sit on a monitor of another scale than the dialog: asked at every update.
+    return TrayIconForDpi(static_cast<UINT>(iconId), NotificationAreaDpi());
 }
 }  // namespace
 

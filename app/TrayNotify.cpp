@@ -2,6 +2,9 @@
 
 #include "LinkBalloon.h"
 
+#include "framework/DpiAwareness.h"
+#include "framework/IconOfSize.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +12,16 @@ static_assert(sizeof(void*) != 8 || TrayRecordSize == 504, "64-bit Windows 2000 
 static_assert(sizeof(NOTIFYICONDATAA::szInfoTitle) == BalloonTitleRoom + 1, "the title's room is the field");
 static_assert(sizeof(NOTIFYICONDATAA::szInfo) == BalloonTextRoom + 1, "the text's room is the field");
 static_assert(sizeof(void*) != 4 || TrayRecordSize == 488, "32-bit Windows 2000 layout");
+
+HICON TrayIconForDpi(UINT iconId, int dpi)
+{
+    return IconOfSize(iconId, SystemMetricForDpi(SM_CXSMICON, dpi));
+}
+
+int NotificationAreaDpi()
+{
+    return MonitorDpi(::FindWindowA("Shell_TrayWnd", nullptr));
+}
 
 void FillTrayRecord(NOTIFYICONDATAA& record, HWND owner, UINT callbackMessage, HICON icon, const char* tooltip)
 {

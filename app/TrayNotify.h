@@ -10,6 +10,13 @@ constexpr DWORD TrayRecordSize = NOTIFYICONDATAA_V2_SIZE;
 
 constexpr UINT TrayIconUid = 1;
 
+// The tray picture iconId at the small-icon size of dpi (GetSystemMetricsForDpi), the DPI of
+// the notification area; loaded once per size.
+HICON TrayIconForDpi(UINT iconId, int dpi);
+
+// The DPI the notification area is drawn for: that of the taskbar's monitor.
+int NotificationAreaDpi();
+
 // Fills the record for one icon: message, icon and tooltip (cut to the tip field's size).
 void FillTrayRecord(NOTIFYICONDATAA& record, HWND owner, UINT callbackMessage, HICON icon, const char* tooltip);
 

@@ -1,6 +1,8 @@
 #include "controls/ColorLabel.h"
 
 #include "controls/FontCache.h"
+#include "controls/PointFont.h"
+#include "framework/DpiAwareness.h"
 
 #include <cstring>
 
@@ -8,8 +10,8 @@ CColorLabel::CColorLabel()
     : m_textColour(::GetSysColor(COLOR_WINDOWTEXT)), m_background(MakeSolidBrush(::GetSysColor(COLOR_BTNFACE))),
       m_hoverColour(m_textColour)
 {
-    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof m_logFont, &m_logFont);
-    m_font = CSharedFont(m_logFont);
+    m_logFont = GuiFontAt96();
+    m_font = CSharedFont(PixelFontAtDpi(m_logFont, SystemDpi()));
 }
 
 CColorLabel::~CColorLabel()
@@ -26,12 +28,19 @@ void CColorLabel::PreSubclass()
     // The static selects its own font after asking for colours, so the label's font has to
     // be the static's font.
     m_templateFont = reinterpret_cast<HFONT>(Send(WM_GETFONT));
+    m_font = CSharedFont(PixelFontAtDpi(m_logFont, WindowDpi(m_hWnd)));
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+}
+
+void CColorLabel::OnDpiChanged()
+{
+    if (RecreateFont())
+        RedrawNow();
 }
 
 bool CColorLabel::RecreateFont()
 {
-    CSharedFont font(m_logFont);
+    CSharedFont font(PixelFontAtDpi(m_logFont, m_hWnd ? WindowDpi(m_hWnd) : SystemDpi()));
     if (font.Get() == m_font.Get())
         return false;
     // The static takes the new font before the old one may be deleted.

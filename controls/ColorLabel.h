@@ -17,7 +17,7 @@ public:
     void SetTextColour(COLORREF colour);
     void SetBold(bool bold);
     void SetUnderline(bool underline);
-    // The font's character height becomes height pixels.
+    // The font's character height becomes height pixels at 96 dpi, scaled to the window's DPI.
     void SetFontHeight(int height);
     void SetFaceName(const char* faceName);
     // No redraw: the next paint uses it.
@@ -31,7 +31,10 @@ public:
     bool IsHovering() const { return m_hovering; }
     // The colour the text is drawn in now.
     COLORREF ShownTextColour() const;
+    // The font as described, its height in pixels at 96 dpi.
     const LOGFONTA& Font() const { return m_logFont; }
+    // The font drawn, made for the window's DPI.
+    HFONT ShownFont() const { return m_font.Get(); }
 
 protected:
     // What the label's colours stand for, for the system colours of a high-contrast theme.
@@ -44,6 +47,7 @@ protected:
     HFONT LabelFont() const { return m_font.Get(); }
 
     void PreSubclass() override;
+    void OnDpiChanged() override;
     bool OnPaint() override;
     bool OnEraseBackground(HDC dc) override;
     bool OnSetCursor(HWND window, UINT hitTest, UINT message) override;
@@ -59,7 +63,7 @@ private:
 
     COLORREF m_textColour;
     CBrush m_background;
-    LOGFONTA m_logFont = {};
+    LOGFONTA m_logFont = {};  // height at 96 dpi
     CSharedFont m_font;
     HFONT m_templateFont = nullptr;  // the static's own font, given back when the label lets go
     bool m_hoverHighlight = false;

@@ -1,7 +1,5 @@
 #include "controls/DpiScale.h"
 
-#include <windows.h>
-
 int ScaleForDpi(int pixels, int dpi)
 {
     if (dpi < 1)
@@ -9,22 +7,9 @@ int ScaleForDpi(int pixels, int dpi)
     return ::MulDiv(pixels, dpi, DefaultDpi);
 }
 
-int SystemDpi()
+int ScaleForWindow(int pixels, HWND window)
 {
-    static const int dpi = [] {
-        int found = DefaultDpi;
-        if (HDC screen = ::GetDC(nullptr)) {
-            found = ::GetDeviceCaps(screen, LOGPIXELSX);
-            ::ReleaseDC(nullptr, screen);
-        }
-        return found > 0 ? found : DefaultDpi;
-    }();
-    return dpi;
-}
-
-int ScalePixels(int pixels)
-{
-    return ScaleForDpi(pixels, SystemDpi());
+    return ScaleForDpi(pixels, WindowDpi(window));
 }
 
 int ChooseDrawnSize(int wanted, std::span<const int> drawnSizes)

@@ -6,11 +6,6 @@
 
 #include <windows.h>
 
-// Sent to child windows after a DPI change; newer than the headers' target version.
-#ifndef WM_DPICHANGED_AFTERPARENT
-#define WM_DPICHANGED_AFTERPARENT 0x02E3
-#endif
-
 class CFaceBitmap {
 public:
     CFaceBitmap() = default;
@@ -31,7 +26,8 @@ public:
     void SetDrawn(bool drawn) { m_drawn = drawn; }
 
     // Whether the message changes what a kept face would show (size, system colours and
-    // settings, theme, DPI), so that its owner draws the face anew.
+    // settings, theme), so that its owner draws the face anew. A DPI change reaches the owner
+    // as OnDpiChanged.
     static bool Outdates(UINT message)
     {
         switch (message) {
@@ -40,7 +36,6 @@ public:
         case WM_SETTINGCHANGE:
         case WM_THEMECHANGED:
         case WM_DISPLAYCHANGE:
-        case WM_DPICHANGED_AFTERPARENT:
             return true;
         default:
             return false;

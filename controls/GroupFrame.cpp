@@ -10,7 +10,8 @@
 CGroupFrame::CGroupFrame()
     : m_firstColour(::GetSysColor(COLOR_BTNSHADOW)), m_secondColour(::GetSysColor(COLOR_BTNHIGHLIGHT)),
       m_defaultFirstColour(m_firstColour), m_defaultSecondColour(m_secondColour),
-      m_captionFont(SharedPointFont(MakePointLogFont("MS Sans Serif", 80, FW_NORMAL)))
+      m_captionPointFont(MakePointLogFont("MS Sans Serif", 80, FW_NORMAL)),
+      m_captionFont(SharedPointFont(m_captionPointFont, SystemDpi()))
 {
 }
 
@@ -18,21 +19,34 @@ void CGroupFrame::PreSubclass()
 {
     m_caption = GetText();
     DWORD style = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE));
-    DWORD exStyle = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE));
     m_alignment = CaptionAlignmentFromStyle(style);
+    ReadLayout();
+}
+
+void CGroupFrame::OnDpiChanged()
+{
+    ReadLayout();
+    Invalidate(true);
+}
+
+void CGroupFrame::ReadLayout()
+{
+    const int dpi = WindowDpi(m_hWnd);
+    DWORD exStyle = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE));
     RECT window = {};
     RECT client = {};
     ::GetWindowRect(m_hWnd, &window);
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&window), 2);
     ::GetClientRect(m_hWnd, &client);
     FrameMetrics metrics;
-    metrics.edgeX = ::GetSystemMetrics(SM_CXEDGE);
-    metrics.edgeY = ::GetSystemMetrics(SM_CYEDGE);
-    metrics.borderX = ::GetSystemMetrics(SM_CXBORDER);
-    metrics.borderY = ::GetSystemMetrics(SM_CYBORDER);
+    metrics.edgeX = SystemMetricForDpi(SM_CXEDGE, dpi);
+    metrics.edgeY = SystemMetricForDpi(SM_CYEDGE, dpi);
+    metrics.borderX = SystemMetricForDpi(SM_CXBORDER, dpi);
+    metrics.borderY = SystemMetricForDpi(SM_CYBORDER, dpi);
     m_frame = GroupFrameRect(window, client, exStyle, metrics);
     m_captionHidden = ::IsCaptionHidden(exStyle);
-    m_margin = ScalePixels(CaptionMargin);
+    m_margin = ScaleForDpi(CaptionMargin, dpi);
+    m_captionFont = SharedPointFont(m_captionPointFont, dpi);
 }
 
 void CGroupFrame::SetCaption(const char* caption, bool redraw)
@@ -62,7 +76,8 @@ void CGroupFrame::SetFrameColours(COLORREF first, COLORREF second, bool redraw)
 
 void CGroupFrame::SetCaptionFont(const LOGFONTA& pointFont)
 {
-    m_captionFont = SharedPointFont(pointFont);
+    m_captionPointFont = pointFont;
+    m_captionFont = SharedPointFont(pointFont, m_hWnd ? WindowDpi(m_hWnd) : SystemDpi());
 }
 
 void CGroupFrame::RepaintBehind()

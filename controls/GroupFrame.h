@@ -30,6 +30,7 @@ public:
     bool IsCaptionHidden() const { return m_captionHidden; }
     const RECT& FrameRect() const { return m_frame; }
     int Margin() const { return m_margin; }
+    HFONT CaptionFont() const { return m_captionFont.Get(); }
     int LineWidth() const { return m_lineWidth; }
 
     // The gap that the caption leaves in the top line when drawn into dc; the DC's selected
@@ -43,6 +44,7 @@ public:
 
 protected:
     void PreSubclass() override;
+    void OnDpiChanged() override;
     bool OnPaint() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -53,6 +55,8 @@ private:
     // Repaints the parent's background and children under the control: the caption is drawn
     // transparently, so a changed caption needs a clean background.
     void RepaintBehind();
+    // The frame, margin and caption font for the window's size and DPI now.
+    void ReadLayout();
 
     COLORREF m_firstColour;
     COLORREF m_secondColour;
@@ -61,6 +65,7 @@ private:
     bool m_captionHidden = false;
     int m_lineWidth = 1;
     COLORREF m_captionColour = RGB(0, 0, 0);
+    LOGFONTA m_captionPointFont;  // height in tenths of a point
     CSharedFont m_captionFont;
     std::string m_caption;
     CaptionAlignment m_alignment = CaptionAlignment::Left;

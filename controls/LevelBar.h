@@ -40,6 +40,7 @@ protected:
                                     COLORREF b);
 
     bool OnPaint() override;
+    void OnDpiChanged() override { ResetPaintCache(); }
     bool OnEraseBackground(HDC dc) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

@@ -1,6 +1,7 @@
 #include "controls/PointFont.h"
 
 #include "controls/FontCache.h"
+#include "framework/DpiAwareness.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -10,29 +11,27 @@ int PointTenthsToHeight(int tenths, int dotsPerInch)
     return -std::abs(::MulDiv(tenths, dotsPerInch, 720));
 }
 
-namespace {
-LOGFONTA InScreenPixels(const LOGFONTA& pointFont)
+CSharedFont SharedPointFont(const LOGFONTA& pointFont, int dpi)
 {
     LOGFONTA font = pointFont;
-    int dotsPerInch = 96;
-    if (HDC screen = ::GetDC(nullptr)) {
-        dotsPerInch = ::GetDeviceCaps(screen, LOGPIXELSY);
-        ::ReleaseDC(nullptr, screen);
-    }
-    font.lfHeight = PointTenthsToHeight(pointFont.lfHeight, dotsPerInch);
+    font.lfHeight = PointTenthsToHeight(pointFont.lfHeight, dpi > 0 ? dpi : DefaultDpi);
+    return CSharedFont(font);
+}
+
+LOGFONTA PixelFontAtDpi(const LOGFONTA& at96, int dpi)
+{
+    LOGFONTA font = at96;
+    font.lfHeight = ::MulDiv(at96.lfHeight, dpi > 0 ? dpi : DefaultDpi, DefaultDpi);
     return font;
 }
-}  // namespace
 
-CFont CreatePointFont(const LOGFONTA& pointFont)
+LOGFONTA GuiFontAt96()
 {
-    const LOGFONTA font = InScreenPixels(pointFont);
-    return CFont(::CreateFontIndirectA(&font));
-}
-
-CSharedFont SharedPointFont(const LOGFONTA& pointFont)
-{
-    return CSharedFont(InScreenPixels(pointFont));
+    LOGFONTA font = {};
+    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    // The stock font is made for the system DPI.
+    font.lfHeight = ::MulDiv(font.lfHeight, DefaultDpi, SystemDpi());
+    return font;
 }
 
 LOGFONTA MakePointLogFont(const char* faceName, int tenths, int weight)

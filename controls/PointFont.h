@@ -12,12 +12,15 @@
 // a point at dotsPerInch.
 int PointTenthsToHeight(int tenths, int dotsPerInch);
 
-// Creates the font with its height field read as tenths of a point at the screen's
-// resolution.
-CFont CreatePointFont(const LOGFONTA& pointFont);
+// The font with its height field read as tenths of a point at dpi, from the process-wide
+// cache: a window on a monitor of another scale asks for it at that monitor's DPI.
+CSharedFont SharedPointFont(const LOGFONTA& pointFont, int dpi);
 
-// The same font from the process-wide cache.
-CSharedFont SharedPointFont(const LOGFONTA& pointFont);
+// A font description whose height is in pixels at 96 dpi, at dpi.
+LOGFONTA PixelFontAtDpi(const LOGFONTA& at96, int dpi);
+
+// The system's dialog font (DEFAULT_GUI_FONT) with its height in pixels at 96 dpi.
+LOGFONTA GuiFontAt96();
 
 // A LOGFONT with the face, size in tenths of a point and weight given, everything else
 // left at the values dialogs use (output precision 3, clip precision 2, quality 2).

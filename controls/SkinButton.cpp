@@ -3,6 +3,7 @@
 #include "controls/DpiScale.h"
 #include "controls/DrawingPrimitives.h"
 #include "controls/FontCache.h"
+#include "controls/PointFont.h"
 #include "controls/ThemeColours.h"
 #include "framework/AccessibleText.h"
 
@@ -41,11 +42,22 @@ void ForEachGroupMember(HWND hWnd, Visit visit)
 }
 }  // namespace
 
-CSkinButton::CSkinButton() : m_captionColour(::GetSysColor(COLOR_BTNTEXT)) {}
+CSkinButton::CSkinButton()
+    : m_fontAt96(GuiFontAt96()), m_font(PixelFontAtDpi(m_fontAt96, SystemDpi())),
+      m_captionColour(::GetSysColor(COLOR_BTNTEXT))
+{
+}
 
 void CSkinButton::SetCaptionFont(const LOGFONTA& font)
 {
-    m_font = CSharedFont(font);
+    m_fontAt96 = font;
+    m_font = CSharedFont(PixelFontAtDpi(font, m_hWnd ? WindowDpi(m_hWnd) : SystemDpi()));
+    ResetPaintCache();
+}
+
+void CSkinButton::OnDpiChanged()
+{
+    m_font = CSharedFont(PixelFontAtDpi(m_fontAt96, WindowDpi(m_hWnd)));
     ResetPaintCache();
 }
 
@@ -75,6 +87,7 @@ void CSkinButton::PreSubclass()
     DWORD style = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE));
     m_style = DeriveSkinButtonStyle(style);
     m_focusCues.Read(m_hWnd);
+    m_font = CSharedFont(PixelFontAtDpi(m_fontAt96, WindowDpi(m_hWnd)));
     ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(OwnerDrawnButtonStyle(style)));
 }
 
@@ -325,7 +338,7 @@ void CSkinButton::DrawFace(HDC dc, const RECT& rect, UINT itemState) const
     CSelectGuard fontGuard(dc, font);
 
     RECT text = rect;
-    const int inset = ScalePixels(m_inset + 2);
+    const int inset = ScaleForWindow(m_inset + 2, m_hWnd);
     text.left += inset;
     text.right -= inset;
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
@@ -371,7 +384,7 @@ void CSkinButton::DrawFace(HDC dc, const RECT& rect, UINT itemState) const
     // As a standard button marks the focus, unless the keyboard has not been used yet.
     if ((itemState & ODS_FOCUS) && !(itemState & ODS_NOFOCUSRECT)) {
         RECT mark = rect;
-        const int inset = ScalePixels(3);
+        const int inset = ScaleForWindow(3, m_hWnd);
         ::InflateRect(&mark, -inset, -inset);
         ::DrawFocusRect(dc, &mark);
     }

@@ -21,6 +21,7 @@ public:
 
     CSkinButton();
 
+    // The font's height is in pixels at 96 dpi; the button draws it at its window's DPI.
     void SetCaptionFont(const LOGFONTA& font);
     void SetCaptionColour(COLORREF colour);
     void SetInset(short inset);
@@ -31,6 +32,7 @@ public:
     bool IsHeld() const { return m_held; }
     bool IsFlat() const { return m_style.flat; }
     bool IsDefault() const { return m_style.isDefault; }
+    HFONT CaptionFont() const { return m_font.Get(); }
 
     // Paints one draw-item request: the owner-draw step of the button. The face is drawn
     // again only when its look changed; otherwise the last one is copied.
@@ -44,6 +46,7 @@ public:
 
 protected:
     void PreSubclass() override;
+    void OnDpiChanged() override;
     bool OnPaint() override;
     bool OnEraseBackground(HDC dc) override;
     bool OnMouseMove(UINT flags, POINT point) override;
@@ -74,6 +77,7 @@ private:
 
     SkinButtonStyle m_style;
     CFocusCues m_focusCues;
+    LOGFONTA m_fontAt96;
     CSharedFont m_font;
     std::string m_caption;
     CFaceBitmap m_face;

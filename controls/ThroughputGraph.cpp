@@ -22,7 +22,7 @@ uint32_t CThroughputGraph::SetPos(uint32_t value)
     if (IsPrepared()) {
         m_shown.push_back(m_current);
         // One more than fits: the oldest may still show in part.
-        const size_t columns = static_cast<size_t>(m_picture.Width() / ScalePixels(GraphSampleWidth) + 2);
+        const size_t columns = static_cast<size_t>(m_picture.Width() / Scaled(GraphSampleWidth) + 2);
         while (m_shown.size() > columns)
             m_shown.pop_front();
         DrawNewest();
@@ -49,6 +49,31 @@ void CThroughputGraph::Prepare()
     }
     m_shown.clear();
     RedrawPicture();
+}
+
+int CThroughputGraph::Scaled(int pixels) const
+{
+    return ScaleForWindow(pixels, m_hWnd);
+}
+
+void CThroughputGraph::Remake()
+{
+    if (!IsPrepared())
+        return;
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    {
+        CClientDC screen(m_hWnd);
+        if (!m_picture.Create(screen, RectWidth(client), RectHeight(client)))
+            return;
+    }
+    RedrawPicture();
+}
+
+void CThroughputGraph::OnDpiChanged()
+{
+    // The control has its new size; the samples stay, drawn at the new step.
+    Remake();
 }
 
 void CThroughputGraph::RedrawPicture()
@@ -78,7 +103,7 @@ void CThroughputGraph::DrawNewest()
     HDC dc = m_picture.DC();
     int width = m_picture.Width();
     int height = m_picture.Height();
-    const int sampleWidth = ScalePixels(GraphSampleWidth);
+    const int sampleWidth = Scaled(GraphSampleWidth);
     int strip = width - sampleWidth;
     if (strip > 0)
         ::BitBlt(dc, 0, 0, strip, height, dc, sampleWidth, 0, SRCCOPY);
@@ -87,7 +112,7 @@ void CThroughputGraph::DrawNewest()
     FillSolidRect(dc, strip, 0, width, height, ThemeColour(ColourRole::GraphBackground, BackgroundColour));
     DrawGrid(strip, width);
     int bar = GraphBarHeight(m_current, m_minimum, m_maximum, height);
-    FillSolidRect(dc, strip, height - bar, strip + ScalePixels(GraphBarWidth), height,
+    FillSolidRect(dc, strip, height - bar, strip + Scaled(GraphBarWidth), height,
                   ThemeColour(ColourRole::GraphLine, BarColour));
 }
 

@@ -28,6 +28,7 @@ public:
     uint32_t Maximum() const { return m_maximum; }
     uint32_t Pos() const { return m_current; }
     bool IsPrepared() const { return m_picture.DC() != nullptr; }
+    SIZE PictureSize() const { return SIZE{m_picture.Width(), m_picture.Height()}; }
 
     // What a reader hears of the graph: a graphic named by the label before it (or the name
     // given), its value the rate as the owner shows it in figures beside the graph.
@@ -40,11 +41,16 @@ public:
 
 protected:
     bool OnPaint() override;
+    void OnDpiChanged() override;
     bool OnEraseBackground(HDC dc) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void Prepare();
+    // The picture made again for the client area now, with the kept samples.
+    void Remake();
+    // Pixels at 96 dpi at the window's DPI.
+    int Scaled(int pixels) const;
     // The background and grid over the whole picture, then every kept sample.
     void RedrawPicture();
     void DrawNewest();

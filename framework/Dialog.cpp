@@ -1,6 +1,8 @@
 #include "Dialog.h"
 
 #include "Control.h"
+#include "DialogDpi.h"
+#include "DpiAwareness.h"
 
 #include <string>
 
@@ -91,6 +93,15 @@ bool ReturnsResultDirectly(UINT message)
         return false;
     }
 }
+// The messages of a DPI change that a top-level dialog answers itself ("High DPI Desktop
+// Application Development on Windows", WM_GETDPISCALEDSIZE and WM_DPICHANGED): the template
+// layout scales with the DPI, so the client area does too.
+bool IsTopLevelDpiMessage(HWND hWnd, UINT message)
+{
+    if (message != WM_DPICHANGED && message != WM_GETDPISCALEDSIZE)
+        return false;
+    return !(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD);
+}
 }  // namespace
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -101,6 +112,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
             return TRUE;
         dialog->Bind(hWnd);
         dialog->m_unboundControls.clear();
+        AdoptDialog(hWnd);
         try {
             dialog->DoDataExchange();
             return dialog->OnInitDialog() ? TRUE : FALSE;
@@ -112,8 +124,28 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     if (!dialog)
         return FALSE;
     if (message == WM_NCDESTROY) {
+        ForgetDialogDpi(hWnd);
         dialog->OnNcDestroy();
         return FALSE;
+    }
+    if (IsTopLevelDpiMessage(hWnd, message)) {
+        try {
+            if (message == WM_GETDPISCALEDSIZE) {
+                if (lParam)
+                    *reinterpret_cast<SIZE*>(lParam) = DpiScaledWindowSize(hWnd, static_cast<int>(wParam));
+            } else {
+                RECT suggested = {};
+                if (lParam)
+                    suggested = *reinterpret_cast<const RECT*>(lParam);
+                else
+                    ::GetWindowRect(hWnd, &suggested);
+                FollowDpiChange(hWnd, LOWORD(wParam), suggested);
+                dialog->OnDpiChanged();
+            }
+        } catch (...) {
+        }
+        ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, message == WM_GETDPISCALEDSIZE ? TRUE : 0);
+        return TRUE;
     }
     bool unhandled = false;
     bool* outer = dialog->m_unhandled;

@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include "AccessibleObject.h"
+#include "DpiAwareness.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -197,6 +198,9 @@ LRESULT CWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return result;
         break;
     }
+    case WM_DPICHANGED_AFTERPARENT:
+        OnDpiChanged();
+        break;
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)))
             return TRUE;

@@ -53,6 +53,9 @@ protected:
     virtual bool OnMouseMove(UINT, POINT) { return false; }
     virtual bool OnMouseLeave() { return false; }
     virtual bool OnSetCursor(HWND, UINT, UINT) { return false; }
+    // The window's DPI changed (WindowDpi has the new one) and its parent's layout is done:
+    // sizes, fonts and pictures of the window's own are made again for it.
+    virtual void OnDpiChanged() {}
     // Everything else, registered messages included.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 

@@ -149,7 +149,7 @@ void CGalleryDialog::SetUpLabels()
     for (CColorLabel* scale : {&m_scaleLow, &m_scaleMiddle, &m_scaleHigh}) {
         scale->SetBackgroundColour(face);
         scale->SetFaceName("Arial");
-        scale->SetFontHeight(ScalePixels(10));
+        scale->SetFontHeight(10);
         scale->SetTextColour(Blue);
     }
 }

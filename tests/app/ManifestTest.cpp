@@ -28,7 +28,8 @@ std::string EmbeddedManifest()
 
 // Catches a manifest that lost what Windows reads from it: without the system entries Windows
 // applies its compatibility behaviour, without the execution level it may guess at elevation,
-// without DPI awareness it stretches every window as a bitmap at 125% and more.
+// without DPI awareness it stretches every window as a bitmap at 125% and more, and without
+// per-monitor awareness on every monitor whose scale differs from the system's.
 TEST(ProgramManifest, DeclaresSystemsExecutionLevelAndDpiAwareness)
 {
     const std::string manifest = EmbeddedManifest();
@@ -44,7 +45,8 @@ TEST(ProgramManifest, DeclaresSystemsExecutionLevelAndDpiAwareness)
         EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>"), std::string::npos) << id;
     EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
-    EXPECT_NE(manifest.find(">system</dpiAwareness>"), std::string::npos);
+    // Per monitor, v2 first; before 1607 the system DPI of dpiAware.
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
     // The common controls of version 6 stay: the lists and buttons depend on them.
     EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
 }

@@ -21,6 +21,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -280,6 +281,41 @@ int CloseProfileDialog()
     return dialog && ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0) ? 0 : 1;
 }
 
+// Plays a move of the open dialog to a monitor of dpi, as Windows would: the size asked of the
+// dialog (WM_GETDPISCALEDSIZE), then WM_DPICHANGED with the rectangle at that size. Both carry
+// pointers, so the answers live in the program's own memory.
+int MoveToDpi(const char* text)
+{
+    const int dpi = std::atoi(text);
+    HWND dialog = ConfigurationDialog();
+    DWORD process = 0;
+    if (!dialog || dpi <= 0 || !::GetWindowThreadProcessId(dialog, &process))
+        return 1;
+    HANDLE program = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
+    void* remote = program ? ::VirtualAllocEx(program, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    int result = 1;
+    SIZE size = {};
+    if (remote && ::SendMessageA(dialog, 0x02E4 /* WM_GETDPISCALEDSIZE */, static_cast<WPARAM>(dpi),
+                                 reinterpret_cast<LPARAM>(remote)) &&
+        ::ReadProcessMemory(program, remote, &size, sizeof size, nullptr)) {
+        RECT now = {};
+        ::GetWindowRect(dialog, &now);
+        // Kept on the desktop, which is all one monitor here.
+        const LONG left = std::max(0L, std::min(now.left, static_cast<LONG>(::GetSystemMetrics(SM_CXSCREEN)) - size.cx));
+        const LONG top = std::max(0L, std::min(now.top, static_cast<LONG>(::GetSystemMetrics(SM_CYSCREEN)) - size.cy));
+        const RECT suggested = {left, top, left + size.cx, top + size.cy};
+        if (::WriteProcessMemory(program, remote, &suggested, sizeof suggested, nullptr)) {
+            ::SendMessageA(dialog, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+            result = 0;
+        }
+    }
+    if (remote)
+        ::VirtualFreeEx(program, remote, 0, MEM_RELEASE);
+    if (program)
+        ::CloseHandle(program);
+    return result;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -296,6 +332,8 @@ int main(int argc, char** argv)
         return Dismiss();
     if (argc == 2 && std::strcmp(argv[1], "open") == 0)
         return Open();
+    if (argc == 3 && std::strcmp(argv[1], "dpi") == 0)
+        return MoveToDpi(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "page") == 0)
         return SelectPage(argv[2]);
     if (argc == 2 && std::strcmp(argv[1], "dialog") == 0)

@@ -2,6 +2,7 @@
 #include "PixelCanvas.h"
 #include "controls/GroupFrame.h"
 #include "controls/PointFont.h"
+#include "framework/DpiAwareness.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +76,7 @@ protected:
     // The caption's width in the caption font, blanks included.
     static int CaptionWidth(const char* caption)
     {
-        CFont font = CreatePointFont(MakePointLogFont("MS Sans Serif", 80, FW_NORMAL));
+        CSharedFont font = SharedPointFont(MakePointLogFont("MS Sans Serif", 80, FW_NORMAL), SystemDpi());
         HDC dc = ::CreateCompatibleDC(nullptr);
         HGDIOBJ old = ::SelectObject(dc, font);
         std::string text = std::string(" ") + caption + " ";

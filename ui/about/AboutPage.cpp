@@ -41,14 +41,16 @@ bool CAboutPage::OnInitDialog()
 
 void CAboutPage::ScalePicture()
 {
-    // The picture is drawn for 96 dpi; at another scale it grows with the page around it.
-    if (SystemDpi() == DefaultDpi)
+    // The picture is drawn for 96 dpi; at another scale it grows with the page around it,
+    // and after a move back to 96 dpi it is shown as drawn again.
+    const int dpi = WindowDpi(m_hWnd);
+    if (dpi == DefaultDpi && m_picture.PictureSize().cx == 0)
         return;
     HBITMAP drawn = reinterpret_cast<HBITMAP>(SendItem(IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0));
     BITMAP info = {};
     if (!drawn || !::GetObjectA(drawn, sizeof info, &info))
         return;
-    const SIZE shown = {ScalePixels(info.bmWidth), ScalePixels(info.bmHeight)};
+    const SIZE shown = {ScaleForDpi(info.bmWidth, dpi), ScaleForDpi(info.bmHeight, dpi)};
     if (m_picture.SetPicture(drawn, shown))
         ::SetWindowPos(m_picture.Handle(), nullptr, 0, 0, shown.cx, shown.cy,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

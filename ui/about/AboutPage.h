@@ -17,6 +17,7 @@ protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
     void OnDestroy() override;
+    void OnDpiChanged() override { ScalePicture(); }
 
 private:
     void ScalePicture();

@@ -42,7 +42,7 @@ void AutoSizeColumns(const CListViewView& list)
     const int columns = ColumnCount(list);
     for (int i = 0; i < columns; ++i) {
         list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
-        const int headerWidth = HeaderTextWidth(list, i) + ScalePixels(HeaderTextMargin);
+        const int headerWidth = HeaderTextWidth(list, i) + ScaleForWindow(HeaderTextMargin, list.Handle());
         if (list.ColumnWidth(i) < headerWidth)
             list.SetColumnWidth(i, headerWidth);
     }

@@ -89,12 +89,12 @@ bool CEncryptionPage::OnInitDialog()
 
     // Tab goes from the authentication list into an embedded page, then on to Apply.
     if (m_pskPage.Create(m_hWnd)) {
-        ::SetWindowPos(m_pskPage.Handle(), Item(IDC_ENCRYPTION_AUTH_MODE), ScalePixels(PskPagePlace.x),
-                       ScalePixels(PskPagePlace.y), 0, 0,
+        ::SetWindowPos(m_pskPage.Handle(), Item(IDC_ENCRYPTION_AUTH_MODE), ScaleForWindow(PskPagePlace.x, m_hWnd),
+                       ScaleForWindow(PskPagePlace.y, m_hWnd), 0, 0,
                        SWP_NOSIZE | SWP_NOACTIVATE);
         m_pskPage.Show(SW_HIDE);
     }
-    if (m_eapPage.CreateAt(m_hWnd, {ScalePixels(EapPagePlace.x), ScalePixels(EapPagePlace.y)}))
+    if (m_eapPage.CreateAt(m_hWnd, {ScaleForWindow(EapPagePlace.x, m_hWnd), ScaleForWindow(EapPagePlace.y, m_hWnd)}))
         ::SetWindowPos(m_eapPage.Handle(), Item(IDC_ENCRYPTION_AUTH_MODE), 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     // The stored settings are loaded each time the page is about to show (OnShowing), not

@@ -12,6 +12,8 @@
 #include "res/resource.h"
 #include "state/ProgramState.h"
 
+#include "framework/IconOfSize.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -92,14 +94,7 @@ bool CConfigDlg::OnInitDialog()
     if (IsEnabled())
         ::SetForegroundWindow(m_hWnd);
 
-    m_icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SKYLOOK));
-    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
-    // The caption's icon drawn at its own size, not the large one shrunk. Shared: freed with the module.
-    HICON small = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SKYLOOK), IMAGE_ICON,
-                                                  ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
-                                                  LR_SHARED));
-    if (small)
-        Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    SetCaptionIcons(m_hWnd, IDI_SKYLOOK);
 
     // Tab walks on into the shown page, whose parent is the tab control.
     ::SetWindowLongPtrA(m_tab.Handle(), GWL_EXSTYLE,
@@ -357,4 +352,9 @@ void CConfigDlg::OnDestroy()
     m_pageKeys.Remove();
     m_backgroundBrush.Reset();
     m_currentPage = -1;
+}
+
+void CConfigDlg::OnDpiChanged()
+{
+    SetCaptionIcons(m_hWnd, IDI_SKYLOOK);
 }

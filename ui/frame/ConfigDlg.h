@@ -68,6 +68,8 @@ protected:
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnDestroy() override;
+    // The caption's icons for the new DPI; the layout and the controls follow by themselves.
+    void OnDpiChanged() override;
 
 private:
     struct PageSlot {
@@ -102,7 +104,6 @@ private:
     bool m_busySetEnabled = true;
     COLORREF m_background = RGB(198, 216, 241);
     int m_currentPage = -1;
-    HICON m_icon = nullptr;
 
     // Labelled pages first, in the labels' order.
     std::vector<PageSlot> m_pages;

@@ -104,7 +104,7 @@ void CLinkInfoPage::SetUpScale()
 {
     for (size_t i = 0; i < m_scale.size(); ++i) {
         m_scale[i].SetFaceName("Arial");
-        m_scale[i].SetFontHeight(ScalePixels(ScaleFontHeight));
+        m_scale[i].SetFontHeight(ScaleFontHeight);
         m_scale[i].SetLabelText(ScaleTexts[i]);
         m_scale[i].SetTextColour(Blue);
     }

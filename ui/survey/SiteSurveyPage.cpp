@@ -9,6 +9,7 @@
 
 #include "adapter/AdapterWrappers.h"
 #include "state/ProgramState.h"
+#include "controls/DpiScale.h"
 #include "controls/PointFont.h"
 #include "res/resource.h"
 #include "settings/ProfileNames.h"
@@ -113,11 +114,20 @@ void CSiteSurveyPage::SetUpGroups()
     }
 }
 
+void CSiteSurveyPage::OnDpiChanged()
+{
+    if (!m_listsReady)
+        return;
+    SetUpImages();
+    for (const CListViewView& list : {NetworkListView(), ProfileListView()})
+        AutoSizeColumns(list);
+}
+
 void CSiteSurveyPage::SetUpImages()
 {
     // Lists without images still list; the rows only lose their pictures. The images take
     // the lists' small-icon size, so they grow with the screen's scale like the text does.
-    const SurveyStrip strip = SurveyStripFor(::GetSystemMetrics(SM_CXSMICON));
+    const SurveyStrip strip = SurveyStripFor(SystemMetricForDpi(SM_CXSMICON, WindowDpi(m_hWnd)));
     m_images.Load(strip.BitmapId, strip.Size, ImageMask);
     for (const CListViewView& list : {NetworkListView(), ProfileListView()})
         list.SetImageList(m_images.Get());

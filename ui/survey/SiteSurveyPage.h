@@ -49,6 +49,8 @@ protected:
     bool OnNotify(NMHDR* header, LRESULT& result) override;
     bool OnTimer(UINT_PTR id) override;
     void OnDestroy() override;
+    // The images at the size of the new DPI, the columns fitted to the text again.
+    void OnDpiChanged() override;
 
 private:
     void SetUpGroups();
