@@ -5,6 +5,7 @@
 #include "FakeWlanApi.h"
 #include "SampleRecords.h"
 #include "SystemWlanApi.h"
+#include "TickedStatus.h"
 #include "WlanAnswers.h"
 
 #include "adapter/AdapterHandle.h"
@@ -25,23 +26,11 @@ std::string LastProfile(const CFakeWlanApi& api)
     return std::string(xml.begin(), xml.end());
 }
 
-// The bridge's clock: each status query is the next second's tick.
-ULONGLONG Now = 0;
-
-AdapterStatus Status()
-{
-    Now += 1000;
-    AdapterStatus status;
-    std::memset(&status, 0, sizeof status);
-    QueryAdapterStatus(status);
-    return status;
-}
-
 class ProgramOverBridge : public ::testing::Test {
 protected:
     ProgramOverBridge()
     {
-        SetBridgeClock([] { return Now; });
+        UseBridgeClock(true);
         SetWlanApiFactory([this]() -> std::unique_ptr<IWlanApi> {
             auto api = std::make_unique<CFakeWlanApi>();
             ScriptTwoCardsAndTwoNetworks(*api);
@@ -54,7 +43,7 @@ protected:
     {
         Vexa5200CloseAdapter(&AdapterHandle);
         SetWlanApiFactory([] { return CreateSystemWlanApi(); });
-        SetBridgeClock(nullptr);
+        UseBridgeClock(false);
     }
 
     CFakeWlanApi* fake = nullptr;
@@ -90,14 +79,14 @@ TEST_F(ProgramOverBridge, EachModesApplyJoinsWithItsProfile)
 TEST_F(ProgramOverBridge, TheStatusFollowsTheJoinAndSaysWhenLocationAccessIsOff)
 {
     ApplyPendingSettings(PskRecord("Home", "correct horse"));
-    AdapterStatus status = Status();
+    AdapterStatus status = TickedStatus();
     EXPECT_EQ(LinkNotAssociated, status.LinkState);
     EXPECT_STREQ("Home", status.Ssid);
 
     fake->Queries[wlan_intf_opcode_current_connection] = {
         ERROR_SUCCESS, ConnectionOf(wlan_interface_state_connected, "Home", HomeMac, 70, 54000)};
     fake->Notify(FirstCard, wlan_notification_acm_connection_complete, ConnectionNotice("Home"));
-    status = Status();
+    status = TickedStatus();
     EXPECT_EQ(LinkAssociated, status.LinkState);
     EXPECT_STREQ("Home", status.Ssid);
     EXPECT_STREQ("02-00-00-00-00-01", status.Bssid);
@@ -110,23 +99,23 @@ TEST_F(ProgramOverBridge, TheStatusFollowsTheJoinAndSaysWhenLocationAccessIsOff)
     // link asks for the connection once a tick and reads no list.
     fake->Calls.clear();
     for (int tick = 0; tick < 3; ++tick)
-        EXPECT_EQ(LinkAssociated, Status().LinkState);
+        EXPECT_EQ(LinkAssociated, TickedStatus().LinkState);
     EXPECT_EQ(3, fake->CountOf("QueryInterface current_connection"));
     EXPECT_EQ(0, fake->CountOf("GetNetworkBssList"));
 
     fake->Queries[wlan_intf_opcode_current_connection] = {ERROR_ACCESS_DENIED, {}};
-    status = Status();
+    status = TickedStatus();
     EXPECT_TRUE(status.LocationDenied);
     EXPECT_EQ(LinkAssociated, status.LinkState) << "a refused query says nothing of the link";
 
     // Windows has no connection any more, and no notification told of its end.
     fake->Queries[wlan_intf_opcode_current_connection] = {ERROR_INVALID_STATE, {}};
-    EXPECT_EQ(LinkNotAssociated, Status().LinkState);
+    EXPECT_EQ(LinkNotAssociated, TickedStatus().LinkState);
     fake->Queries[wlan_intf_opcode_current_connection] = {
         ERROR_SUCCESS, ConnectionOf(wlan_interface_state_connected, "Home", HomeMac, 70, 54000)};
-    EXPECT_EQ(LinkNotAssociated, Status().LinkState) << "until the service tells of a new connection";
+    EXPECT_EQ(LinkNotAssociated, TickedStatus().LinkState) << "until the service tells of a new connection";
     fake->Notify(FirstCard, wlan_notification_acm_connection_complete, ConnectionNotice("Home"));
 
     fake->Queries[wlan_intf_opcode_radio_state].Bytes = RadioOf({{dot11_radio_state_on, dot11_radio_state_off}});
-    EXPECT_EQ(LinkRadioOff, Status().LinkState);
+    EXPECT_EQ(LinkRadioOff, TickedStatus().LinkState);
 }

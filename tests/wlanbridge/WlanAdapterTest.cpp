@@ -56,6 +56,18 @@ protected:
         return api.Connects.empty() ? std::string() : Narrow(api.Connects.back().Profile);
     }
 
+    // The program's EAP-TLS apply up to the join, with Pat's certificate.
+    TlsIdentity StageEapTls()
+    {
+        TlsIdentity tls;
+        tls.Identity = "Pat";
+        tls.Hash[0] = 0xAB;
+        tls.Set = true;
+        adapter->SetAuthMode(AuthWpa);
+        adapter->SetWpaInformation(WpaMethodTls, "");
+        return tls;
+    }
+
     CFakeWlanApi api;
     std::unique_ptr<CWlanAdapter> adapter = std::make_unique<CWlanAdapter>(api);
 };
@@ -137,12 +149,7 @@ TEST_F(WlanAdapterTest, WpaPskIsWpa2WithAesWhereTheBeaconOffersRsnAndWpaWithTkip
 TEST_F(WlanAdapterTest, EapTlsStoresAProfileForTheUserWithTheCertificateThenConnectsByName)
 {
     Open();
-    TlsIdentity tls;
-    tls.Identity = "Pat";
-    tls.Hash[0] = 0xAB;
-    tls.Set = true;
-    adapter->SetAuthMode(AuthWpa);
-    adapter->SetWpaInformation(WpaMethodTls, "");
+    const TlsIdentity tls = StageEapTls();
     ASSERT_EQ(0, adapter->SetSsid("Home", 4, tls));
 
     std::vector<std::string> order;
@@ -333,12 +340,7 @@ TEST_F(WlanAdapterTest, EapTlsProfileIsStoredOnceBelowTheUsersOwnUnderOneNameAnd
     RememberEapProfile(L"");
     api.Profiles = {{L"Home", "<WLANProfile><name>Home</name></WLANProfile>"}};
     Open();
-    TlsIdentity tls;
-    tls.Identity = "Pat";
-    tls.Hash[0] = 0xAB;
-    tls.Set = true;
-    adapter->SetAuthMode(AuthWpa);
-    adapter->SetWpaInformation(WpaMethodTls, "");
+    const TlsIdentity tls = StageEapTls();
     // A UTF-8 name with a control byte: the profile, its user data and the connect agree.
     const std::string ssid = "Caf\xC3\xA9\x01";
     const std::wstring name = L"Skylook Caf\u00E9?";

@@ -7,6 +7,7 @@
 #include "BridgeSessions.h"
 #include "ChildProcess.h"
 #include "SampleRecords.h"
+#include "TickedStatus.h"
 #include "Waiting.h"
 
 #include "adapter/AdapterHandle.h"
@@ -19,18 +20,6 @@
 #include <thread>
 
 namespace {
-
-// The library's clock in the tests that count calls a tick: each status query is the next second.
-ULONGLONG Now = 0;
-
-AdapterStatus Status()
-{
-    Now += 1000;
-    AdapterStatus status;
-    std::memset(&status, 0, sizeof status);
-    QueryAdapterStatus(status);
-    return status;
-}
 
 bool Associated()
 {
@@ -50,12 +39,12 @@ protected:
     void TearDown() override
     {
         Vexa5200CloseAdapter(&AdapterHandle);
-        SetBridgeClock(nullptr);
+        UseBridgeClock(false);
         CDoubleTest::TearDown();
     }
     void OpenLibrary(bool ownClock = false)
     {
-        SetBridgeClock(ownClock ? CWlanAdapter::Clock([] { return Now; }) : CWlanAdapter::Clock());
+        UseBridgeClock(ownClock);
         ASSERT_EQ(0, Vexa5200OpenAdapter(&AdapterHandle));
     }
     void StoreWindowsProfile(const ProfileSpec& spec)
@@ -94,7 +83,7 @@ TEST_F(BridgeOverDouble, EachPersonalNetworkJoinsAtTheApplyThatScansFirst)
         SCOPED_TRACE(row.Ssid);
         ApplyPendingSettings(PskRecord(row.Ssid, row.Passphrase));
         ASSERT_TRUE(Associated()) << Journal();
-        EXPECT_STREQ(row.Ssid, Status().Ssid);
+        EXPECT_STREQ(row.Ssid, TickedStatus().Ssid);
         Vexa5200SetDisassociate(AdapterHandle);
     }
 }
@@ -104,14 +93,14 @@ TEST_F(BridgeOverDouble, AFiveGigahertzLinkShowsItsChannelAndRateAndWpa3AloneIsS
     OpenLibrary();
     ApplyPendingSettings(PskRecord("Office5", "office five"));
     ASSERT_TRUE(Associated());
-    AdapterStatus status = Status();
+    AdapterStatus status = TickedStatus();
     EXPECT_EQ(36u, status.Channel);
     EXPECT_STREQ("866.7 ", status.TxRate);
 
     Control("journal --clear");
     ApplyPendingSettings(PskRecord("Studio-WPA3", "studio sae key"));
     EXPECT_EQ(0u, JournalCount("WlanConnect temporary Studio-WPA3"));
-    status = Status();
+    status = TickedStatus();
     EXPECT_TRUE(status.NeedsWindowsSettings);
 }
 
@@ -143,7 +132,7 @@ TEST_F(BridgeOverDouble, AScanWhoseEndIsNeverToldEndsAfterFourSecondsOfTheLibrar
     // The first reader waits for the scan; the clock passes its four seconds at once.
     std::thread clock([] {
         for (int i = 0; i < 100; ++i, Sleep(5))
-            Now += 100;
+            BridgeNow() += 100;
     });
     std::vector<unsigned char> answer(ScanAnswerSize);
     EXPECT_EQ(0, Vexa5200QueryScanList(AdapterHandle, answer.data(), ScanAnswerSize));
@@ -162,10 +151,10 @@ TEST_F(BridgeOverDouble, AnIdleLinkAsksForTheConnectionOnceATickAndReadsNoList)
     Control("location on");
     ApplyPendingSettings(OpenRecord("Wireless"));
     ASSERT_TRUE(Associated());
-    Status();
+    TickedStatus();
     Control("journal --clear");
     for (int tick = 0; tick < 3; ++tick)
-        EXPECT_EQ(LinkAssociated, Status().LinkState);
+        EXPECT_EQ(LinkAssociated, TickedStatus().LinkState);
     EXPECT_EQ(3u, JournalCount("WlanQueryInterface current_connection"));
     EXPECT_EQ(0u, JournalCount("WlanGetNetworkBssList"));
 }
@@ -222,7 +211,7 @@ TEST_F(BridgeOverDouble, RefusalsOfJoinsAndAdHocNetworksAsWindowsAnswersThem)
     Control("refuse connect on");
     Vexa5200SetNetworkMode(AdapterHandle, 1);
     EXPECT_EQ(1, Vexa5200SetSsid(AdapterHandle, "Wireless", 8, 0));
-    EXPECT_FALSE(Status().LocationDenied);
+    EXPECT_FALSE(TickedStatus().LocationDenied);
 }
 
 TEST_F(BridgeOverDouble, TheUninstallRemovesTheEapTlsProfileSkylookStored)

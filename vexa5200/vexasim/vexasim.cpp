@@ -2,30 +2,14 @@
 // does goes through VexaSimCommand, so the tool and the tests share one parser.
 #include "Vexa5200Control.h"
 
+#include "CommandLineArguments.h"
+
 #include <windows.h>
 
 #include <cstring>
 #include <vector>
 
 namespace {
-
-// The command line after the program name, as Windows splits the first word.
-const char* ArgumentsOf(const char* line)
-{
-    if (*line == '"') {
-        ++line;
-        while (*line && *line != '"')
-            ++line;
-        if (*line)
-            ++line;
-    } else {
-        while (*line && *line != ' ' && *line != '\t')
-            ++line;
-    }
-    while (*line == ' ' || *line == '\t')
-        ++line;
-    return line;
-}
 
 void Write(DWORD stream, const char* text)
 {

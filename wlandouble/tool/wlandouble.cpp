@@ -3,6 +3,8 @@
 // (Wine's, unless a run asks for the double) has no control.
 #include "WlanDoubleControl.h"
 
+#include "CommandLineArguments.h"
+
 #include <windows.h>
 
 #include <cstring>
@@ -10,24 +12,6 @@
 #include <vector>
 
 namespace {
-
-// The command line after the program name, as Windows splits the first word.
-const char* ArgumentsOf(const char* line)
-{
-    if (*line == '"') {
-        ++line;
-        while (*line && *line != '"')
-            ++line;
-        if (*line)
-            ++line;
-    } else {
-        while (*line && *line != ' ' && *line != '\t')
-            ++line;
-    }
-    while (*line == ' ' || *line == '\t')
-        ++line;
-    return line;
-}
 
 void Write(DWORD stream, const std::string& text)
 {
