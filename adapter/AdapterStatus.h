@@ -38,10 +38,9 @@ constexpr const char* LocationAccessAdvice =
     "Windows withholds the network details: turn on location access for desktop apps in "
     "Settings > Privacy & security > Location";
 
-// What the user is told while NeedsWindowsSettings.
-constexpr const char* Wpa3OnlyAdvice =
-    "This network offers only WPA3, which Skylook cannot set up: join it in Windows' Wi-Fi "
-    "settings";
+// What the user is told while NeedsWindowsSettings: Skylook's WPA modes cannot join a network
+// that offers only WPA3, Windows' own settings can. Short enough for Link Info's Status field.
+constexpr const char* Wpa3OnlyAdvice = "Only WPA3: join this network in Windows' Wi-Fi settings";
 
 // Fills status from the adapter. Fields that a query does not reach keep what the caller
 // left in them (the tick hands a cleared record). False only when LinkState became -1.
