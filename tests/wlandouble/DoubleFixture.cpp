@@ -113,8 +113,17 @@ void CDoubleTest::Control(const std::string& line)
 
 std::string CDoubleTest::Journal()
 {
+    // Whole, however long: a test that polls the program's status writes many lines.
+    const auto read = reinterpret_cast<WlanDoubleReadJournalFunction>(reinterpret_cast<void*>(Raw("WlanDoubleReadJournal")));
+    unsigned long needed = 0;
     std::vector<char> text(65536);
-    m_command("journal", text.data(), static_cast<unsigned long>(text.size()));
+    if (!read)
+        return std::string();
+    read(text.data(), static_cast<unsigned long>(text.size()), &needed);
+    if (needed > text.size()) {
+        text.resize(needed);
+        read(text.data(), static_cast<unsigned long>(text.size()), &needed);
+    }
     return text.data();
 }
 

@@ -101,10 +101,9 @@ TEST_F(ProgramOverBothLibraries, WhatTheUserSeesIsTheSameOverEitherLibrary)
                 Control("scene " + row.SceneChange);
             DeleteKeyTree("SOFTWARE\\KT60");
             ASSERT_TRUE(SaveDefaultSettings(row.Defaults));
-            if (row.SwitchToProfiles) {
+            ASSERT_TRUE(WriteUserOption(UserOption::SwitchToProfiles, row.SwitchToProfiles));
+            if (row.SwitchToProfiles)
                 ASSERT_TRUE(SaveProfile("Cafe", OpenRecord("Wireless")));
-                ASSERT_TRUE(WriteUserOption(UserOption::SwitchToProfiles, true));
-            }
             CChildProcess program("\"" + folder + "skylook.exe\"");
             ASSERT_TRUE(program.Start());
             const HWND frame = program.WaitForFrame();
