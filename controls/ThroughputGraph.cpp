@@ -40,15 +40,18 @@ void CThroughputGraph::Prepare()
         Invalidate(true);
         return;
     }
-    RECT client = {};
-    ::GetClientRect(m_hWnd, &client);
-    {
-        CClientDC screen(m_hWnd);
-        if (!m_picture.Create(screen, RectWidth(client), RectHeight(client)))
-            return;
-    }
+    if (!CreatePicture())
+        return;
     m_shown.clear();
     RedrawPicture();
+}
+
+bool CThroughputGraph::CreatePicture()
+{
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    CClientDC screen(m_hWnd);
+    return m_picture.Create(screen, RectWidth(client), RectHeight(client));
 }
 
 int CThroughputGraph::Scaled(int pixels) const
@@ -60,13 +63,8 @@ void CThroughputGraph::Remake()
 {
     if (!IsPrepared())
         return;
-    RECT client = {};
-    ::GetClientRect(m_hWnd, &client);
-    {
-        CClientDC screen(m_hWnd);
-        if (!m_picture.Create(screen, RectWidth(client), RectHeight(client)))
-            return;
-    }
+    if (!CreatePicture())
+        return;
     RedrawPicture();
 }
 

@@ -50,6 +50,8 @@ private:
     // The picture made again for the client area now, with the kept samples.
     void Remake();
     // Pixels at 96 dpi at the window's DPI.
+    // The picture the graph draws into, at the control's size; false when it cannot be made.
+    bool CreatePicture();
     int Scaled(int pixels) const;
     // The background and grid over the whole picture, then every kept sample.
     void RedrawPicture();

@@ -34,7 +34,7 @@ TEST_F(CDoubleTest, WithoutLocationConsentTheLocationCountedCallsAreRefused)
 TEST_F(CDoubleTest, PermissionRefusalsAreAccessDeniedAndChangeNothing)
 {
     ASSERT_EQ(0u, Join({"Wireless", "Wireless"}));
-    const std::wstring xml = ProfileXml(ProfileSpec("HomeNet", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto());
+    const std::wstring xml = ProfileXml(TestProfile("HomeNet", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto());
     WLAN_PHY_RADIO_STATE off{};
     off.dot11SoftwareRadioState = dot11_radio_state_off;
     std::vector<unsigned char> radio(reinterpret_cast<unsigned char*>(&off),

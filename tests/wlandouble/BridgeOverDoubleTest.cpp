@@ -47,10 +47,10 @@ protected:
         UseBridgeClock(ownClock);
         ASSERT_EQ(0, Vexa5200OpenAdapter(&AdapterHandle));
     }
-    void StoreWindowsProfile(const ProfileSpec& spec)
+    void StoreWindowsProfile(const TestProfile& profile)
     {
         DWORD reason = 0;
-        ASSERT_EQ(DWORD{ERROR_SUCCESS}, m_api->SetProfile(m_card, WLAN_PROFILE_USER, ProfileXml(spec), reason));
+        ASSERT_EQ(DWORD{ERROR_SUCCESS}, m_api->SetProfile(m_card, WLAN_PROFILE_USER, ProfileXml(profile), reason));
     }
     std::vector<std::wstring> WindowsProfiles()
     {
@@ -161,7 +161,7 @@ TEST_F(BridgeOverDouble, AnIdleLinkAsksForTheConnectionOnceATickAndReadsNoList)
 
 TEST_F(BridgeOverDouble, ALogOnKeepsTheWindowsLinkToTheNetworkTheDefaultsName)
 {
-    StoreWindowsProfile(ProfileSpec("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto());
+    StoreWindowsProfile(TestProfile("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto());
     const struct {
         const char* Defaults;
         size_t Disconnects;
@@ -179,7 +179,7 @@ TEST_F(BridgeOverDouble, ALogOnKeepsTheWindowsLinkToTheNetworkTheDefaultsName)
 
 TEST_F(BridgeOverDouble, TheEapTlsProfileStaysBelowTheUsersOwnIsWrittenOnceAndGoesWhenUnused)
 {
-    StoreWindowsProfile(ProfileSpec("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto());
+    StoreWindowsProfile(TestProfile("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto());
     OpenLibrary();
     const unsigned char hash[20] = {0xAB, 1, 2, 3};
     ASSERT_EQ(0, Vexa5200WPACreateIdentityTLS("Pat", hash));
@@ -216,7 +216,7 @@ TEST_F(BridgeOverDouble, RefusalsOfJoinsAndAdHocNetworksAsWindowsAnswersThem)
 
 TEST_F(BridgeOverDouble, TheUninstallRemovesTheEapTlsProfileSkylookStored)
 {
-    StoreWindowsProfile(ProfileSpec("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto());
+    StoreWindowsProfile(TestProfile("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto());
     OpenLibrary();
     const unsigned char hash[20] = {0xAB, 1, 2, 3};
     ASSERT_EQ(0, Vexa5200WPACreateIdentityTLS("Pat", hash));

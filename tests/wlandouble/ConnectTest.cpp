@@ -27,7 +27,7 @@ TEST_F(CDoubleTest, AJoinEndsWithOneCompletionAfterTheAttemptFailuresAndItsReaso
     Control("scene network add Both23 security=wpa2-wpa3 channel=6 passphrase=both-passphrase");
     Control("scene network add Secret security=wpa2-psk passphrase=secret-pass hidden=yes channel=3");
     struct Row {
-        ProfileSpec Profile;
+        TestProfile Profile;
         DWORD Reason;
     } rows[] = {
         {{"HomeNet", "HomeNet", "WPAPSK", "TKIP", "my passphrase"}, 0},
@@ -38,7 +38,7 @@ TEST_F(CDoubleTest, AJoinEndsWithOneCompletionAfterTheAttemptFailuresAndItsReaso
         {{"Only3", "Only3", "WPA3SAE", "AES", "sae-passphrase"}, 0},
         {{"Both23", "Both23", "WPA2PSK", "AES", "both-passphrase"}, 0},
         {{"Secret", "Secret", "WPA2PSK", "AES", "secret-pass"}, ReasonNetworkNotAvailable},
-        {ProfileSpec("Secret", "Secret", "WPA2PSK", "AES", "secret-pass").NonBroadcastTrue(), 0},
+        {TestProfile("Secret", "Secret", "WPA2PSK", "AES", "secret-pass").NonBroadcastTrue(), 0},
         {{"Gone", "Gone"}, ReasonNetworkNotAvailable},
         {{"Wireless", "Wireless"}, 0},
     };
@@ -104,7 +104,7 @@ TEST_F(CDoubleTest, SchemaFaultsRefuseTheCallItself)
         std::wstring Xml;
         DWORD Reason;
     } rows[] = {
-        {ProfileXml(ProfileSpec("LabAdHoc", "LabAdHoc").AdHoc().NonBroadcastTrue()), 0x8000F},
+        {ProfileXml(TestProfile("LabAdHoc", "LabAdHoc").AdHoc().NonBroadcastTrue()), 0x8000F},
         {ProfileXml({"HomeNet", "HomeNet", "WPAPSK", "TKIP", "pass\xC3\xA9phrase"}), 0x40016},
         {L"<WLANProfile><name>Broken</name>", 0x80001},
     };
@@ -170,14 +170,14 @@ TEST_F(CDoubleTest, ALinkEndsWhenItsNetworkGoesOutOfRange)
 TEST_F(CDoubleTest, EveryNetworkOfTheDualBandScenarioJoinsWithTheSecurityItOffers)
 {
     Control(std::string("scene load \"") + WLANDOUBLE_SCENARIOS_DIR + "dual-band.txt\"");
-    const ProfileSpec rows[] = {
+    const TestProfile rows[] = {
         {"Office5", "Office5", "WPA2PSK", "AES", "office five"},
         {"Studio-WPA3", "Studio-WPA3", "WPA3SAE", "AES", "studio sae key"},
         {"Loft", "Loft", "WPA2PSK", "AES", "loft passphrase"},
         {"Attic6", "Attic6", "WPA3SAE", "AES", "attic sae key"},
-        ProfileSpec("Cellar", "Cellar", "WPA2PSK", "AES", "cellar key").NonBroadcastTrue(),
+        TestProfile("Cellar", "Cellar", "WPA2PSK", "AES", "cellar key").NonBroadcastTrue(),
     };
-    for (const ProfileSpec& row : rows) {
+    for (const TestProfile& row : rows) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(0u, Join(row));
     }

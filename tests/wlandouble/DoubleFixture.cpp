@@ -54,7 +54,7 @@ std::wstring Wide(const std::string& text)
     return wide;
 }
 
-std::wstring ProfileXml(const ProfileSpec& s)
+std::wstring ProfileXml(const TestProfile& s)
 {
     std::string xml = "<?xml version=\"1.0\"?>\n"
                       "<WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\">\n"
@@ -155,9 +155,9 @@ DWORD CDoubleTest::ReasonOf(const WlanEvent& event)
     return data.wlanReasonCode;
 }
 
-DWORD CDoubleTest::Join(const ProfileSpec& spec)
+DWORD CDoubleTest::Join(const TestProfile& profile)
 {
-    const std::wstring xml = ProfileXml(spec);
+    const std::wstring xml = ProfileXml(profile);
     const size_t before = m_log.Count(WLAN_NOTIFICATION_SOURCE_ACM, wlan_notification_acm_connection_complete);
     EXPECT_EQ(DWORD{ERROR_SUCCESS},
               m_api->Connect(m_card, {wlan_connection_mode_temporary_profile, xml, dot11_BSS_type_infrastructure, 0}));

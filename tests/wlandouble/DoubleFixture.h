@@ -34,17 +34,17 @@ private:
     std::vector<DWORD> m_threads;
 };
 
-struct ProfileSpec {
-    ProfileSpec(std::string name, std::string ssid, std::string authentication = "open",
+struct TestProfile {
+    TestProfile(std::string name, std::string ssid, std::string authentication = "open",
                 std::string encryption = "none", std::string key = "")
         : Name(std::move(name)), Ssid(std::move(ssid)), Authentication(std::move(authentication)),
           Encryption(std::move(encryption)), Key(std::move(key))
     {
     }
-    ProfileSpec NonBroadcastTrue() const { ProfileSpec p = *this; p.NonBroadcast = true; return p; }
-    ProfileSpec AdHoc() const { ProfileSpec p = *this; p.Ibss = true; return p; }
-    ProfileSpec Auto() const { ProfileSpec p = *this; p.AutoMode = true; return p; }
-    ProfileSpec OneXTrue() const { ProfileSpec p = *this; p.OneX = true; return p; }
+    TestProfile NonBroadcastTrue() const { TestProfile p = *this; p.NonBroadcast = true; return p; }
+    TestProfile AdHoc() const { TestProfile p = *this; p.Ibss = true; return p; }
+    TestProfile Auto() const { TestProfile p = *this; p.AutoMode = true; return p; }
+    TestProfile OneXTrue() const { TestProfile p = *this; p.OneX = true; return p; }
 
     std::string Name;
     std::string Ssid;
@@ -56,7 +56,7 @@ struct ProfileSpec {
     bool AutoMode = false;
     bool OneX = false;
 };
-std::wstring ProfileXml(const ProfileSpec& spec);
+std::wstring ProfileXml(const TestProfile& profile);
 std::wstring Wide(const std::string& text);
 
 class CDoubleTest : public testing::Test {
@@ -74,7 +74,7 @@ protected:
     // anything before it that was going to come has come.
     void Fence();
     // Connects with a temporary profile and waits for connection_complete; its reason.
-    DWORD Join(const ProfileSpec& spec);
+    DWORD Join(const TestProfile& profile);
     DWORD ReasonOf(const WlanEvent& event);
     FARPROC Raw(const char* name) const;
 

@@ -60,7 +60,7 @@ TEST_F(CDoubleTest, ProfilesKeepTheirOrderAsWindowsKeepsIt)
 
 TEST_F(CDoubleTest, EapTlsJoinsOnlyWithItsStoredProfilesUserData)
 {
-    const ProfileSpec tls = ProfileSpec("Skylook CorpSecure", "CorpSecure", "WPA", "TKIP").OneXTrue();
+    const TestProfile tls = TestProfile("Skylook CorpSecure", "CorpSecure", "WPA", "TKIP").OneXTrue();
     DWORD reason = 0;
     ASSERT_EQ(DWORD{ERROR_SUCCESS}, m_api->SetProfile(m_card, WLAN_PROFILE_USER, ProfileXml(tls), reason));
     const WlanConnectRequest byName{wlan_connection_mode_profile, L"Skylook CorpSecure", dot11_BSS_type_infrastructure, 0};

@@ -10,10 +10,10 @@
 TEST_F(CDoubleTest, WindowsConnectsToTheFirstSuitableAutoProfileWhenTheCardGoesIdle)
 {
     DWORD reason = 0;
-    const ProfileSpec manual{"Manual", "Wireless"};
-    const ProfileSpec unsuitable = ProfileSpec("Office", "HomeNet", "WPA2PSK", "AES", "my passphrase").Auto();
-    const ProfileSpec home = ProfileSpec("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto();
-    for (const ProfileSpec& p : {home, unsuitable, manual})
+    const TestProfile manual{"Manual", "Wireless"};
+    const TestProfile unsuitable = TestProfile("Office", "HomeNet", "WPA2PSK", "AES", "my passphrase").Auto();
+    const TestProfile home = TestProfile("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase").Auto();
+    for (const TestProfile& p : {home, unsuitable, manual})
         ASSERT_EQ(DWORD{ERROR_SUCCESS}, m_api->SetProfile(m_card, WLAN_PROFILE_USER, ProfileXml(p), reason));
     struct Row {
         const char* Switch;
@@ -60,7 +60,7 @@ TEST_F(CDoubleTest, WindowsConnectsToTheFirstSuitableAutoProfileWhenTheCardGoesI
 TEST_F(CDoubleTest, ALinkMadeBeforeTheHandleIsThereWhenTheClientOpensOne)
 {
     DWORD reason = 0;
-    const ProfileSpec home("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase");
+    const TestProfile home("Home", "HomeNet", "WPAPSK", "TKIP", "my passphrase");
     ASSERT_EQ(DWORD{ERROR_SUCCESS}, m_api->SetProfile(m_card, WLAN_PROFILE_USER, ProfileXml(home), reason));
     m_api->Close();
     Control("connect Home");

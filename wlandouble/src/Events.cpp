@@ -18,16 +18,23 @@ void Emit(DoubleState& s, DWORD source, DWORD code, int iface, const void* data,
         std::memcpy(e.Data, data, e.DataSize);
 }
 
-void EmitConnection(DoubleState& s, DWORD code, int iface, DWORD reason)
+// The fields the ACM's and the MSM's connection data share, from the interface's link.
+template <class Data>
+Data ConnectionData(const InterfaceState& st)
 {
-    const InterfaceState& st = s.Interfaces[iface];
-    WLAN_CONNECTION_NOTIFICATION_DATA data{};
+    Data data{};
     data.wlanConnectionMode = static_cast<WLAN_CONNECTION_MODE>(st.Mode);
     std::memcpy(data.strProfileName, st.Profile.Name, sizeof data.strProfileName);
     data.dot11Ssid.uSSIDLength = static_cast<ULONG>(st.Profile.SsidLength);
     std::memcpy(data.dot11Ssid.ucSSID, st.Profile.Ssid, sizeof data.dot11Ssid.ucSSID);
     data.dot11BssType = st.Profile.Ibss ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure;
     data.bSecurityEnabled = st.Profile.Authentication != Auth::Open || st.Profile.Encryption != Cipher::None;
+    return data;
+}
+
+void EmitConnection(DoubleState& s, DWORD code, int iface, DWORD reason)
+{
+    WLAN_CONNECTION_NOTIFICATION_DATA data = ConnectionData<WLAN_CONNECTION_NOTIFICATION_DATA>(s.Interfaces[iface]);
     data.wlanReasonCode = reason;
     Emit(s, WLAN_NOTIFICATION_SOURCE_ACM, code, iface, &data, sizeof data);
 }
@@ -35,14 +42,8 @@ void EmitConnection(DoubleState& s, DWORD code, int iface, DWORD reason)
 void EmitMsm(DoubleState& s, DWORD code, int iface, DWORD reason)
 {
     const InterfaceState& st = s.Interfaces[iface];
-    WLAN_MSM_NOTIFICATION_DATA data{};
-    data.wlanConnectionMode = static_cast<WLAN_CONNECTION_MODE>(st.Mode);
-    std::memcpy(data.strProfileName, st.Profile.Name, sizeof data.strProfileName);
-    data.dot11Ssid.uSSIDLength = static_cast<ULONG>(st.Profile.SsidLength);
-    std::memcpy(data.dot11Ssid.ucSSID, st.Profile.Ssid, sizeof data.dot11Ssid.ucSSID);
-    data.dot11BssType = st.Profile.Ibss ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure;
+    WLAN_MSM_NOTIFICATION_DATA data = ConnectionData<WLAN_MSM_NOTIFICATION_DATA>(st);
     std::memcpy(data.dot11MacAddr, st.Bssid, 6);
-    data.bSecurityEnabled = st.Profile.Authentication != Auth::Open || st.Profile.Encryption != Cipher::None;
     data.wlanReasonCode = reason;
     Emit(s, WLAN_NOTIFICATION_SOURCE_MSM, code, iface, &data, sizeof data);
 }

@@ -158,20 +158,33 @@ DWORD WINAPI WlanGetProfile(HANDLE hClientHandle, const GUID* pInterfaceGuid, LP
     return call.Finish(ERROR_SUCCESS);
 }
 
+namespace {
+
+// The stored profile a call changes (WlanDeleteProfile, WlanSetProfilePosition): its index,
+// or what the call answers: no name, none of that name, or a write the user may not make.
+DWORD ProfileToChange(CCall& call, LPCWSTR name, int& index)
+{
+    if (!name)
+        return ERROR_INVALID_PARAMETER;
+    DoubleState& s = call.State();
+    index = FindProfile(s, call.Interface(), name);
+    if (index < 0)
+        return ERROR_NOT_FOUND;
+    return WriteRefused(s, s.Profiles[call.Interface()][index].Flags) ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+}
+
+}  // namespace
+
 DWORD WINAPI WlanDeleteProfile(HANDLE hClientHandle, const GUID* pInterfaceGuid, LPCWSTR strProfileName, PVOID)
 {
     CCall call(hClientHandle, pInterfaceGuid, true, "WlanDeleteProfile " + Utf8(strProfileName));
     if (call.Refused())
         return call.Finish(call.Refused());
-    if (!strProfileName)
-        return call.Finish(ERROR_INVALID_PARAMETER);
+    int index = 0;
+    if (const DWORD refused = ProfileToChange(call, strProfileName, index))
+        return call.Finish(refused);
     DoubleState& s = call.State();
     const int iface = call.Interface();
-    const int index = FindProfile(s, iface, strProfileName);
-    if (index < 0)
-        return call.Finish(ERROR_NOT_FOUND);
-    if (WriteRefused(s, s.Profiles[iface][index].Flags))
-        return call.Finish(ERROR_ACCESS_DENIED);
     std::memmove(&s.Profiles[iface][index], &s.Profiles[iface][index + 1],
                  sizeof(StoredProfile) * (s.ProfileCount[iface] - index - 1));
     --s.ProfileCount[iface];
@@ -185,17 +198,13 @@ DWORD WINAPI WlanSetProfilePosition(HANDLE hClientHandle, const GUID* pInterface
                "WlanSetProfilePosition " + Utf8(strProfileName) + " " + std::to_string(dwPosition));
     if (call.Refused())
         return call.Finish(call.Refused());
-    if (!strProfileName)
-        return call.Finish(ERROR_INVALID_PARAMETER);
+    int index = 0;
+    if (const DWORD refused = ProfileToChange(call, strProfileName, index))
+        return call.Finish(refused);
     DoubleState& s = call.State();
     const int iface = call.Interface();
-    const int index = FindProfile(s, iface, strProfileName);
-    if (index < 0)
-        return call.Finish(ERROR_NOT_FOUND);
     if (dwPosition >= static_cast<DWORD>(s.ProfileCount[iface]))
         return call.Finish(ERROR_INVALID_PARAMETER);
-    if (WriteRefused(s, s.Profiles[iface][index].Flags))
-        return call.Finish(ERROR_ACCESS_DENIED);
     const StoredProfile moved = s.Profiles[iface][index];
     std::memmove(&s.Profiles[iface][index], &s.Profiles[iface][index + 1],
                  sizeof(StoredProfile) * (s.ProfileCount[iface] - index - 1));

@@ -189,7 +189,12 @@ TEST_F(ManagedElsewhereDialog, AfterATakeoverApplyStartsFromTheDefaultsTheOtherC
                     frame->ManualTick();
                 })
             .Do("Apply untouched", [] { ClickPageItem(ConfigurationPageIndex, IDC_CONFIG_APPLY); })
-            .Do("no box", [] { EXPECT_EQ(nullptr, OwnedDialog()); });
+            .Do("no box", [] {
+                char text[512] = {};
+                if (HWND box = OwnedDialog())
+                    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                EXPECT_EQ(nullptr, OwnedDialog()) << "the box says: " << text;
+            });
     });
     const AdapterSettings stored = StoredDefaultSettings();
     EXPECT_STREQ("Office", stored.DesiredSSID);
